@@ -1,0 +1,50 @@
+// Plane geometry on points and vertex lists: distances, directions, area and
+// centroid, vertex angles and order, point inside, device conversion, grid snap
+// and the corners of a glue flange.
+#pragma once
+
+#include "polygon.h"
+
+#include <array>
+#include <cstdint>
+
+// An integer device pixel position.
+struct TPixelPoint {
+    std::int64_t X = 0;
+    std::int64_t Y = 0;
+    friend bool operator==(const TPixelPoint&, const TPixelPoint&) = default;
+};
+
+long double PointDistance(const TPointF& p1, const TPointF& p2);
+// atan2 of (p2 - p1), in (-pi, pi]; with Y downward positive turns clockwise.
+long double PointDirection(const TPointF& p1, const TPointF& p2);
+
+// Index of the vertex nearest to p (lower index on ties), or -1 for an empty
+// list, which leaves distance untouched.
+int NearestApex(const TDaPointF& apexes, const TPointF& p, long double& distance);
+
+// Area (>= 0) of the closed outline; the centroid is written only when the
+// area is not 0.
+long double PolygonCentroid(const TDaPointF& apexes, TPointF& centroid);
+
+// Angle at vertex k in [0, 2pi): the interior angle when the order is
+// clockwise on screen, 2pi minus it otherwise.
+long double RawApexAngle(const TDaPointF& apexes, int k);
+bool IsClockwiseOnScreen(const TDaPointF& apexes);
+// Interior angle at vertex k in [0, 2pi) for either vertex order.
+long double ApexAngle(const TDaPointF& apexes, int k);
+
+bool PointInPolygon(const TDaPointF& apexes, const TPointF& p);
+
+// Millimetres to device pixels, halves to even; and back.
+TPixelPoint ModelToDevice(const TPointF& p, long double scaleX, long double scaleY);
+TPointF DeviceToModel(const TPixelPoint& p, long double scaleX, long double scaleY);
+
+// p moved to the nearest node of the grid of step gridStep through the shape's
+// first vertex.
+TPointF SnapToGrid(const TPolygon& polygon, const TPointF& p, long double gridStep);
+
+// The corners A, Q1, Q2, B of the flange on side `side`, lying outside the
+// outline for either vertex order. False when the side has no flange or the
+// flange cannot be built (an angle whose sine is 0 gives no finite corner).
+bool FlangeCorners(const TPolygon& polygon, int side, std::array<TPointF, 4>& corners);
