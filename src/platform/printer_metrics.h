@@ -1,0 +1,17 @@
+// What the windows need to know of the printer: its resolution and printable
+// page size, behind an interface so that tests can give fixed values.
+#pragma once
+
+class IPrinterMetrics {
+public:
+    virtual ~IPrinterMetrics() = default;
+    virtual long double PixelsPerInchX() const = 0;
+    virtual long double PixelsPerInchY() const = 0;
+    // The printable page in printer pixels.
+    virtual long double PageWidthPixels() const = 0;
+    virtual long double PageHeightPixels() const = 0;
+};
+
+// The system's printer, or a PDF printer on A4 at the default resolution when
+// none is installed.
+class TQtPrinterMetrics; // defined in qt_printer_metrics.h

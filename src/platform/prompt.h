@@ -1,0 +1,31 @@
+// The modal questions, messages, input boxes and file dialogs the windows ask,
+// behind one interface so that tests answer them without a person.
+#pragma once
+
+#include <QString>
+
+enum class TPromptAnswer { Yes, No, Cancel, Ok };
+
+class IPrompt {
+public:
+    virtual ~IPrompt() = default;
+
+    // Information box with Yes, No and Cancel ("はい(&Y)", "いいえ(&N)",
+    // "キャンセル"); Yes is the default, Esc or closing answers Cancel.
+    virtual TPromptAnswer AskYesNoCancel(const QString& title, const QString& text) = 0;
+    // Information box with Yes and No; closing answers No.
+    virtual TPromptAnswer AskYesNo(const QString& title, const QString& text) = 0;
+    // Information box with OK and Cancel.
+    virtual TPromptAnswer AskOkCancel(const QString& title, const QString& text) = 0;
+    // Error box with OK.
+    virtual void ShowError(const QString& title, const QString& text) = 0;
+
+    // Text input box; false when cancelled (text is then left unchanged).
+    virtual bool InputText(const QString& caption, const QString& prompt, QString& text) = 0;
+
+    // File dialogs with a filter ("name (*.ext)|*.ext|...") and a default
+    // extension added to a typed name without one. Empty when cancelled.
+    virtual QString OpenFileName(const QString& filter, const QString& defaultExtension) = 0;
+    virtual QString SaveFileName(const QString& filter, const QString& defaultExtension,
+                                 const QString& initialPath) = 0;
+};

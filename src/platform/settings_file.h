@@ -1,0 +1,15 @@
+// Where the settings file lives, and loading and saving it.
+#pragma once
+
+#include "ini_file.h"
+
+#include <QString>
+
+// The executable's path plus ".ini" when that folder is writable, otherwise the
+// same file name under the user's configuration folder.
+QString DefaultSettingsPath();
+
+// A missing or unreadable file gives empty settings (every key its default).
+TIniFile LoadSettings(const QString& path);
+// Atomic; false when the file could not be written.
+bool SaveSettings(const QString& path, const TIniFile& settings);
