@@ -11,7 +11,3 @@ public:
     virtual long double PageWidthPixels() const = 0;
     virtual long double PageHeightPixels() const = 0;
 };
-
-// The system's printer, or a PDF printer on A4 at the default resolution when
-// none is installed.
-class TQtPrinterMetrics; // defined in qt_printer_metrics.h
