@@ -45,6 +45,8 @@ TPointF DeviceToModel(const TPixelPoint& p, long double scaleX, long double scal
 TPointF SnapToGrid(const TPolygon& polygon, const TPointF& p, long double gridStep);
 
 // The corners A, Q1, Q2, B of the flange on side `side`, lying outside the
-// outline for either vertex order. False when the side has no flange or the
-// flange cannot be built (an angle whose sine is 0 gives no finite corner).
+// outline for either vertex order. False when the side does not exist or has
+// no flange, or when the flange cannot be built: an angle of 0 or pi (sine
+// within 1e-12 of 0) or any corner that is not finite. Such a flange is not
+// drawn and takes no part in overlap tests; its fields are left as they are.
 bool FlangeCorners(const TPolygon& polygon, int side, std::array<TPointF, 4>& corners);
