@@ -34,6 +34,6 @@ long long ZoomPercentText(long double zoom) {
     return RoundToInt(zoom * 100);
 }
 
-long double ZoomFromPercentText(const char* text, long double currentZoom) {
+long double ZoomFromPercentText(std::string_view text, long double currentZoom) {
     return TextToFloat(text, currentZoom * 100) / 100;
 }

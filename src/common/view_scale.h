@@ -2,6 +2,8 @@
 // pixels per millimetre, grid step and the pick distances, all set together.
 #pragma once
 
+#include <string_view>
+
 // Screen pixels per millimetre at 100 %, independent of the screen's resolution.
 inline constexpr long double PixelsPerMmAt100 = 3.5L;
 
@@ -44,4 +46,4 @@ long long ZoomToStored(long double zoom);
 // Default text of the zoom input box: the percentage, halves to even.
 long long ZoomPercentText(long double zoom);
 // The zoom factor an entered percentage gives; malformed text keeps the zoom.
-long double ZoomFromPercentText(const char* text, long double currentZoom);
+long double ZoomFromPercentText(std::string_view text, long double currentZoom);
