@@ -7,17 +7,20 @@
 #include <string>
 #include <string_view>
 
-// The file's bytes for the drawing; false (and nothing written) when a value
-// cannot be written.
+// The file's bytes for the drawing, lines ending in CR LF; a drawing without
+// pages is written as one empty page. False (and bytes left empty) when a
+// shape cannot be written (see PolygonToText).
 bool DrawingToText(const TZvDat& drawing, std::string& bytes);
 
 enum class TDrawingReadResult {
     Ok,         // drawing holds what the file holds (an empty drawing for a
                 // first line that is 0, empty or not a number)
-    Malformed,  // a block failed to read or a count cannot be right
+    Malformed,  // a block failed to read, a count cannot be right or the file
+                // ends before its last page
     RangeError, // a negative fold-line count
 };
 
-// Reads the file's bytes. On success drawing holds the pages read (at least
-// one); on failure drawing is left as it was.
+// Reads the file's bytes. Lines end at CR (one LF after it is skipped; a lone
+// LF does not end a line) and the byte 0x1A ends the file. On success drawing
+// holds the pages read (at least one); on failure drawing is left as it was.
 TDrawingReadResult TextToDrawing(std::string_view bytes, TZvDat& drawing);

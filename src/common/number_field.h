@@ -1,0 +1,32 @@
+// The number fields of the text formats: fixed-point numbers in 16 columns,
+// right-aligned integers and leniently read integers. None of them depends on
+// the C locale; the decimal mark is always ".".
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline constexpr std::size_t NumberFieldWidth = 16;
+inline constexpr int NumberFieldDecimals = 11;
+// Values of this magnitude or more are never written into a number field.
+inline constexpr long double NumberFieldLimit = 1e15L;
+
+// Appends value right-aligned in NumberFieldWidth columns, blank-padded, with
+// NumberFieldDecimals decimals or, when that is too wide, with as many as fit.
+// The decimals are rounded as printf rounds them. False, and nothing appended,
+// for a value that is not finite, reaches NumberFieldLimit or does not fit.
+bool AppendNumberField(std::string& text, long double value);
+
+// Appends value right-aligned in width columns, blank-padded. False, and
+// nothing appended, when it needs more columns.
+bool AppendIntegerField(std::string& text, std::int32_t value, std::size_t width);
+
+// Appends value in decimal without padding.
+void AppendInteger(std::string& text, std::int64_t value);
+
+// The integer the text spells after leading blanks (an optional sign, then
+// digits and nothing else), or 0 for any other text and for a value outside
+// the 32-bit range.
+std::int32_t LenientInteger(std::string_view text);
