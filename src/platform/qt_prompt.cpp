@@ -1,1 +1,162 @@
-// placeholder
+// Message boxes with the program's own button captions, the input box and the
+// file dialogs. Qt's own (not the desktop's) dialogs are used so that they are
+// shown in Japanese like the rest of the program.
+#include "qt_prompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const kYesCaption = "はい(&Y)";
+const char* const kNoCaption = "いいえ(&N)";
+const char* const kCancelCaption = "キャンセル";
+const char* const kOkCaption = "OK";
+
+QWidget* DialogParent(QWidget* parent) {
+    return parent != nullptr ? parent : QApplication::activeWindow();
+}
+
+QPushButton* AddButton(QMessageBox& box, QMessageBox::StandardButton button, const char* caption) {
+    QPushButton* added = box.addButton(button);
+    added->setText(QString::fromUtf8(caption));
+    return added;
+}
+
+// Shows the box; the answer is the one of the button clicked, and closing the
+// box counts as its escape button.
+TPromptAnswer Ask(QMessageBox& box,
+                  const std::vector<std::pair<QPushButton*, TPromptAnswer>>& answers) {
+    box.exec();
+    for (const auto& [button, answer] : answers)
+        if (box.clickedButton() == button)
+            return answer;
+    for (const auto& [button, answer] : answers)
+        if (box.escapeButton() == button)
+            return answer;
+    return TPromptAnswer::Cancel;
+}
+
+QString QtPatterns(const QString& patterns) {
+    QStringList result;
+    for (const QString& pattern : patterns.split(u';', Qt::SkipEmptyParts)) {
+        const QString trimmed = pattern.trimmed();
+        result << (trimmed == "*.*" ? QStringLiteral("*") : trimmed);
+    }
+    return result.join(u' ');
+}
+
+// Each Qt filter ends in its pattern list after the caller's description; Qt
+// is told to hide that list, so the caller's descriptions show as they are.
+void SetUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& defaultExtension) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(QtNameFilters(filter));
+    dialog.setDefaultSuffix(defaultExtension);
+}
+
+QString ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+TQtPrompt::TQtPrompt(QWidget* parent) : FParent(parent) {}
+
+TPromptAnswer TQtPrompt::AskYesNoCancel(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton,
+                    DialogParent(FParent));
+    QPushButton* yes = AddButton(box, QMessageBox::Yes, kYesCaption);
+    QPushButton* no = AddButton(box, QMessageBox::No, kNoCaption);
+    QPushButton* cancel = AddButton(box, QMessageBox::Cancel, kCancelCaption);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    return Ask(
+        box, {{yes, TPromptAnswer::Yes}, {no, TPromptAnswer::No}, {cancel, TPromptAnswer::Cancel}});
+}
+
+TPromptAnswer TQtPrompt::AskYesNo(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton,
+                    DialogParent(FParent));
+    QPushButton* yes = AddButton(box, QMessageBox::Yes, kYesCaption);
+    QPushButton* no = AddButton(box, QMessageBox::No, kNoCaption);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    return Ask(box, {{yes, TPromptAnswer::Yes}, {no, TPromptAnswer::No}});
+}
+
+TPromptAnswer TQtPrompt::AskOkCancel(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton,
+                    DialogParent(FParent));
+    QPushButton* ok = AddButton(box, QMessageBox::Ok, kOkCaption);
+    QPushButton* cancel = AddButton(box, QMessageBox::Cancel, kCancelCaption);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel);
+    return Ask(box, {{ok, TPromptAnswer::Ok}, {cancel, TPromptAnswer::Cancel}});
+}
+
+void TQtPrompt::ShowError(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton,
+                    DialogParent(FParent));
+    QPushButton* ok = AddButton(box, QMessageBox::Ok, kOkCaption);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+bool TQtPrompt::InputText(const QString& caption, const QString& prompt, QString& text) {
+    QInputDialog dialog(DialogParent(FParent));
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(text);
+    dialog.setOkButtonText(QString::fromUtf8(kOkCaption));
+    dialog.setCancelButtonText(QString::fromUtf8(kCancelCaption));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    text = dialog.textValue();
+    return true;
+}
+
+QString TQtPrompt::OpenFileName(const QString& filter, const QString& defaultExtension) {
+    QFileDialog dialog(DialogParent(FParent));
+    SetUpFileDialog(dialog, filter, defaultExtension);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return ChosenFile(dialog);
+}
+
+QString TQtPrompt::SaveFileName(const QString& filter, const QString& defaultExtension,
+                                const QString& initialPath) {
+    QFileDialog dialog(DialogParent(FParent));
+    SetUpFileDialog(dialog, filter, defaultExtension);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!initialPath.isEmpty())
+        dialog.selectFile(initialPath);
+    const QString chosen = ChosenFile(dialog);
+    return chosen.isEmpty() ? chosen : WithDefaultExtension(chosen, defaultExtension);
+}
+
+QStringList QtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + " (" + QtPatterns(parts[i + 1]) + ")";
+    return filters;
+}
+
+QString WithDefaultExtension(const QString& path, const QString& defaultExtension) {
+    if (defaultExtension.isEmpty() || QFileInfo(path).fileName().contains(u'.'))
+        return path;
+    return path + "." + defaultExtension;
+}

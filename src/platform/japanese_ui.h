@@ -1,0 +1,9 @@
+// The Japanese face of the program: Qt's own dialogs translated, a Japanese
+// locale and fonts, and the Windows font names of drawings mapped to fonts
+// that are installed here.
+#pragma once
+
+class QApplication;
+
+// Call once, right after the application object is created.
+void InstallJapaneseUi(QApplication& application);

@@ -1,0 +1,37 @@
+// The prompts of the program shown with Qt's message boxes, input dialog and
+// file dialogs.
+#pragma once
+
+#include "prompt.h"
+
+#include <QStringList>
+
+class QWidget;
+
+class TQtPrompt : public IPrompt {
+public:
+    // The dialogs are centred on and modal to parent (the active window when null).
+    explicit TQtPrompt(QWidget* parent = nullptr);
+
+    TPromptAnswer AskYesNoCancel(const QString& title, const QString& text) override;
+    TPromptAnswer AskYesNo(const QString& title, const QString& text) override;
+    TPromptAnswer AskOkCancel(const QString& title, const QString& text) override;
+    void ShowError(const QString& title, const QString& text) override;
+
+    bool InputText(const QString& caption, const QString& prompt, QString& text) override;
+
+    QString OpenFileName(const QString& filter, const QString& defaultExtension) override;
+    QString SaveFileName(const QString& filter, const QString& defaultExtension,
+                         const QString& initialPath) override;
+
+private:
+    QWidget* FParent;
+};
+
+// "name (*.a)|*.a|name (*.*)|*.*" as Qt name filters, one per pair. The
+// pattern list becomes Qt's ("*.a;*.b" gives "*.a *.b", and "*.*" matches
+// every file, as it does in the filter's own convention).
+QStringList QtNameFilters(const QString& filter);
+
+// path with "." and the extension appended when its file name has none.
+QString WithDefaultExtension(const QString& path, const QString& defaultExtension);
