@@ -1,1 +1,440 @@
-// placeholder
+// Shapes drawn through the QPainter canvas onto an in-memory image, checked
+// pixel by pixel; and the flange names a print drawing writes.
+#include "draw_polygon.h"
+#include "qpainter_canvas.h"
+
+#include <QElapsedTimer>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <limits>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr long double RightAngle = std::numbers::pi_v<long double> / 2;
+
+constexpr QRgb White = 0xFFFFFF;
+constexpr QRgb Black = 0x000000;
+constexpr QRgb Blue = 0x0000FF;
+constexpr QRgb Magenta = 0xFF00FF;
+constexpr QRgb Green = 0x00FF00;
+
+TPolygon Shape(std::initializer_list<TPointF> apexes) {
+    TPolygon polygon;
+    polygon.Apexes.assign(apexes);
+    polygon.Flanges.resize(polygon.Apexes.size());
+    return polygon;
+}
+
+// The 20 mm square (10,10)..(30,30), clockwise on screen.
+TPolygon Square() {
+    return Shape({{10, 10}, {30, 10}, {30, 30}, {10, 30}});
+}
+
+TPolygon WithFlange(TPolygon polygon, int side, long double width, long double angle1 = RightAngle,
+                    long double angle2 = RightAngle, const std::string& name = {}) {
+    polygon.Flanges[side] = MakeFlange(name, width, angle1, angle2);
+    return polygon;
+}
+
+// A white RGB32 image that shapes are drawn onto, 1 pixel per mm unless told.
+class TSurface {
+public:
+    explicit TSurface(int width = 48, int height = 48)
+        : FImage(width, height, QImage::Format_RGB32) {
+        FImage.fill(Qt::white);
+    }
+
+    void Draw(const TPolygon& polygon, TDrawMode mode, int mark1 = -1, int mark2 = -1,
+              long double scale = 1) {
+        QPainter painter(&FImage);
+        TQPainterCanvas canvas(painter);
+        DrawPolygon(canvas, polygon, mark1, mark2, scale, scale, mode);
+    }
+
+    QRgb At(int x, int y) const { return FImage.pixel(x, y) & 0xFFFFFF; }
+
+    int Count(QRgb color) const {
+        int count = 0;
+        for (int y = 0; y < FImage.height(); ++y)
+            for (int x = 0; x < FImage.width(); ++x)
+                count += At(x, y) == color ? 1 : 0;
+        return count;
+    }
+
+    bool IsBlank() const { return Count(White) == FImage.width() * FImage.height(); }
+
+    QImage& Image() { return FImage; }
+    const QImage& Image() const { return FImage; }
+
+private:
+    QImage FImage;
+};
+
+TEST(DrawPolygon, EachModeDrawsItsColourOnce) {
+    TSurface normal;
+    normal.Draw(Square(), dmNormal);
+    // 21 x 21 frame: every joint is drawn exactly once.
+    EXPECT_EQ(80, normal.Count(Black));
+    EXPECT_EQ(Black, normal.At(10, 10));
+    EXPECT_EQ(Black, normal.At(30, 30));
+    EXPECT_EQ(Black, normal.At(20, 30));
+    EXPECT_EQ(White, normal.At(20, 20));
+    EXPECT_EQ(White, normal.At(31, 10));
+
+    TSurface selected;
+    selected.Draw(Square(), dmSelected);
+    EXPECT_EQ(80, selected.Count(Blue));
+
+    TSurface legacy; // value 3 draws as dmNormal
+    legacy.Draw(Square(), static_cast<TDrawMode>(3));
+    EXPECT_EQ(normal.Image(), legacy.Image());
+
+    // Not-xor toggles each outline pixel once: blue over white, joints too.
+    TSurface xored;
+    xored.Draw(Square(), dmXor);
+    EXPECT_EQ(80, xored.Count(Blue));
+    EXPECT_EQ(Blue, xored.At(10, 10));
+    EXPECT_EQ(Blue, xored.At(30, 10));
+
+    TPolygon full = WithFlange(Square(), 1, 5, 1.0L, 0.6L);
+    full.BendLines[0] = {{0, 2}};
+    full.BendLines[1] = {{1, 3}};
+    TSurface erased;
+    erased.Draw(full, dmNormal, 0, 2);
+    EXPECT_FALSE(erased.IsBlank());
+    erased.Draw(full, dmErase, 0, 2);
+    EXPECT_TRUE(erased.IsBlank());
+}
+
+TEST(DrawPolygon, MarksAreFiveByFiveSquares) {
+    TSurface surface;
+    surface.Draw(Square(), dmNormal, 0, 2);
+    EXPECT_EQ(Magenta, surface.At(8, 8));
+    EXPECT_EQ(Magenta, surface.At(12, 12));
+    EXPECT_EQ(Magenta, surface.At(8, 11));
+    EXPECT_EQ(White, surface.At(7, 8));
+    EXPECT_EQ(White, surface.At(9, 9));   // hollow
+    EXPECT_EQ(Black, surface.At(10, 10)); // the outline is drawn over the marks
+    EXPECT_EQ(Green, surface.At(32, 32));
+    EXPECT_EQ(Green, surface.At(28, 32));
+    EXPECT_EQ(White, surface.At(33, 33));
+    // 16 frame pixels each, less the 2 the outline crosses.
+    EXPECT_EQ(14, surface.Count(Magenta));
+    EXPECT_EQ(14, surface.Count(Green));
+
+    TSurface same;
+    same.Draw(Square(), dmNormal, 1, 1);
+    EXPECT_EQ(14, same.Count(Magenta));
+    EXPECT_EQ(Magenta, same.At(32, 8));
+    EXPECT_EQ(0, same.Count(Green));
+
+    TSurface ignored; // out-of-range marks are not drawn
+    ignored.Draw(Square(), dmNormal, 4, -5);
+    EXPECT_EQ(0, ignored.Count(Magenta) + ignored.Count(Green));
+
+    for (TDrawMode mode : {dmXor, dmPrint}) {
+        TSurface unmarked;
+        unmarked.Draw(Square(), mode, 0, 2);
+        EXPECT_EQ(0, unmarked.Count(Magenta) + unmarked.Count(Green)) << int(mode);
+        EXPECT_EQ(White, unmarked.At(8, 8)) << int(mode);
+    }
+}
+
+TEST(DrawPolygon, OpenModeLeavesTheLastSideOut) {
+    TSurface open;
+    open.Draw(Square(), dmOpen);
+    EXPECT_EQ(60, open.Count(Black));
+    EXPECT_EQ(White, open.At(10, 20));
+    EXPECT_EQ(White, open.At(10, 30)); // a line stops short of its end
+    EXPECT_EQ(Black, open.At(11, 30));
+
+    const TPolygon segment = Shape({{5, 5}, {25, 5}});
+    TSurface single;
+    single.Draw(segment, dmOpen);
+    EXPECT_EQ(20, single.Count(Black));
+    EXPECT_EQ(White, single.At(25, 5));
+    TSurface outAndBack;
+    outAndBack.Draw(segment, dmNormal);
+    EXPECT_EQ(21, outAndBack.Count(Black));
+    // Out and back toggles the inner pixels twice; only the two ends remain.
+    TSurface xored;
+    xored.Draw(segment, dmXor);
+    EXPECT_EQ(2, xored.Count(Blue));
+}
+
+TEST(DrawPolygon, FewerThanTwoVerticesDrawNothing) {
+    TSurface surface;
+    surface.Draw(Shape({}), dmNormal, 0, 0);
+    surface.Draw(Shape({{20, 20}}), dmNormal, 0, 0);
+    surface.Draw(Shape({{20, 20}}), dmSelected, 0, -1);
+    EXPECT_TRUE(surface.IsBlank());
+}
+
+// The right-angled 5 mm flange on the top side forms a 20 x 5 rectangle above
+// the square: x 10..30, y 5..10.
+void ExpectTopFlangeRectangle(const TSurface& surface) {
+    for (int x = 10; x <= 30; ++x)
+        EXPECT_EQ(Black, surface.At(x, 5)) << x;
+    for (int y = 5; y <= 10; ++y) {
+        EXPECT_EQ(Black, surface.At(10, y)) << y;
+        EXPECT_EQ(Black, surface.At(30, y)) << y;
+    }
+    for (int y = 6; y < 10; ++y)
+        for (int x = 11; x < 30; ++x)
+            EXPECT_EQ(White, surface.At(x, y)) << x << "," << y;
+    EXPECT_EQ(80 + 29, surface.Count(Black));
+}
+
+TEST(DrawPolygon, RightAngledFlangeIsARectangleOutsideForEitherOrder) {
+    TSurface clockwise;
+    clockwise.Draw(WithFlange(Square(), 0, 5), dmNormal);
+    ExpectTopFlangeRectangle(clockwise);
+
+    const TPolygon reversed = Shape({{10, 30}, {30, 30}, {30, 10}, {10, 10}});
+    TSurface counterClockwise;
+    counterClockwise.Draw(WithFlange(reversed, 2, 5), dmNormal);
+    ExpectTopFlangeRectangle(counterClockwise);
+
+    // Width 0 draws nothing whatever its angles; so does an angle whose sine
+    // is 0, which has no finite corner.
+    TSurface none;
+    TPolygon unusable = WithFlange(Square(), 0, 0, 0.3L, 0.2L);
+    unusable = WithFlange(unusable, 1, 5, 0, RightAngle);
+    unusable = WithFlange(unusable, 2, 5, RightAngle, 0);
+    none.Draw(unusable, dmNormal);
+    EXPECT_EQ(80, none.Count(Black));
+}
+
+TEST(DrawPolygon, FoldLinesSolidDottedOrSkipped) {
+    TPolygon solid = Square();
+    solid.BendLines[0] = {{0, 2}};
+    TSurface solidSurface;
+    solidSurface.Draw(solid, dmNormal);
+    for (int i = 11; i < 30; ++i)
+        EXPECT_EQ(Black, solidSurface.At(i, i)) << i;
+
+    TPolygon dotted = Square();
+    dotted.BendLines[1] = {{0, 2}};
+    TSurface dottedSurface;
+    dottedSurface.Draw(dotted, dmNormal);
+    int set = 0;
+    for (int i = 11; i < 30; ++i)
+        set += dottedSurface.At(i, i) == Black ? 1 : 0;
+    EXPECT_GT(set, 4);
+    EXPECT_LT(set, 15);
+    // The style returns to solid: a later shape's outline is whole.
+    dottedSurface.Draw(Shape({{2, 40}, {40, 40}}), dmOpen);
+    for (int x = 2; x < 40; ++x)
+        EXPECT_EQ(Black, dottedSurface.At(x, 40)) << x;
+
+    TPolygon invalid = Square();
+    invalid.BendLines[0] = {{1, 1}, {-1, 2}, {0, 4}, {4, 0}};
+    invalid.BendLines[1] = {{2, 2}, {0, 7}, {-3, -3}};
+    TSurface invalidSurface;
+    invalidSurface.Draw(invalid, dmNormal);
+    TSurface plain;
+    plain.Draw(Square(), dmNormal);
+    EXPECT_EQ(plain.Image(), invalidSurface.Image());
+}
+
+TEST(DrawPolygon, XorTwiceRestoresEveryPixel) {
+    // A slanted pentagon with trapezoid flanges and both fold-line sets, over
+    // a background of other lines, at the 100 % screen scale.
+    TPolygon shape = Shape({{3, 4}, {21, 2}, {30, 15}, {17, 27}, {5, 19}});
+    shape = WithFlange(shape, 0, 3, 0.7L, 1.2L);
+    shape = WithFlange(shape, 2, 2.5L, RightAngle, 0.5L);
+    shape = WithFlange(shape, 3, 4, 0.9L, 0.9L, "N");
+    shape.BendLines[0] = {{0, 2}, {1, 3}};
+    shape.BendLines[1] = {{0, 3}, {2, 4}};
+
+    TSurface surface(130, 130);
+    surface.Draw(Shape({{1, 1}, {36, 36}, {1, 36}}), dmNormal, 0, 1, 3.5L);
+    const QImage before = surface.Image().copy();
+
+    surface.Draw(shape, dmXor, -1, -1, 3.5L);
+    EXPECT_NE(before, surface.Image());
+    EXPECT_GT(surface.Count(Blue), 100);
+    surface.Draw(shape, dmXor, -1, -1, 3.5L);
+    EXPECT_EQ(before, surface.Image());
+}
+
+TEST(DrawPolygon, UnconvertiblePointsAreSkipped) {
+    const long double inf = std::numeric_limits<long double>::infinity();
+    TPolygon broken = Shape({{10, 10}, {30, 10}, {inf, inf}, {10, 30}});
+    broken.BendLines[0] = {{0, 2}, {1, 3}};
+    TSurface surface;
+    surface.Draw(broken, dmNormal, 2, -1);
+    // The sides and fold line that do not touch vertex 2 are drawn.
+    EXPECT_EQ(Black, surface.At(20, 10));
+    EXPECT_EQ(Black, surface.At(10, 20));
+    EXPECT_EQ(Black, surface.At(20, 20));
+    EXPECT_EQ(20 + 20 + 20, surface.Count(Black));
+
+    TSurface huge;
+    huge.Draw(Shape({{10, 10}, {30, 10}, {1e30L, 20}}), dmNormal);
+    EXPECT_EQ(20, huge.Count(Black));
+}
+
+TEST(QPainterCanvas, LongLinesAreClippedExactly) {
+    // A line clipped by the image edge sets the same pixels as the whole line
+    // drawn on a larger image.
+    const auto drawLine = [](QImage& image, int offset) {
+        QPainter painter(&image);
+        painter.translate(offset, offset);
+        TQPainterCanvas canvas(painter);
+        canvas.SetPenMode(TPenMode::NotXor);
+        canvas.SetPenColor(ColorBlue);
+        canvas.MoveTo(-37, 5);
+        canvas.LineTo(53, 40);
+        canvas.MoveTo(45, -60);
+        canvas.LineTo(3, 70);
+        canvas.SetPenStyle(TPenStyle::Dotted);
+        canvas.MoveTo(-20, 47);
+        canvas.LineTo(60, -3);
+    };
+    QImage clipped(48, 48, QImage::Format_RGB32);
+    clipped.fill(Qt::white);
+    drawLine(clipped, 0);
+    QImage whole(300, 300, QImage::Format_RGB32);
+    whole.fill(Qt::white);
+    drawLine(whole, 100);
+    EXPECT_EQ(whole.copy(100, 100, 48, 48), clipped);
+
+    // Lines far longer than any surface cost only their visible part.
+    TSurface surface;
+    QElapsedTimer timer;
+    timer.start();
+    {
+        QPainter painter(&surface.Image());
+        TQPainterCanvas canvas(painter);
+        canvas.MoveTo(-1'000'000'000'000, 20);
+        canvas.LineTo(1'000'000'000'000, 20);
+        canvas.MoveTo(-1'000'000'000'000'000, -1'000'000'000'000'000);
+        canvas.LineTo(1'000'000'000'000'000, 1'000'000'000'000'000);
+        canvas.MoveTo(-1'000'000'000'000, 500);
+        canvas.LineTo(1'000'000'000'000, 900);
+    }
+    EXPECT_LT(timer.elapsed(), 1000);
+    for (int i = 0; i < 48; ++i) {
+        EXPECT_EQ(Black, surface.At(i, 20)) << i;
+        EXPECT_EQ(Black, surface.At(i, i)) << i;
+    }
+    EXPECT_EQ(48 + 47, surface.Count(Black));
+}
+
+TEST(QPainterCanvas, MeasuresShiftJisText) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    TQPainterCanvas canvas(painter);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const std::string test = "\x83\x65\x83\x58\x83\x67"; // "テスト" in Shift-JIS
+    EXPECT_EQ(metrics.horizontalAdvance(QString::fromUtf8("テスト")), canvas.TextWidth(test));
+    EXPECT_EQ(metrics.height(), canvas.TextHeight(test));
+}
+
+TEST(DrawPolygon, PrintWritesFlangeNamesInsideTheFlanges) {
+    // Scale 4: the 30 mm square spans pixels 40..160 and each 5 mm flange is
+    // 20 pixels deep, room for a 12-pixel font.
+    TPolygon square = Shape({{10, 10}, {40, 10}, {40, 40}, {10, 40}});
+    for (int side = 0; side < 4; ++side)
+        square = WithFlange(square, side, 5, RightAngle, RightAngle, "WW");
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QFont font = painter.font();
+        font.setPixelSize(12);
+        painter.setFont(font);
+        TQPainterCanvas canvas(painter);
+        DrawPolygon(canvas, square, -1, -1, 4, 4, dmPrint);
+    }
+    const auto inkIn = [&image](int left, int top, int right, int bottom) {
+        int ink = 0;
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                ink += (image.pixel(x, y) & 0xFFFFFF) != White ? 1 : 0;
+        return ink;
+    };
+    EXPECT_GT(inkIn(45, 21, 155, 39), 10);   // top flange
+    EXPECT_GT(inkIn(161, 45, 179, 155), 10); // right flange
+    EXPECT_GT(inkIn(45, 161, 155, 179), 10); // bottom flange
+    EXPECT_GT(inkIn(21, 45, 39, 155), 10);   // left flange
+    EXPECT_EQ(0, inkIn(41, 41, 159, 159));   // nothing inside the shape
+    // Nothing beyond the flanges' outer edges (pixels 20 and 180).
+    EXPECT_EQ(0, inkIn(0, 0, 199, 19) + inkIn(0, 181, 199, 199));
+    EXPECT_EQ(0, inkIn(0, 0, 19, 199) + inkIn(181, 0, 199, 199));
+}
+
+// Records the text calls that DrawPolygon makes, with fixed text metrics.
+class TTextRecorder : public ICanvas {
+public:
+    struct TText {
+        std::int64_t X;
+        std::int64_t Y;
+        std::string Text;
+        int Escapement;
+    };
+
+    void SetPenMode(TPenMode) override {}
+    void SetPenColor(TColor) override {}
+    void SetPenStyle(TPenStyle) override {}
+    void MoveTo(std::int64_t, std::int64_t) override {}
+    void LineTo(std::int64_t, std::int64_t) override {}
+    void FrameRect(std::int64_t, std::int64_t, std::int64_t, std::int64_t) override {}
+    void FillRect(std::int64_t, std::int64_t, std::int64_t, std::int64_t, TColor) override {}
+    std::int64_t TextWidth(std::string_view text) override {
+        return 3 * static_cast<std::int64_t>(text.size());
+    }
+    std::int64_t TextHeight(std::string_view) override { return 4; }
+    void TextOut(std::int64_t x, std::int64_t y, std::string_view text) override {
+        Texts.push_back({x, y, std::string(text), Escapement});
+    }
+    int FontEscapement() const override { return Escapement; }
+    void SetFontEscapement(int tenthsOfDegree) override { Escapement = tenthsOfDegree; }
+
+    int Escapement = 55;
+    std::vector<TText> Texts;
+};
+
+TEST(DrawPolygon, FlangeNamesAreCentredAlongTheSide) {
+    TPolygon clockwise = WithFlange(Square(), 0, 5, RightAngle, RightAngle, "ab");
+    clockwise = WithFlange(clockwise, 1, 5, RightAngle, RightAngle, "ab");
+    clockwise = WithFlange(clockwise, 2, 0, RightAngle, RightAngle, "zero");
+    clockwise = WithFlange(clockwise, 3, 5);
+    TTextRecorder recorder;
+    DrawPolygon(recorder, clockwise, -1, -1, 1, 1, dmPrint);
+    ASSERT_EQ(2u, recorder.Texts.size());
+    // Top side: runs left to right from (17, 10); the cell's top is 4 above.
+    EXPECT_EQ(17, recorder.Texts[0].X);
+    EXPECT_EQ(6, recorder.Texts[0].Y);
+    EXPECT_EQ(0, recorder.Texts[0].Escapement);
+    // Right side: runs downward, turned a quarter clockwise, letters outward.
+    EXPECT_EQ(34, recorder.Texts[1].X);
+    EXPECT_EQ(17, recorder.Texts[1].Y);
+    EXPECT_EQ(-900, recorder.Texts[1].Escapement);
+    EXPECT_EQ(55, recorder.Escapement);
+
+    // The other vertex order writes the top flange's name the same way.
+    const TPolygon reversed = WithFlange(Shape({{10, 30}, {30, 30}, {30, 10}, {10, 10}}), 2, 5,
+                                         RightAngle, RightAngle, "ab");
+    TTextRecorder other;
+    DrawPolygon(other, reversed, -1, -1, 1, 1, dmPrint);
+    ASSERT_EQ(1u, other.Texts.size());
+    EXPECT_EQ(17, other.Texts[0].X);
+    EXPECT_EQ(6, other.Texts[0].Y);
+    EXPECT_EQ(0, other.Texts[0].Escapement);
+
+    TTextRecorder screen;
+    DrawPolygon(screen, clockwise, -1, -1, 1, 1, dmNormal);
+    EXPECT_TRUE(screen.Texts.empty());
+}
+
+} // namespace
