@@ -1,1 +1,379 @@
-// placeholder
+// The sheet window: its menu bar, the settings it keeps between runs and the
+// document commands with the save-changes question that guards them.
+#include "main_fm.h"
+
+#include "atomic_file.h"
+#include "drawing_file.h"
+#include "int_setting.h"
+#include "printer_metrics.h"
+#include "prompt.h"
+#include "settings_file.h"
+#include "view_scale.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+
+namespace {
+
+constexpr std::string_view MainSection = "TMainFm";
+
+const QString AppCaption = QStringLiteral("Zelvo");
+const QString DrawingFilter =
+    QStringLiteral("Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
+const QString DrawingExtension = QStringLiteral("zvt");
+
+const QString InfoTitle = QStringLiteral("情報");
+const QString SaveChangesText = QStringLiteral("図面が変更されています。保存しますか？");
+const QString ErrorTitle = QStringLiteral("エラー");
+const QString SaveFailedText = QStringLiteral("ファイル「%1」を保存できませんでした。");
+const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込めませんでした。");
+
+// The window's designed bounds, used when the settings hold none.
+constexpr int DefaultLeft = 203;
+constexpr int DefaultTop = 106;
+constexpr int DefaultWidth = 480;
+constexpr int DefaultHeight = 626;
+
+enum TStoredWindowState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+
+constexpr long double MillimetresPerInch = 25.4L;
+
+int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
+    return ReadIntSetting(settings, MainSection, key, defaultValue);
+}
+
+} // namespace
+
+TMainFm::TMainFm(const TSheetServices& services)
+    : Prompt(services.Prompt), View(services.View), Printer(services.Printer),
+      SettingsPath(services.SettingsPath) {
+    setWindowTitle(AppCaption);
+    createActions();
+    createRecentFileItems();
+    createMenus();
+    createPageTabs();
+    createConnections();
+
+    ReadSettings();
+    ReadPrinterResolution();
+    UpdateAreaSize();
+    NewDrawing();
+}
+
+// Written here rather than on close so that every way out keeps the settings.
+TMainFm::~TMainFm() {
+    WriteSettings();
+}
+
+void TMainFm::createActions() {
+    const auto action = [this](QAction*& item, const char* name, const QString& caption,
+                               const QKeySequence& shortcut = {}) {
+        item = new QAction(caption, this);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(shortcut);
+    };
+    action(New1, "New1", QStringLiteral("新規作成(&N)"));
+    action(Open1, "Open1", QStringLiteral("開く(&O)..."));
+    action(Save1, "Save1", QStringLiteral("上書き保存(&S)..."));
+    action(SaveAs1, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
+    action(PrintFontSetMi, "PrintFontSetMi", QStringLiteral("印字フォント設定..."));
+    action(PrintSetMi, "PrintSetMi", QStringLiteral("印刷設定..."));
+    action(Print1, "Print1", QStringLiteral("現在のページを印刷..."));
+    action(PrintAll, "PrintAll", QStringLiteral("全てのページを印刷..."));
+    action(Exit1, "Exit1", QStringLiteral("終了(&X)"));
+
+    action(Undo1, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
+    action(Repeat1, "Repeat1", QStringLiteral("やり直し"), Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
+    action(AddNewPageMi, "AddNewPageMi", QStringLiteral("ページ追加"),
+           Qt::CTRL | Qt::ALT | Qt::Key_P);
+    action(DelPageMi, "DelPageMi", QStringLiteral("ページ削除"));
+    action(MkNewPolygonMi, "MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."),
+           Qt::CTRL | Qt::Key_N);
+    action(PolygonEditMi, "PolygonEditMi", QStringLiteral("図形データ修正(&E)..."),
+           Qt::CTRL | Qt::Key_E);
+    action(PolygonCutMi, "PolygonCutMi", QStringLiteral("切り取り(&X)"), Qt::CTRL | Qt::Key_X);
+    action(PolygonCopyMi, "PolygonCopyMi", QStringLiteral("コピー(&C)"), Qt::CTRL | Qt::Key_C);
+    action(PolygonPasteMi, "PolygonPasteMi", QStringLiteral("貼り付け(&V)"), Qt::CTRL | Qt::Key_V);
+    action(PolygonDeleteMi, "PolygonDeleteMi", QStringLiteral("削除(&D)"),
+           Qt::CTRL | Qt::Key_Delete);
+    action(Z1, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
+    action(ClickDragMi, "ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"),
+           Qt::CTRL | Qt::Key_H);
+    action(WallChkMi, "WallChkMi", QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"),
+           Qt::CTRL | Qt::Key_W);
+    action(PorigonCrossChkMi, "PorigonCrossChkMi",
+           QStringLiteral("移動時・図形の重なりを回避する(&L)"), Qt::CTRL | Qt::Key_L);
+    action(AutoRotateMi, "AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"),
+           Qt::CTRL | Qt::Key_M);
+    action(AllMi, "AllMi", QStringLiteral("移動時制御・一括(&A)"), Qt::CTRL | Qt::Key_A);
+    // The drag options start unchecked at every start and are not saved.
+    for (QAction* option : {ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi})
+        option->setCheckable(true);
+
+    action(About1, "About1", QStringLiteral("バージョン情報(&A)..."));
+}
+
+// Item i carries the tag i; an item joins the File menu once its entry exists.
+void TMainFm::createRecentFileItems() {
+    for (int tag = 1; tag <= TRecentFiles::MaxCount; ++tag) {
+        QAction* item = new QAction(this);
+        item->setObjectName(QStringLiteral("RecentFileItem%1").arg(tag));
+        item->setData(tag);
+        RecentFileItems[tag - 1] = item;
+    }
+}
+
+void TMainFm::createMenus() {
+    File1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)..."));
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->addActions({New1, Open1, Save1, SaveAs1});
+    File1->addSeparator();
+    File1->addActions({PrintFontSetMi, PrintSetMi, Print1, PrintAll});
+    File1->addSeparator();
+    File1->addAction(Exit1);
+    File1->addSeparator(); // N6: the recent-file items follow it
+
+    EditMi1 = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    EditMi1->setObjectName(QStringLiteral("EditMi1"));
+    EditMi1->addActions({Undo1, Repeat1});
+    EditMi1->addSeparator();
+    EditMi1->addActions({AddNewPageMi, DelPageMi, MkNewPolygonMi});
+    EditMi1->addSeparator();
+    EditMi1->addActions(
+        {PolygonEditMi, PolygonCutMi, PolygonCopyMi, PolygonPasteMi, PolygonDeleteMi});
+    EditMi1->addSeparator();
+    EditMi1->addAction(Z1);
+    EditMi1->addSeparator();
+    EditMi1->addActions({ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi});
+
+    menuBar()->addAction(About1);
+}
+
+// One tab per page, on the right-hand side of the window.
+void TMainFm::createPageTabs() {
+    TabControl1 = new QTabBar;
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setShape(QTabBar::RoundedEast);
+    TabControl1->setExpanding(false);
+
+    auto* client = new QWidget;
+    auto* layout = new QHBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    layout->addWidget(TabControl1, 0, Qt::AlignTop);
+    setCentralWidget(client);
+}
+
+void TMainFm::createConnections() {
+    connect(New1, &QAction::triggered, this, &TMainFm::New1Click);
+    connect(Open1, &QAction::triggered, this, &TMainFm::Open1Click);
+    connect(Save1, &QAction::triggered, this, &TMainFm::Save1Click);
+    connect(SaveAs1, &QAction::triggered, this, &TMainFm::SaveAs1Click);
+    connect(Exit1, &QAction::triggered, this, &TMainFm::close);
+    for (QAction* item : RecentFileItems)
+        connect(item, &QAction::triggered, this, [this, item] { RecentFileClick(item); });
+    connect(EditMi1, &QMenu::aboutToShow, this, &TMainFm::EditMi1Popup);
+    connect(TabControl1, &QTabBar::currentChanged, this, &TMainFm::TabControl1Change);
+}
+
+void TMainFm::ReadSettings() {
+    const TIniFile settings = LoadSettings(SettingsPath);
+    ApplyWindowBounds(settings);
+    View.SetZoom(ZoomFromStored(settings.ReadInteger(MainSection, "Zoom", 10000)));
+    Print = ReadPrintSettings(settings);
+    RecentFiles.ReadFrom(settings, MainSection);
+    UpdateRecentFileMenu();
+}
+
+void TMainFm::ApplyWindowBounds(const TIniFile& settings) {
+    setGeometry(ReadInt(settings, "Left", DefaultLeft), ReadInt(settings, "Top", DefaultTop),
+                ReadInt(settings, "Width", DefaultWidth),
+                ReadInt(settings, "Height", DefaultHeight));
+    switch (ReadInt(settings, "WindowState", wsNormal)) {
+    case wsMinimized:
+        setWindowState(Qt::WindowMinimized);
+        break;
+    case wsMaximized:
+        setWindowState(Qt::WindowMaximized);
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainFm::WriteSettings() const {
+    TIniFile settings = LoadSettings(SettingsPath);
+    // The normal bounds, so that a maximised window comes back to its old place.
+    const QRect bounds = normalGeometry();
+    settings.WriteInteger(MainSection, "Top", bounds.top());
+    settings.WriteInteger(MainSection, "Left", bounds.left());
+    settings.WriteInteger(MainSection, "Width", bounds.width());
+    settings.WriteInteger(MainSection, "Height", bounds.height());
+    settings.WriteInteger(MainSection, "WindowState",
+                          isMinimized()   ? wsMinimized
+                          : isMaximized() ? wsMaximized
+                                          : wsNormal);
+    settings.WriteInteger(MainSection, "Zoom", ZoomToStored(View.Zoom()));
+    WritePrintSettings(settings, Print);
+    RecentFiles.WriteTo(settings, MainSection);
+    SaveSettings(SettingsPath, settings);
+}
+
+void TMainFm::ReadPrinterResolution() {
+    PrinterPxPerMMX = Printer.PixelsPerInchX() / MillimetresPerInch;
+    PrinterPxPerMMY = Printer.PixelsPerInchY() / MillimetresPerInch;
+}
+
+// The drawing area of every page: the printable page less the margins, in mm.
+void TMainFm::UpdateAreaSize() {
+    PageWidth = Printer.PageWidthPixels() / PrinterPxPerMMX - Print.LYohaku - Print.RYohaku;
+    PageHeight = Printer.PageHeightPixels() / PrinterPxPerMMY - Print.TYohaku - Print.BYohaku;
+}
+
+TPolygon* TMainFm::PolygonAt(int index) {
+    TPolygonTbl& page = Drawing[CurPage];
+    if (index < 0 || index >= static_cast<int>(page.size()))
+        return nullptr;
+    return &page[index];
+}
+
+void TMainFm::NewDrawing() {
+    Drawing.assign(1, TPolygonTbl());
+    ResetChangeTracking();
+    FileName.clear();
+    ShowPageTabs(1);
+    CurPage = 0;
+}
+
+// From here on the drawing counts as unchanged.
+void TMainFm::ResetChangeTracking() {
+    Modified = false;
+}
+
+void TMainFm::ShowPageTabs(int pageCount) {
+    // Rebuilding the strip is no page change of the user's.
+    const QSignalBlocker quiet(TabControl1);
+    while (TabControl1->count() > 0)
+        TabControl1->removeTab(0);
+    for (int page = 1; page <= pageCount; ++page)
+        TabControl1->addTab(QString::number(page));
+    TabControl1->setCurrentIndex(0);
+}
+
+void TMainFm::TabControl1Change(int index) {
+    CurPage = index;
+}
+
+// True when the caller may discard the drawing.
+bool TMainFm::ConfirmSaveChanges() {
+    if (!Modified)
+        return true;
+    switch (Prompt.AskYesNoCancel(InfoTitle, SaveChangesText)) {
+    case TPromptAnswer::Yes:
+        return SaveDrawingAs();
+    case TPromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TMainFm::SaveDrawingAs() {
+    const QString path = Prompt.SaveFileName(DrawingFilter, DrawingExtension, FileName);
+    return !path.isEmpty() && SaveDrawing(path);
+}
+
+// The file is replaced only by a complete new one, and the drawing takes the
+// file's name only once it has been written.
+bool TMainFm::SaveDrawing(const QString& path) {
+    std::string bytes;
+    if (!DrawingToText(Drawing, bytes) || !WriteFileAtomically(path, bytes)) {
+        Prompt.ShowError(ErrorTitle, SaveFailedText.arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    SetCurrentFileName(path);
+    return true;
+}
+
+// The caller has prepared the empty drawing; a failed read leaves it as it was.
+bool TMainFm::LoadDrawing(const QString& path) {
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes) || TextToDrawing(bytes, Drawing) != TDrawingReadResult::Ok)
+        return false;
+    ShowPageTabs(static_cast<int>(Drawing.size()));
+    CurPage = 0;
+    SetCurrentFileName(path);
+    return true;
+}
+
+void TMainFm::OpenDrawingFile(const QString& path) {
+    NewDrawing();
+    if (!LoadDrawing(path)) {
+        NewDrawing();
+        Prompt.ShowError(ErrorTitle, LoadFailedText.arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+void TMainFm::SetCurrentFileName(const QString& path) {
+    RecentFiles.Add(path);
+    UpdateRecentFileMenu();
+    FileName = path;
+    setWindowTitle(AppCaption + QStringLiteral(" - ") + QFileInfo(path).completeBaseName());
+}
+
+// Entries only ever grow in number, so the items in the File menu after N6
+// are always the first RecentFiles.Count() items.
+void TMainFm::UpdateRecentFileMenu() {
+    for (; RecentFileItemsShown < RecentFiles.Count(); ++RecentFileItemsShown)
+        File1->addAction(RecentFileItems[RecentFileItemsShown]);
+    for (int i = 0; i < RecentFiles.Count(); ++i)
+        RecentFileItems[i]->setText(RecentFileCaption(i + 1, RecentFiles.At(i)));
+}
+
+void TMainFm::New1Click() {
+    if (ConfirmSaveChanges())
+        NewDrawing();
+}
+
+void TMainFm::Open1Click() {
+    if (!ConfirmSaveChanges())
+        return;
+    const QString path = Prompt.OpenFileName(DrawingFilter, DrawingExtension);
+    if (!path.isEmpty())
+        OpenDrawingFile(path);
+}
+
+void TMainFm::Save1Click() {
+    const bool saved = FileName.isEmpty() ? SaveDrawingAs() : SaveDrawing(FileName);
+    if (saved)
+        ResetChangeTracking();
+}
+
+void TMainFm::SaveAs1Click() {
+    if (SaveDrawingAs())
+        ResetChangeTracking();
+}
+
+void TMainFm::RecentFileClick(const QAction* item) {
+    const int tag = item->data().toInt();
+    if (tag < 1 || tag > RecentFiles.Count() || !ConfirmSaveChanges())
+        return;
+    // A copy: opening the file reorders the list.
+    const QString path = RecentFiles.At(tag - 1);
+    OpenDrawingFile(path);
+}
+
+// AutoRotateMi only means something while one of the two placement checks is on.
+void TMainFm::EditMi1Popup() {
+    AutoRotateMi->setEnabled(WallChkMi->isChecked() || PorigonCrossChkMi->isChecked());
+}
+
+void TMainFm::closeEvent(QCloseEvent* event) {
+    event->setAccepted(ConfirmSaveChanges());
+}

@@ -1,1 +1,668 @@
-// placeholder
+// Tests of the sheet window: its menu bar, the settings kept between runs and
+// the document commands, with scripted prompts and a fixed printer.
+#include "drawing_file.h"
+#include "ini_file.h"
+#include "main_fm.h"
+#include "printer_metrics.h"
+#include "prompt.h"
+#include "settings_file.h"
+#include "view_scale.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Answers from a script and records every question asked.
+class TFakePrompt : public IPrompt {
+public:
+    struct TMessage {
+        QString Title;
+        QString Text;
+    };
+
+    std::deque<TPromptAnswer> Answers;
+    std::deque<QString> FileNames; // "" answers Cancel
+    std::vector<TMessage> Questions;
+    std::vector<TMessage> Errors;
+    QStringList Filters;
+    QStringList Extensions;
+    QStringList InitialPaths;
+
+    TPromptAnswer AskYesNoCancel(const QString& title, const QString& text) override {
+        Questions.push_back({title, text});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return TPromptAnswer::Cancel;
+        }
+        const TPromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    TPromptAnswer AskYesNo(const QString&, const QString& text) override {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return TPromptAnswer::No;
+    }
+    TPromptAnswer AskOkCancel(const QString&, const QString& text) override {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return TPromptAnswer::Cancel;
+    }
+    void ShowError(const QString& title, const QString& text) override {
+        Errors.push_back({title, text});
+    }
+    bool InputText(const QString&, const QString& prompt, QString&) override {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        return false;
+    }
+    QString OpenFileName(const QString& filter, const QString& extension) override {
+        Filters << filter;
+        Extensions << extension;
+        return NextFileName();
+    }
+    QString SaveFileName(const QString& filter, const QString& extension,
+                         const QString& initialPath) override {
+        Filters << filter;
+        Extensions << extension;
+        InitialPaths << initialPath;
+        return NextFileName();
+    }
+
+private:
+    QString NextFileName() {
+        if (FileNames.empty()) {
+            ADD_FAILURE() << "unexpected file dialog";
+            return {};
+        }
+        const QString name = FileNames.front();
+        FileNames.pop_front();
+        return name;
+    }
+};
+
+// 10 printer pixels per millimetre and a printable page of 190 x 277 mm.
+class TFakePrinter : public IPrinterMetrics {
+public:
+    long double PixelsPerInchX() const override { return 254; }
+    long double PixelsPerInchY() const override { return 254; }
+    long double PageWidthPixels() const override { return 1900; }
+    long double PageHeightPixels() const override { return 2770; }
+};
+
+const QString DrawingFilter =
+    QStringLiteral("Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
+
+TPolygon Triangle(long double x) {
+    TPolygon triangle;
+    triangle.Apexes = {PointF(x, 0), PointF(x + 10, 0), PointF(x, 10)};
+    triangle.Flanges.assign(3, MakeFlange("", 0, 0, 0));
+    return triangle;
+}
+
+// Two pages: a triangle on page 1, nothing on page 2.
+TZvDat TwoPages() {
+    return TZvDat{TPolygonTbl{Triangle(5)}, TPolygonTbl{}};
+}
+
+std::string ToBytes(const TZvDat& drawing) {
+    std::string bytes;
+    EXPECT_TRUE(DrawingToText(drawing, bytes));
+    return bytes;
+}
+
+QByteArray FileContent(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void Trigger(const TMainFm& fm, const char* name) {
+    QAction* action = fm.findChild<QAction*>(QLatin1String(name));
+    ASSERT_NE(action, nullptr) << name;
+    action->trigger();
+}
+
+QStringList TabCaptions(const TMainFm& fm) {
+    const QTabBar* tabs = fm.findChild<QTabBar*>(QStringLiteral("TabControl1"));
+    QStringList captions;
+    for (int i = 0; i < tabs->count(); ++i)
+        captions << tabs->tabText(i);
+    return captions;
+}
+
+// The items of the File menu after its last separator.
+QList<QAction*> RecentMenuItems(const TMainFm& fm) {
+    const QList<QAction*> items = fm.findChild<QMenu*>(QStringLiteral("File1"))->actions();
+    QList<QAction*> recent;
+    for (QAction* item : items) {
+        if (item->isSeparator())
+            recent.clear();
+        else
+            recent << item;
+    }
+    return recent;
+}
+
+class MainFmTest : public testing::Test {
+protected:
+    QTemporaryDir Dir;
+    TFakePrompt Prompt;
+    TFakePrinter Printer;
+    TViewScale View;
+
+    QString PathIn(const QString& name) const { return Dir.filePath(name); }
+    QString SettingsPath() const { return PathIn(QStringLiteral("zelvo.ini")); }
+
+    std::unique_ptr<TMainFm> Start() {
+        return std::make_unique<TMainFm>(TSheetServices{Prompt, View, Printer, SettingsPath()});
+    }
+    TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }
+
+    QString DrawingFile(const QString& name, const TZvDat& drawing) {
+        const QString path = PathIn(name);
+        WriteFile(path, ToBytes(drawing));
+        return path;
+    }
+    void OpenFile(TMainFm& fm, const QString& path) {
+        Prompt.FileNames.push_back(path);
+        Trigger(fm, "Open1");
+    }
+    // The drawing of box.zvt open, then changed.
+    std::unique_ptr<TMainFm> StartWithChangedDrawing() {
+        auto fm = Start();
+        OpenFile(*fm, DrawingFile(QStringLiteral("box.zvt"), TwoPages()));
+        fm->MarkModified();
+        return fm;
+    }
+};
+
+struct TMenuItem {
+    const char* Name;
+    QString Caption;
+    const char* Shortcut;
+};
+
+// A Name of "-" stands for a separator.
+void ExpectMenu(const QMenu* menu, const std::vector<TMenuItem>& expected) {
+    const QList<QAction*> items = menu->actions();
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QAction* item = items[static_cast<qsizetype>(i)];
+        const QLatin1String name(expected[i].Name);
+        if (name == QLatin1String("-")) {
+            EXPECT_TRUE(item->isSeparator()) << "item " << i;
+            continue;
+        }
+        EXPECT_EQ(item->objectName(), name);
+        EXPECT_EQ(item->text(), expected[i].Caption) << expected[i].Name;
+        EXPECT_EQ(item->shortcut(),
+                  QKeySequence(QLatin1String(expected[i].Shortcut), QKeySequence::PortableText))
+            << expected[i].Name;
+    }
+}
+
+} // namespace
+
+TEST_F(MainFmTest, MenuBarHoldsEveryCommandWithItsCaptionAndShortcut) {
+    const auto fm = Start();
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo"));
+
+    const QList<QAction*> bar = fm->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(bar[0]->text(), QStringLiteral("ファイル(&F)..."));
+    EXPECT_EQ(bar[1]->text(), QStringLiteral("編集(&E)"));
+    EXPECT_EQ(bar[2]->objectName(), QStringLiteral("About1"));
+    EXPECT_EQ(bar[2]->text(), QStringLiteral("バージョン情報(&A)..."));
+    EXPECT_EQ(bar[2]->menu(), nullptr);
+
+    const QMenu* file = fm->findChild<QMenu*>(QStringLiteral("File1"));
+    ASSERT_NE(file, nullptr);
+    ExpectMenu(file, {{"New1", QStringLiteral("新規作成(&N)"), ""},
+                      {"Open1", QStringLiteral("開く(&O)..."), ""},
+                      {"Save1", QStringLiteral("上書き保存(&S)..."), ""},
+                      {"SaveAs1", QStringLiteral("名前を付けて保存(&A)..."), ""},
+                      {"-", {}, ""},
+                      {"PrintFontSetMi", QStringLiteral("印字フォント設定..."), ""},
+                      {"PrintSetMi", QStringLiteral("印刷設定..."), ""},
+                      {"Print1", QStringLiteral("現在のページを印刷..."), ""},
+                      {"PrintAll", QStringLiteral("全てのページを印刷..."), ""},
+                      {"-", {}, ""},
+                      {"Exit1", QStringLiteral("終了(&X)"), ""},
+                      {"-", {}, ""}});
+
+    const QMenu* edit = fm->findChild<QMenu*>(QStringLiteral("EditMi1"));
+    ASSERT_NE(edit, nullptr);
+    ExpectMenu(
+        edit,
+        {{"Undo1", QStringLiteral("元に戻す(&U)"), "Alt+Backspace"},
+         {"Repeat1", QStringLiteral("やり直し"), "Shift+Alt+Backspace"},
+         {"-", {}, ""},
+         {"AddNewPageMi", QStringLiteral("ページ追加"), "Ctrl+Alt+P"},
+         {"DelPageMi", QStringLiteral("ページ削除"), ""},
+         {"MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."), "Ctrl+N"},
+         {"-", {}, ""},
+         {"PolygonEditMi", QStringLiteral("図形データ修正(&E)..."), "Ctrl+E"},
+         {"PolygonCutMi", QStringLiteral("切り取り(&X)"), "Ctrl+X"},
+         {"PolygonCopyMi", QStringLiteral("コピー(&C)"), "Ctrl+C"},
+         {"PolygonPasteMi", QStringLiteral("貼り付け(&V)"), "Ctrl+V"},
+         {"PolygonDeleteMi", QStringLiteral("削除(&D)"), "Ctrl+Del"},
+         {"-", {}, ""},
+         {"Z1", QStringLiteral("ズーム(&Z)..."), "Ctrl+Z"},
+         {"-", {}, ""},
+         {"ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"), "Ctrl+H"},
+         {"WallChkMi", QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"), "Ctrl+W"},
+         {"PorigonCrossChkMi", QStringLiteral("移動時・図形の重なりを回避する(&L)"), "Ctrl+L"},
+         {"AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"), "Ctrl+M"},
+         {"AllMi", QStringLiteral("移動時制御・一括(&A)"), "Ctrl+A"}});
+}
+
+TEST_F(MainFmTest, DragOptionsStartUncheckedAndAutoRotateNeedsAPlacementCheck) {
+    const auto fm = Start();
+    const auto item = [&](const char* name) {
+        return fm->findChild<QAction*>(QLatin1String(name));
+    };
+    for (const char* name : {"ClickDragMi", "WallChkMi", "PorigonCrossChkMi", "AutoRotateMi"}) {
+        EXPECT_TRUE(item(name)->isCheckable()) << name;
+        EXPECT_FALSE(item(name)->isChecked()) << name;
+    }
+    QMenu* edit = fm->findChild<QMenu*>(QStringLiteral("EditMi1"));
+    const auto openEditMenu = [&] { emit edit->aboutToShow(); };
+
+    openEditMenu();
+    EXPECT_FALSE(item("AutoRotateMi")->isEnabled());
+    item("WallChkMi")->setChecked(true);
+    openEditMenu();
+    EXPECT_TRUE(item("AutoRotateMi")->isEnabled());
+    item("WallChkMi")->setChecked(false);
+    item("PorigonCrossChkMi")->setChecked(true);
+    openEditMenu();
+    EXPECT_TRUE(item("AutoRotateMi")->isEnabled());
+    item("PorigonCrossChkMi")->setChecked(false);
+    item("ClickDragMi")->setChecked(true);
+    openEditMenu();
+    EXPECT_FALSE(item("AutoRotateMi")->isEnabled());
+}
+
+TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
+    View.SetZoom(3);
+    const auto fm = Start();
+    EXPECT_EQ(fm->geometry(), QRect(203, 106, 480, 626));
+    EXPECT_FALSE(fm->isMaximized());
+    EXPECT_EQ(View.Zoom(), 1);
+
+    const TPrintSettings& print = fm->PrintSettings();
+    EXPECT_EQ(print.PrintPaperSize, -1);
+    EXPECT_EQ(print.PrintDir, -1);
+    EXPECT_EQ(print.PrintPaperScale, -1);
+    EXPECT_EQ(print.TYohaku + print.BYohaku + print.LYohaku + print.RYohaku, 0);
+    EXPECT_EQ(print.PrintFont.family(), QStringLiteral("ＭＳ 明朝"));
+    EXPECT_EQ(print.PrintFont.pointSize(), 12);
+    EXPECT_FALSE(print.PrintFont.bold() || print.PrintFont.italic() ||
+                 print.PrintFont.underline() || print.PrintFont.strikeOut());
+    EXPECT_EQ(print.PrintFontColor, fm->palette().color(QPalette::WindowText));
+
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaWidth()), 190);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaHeight()), 277);
+
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+    EXPECT_EQ(fm->CurrentPage(), 0);
+    EXPECT_EQ(TabCaptions(*fm), QStringList({QStringLiteral("1")}));
+    EXPECT_TRUE(fm->CurrentFileName().isEmpty());
+    EXPECT_FALSE(fm->IsModified());
+    EXPECT_TRUE(RecentMenuItems(*fm).isEmpty());
+}
+
+TEST_F(MainFmTest, StoredSettingsAreApplied) {
+    WriteFile(SettingsPath(), "[TMainFm]\nLeft=10\nTop=20\nWidth=300\nHeight=400\n"
+                              "Zoom=25000\nFile1=/a/one.zvt\nFile2=/a/two.zvt\nFile3=/a/R&D.zvt\n"
+                              "[Print]\nPrintPaperSize=9\nPrintDir=2\nPrintPaperScale=100\n"
+                              "TYohaku=10\nBYohaku=10\nLYohaku=10\nRYohaku=10\n"
+                              "FontName=Arial\nFontSize=9\nFontColor=255\nFontStyle=5\n");
+    const auto fm = Start();
+    EXPECT_EQ(fm->geometry(), QRect(10, 20, 300, 400));
+    EXPECT_EQ(View.Zoom(), 2.5L);
+
+    const TPrintSettings& print = fm->PrintSettings();
+    EXPECT_EQ(print.PrintPaperSize, 9);
+    EXPECT_EQ(print.PrintDir, 2);
+    EXPECT_EQ(print.PrintPaperScale, 100);
+    EXPECT_EQ(print.PrintFont.family(), QStringLiteral("Arial"));
+    EXPECT_EQ(print.PrintFont.pointSize(), 9);
+    EXPECT_EQ(print.PrintFontColor, QColor(255, 0, 0));
+    EXPECT_TRUE(print.PrintFont.bold());
+    EXPECT_FALSE(print.PrintFont.italic());
+    EXPECT_TRUE(print.PrintFont.underline());
+    EXPECT_FALSE(print.PrintFont.strikeOut());
+
+    // 190 x 277 mm printable less 10 mm on every side.
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaWidth()), 170);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaHeight()), 257);
+
+    const QList<QAction*> recent = RecentMenuItems(*fm);
+    ASSERT_EQ(recent.size(), 3);
+    EXPECT_EQ(recent[0]->text(), QStringLiteral("&1 /a/one.zvt"));
+    EXPECT_EQ(recent[1]->text(), QStringLiteral("&2 /a/two.zvt"));
+    EXPECT_EQ(recent[2]->text(), QStringLiteral("&3 /a/R&&D.zvt"));
+    EXPECT_EQ(recent[2]->data().toInt(), 3);
+}
+
+TEST_F(MainFmTest, StoredZoomThatIsNotPositiveOrNotANumberGives100Percent) {
+    for (const char* stored : {"0", "-5", "abc"}) {
+        WriteFile(SettingsPath(), std::string("[TMainFm]\nZoom=") + stored + "\n");
+        View.SetZoom(3);
+        Start();
+        EXPECT_EQ(View.Zoom(), 1) << stored;
+    }
+}
+
+TEST_F(MainFmTest, SettingsAreWrittenWhenTheWindowGoesAndReadAtTheNextStart) {
+    WriteFile(SettingsPath(), "[TMainFm]\nFile1=/old/one.zvt\nFile2=/old/two.zvt\n"
+                              "File3=/old/three.zvt\n[TMkPolygonFm]\nZoom=5\n"
+                              "[Print]\nLYohaku=7\nFontStyle=10\n");
+    const QString box = PathIn(QStringLiteral("box.zvt"));
+    {
+        auto fm = Start();
+        fm->setGeometry(50, 60, 700, 500);
+        View.SetZoom(1.5L);
+        fm->MarkModified();
+        Prompt.FileNames.push_back(box);
+        Trigger(*fm, "Save1");
+        ASSERT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - box"));
+    }
+    const TIniFile stored = StoredSettings();
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Left", 0), 50);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Top", 0), 60);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Width", 0), 700);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Height", 0), 500);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "WindowState", -1), 0);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Zoom", 0), 15000);
+    EXPECT_EQ(stored.ReadString("TMainFm", "File1", ""), box.toStdString());
+    EXPECT_EQ(stored.ReadString("TMainFm", "File4", ""), "/old/three.zvt");
+    EXPECT_EQ(stored.ReadInteger("TMkPolygonFm", "Zoom", 0), 5);
+    EXPECT_EQ(stored.ReadInteger("Print", "LYohaku", 0), 7);
+    EXPECT_EQ(stored.ReadInteger("Print", "FontStyle", 0), 10);
+    EXPECT_EQ(stored.ReadInteger("Print", "PrintPaperSize", 0), -1);
+    EXPECT_EQ(stored.ReadString("Print", "FontName", ""), "ＭＳ 明朝");
+    EXPECT_EQ(stored.ReadInteger("Print", "FontSize", 0), 12);
+
+    // Fewer entries than keys: the keys above the list are left alone.
+    WriteFile(SettingsPath(), "[TMainFm]\nFile1=/a.zvt\nFile2=\nFile3=/c.zvt\n");
+    Start();
+    EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File2", ""), "/c.zvt");
+    EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File3", ""), "/c.zvt");
+
+    View.SetZoom(1);
+    WriteFile(SettingsPath(), "[TMainFm]\nZoom=25000\nFile1=" + box.toStdString() + "\n");
+    const auto next = Start();
+    EXPECT_EQ(View.Zoom(), 2.5L);
+    ASSERT_EQ(next->RecentFileList().Count(), 1);
+    EXPECT_EQ(next->RecentFileList().At(0), box);
+}
+
+TEST_F(MainFmTest, MaximisedWindowKeepsItsNormalBounds) {
+    WriteFile(SettingsPath(), "[TMainFm]\nLeft=30\nTop=40\nWidth=500\nHeight=600\n"
+                              "WindowState=2\n");
+    {
+        const auto fm = Start();
+        fm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fm.get()));
+        EXPECT_TRUE(fm->isMaximized());
+        EXPECT_NE(fm->geometry(), QRect(30, 40, 500, 600));
+    }
+    const TIniFile stored = StoredSettings();
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "WindowState", -1), 2);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Left", 0), 30);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Top", 0), 40);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Width", 0), 500);
+    EXPECT_EQ(stored.ReadInteger("TMainFm", "Height", 0), 600);
+}
+
+TEST_F(MainFmTest, OpenReadsEveryPageAndNamesTheWindowAfterTheFile) {
+    const auto fm = Start();
+    const QString path = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
+    OpenFile(*fm, path);
+
+    EXPECT_EQ(Prompt.Filters, QStringList({DrawingFilter}));
+    EXPECT_EQ(Prompt.Extensions, QStringList({QStringLiteral("zvt")}));
+    EXPECT_EQ(fm->CurrentDrawing(), TwoPages());
+    EXPECT_EQ(TabCaptions(*fm), QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(fm->CurrentPage(), 0);
+    EXPECT_EQ(fm->CurrentFileName(), path);
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - box"));
+    EXPECT_FALSE(fm->IsModified());
+    EXPECT_TRUE(Prompt.Errors.empty());
+    ASSERT_NE(fm->PolygonAt(0), nullptr);
+    EXPECT_EQ(*fm->PolygonAt(0), Triangle(5));
+    EXPECT_EQ(fm->PolygonAt(1), nullptr);
+    EXPECT_EQ(fm->PolygonAt(-1), nullptr);
+
+    // A cancelled dialog changes nothing.
+    Prompt.FileNames.push_back(QString());
+    Trigger(*fm, "Open1");
+    EXPECT_EQ(fm->CurrentDrawing(), TwoPages());
+    EXPECT_EQ(fm->CurrentFileName(), path);
+}
+
+TEST_F(MainFmTest, NewAsksBeforeDiscardingChanges) {
+    auto fm = Start();
+    Trigger(*fm, "New1");
+    EXPECT_TRUE(Prompt.Questions.empty());
+
+    fm = StartWithChangedDrawing();
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    Trigger(*fm, "New1");
+    ASSERT_EQ(Prompt.Questions.size(), 1u);
+    EXPECT_EQ(Prompt.Questions[0].Title, QStringLiteral("情報"));
+    EXPECT_EQ(Prompt.Questions[0].Text, QStringLiteral("図面が変更されています。保存しますか？"));
+    EXPECT_EQ(fm->CurrentDrawing(), TwoPages());
+    EXPECT_TRUE(fm->IsModified());
+
+    Prompt.Answers = {TPromptAnswer::No};
+    Trigger(*fm, "New1");
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+    EXPECT_EQ(TabCaptions(*fm), QStringList({QStringLiteral("1")}));
+    EXPECT_TRUE(fm->CurrentFileName().isEmpty());
+    EXPECT_FALSE(fm->IsModified());
+}
+
+TEST_F(MainFmTest, YesSavesUnderANewNameBeforeTheDrawingIsDiscarded) {
+    const auto fm = StartWithChangedDrawing();
+    const QString copy = PathIn(QStringLiteral("copy.zvt"));
+    Prompt.Answers = {TPromptAnswer::Yes};
+    Prompt.FileNames = {copy};
+    Trigger(*fm, "New1");
+    // Yes always asks for the name, offering the current one.
+    EXPECT_EQ(Prompt.InitialPaths, QStringList({PathIn(QStringLiteral("box.zvt"))}));
+    EXPECT_EQ(FileContent(copy).toStdString(), ToBytes(TwoPages()));
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+}
+
+TEST_F(MainFmTest, SaveWritesTheFileAndAsksForANameOnlyTheFirstTime) {
+    const auto fm = Start();
+    const QString box = PathIn(QStringLiteral("box.zvt"));
+    fm->MarkModified();
+    Prompt.FileNames = {box};
+    Trigger(*fm, "Save1");
+    EXPECT_EQ(Prompt.InitialPaths, QStringList({QString()}));
+    EXPECT_EQ(Prompt.Filters, QStringList({DrawingFilter}));
+    EXPECT_EQ(Prompt.Extensions, QStringList({QStringLiteral("zvt")}));
+    EXPECT_EQ(FileContent(box).toStdString(), ToBytes(TZvDat(1)));
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - box"));
+    EXPECT_EQ(fm->CurrentFileName(), box);
+    EXPECT_FALSE(fm->IsModified());
+
+    OpenFile(*fm, DrawingFile(QStringLiteral("two.zvt"), TwoPages()));
+    fm->MarkModified();
+    Trigger(*fm, "Save1"); // the file's own name, no dialog
+    EXPECT_EQ(Prompt.FileNames.size(), 0u);
+    EXPECT_EQ(FileContent(PathIn(QStringLiteral("two.zvt"))).toStdString(), ToBytes(TwoPages()));
+    EXPECT_FALSE(fm->IsModified());
+}
+
+TEST_F(MainFmTest, CancelledSaveAsLeavesTheDrawingChanged) {
+    const auto fm = StartWithChangedDrawing();
+    Prompt.FileNames = {QString()};
+    Trigger(*fm, "SaveAs1");
+    EXPECT_TRUE(fm->IsModified());
+
+    // So leaving still asks.
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    Trigger(*fm, "Exit1");
+    EXPECT_EQ(Prompt.Questions.size(), 1u);
+}
+
+TEST_F(MainFmTest, ClosingWithUnsavedChangesFollowsTheAnswer) {
+    const QString saved = PathIn(QStringLiteral("saved.zvt"));
+    auto fm = StartWithChangedDrawing();
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    EXPECT_FALSE(fm->close());
+
+    Prompt.Answers = {TPromptAnswer::Yes};
+    Prompt.FileNames = {QString()};
+    EXPECT_FALSE(fm->close());
+
+    Prompt.Answers = {TPromptAnswer::No};
+    EXPECT_TRUE(fm->close());
+    EXPECT_FALSE(QFile::exists(saved));
+    EXPECT_EQ(Prompt.Questions.size(), 3u);
+
+    fm = StartWithChangedDrawing();
+    Prompt.Answers = {TPromptAnswer::Yes};
+    Prompt.FileNames = {saved};
+    EXPECT_TRUE(fm->close());
+    EXPECT_EQ(FileContent(saved).toStdString(), ToBytes(TwoPages()));
+}
+
+TEST_F(MainFmTest, FailedLoadShowsTheFileAndLeavesTheEmptyDrawing) {
+    std::string negativeFoldLines = ToBytes(TwoPages());
+    // The triangle's first fold-line count "0" becomes "-1".
+    negativeFoldLines.replace(negativeFoldLines.find("\r\n0\r\n0\r\n\r\n"), 5, "\r\n-1\r\n");
+    const QString negative = PathIn(QStringLiteral("negative.zvt"));
+    WriteFile(negative, negativeFoldLines);
+    const QString malformed = PathIn(QStringLiteral("malformed.zvt"));
+    WriteFile(malformed, "1\r\n1\r\nnot a shape\r\n");
+    const QString missing = PathIn(QStringLiteral("missing.zvt"));
+
+    for (const QString& path : {negative, malformed, missing}) {
+        const auto fm = StartWithChangedDrawing();
+        Prompt.Answers = {TPromptAnswer::No};
+        Prompt.Errors.clear();
+        OpenFile(*fm, path);
+        ASSERT_EQ(Prompt.Errors.size(), 1u) << path.toStdString();
+        EXPECT_EQ(Prompt.Errors[0].Title, QStringLiteral("エラー"));
+        EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("ファイル「%1」を読み込めませんでした。")
+                                             .arg(QDir::toNativeSeparators(path)));
+        EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+        EXPECT_EQ(TabCaptions(*fm), QStringList({QStringLiteral("1")}));
+        EXPECT_TRUE(fm->CurrentFileName().isEmpty());
+        EXPECT_FALSE(fm->IsModified());
+        EXPECT_FALSE(fm->RecentFileList().Paths().contains(path));
+    }
+}
+
+TEST_F(MainFmTest, FileWithoutPagesOpensAsTheEmptyDrawing) {
+    for (const std::string content : {"0\r\n", "", "abc\r\n", "2\n1\n"}) {
+        const QString path = PathIn(QStringLiteral("blank.zvt"));
+        WriteFile(path, content);
+        const auto fm = StartWithChangedDrawing();
+        Prompt.Answers = {TPromptAnswer::No};
+        OpenFile(*fm, path);
+        EXPECT_TRUE(Prompt.Errors.empty()) << content;
+        EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1)) << content;
+        EXPECT_EQ(fm->CurrentFileName(), path) << content;
+        EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - blank")) << content;
+    }
+}
+
+TEST_F(MainFmTest, FailedSaveShowsTheFileAndChangesNothing) {
+    const auto fm = StartWithChangedDrawing();
+    const QString box = PathIn(QStringLiteral("box.zvt"));
+    const QByteArray before = FileContent(box);
+    fm->PolygonAt(0)->Apexes[0].X = 1e16L; // too wide for its column
+    fm->MarkModified();
+
+    Trigger(*fm, "Save1");
+    ASSERT_EQ(Prompt.Errors.size(), 1u);
+    EXPECT_EQ(Prompt.Errors[0].Title, QStringLiteral("エラー"));
+    EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("ファイル「%1」を保存できませんでした。")
+                                         .arg(QDir::toNativeSeparators(box)));
+    EXPECT_EQ(FileContent(box), before);
+    EXPECT_TRUE(fm->IsModified());
+
+    const QString other = PathIn(QStringLiteral("other.zvt"));
+    const QString noFolder = PathIn(QStringLiteral("no/such/folder.zvt"));
+    Prompt.FileNames = {other};
+    Trigger(*fm, "SaveAs1");
+    fm->PolygonAt(0)->Apexes[0].X = 5; // writable again, but the folder is not there
+    Prompt.FileNames = {noFolder};
+    Trigger(*fm, "SaveAs1");
+
+    EXPECT_EQ(Prompt.Errors.size(), 3u);
+    EXPECT_FALSE(QFile::exists(other));
+    EXPECT_FALSE(QFile::exists(noFolder));
+    EXPECT_EQ(fm->CurrentFileName(), box);
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - box"));
+    EXPECT_EQ(fm->RecentFileList().Paths(), QStringList({box}));
+    EXPECT_TRUE(fm->IsModified());
+}
+
+TEST_F(MainFmTest, RecentFilesKeepTwentyAndReopenFromTheMenu) {
+    const auto fm = Start();
+    std::vector<QString> paths;
+    for (int n = 1; n <= 21; ++n) {
+        TZvDat drawing(1);
+        drawing[0].push_back(Triangle(n));
+        paths.push_back(DrawingFile(QStringLiteral("file%1.zvt").arg(n), drawing));
+        OpenFile(*fm, paths.back());
+    }
+    QList<QAction*> recent = RecentMenuItems(*fm);
+    ASSERT_EQ(recent.size(), 20);
+    EXPECT_EQ(fm->RecentFileList().At(0), paths[20]);
+    EXPECT_EQ(fm->RecentFileList().At(19), paths[1]);
+    EXPECT_FALSE(fm->RecentFileList().Paths().contains(paths[0]));
+    EXPECT_EQ(recent[0]->text(), "&1 " + paths[20]);
+    EXPECT_EQ(recent[9]->text(), "&0 " + paths[11]);
+    EXPECT_EQ(recent[10]->text(), "&1 " + paths[10]);
+
+    // Entry 5 (file17) comes back to the top, the four before it move down.
+    fm->RecentFileItem(5)->trigger();
+    EXPECT_EQ(fm->CurrentFileName(), paths[16]);
+    ASSERT_NE(fm->PolygonAt(0), nullptr);
+    EXPECT_EQ(*fm->PolygonAt(0), Triangle(17));
+    recent = RecentMenuItems(*fm);
+    ASSERT_EQ(recent.size(), 20);
+    EXPECT_EQ(recent[0]->text(), "&1 " + paths[16]);
+    EXPECT_EQ(recent[1]->text(), "&2 " + paths[20]);
+    EXPECT_EQ(recent[4]->text(), "&5 " + paths[17]);
+    EXPECT_EQ(recent[5]->text(), "&6 " + paths[15]);
+
+    // With unsaved changes Cancel keeps the drawing.
+    fm->MarkModified();
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    fm->RecentFileItem(2)->trigger();
+    EXPECT_EQ(fm->CurrentFileName(), paths[16]);
+
+    // An entry whose file has gone stays in the list and gives the empty drawing.
+    QFile::remove(paths[20]);
+    Prompt.Answers = {TPromptAnswer::No};
+    fm->RecentFileItem(2)->trigger();
+    EXPECT_EQ(Prompt.Errors.size(), 1u);
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+    EXPECT_TRUE(fm->CurrentFileName().isEmpty());
+    EXPECT_EQ(fm->RecentFileList().At(1), paths[20]);
+}

@@ -1,0 +1,83 @@
+// Reading and writing section Print of the settings file.
+#include "print_settings.h"
+
+#include "int_setting.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace {
+
+constexpr std::string_view PrintSection = "Print";
+constexpr int DefaultFontSize = 12;
+
+enum TFontStyleBit { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
+    return ReadIntSetting(settings, PrintSection, key, defaultValue);
+}
+
+QFont ReadPrintFont(const TIniFile& settings) {
+    QFont font(QString::fromStdString(settings.ReadString(PrintSection, "FontName", "ＭＳ 明朝")));
+    const int size = ReadInt(settings, "FontSize", DefaultFontSize);
+    font.setPointSize(size > 0 ? size : DefaultFontSize);
+    const int style = ReadInt(settings, "FontStyle", 0);
+    if (style != 0)
+        ApplyFontStyleBits(font, style);
+    return font;
+}
+
+} // namespace
+
+TPrintSettings ReadPrintSettings(const TIniFile& settings) {
+    TPrintSettings print;
+    print.PrintPaperSize = ReadInt(settings, "PrintPaperSize", -1);
+    print.PrintDir = ReadInt(settings, "PrintDir", -1);
+    print.PrintPaperScale = ReadInt(settings, "PrintPaperScale", -1);
+    print.TYohaku = ReadInt(settings, "TYohaku", 0);
+    print.BYohaku = ReadInt(settings, "BYohaku", 0);
+    print.LYohaku = ReadInt(settings, "LYohaku", 0);
+    print.RYohaku = ReadInt(settings, "RYohaku", 0);
+    print.PrintFont = ReadPrintFont(settings);
+    const QColor windowText = QGuiApplication::palette().color(QPalette::WindowText);
+    print.PrintFontColor = ColorFromStored(
+        settings.ReadInteger(PrintSection, "FontColor", ColorToStored(windowText)), windowText);
+    return print;
+}
+
+void WritePrintSettings(TIniFile& settings, const TPrintSettings& print) {
+    settings.WriteInteger(PrintSection, "PrintPaperSize", print.PrintPaperSize);
+    settings.WriteInteger(PrintSection, "PrintDir", print.PrintDir);
+    settings.WriteInteger(PrintSection, "PrintPaperScale", print.PrintPaperScale);
+    settings.WriteInteger(PrintSection, "TYohaku", print.TYohaku);
+    settings.WriteInteger(PrintSection, "BYohaku", print.BYohaku);
+    settings.WriteInteger(PrintSection, "LYohaku", print.LYohaku);
+    settings.WriteInteger(PrintSection, "RYohaku", print.RYohaku);
+    settings.WriteString(PrintSection, "FontName", print.PrintFont.family().toStdString());
+    settings.WriteInteger(PrintSection, "FontSize", print.PrintFont.pointSize());
+    settings.WriteInteger(PrintSection, "FontColor", ColorToStored(print.PrintFontColor));
+    settings.WriteInteger(PrintSection, "FontStyle", FontStyleBits(print.PrintFont));
+}
+
+long long ColorToStored(const QColor& color) {
+    return static_cast<long long>(color.blue()) << 16 | color.green() << 8 | color.red();
+}
+
+QColor ColorFromStored(long long stored, const QColor& fallback) {
+    if (stored < 0 || stored > 0xFFFFFF)
+        return fallback;
+    return QColor(static_cast<int>(stored & 0xFF), static_cast<int>(stored >> 8 & 0xFF),
+                  static_cast<int>(stored >> 16 & 0xFF));
+}
+
+int FontStyleBits(const QFont& font) {
+    return (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
+           (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0);
+}
+
+void ApplyFontStyleBits(QFont& font, int bits) {
+    font.setBold(bits & fsBold);
+    font.setItalic(bits & fsItalic);
+    font.setUnderline(bits & fsUnderline);
+    font.setStrikeOut(bits & fsStrikeOut);
+}

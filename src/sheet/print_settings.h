@@ -1,0 +1,34 @@
+// The print settings kept between runs in section Print of the settings file:
+// the stored printer values, the page margins and the print font.
+#pragma once
+
+#include "ini_file.h"
+
+#include <QColor>
+#include <QFont>
+
+struct TPrintSettings {
+    int PrintPaperSize = -1;  // printer paper-size code; -1 when none is stored
+    int PrintDir = -1;        // paper orientation code
+    int PrintPaperScale = -1; // printer scale value
+    int TYohaku = 0;          // page margins in whole millimetres: top,
+    int BYohaku = 0;          // bottom,
+    int LYohaku = 0;          // left
+    int RYohaku = 0;          // and right
+    QFont PrintFont;          // flange names are printed in it
+    QColor PrintFontColor;
+};
+
+// Missing keys and values that are not whole numbers give the defaults: no
+// stored printer values, no margins, "ＭＳ 明朝" 12 pt in the window-text colour.
+TPrintSettings ReadPrintSettings(const TIniFile& settings);
+void WritePrintSettings(TIniFile& settings, const TPrintSettings& print);
+
+// The integer form of a colour in the settings file: 0x00BBGGRR.
+long long ColorToStored(const QColor& color);
+// Values outside 0 ... 0xFFFFFF give the fallback.
+QColor ColorFromStored(long long stored, const QColor& fallback);
+
+// The font style as the settings store it: 1 bold, 2 italic, 4 underline, 8 strike-out.
+int FontStyleBits(const QFont& font);
+void ApplyFontStyleBits(QFont& font, int bits);
