@@ -210,34 +210,6 @@ void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, lon
     }
 }
 
-bool FlangeOutline(const TPolygon& polygon, bool clockwise, int side,
-                   std::array<TPointF, 4>& quad) {
-    const int n = static_cast<int>(polygon.Apexes.size());
-    if (side < 0 || side >= n || side >= static_cast<int>(polygon.Flanges.size()))
-        return false;
-    const TFlange& flange = polygon.Flanges[side];
-    if (flange.Width == 0)
-        return false;
-    const long double sine1 = std::sin(flange.Angle1);
-    const long double sine2 = std::sin(flange.Angle2);
-    if (sine1 == 0 || sine2 == 0)
-        return false;
-
-    const TPointF& a = polygon.Apexes[side];
-    const TPointF& b = polygon.Apexes[(side + 1) % n];
-    const long double theta = PointDirection(a, b);
-    const long double d1 = flange.Width / sine1;
-    const long double phi1 = clockwise ? theta - flange.Angle1 : theta + flange.Angle1;
-    const long double d2 = flange.Width / sine2;
-    const long double phi2 = clockwise ? theta + Pi + flange.Angle2 : theta + Pi - flange.Angle2;
-    quad[0] = a;
-    quad[1] = TPointF{a.X + d1 * std::cos(phi1), a.Y + d1 * std::sin(phi1)};
-    quad[2] = TPointF{b.X + d2 * std::cos(phi2), b.Y + d2 * std::sin(phi2)};
-    quad[3] = b;
-    return std::all_of(quad.begin(), quad.end(),
-                       [](const TPointF& q) { return std::isfinite(q.X) && std::isfinite(q.Y); });
-}
-
 void DrawRotatedText(ICanvas& canvas, std::int64_t x, std::int64_t y, std::string_view text,
                      float angle) {
     if (!std::isfinite(angle))

@@ -33,14 +33,6 @@ void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, lon
                     long double scaleY, const TDaInt& selection, TDrawMode otherMode,
                     TDrawMode selectedMode);
 
-// The flange of side `side` as Q0 (its first vertex), Q1 and Q2 (the outer
-// corners at the first and second vertex) and Q3 (its second vertex), outside
-// the outline for the vertex order that clockwise (IsClockwiseOnScreen of the
-// vertices) gives. False when the side has no flange, or when an angle's sine is
-// 0 or a corner is not finite, so that no flange can be built; quad then holds
-// unspecified points.
-bool FlangeOutline(const TPolygon& polygon, bool clockwise, int side, std::array<TPointF, 4>& quad);
-
 // Writes text rotated by angle (radians, clockwise as seen, as PointDirection
 // gives) with the lower-left corner of its text cell at pixel (x, y). The
 // canvas's escapement is restored afterwards.

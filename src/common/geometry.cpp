@@ -165,7 +165,8 @@ TPointF SnapToGrid(const TPolygon& polygon, const TPointF& p, long double gridSt
     return PointF(k * gridStep + origin.X, m * gridStep + origin.Y);
 }
 
-bool FlangeCorners(const TPolygon& polygon, int side, std::array<TPointF, 4>& corners) {
+bool FlangeOutline(const TPolygon& polygon, bool clockwise, int side,
+                   std::array<TPointF, 4>& quad) {
     const TDaPointF& apexes = polygon.Apexes;
     const int n = static_cast<int>(apexes.size());
     if (side < 0 || side >= n || side >= static_cast<int>(polygon.Flanges.size()))
@@ -183,13 +184,12 @@ bool FlangeCorners(const TPolygon& polygon, int side, std::array<TPointF, 4>& co
     const long double theta = PointDirection(a, b);
     // A clockwise outline has its interior where the direction angle grows, so
     // the slanted edges turn the other way to stay outside.
-    const bool clockwise = IsClockwiseOnScreen(apexes);
     const long double phi1 = clockwise ? theta - flange.Angle1 : theta + flange.Angle1;
     const long double phi2 = clockwise ? theta + Pi + flange.Angle2 : theta + Pi - flange.Angle2;
     const TPointF q1 = PointAt(a, flange.Width / sine1, phi1);
     const TPointF q2 = PointAt(b, flange.Width / sine2, phi2);
     if (!IsFinite(a) || !IsFinite(q1) || !IsFinite(q2) || !IsFinite(b))
         return false;
-    corners = {a, q1, q2, b};
+    quad = {a, q1, q2, b};
     return true;
 }

@@ -44,9 +44,12 @@ TPointF DeviceToModel(const TPixelPoint& p, long double scaleX, long double scal
 // first vertex.
 TPointF SnapToGrid(const TPolygon& polygon, const TPointF& p, long double gridStep);
 
-// The corners A, Q1, Q2, B of the flange on side `side`, lying outside the
-// outline for either vertex order. False when the side does not exist or has
-// no flange, or when the flange cannot be built: an angle of 0 or pi (sine
-// within 1e-12 of 0) or any corner that is not finite. Such a flange is not
-// drawn and takes no part in overlap tests; its fields are left as they are.
-bool FlangeCorners(const TPolygon& polygon, int side, std::array<TPointF, 4>& corners);
+// The flange of side `side` as Q0 (its first vertex), Q1 and Q2 (the outer
+// corners at the first and second vertex) and Q3 (its second vertex), outside
+// the outline for the vertex order that clockwise (IsClockwiseOnScreen of the
+// vertices, computed once by the caller) gives. False when the side does not
+// exist or has no flange, or when the flange cannot be built: an angle of 0 or
+// pi (sine within 1e-12 of 0) or any corner that is not finite. Such a flange is
+// not drawn and takes no part in overlap tests; its fields are left as they are.
+// quad is written only on success.
+bool FlangeOutline(const TPolygon& polygon, bool clockwise, int side, std::array<TPointF, 4>& quad);

@@ -211,9 +211,10 @@ void RotatePoints(TDaPointF& apexes, const TPointF& centre, long double angle) {
 TDaPointF OutlineWithFlanges(const TPolygon& polygon) {
     TDaPointF outline;
     const int n = static_cast<int>(polygon.Apexes.size());
+    const bool clockwise = IsClockwiseOnScreen(polygon.Apexes);
     for (int side = 0; side < n; ++side) {
         std::array<TPointF, 4> corners;
-        if (FlangeCorners(polygon, side, corners))
+        if (FlangeOutline(polygon, clockwise, side, corners))
             outline.insert(outline.end(), corners.begin(), corners.begin() + 3);
         else
             outline.push_back(polygon.Apexes[side]);

@@ -167,46 +167,46 @@ TEST(SnapToGrid, NoAnchorOrNoStepLeavesPoint) {
     EXPECT_EQ((TPointF{1.2L, 3.4L}), SnapToGrid(Shape({{0, 0}}), {1.2L, 3.4L}, 0));
 }
 
-TEST(FlangeCorners, RectangleOutsideClockwiseSquare) {
+TEST(FlangeOutline, RectangleOutsideClockwiseSquare) {
     TPolygon square = Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
     square.Flanges[0] = MakeFlange("", 5, Pi / 2, Pi / 2);
     std::array<TPointF, 4> corners;
-    ASSERT_TRUE(FlangeCorners(square, 0, corners));
+    ASSERT_TRUE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
     ExpectPointNear({0, 0}, corners[0]);
     ExpectPointNear({0, -5}, corners[1]);
     ExpectPointNear({10, -5}, corners[2]);
     ExpectPointNear({10, 0}, corners[3]);
 }
 
-TEST(FlangeCorners, OutsideForReversedOrderWithSlantedEdges) {
+TEST(FlangeOutline, OutsideForReversedOrderWithSlantedEdges) {
     // The same side, now run from (10,0) to (0,0) as the last side.
     TPolygon square = Shape({{0, 0}, {0, 10}, {10, 10}, {10, 0}});
     square.Flanges[3] = MakeFlange("", 5, Pi / 4, Pi / 2);
     std::array<TPointF, 4> corners;
-    ASSERT_TRUE(FlangeCorners(square, 3, corners));
+    ASSERT_TRUE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 3, corners));
     ExpectPointNear({10, 0}, corners[0]);
     ExpectPointNear({5, -5}, corners[1]);
     ExpectPointNear({0, -5}, corners[2]);
     ExpectPointNear({0, 0}, corners[3]);
 }
 
-TEST(FlangeCorners, FalseForNoFlangeBadSideOrDegenerateAngle) {
+TEST(FlangeOutline, FalseForNoFlangeBadSideOrDegenerateAngle) {
     TPolygon square = Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
     std::array<TPointF, 4> corners{};
-    EXPECT_FALSE(FlangeCorners(square, 0, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
     square.Flanges[0] = MakeFlange("", 5, 0, Pi / 2);
-    EXPECT_FALSE(FlangeCorners(square, 0, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
     square.Flanges[0] = MakeFlange("", 5, Pi / 2, Pi);
-    EXPECT_FALSE(FlangeCorners(square, 0, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
     square.Flanges[0] = MakeFlange("", 5, Pi / 2, std::nanl(""));
-    EXPECT_FALSE(FlangeCorners(square, 0, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
     square.Flanges[0] = MakeFlange("", 5, Pi / 2, Pi / 2);
-    EXPECT_FALSE(FlangeCorners(square, -1, corners));
-    EXPECT_FALSE(FlangeCorners(square, 4, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), -1, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 4, corners));
     square.Flanges.resize(1);
     square.Flanges[0] = MakeFlange("", 0, Pi / 2, Pi / 2);
-    EXPECT_FALSE(FlangeCorners(square, 0, corners));
-    EXPECT_FALSE(FlangeCorners(square, 1, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
+    EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 1, corners));
     EXPECT_EQ((std::array<TPointF, 4>{}), corners);
 }
 
