@@ -4,6 +4,7 @@
 #include "main_fm.h"
 #include "printer_metrics.h"
 #include "qt_prompt.h"
+#include "qt_tick_counter.h"
 #include "settings_file.h"
 #include "view_scale.h"
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
     TQtPrompt prompt;
     TQtPrinterMetrics printer;
     TViewScale view;
-    TMainFm mainFm(TSheetServices{prompt, view, printer, DefaultSettingsPath()});
+    TQtTickCounter ticks;
+    TMainFm mainFm(TSheetServices{prompt, view, printer, ticks, DefaultSettingsPath()});
     mainFm.show();
     return application.exec();
 }

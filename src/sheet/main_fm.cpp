@@ -1,5 +1,6 @@
 // The sheet window: its menu bar, the settings it keeps between runs and the
-// document commands with the save-changes question that guards them.
+// document commands with the save-changes question that guards them. The page
+// view lives in sheet_view.cpp.
 #include "main_fm.h"
 
 #include "atomic_file.h"
@@ -14,10 +15,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabBar>
 
 namespace {
 
@@ -52,12 +51,13 @@ int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
 
 TMainFm::TMainFm(const TSheetServices& services)
     : Prompt(services.Prompt), View(services.View), Printer(services.Printer),
-      SettingsPath(services.SettingsPath) {
+      SettingsPath(services.SettingsPath), History(services.Ticks) {
     setWindowTitle(AppCaption);
     createActions();
     createRecentFileItems();
     createMenus();
-    createPageTabs();
+    createClientArea();
+    createStatusBar();
     createConnections();
 
     ReadSettings();
@@ -155,21 +155,6 @@ void TMainFm::createMenus() {
     menuBar()->addAction(About1);
 }
 
-// One tab per page, on the right-hand side of the window.
-void TMainFm::createPageTabs() {
-    TabControl1 = new QTabBar;
-    TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setShape(QTabBar::RoundedEast);
-    TabControl1->setExpanding(false);
-
-    auto* client = new QWidget;
-    auto* layout = new QHBoxLayout(client);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch();
-    layout->addWidget(TabControl1, 0, Qt::AlignTop);
-    setCentralWidget(client);
-}
-
 void TMainFm::createConnections() {
     connect(New1, &QAction::triggered, this, &TMainFm::New1Click);
     connect(Open1, &QAction::triggered, this, &TMainFm::Open1Click);
@@ -179,7 +164,8 @@ void TMainFm::createConnections() {
     for (QAction* item : RecentFileItems)
         connect(item, &QAction::triggered, this, [this, item] { RecentFileClick(item); });
     connect(EditMi1, &QMenu::aboutToShow, this, &TMainFm::EditMi1Popup);
-    connect(TabControl1, &QTabBar::currentChanged, this, &TMainFm::TabControl1Change);
+    connect(Z1, &QAction::triggered, this, &TMainFm::Z1Click);
+    connectPageView();
 }
 
 void TMainFm::ReadSettings() {
@@ -230,44 +216,22 @@ void TMainFm::ReadPrinterResolution() {
     PrinterPxPerMMY = Printer.PixelsPerInchY() / MillimetresPerInch;
 }
 
-// The drawing area of every page: the printable page less the margins, in mm.
-void TMainFm::UpdateAreaSize() {
-    PageWidth = Printer.PageWidthPixels() / PrinterPxPerMMX - Print.LYohaku - Print.RYohaku;
-    PageHeight = Printer.PageHeightPixels() / PrinterPxPerMMY - Print.TYohaku - Print.BYohaku;
-}
-
-TPolygon* TMainFm::PolygonAt(int index) {
-    TPolygonTbl& page = Drawing[CurPage];
-    if (index < 0 || index >= static_cast<int>(page.size()))
-        return nullptr;
-    return &page[index];
-}
-
 void TMainFm::NewDrawing() {
     Drawing.assign(1, TPolygonTbl());
+    DragState = dsIdle;
+    Selection.clear();
+    RefreshSelectionCopy();
     ResetChangeTracking();
     FileName.clear();
     ShowPageTabs(1);
     CurPage = 0;
+    RepaintPage();
 }
 
-// From here on the drawing counts as unchanged.
+// From here on the drawing counts as unchanged and nothing can be undone.
 void TMainFm::ResetChangeTracking() {
+    History.Clear();
     Modified = false;
-}
-
-void TMainFm::ShowPageTabs(int pageCount) {
-    // Rebuilding the strip is no page change of the user's.
-    const QSignalBlocker quiet(TabControl1);
-    while (TabControl1->count() > 0)
-        TabControl1->removeTab(0);
-    for (int page = 1; page <= pageCount; ++page)
-        TabControl1->addTab(QString::number(page));
-    TabControl1->setCurrentIndex(0);
-}
-
-void TMainFm::TabControl1Change(int index) {
-    CurPage = index;
 }
 
 // True when the caller may discard the drawing.
@@ -307,17 +271,19 @@ bool TMainFm::LoadDrawing(const QString& path) {
     if (!ReadFileBytes(path, bytes) || TextToDrawing(bytes, Drawing) != TDrawingReadResult::Ok)
         return false;
     ShowPageTabs(static_cast<int>(Drawing.size()));
-    CurPage = 0;
+    ShowPage(0);
     SetCurrentFileName(path);
     return true;
 }
 
+// The entries the load recorded are dropped with the rest of the history.
 void TMainFm::OpenDrawingFile(const QString& path) {
     NewDrawing();
     if (!LoadDrawing(path)) {
         NewDrawing();
         Prompt.ShowError(ErrorTitle, LoadFailedText.arg(QDir::toNativeSeparators(path)));
     }
+    ResetChangeTracking();
 }
 
 void TMainFm::SetCurrentFileName(const QString& path) {

@@ -3,9 +3,8 @@
 #include "drawing_file.h"
 #include "ini_file.h"
 #include "main_fm.h"
-#include "printer_metrics.h"
-#include "prompt.h"
 #include "settings_file.h"
+#include "sheet_test_fakes.h"
 #include "view_scale.h"
 
 #include <QAction>
@@ -17,87 +16,11 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// Answers from a script and records every question asked.
-class TFakePrompt : public IPrompt {
-public:
-    struct TMessage {
-        QString Title;
-        QString Text;
-    };
-
-    std::deque<TPromptAnswer> Answers;
-    std::deque<QString> FileNames; // "" answers Cancel
-    std::vector<TMessage> Questions;
-    std::vector<TMessage> Errors;
-    QStringList Filters;
-    QStringList Extensions;
-    QStringList InitialPaths;
-
-    TPromptAnswer AskYesNoCancel(const QString& title, const QString& text) override {
-        Questions.push_back({title, text});
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return TPromptAnswer::Cancel;
-        }
-        const TPromptAnswer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    }
-    TPromptAnswer AskYesNo(const QString&, const QString& text) override {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return TPromptAnswer::No;
-    }
-    TPromptAnswer AskOkCancel(const QString&, const QString& text) override {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return TPromptAnswer::Cancel;
-    }
-    void ShowError(const QString& title, const QString& text) override {
-        Errors.push_back({title, text});
-    }
-    bool InputText(const QString&, const QString& prompt, QString&) override {
-        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
-        return false;
-    }
-    QString OpenFileName(const QString& filter, const QString& extension) override {
-        Filters << filter;
-        Extensions << extension;
-        return NextFileName();
-    }
-    QString SaveFileName(const QString& filter, const QString& extension,
-                         const QString& initialPath) override {
-        Filters << filter;
-        Extensions << extension;
-        InitialPaths << initialPath;
-        return NextFileName();
-    }
-
-private:
-    QString NextFileName() {
-        if (FileNames.empty()) {
-            ADD_FAILURE() << "unexpected file dialog";
-            return {};
-        }
-        const QString name = FileNames.front();
-        FileNames.pop_front();
-        return name;
-    }
-};
-
-// 10 printer pixels per millimetre and a printable page of 190 x 277 mm.
-class TFakePrinter : public IPrinterMetrics {
-public:
-    long double PixelsPerInchX() const override { return 254; }
-    long double PixelsPerInchY() const override { return 254; }
-    long double PageWidthPixels() const override { return 1900; }
-    long double PageHeightPixels() const override { return 2770; }
-};
 
 const QString DrawingFilter =
     QStringLiteral("Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
@@ -163,13 +86,15 @@ protected:
     QTemporaryDir Dir;
     TFakePrompt Prompt;
     TFakePrinter Printer;
+    TFakeTicks Ticks;
     TViewScale View;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }
     QString SettingsPath() const { return PathIn(QStringLiteral("zelvo.ini")); }
 
     std::unique_ptr<TMainFm> Start() {
-        return std::make_unique<TMainFm>(TSheetServices{Prompt, View, Printer, SettingsPath()});
+        return std::make_unique<TMainFm>(
+            TSheetServices{Prompt, View, Printer, Ticks, SettingsPath()});
     }
     TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }
 
@@ -665,4 +590,44 @@ TEST_F(MainFmTest, RecentFilesKeepTwentyAndReopenFromTheMenu) {
     EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
     EXPECT_TRUE(fm->CurrentFileName().isEmpty());
     EXPECT_EQ(fm->RecentFileList().At(1), paths[20]);
+}
+
+TEST_F(MainFmTest, OpenNewAndSuccessfulSavesEmptyTheHistory) {
+    const auto fm = Start();
+    const QString box = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
+    QTabBar* tabs = fm->findChild<QTabBar*>(QStringLiteral("TabControl1"));
+    // Each page change leaves one entry to undo.
+    const auto changePage = [&] {
+        tabs->setCurrentIndex(1 - tabs->currentIndex());
+        ASSERT_EQ(fm->EditHistory().Count(), 1);
+    };
+
+    OpenFile(*fm, box);
+    EXPECT_EQ(fm->EditHistory().Count(), 0);
+    changePage(); // to page 2
+    Prompt.FileNames = {QString()};
+    Trigger(*fm, "SaveAs1");
+    EXPECT_EQ(fm->EditHistory().Count(), 1);
+    Trigger(*fm, "Save1");
+    EXPECT_EQ(fm->EditHistory().Count(), 0);
+
+    changePage(); // back to page 1, where the triangle is
+    ASSERT_NE(fm->PolygonAt(0), nullptr);
+    fm->PolygonAt(0)->Apexes[0].X = 1e16L; // too wide for its column: the save fails
+    Trigger(*fm, "Save1");
+    EXPECT_EQ(Prompt.Errors.size(), 1u);
+    EXPECT_EQ(fm->EditHistory().Count(), 1);
+    fm->PolygonAt(0)->Apexes[0].X = 5;
+    Prompt.FileNames = {PathIn(QStringLiteral("copy.zvt"))};
+    Trigger(*fm, "SaveAs1");
+    EXPECT_EQ(fm->EditHistory().Count(), 0);
+
+    OpenFile(*fm, box);
+    EXPECT_EQ(fm->EditHistory().Count(), 0);
+    changePage();
+    fm->RecentFileItem(1)->trigger();
+    EXPECT_EQ(fm->EditHistory().Count(), 0);
+    changePage();
+    Trigger(*fm, "New1");
+    EXPECT_EQ(fm->EditHistory().Count(), 0);
 }

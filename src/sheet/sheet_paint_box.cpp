@@ -1,0 +1,26 @@
+// The sheet's paint surface. It keeps no image of itself: every paint event
+// draws the exposed part straight onto the window, so memory does not grow with
+// the zoom.
+#include "sheet_paint_box.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+TSheetPaintBox::TSheetPaintBox(QWidget* parent) : QWidget(parent) {
+    // The sheet paints every exposed pixel itself, white first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The status line follows the mouse with no button held.
+    setMouseTracking(true);
+}
+
+void TSheetPaintBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // The canvas reads this clip to skip what is not exposed.
+    painter.setClipRect(event->rect());
+    emit Paint(painter);
+}
+
+void TSheetPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    emit MouseMove(event);
+}
