@@ -16,7 +16,8 @@ struct TPlacementRules {
 
 // True when the shape's outline with its flanges crosses or touches the border
 // of the drawing area (a side lying along the border does not count), or lies
-// wholly outside it. contact gets a point of the contact when there is one.
+// wholly outside it or around it. contact gets a point of the contact. A shape
+// without vertices hits nothing.
 bool WallHit(const TPolygon& shape, long double pageWidth, long double pageHeight,
              TPointF& contact);
 
@@ -26,14 +27,16 @@ bool CollisionCheck(const TPolygonTbl& page, int index, const TPolygon& candidat
                     const TPlacementRules& rules, TPointF& contact);
 
 // After a colliding move step from downPoint to q: tries rotations of the
-// moved shape about downPoint by alternating growing angles, halving the step
-// while nothing fits. False when a free position was found (candidate holds
-// it); true when it still collides.
+// moved shape about downPoint by alternating growing angles, then the same with
+// the move halved, until the move runs out. False when a free position was
+// found (candidate holds it); true when it still collides (also for an index
+// outside the page or a value that is not finite).
 bool RotateSearch(const TPolygonTbl& page, int index, const TPointF& downPoint, const TPointF& q,
                   long double angle, const TPlacementRules& rules, TPolygon& candidate);
 
 // After a colliding rotation step: turns candidate on about centre by halving
-// angles until it is free (false) or the angle runs out (true).
+// angles until it is free (false) or the angle runs out (true). A centre or
+// angle that is not finite counts as colliding and leaves candidate alone.
 bool RotateOnSearch(const TPolygonTbl& page, int index, const TPointF& centre, long double angle,
                     const TPlacementRules& rules, TPolygon& candidate);
 
@@ -45,21 +48,27 @@ enum class TStepResult {
 };
 
 // One move step of the shape at index by q - downPoint, with the searches the
-// rules ask for. After a collision (accepted or not) the pointer goes back to
-// the grab point.
+// rules ask for. candidate is written only when the step is accepted. After a
+// collision (accepted or not) the pointer goes back to the grab point. An index
+// outside the page or a point that is not finite refuses the step.
 TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downPoint,
                         const TPointF& q, const TPlacementRules& rules, TPolygon& candidate);
 
 // One rotation step of the shape at index by angle about centre. Without
-// AvoidOverlap nothing is checked at all, not even the wall.
+// AvoidOverlap nothing is checked at all, not even the wall. candidate is
+// written only when the step is accepted; an index outside the page or a
+// centre or angle that is not finite refuses the step.
 TStepResult TryRotateStep(const TPolygonTbl& page, int index, const TPointF& centre,
                           long double angle, const TPlacementRules& rules, TPolygon& candidate);
 
-// The area-weighted centroid of the selected shapes that have an area.
+// The area-weighted centroid of the selected shapes that have an area. Without
+// any area: the first vertex of the first selected shape, or (0, 0). Indices
+// outside the page are skipped.
 TPointF SelectionCentroid(const TPolygonTbl& page, const TDaInt& selection);
 
 // Where a shape was grabbed, relative to its own first side, so the grab point
-// follows the shape as it moves and turns.
+// follows the shape as it moves and turns. When the first side has no length,
+// the angle is taken from the way to the first vertex apart from vertex 0.
 struct TGrip {
     long double Angle = 0;  // radians from the direction of the first side
     long double Radius = 0; // mm from the first vertex
@@ -75,7 +84,7 @@ TGrabKind GrabKind(const TPolygon& shape, const TPointF& point);
 
 // The point of a shape put under the pointer when it is placed: its centroid
 // snapped to the grid through its first vertex, or its first vertex when it has
-// no area.
+// no area, or (0, 0) when it has no vertices.
 TPointF PlacementReference(const TPolygon& shape, long double gridStep);
 
 // Adds delta to every vertex.
