@@ -1,0 +1,18 @@
+// The texts of the shape editor's status line: the mouse position with the
+// lengths being drawn or dragged, and the line under a hovering mouse. Numbers
+// always take a "." decimal mark, whatever the locale.
+#pragma once
+
+#include "polygon.h"
+#include "shape_pick.h"
+
+#include <QString>
+
+// "X:12.5 Y:30.0"
+QString PositionStatusText(const TPointF& position);
+// " R:17.5", the side being drawn.
+QString DrawLengthStatusText(long double length);
+// " R1:10.0 R2:12.5", the two sides at a dragged vertex.
+QString DragLengthsStatusText(long double length1, long double length2);
+// "長さ:14.14 傾き:45.0", with the flange of a flanged side appended.
+QString LineStatusText(const TLineReport& report);

@@ -1,0 +1,73 @@
+// Reading and writing the shape editor's settings section.
+#include "mk_polygon_settings.h"
+
+#include "text_to_float.h"
+#include "view_scale.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
+    const long long value = settings.ReadInteger(MkPolygonSection, key, defaultValue);
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return defaultValue;
+    return static_cast<int>(value);
+}
+
+long double ReadFloat(const TIniFile& settings, std::string_view key, long double defaultValue) {
+    long double value = 0;
+    const std::string text = settings.ReadString(MkPolygonSection, key, "");
+    return TryTextToFloat(text, value) ? value : defaultValue;
+}
+
+bool IsFlangeAngle(long double angle) {
+    return angle > 0 && angle <= std::numbers::pi_v<long double> / 2;
+}
+
+// std::to_chars ignores the locale and its shortest form reads back exactly.
+void WriteFloat(TIniFile& settings, std::string_view key, long double value) {
+    char digits[64];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    if (error != std::errc())
+        return;
+    settings.WriteString(MkPolygonSection, key, std::string_view(digits, end - digits));
+}
+
+} // namespace
+
+TMkPolygonSettings ReadMkPolygonSettings(const TIniFile& settings, int currentWindowState) {
+    TMkPolygonSettings values;
+    values.Left = ReadInt(settings, "Left", values.Left);
+    values.Top = ReadInt(settings, "Top", values.Top);
+    values.Width = ReadInt(settings, "Width", values.Width);
+    values.Height = ReadInt(settings, "Height", values.Height);
+    values.WindowState = ReadInt(settings, "WindowState", currentWindowState);
+    values.Zoom = ZoomFromStored(settings.ReadInteger(MkPolygonSection, "Zoom", 10000));
+
+    const long double width = ReadFloat(settings, "FlangeWidth", values.FlangeWidth);
+    if (width >= 0)
+        values.FlangeWidth = width;
+    const long double angle1 = ReadFloat(settings, "FlangeAngle1", values.FlangeAngle1);
+    if (IsFlangeAngle(angle1))
+        values.FlangeAngle1 = angle1;
+    const long double angle2 = ReadFloat(settings, "FlangeAngle2", values.FlangeAngle2);
+    if (IsFlangeAngle(angle2))
+        values.FlangeAngle2 = angle2;
+    return values;
+}
+
+void WriteMkPolygonSettings(TIniFile& settings, const TMkPolygonSettings& values) {
+    settings.WriteInteger(MkPolygonSection, "Top", values.Top);
+    settings.WriteInteger(MkPolygonSection, "Left", values.Left);
+    settings.WriteInteger(MkPolygonSection, "Width", values.Width);
+    settings.WriteInteger(MkPolygonSection, "Height", values.Height);
+    settings.WriteInteger(MkPolygonSection, "WindowState", values.WindowState);
+    settings.WriteInteger(MkPolygonSection, "Zoom", ZoomToStored(values.Zoom));
+    WriteFloat(settings, "FlangeWidth", values.FlangeWidth);
+    WriteFloat(settings, "FlangeAngle1", values.FlangeAngle1);
+    WriteFloat(settings, "FlangeAngle2", values.FlangeAngle2);
+}

@@ -1,0 +1,31 @@
+// The shape editor's section of the settings file: window bounds and state, its
+// own zoom and the flange values offered for a side without a flange.
+#pragma once
+
+#include "ini_file.h"
+
+#include <numbers>
+#include <string_view>
+
+inline constexpr std::string_view MkPolygonSection = "TMkPolygonFm";
+
+struct TMkPolygonSettings {
+    int Left = 201;
+    int Top = 107;
+    int Width = 562;
+    int Height = 453;
+    int WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
+    long double Zoom = 1; // 1 = 100 %
+    long double FlangeWidth = 3;
+    long double FlangeAngle1 = std::numbers::pi_v<long double> / 4;
+    long double FlangeAngle2 = std::numbers::pi_v<long double> / 4;
+};
+
+// Missing or unreadable values take the defaults above, the window state the
+// one given. A stored zoom of 0 or less gives 100 %; a flange width below 0 or
+// an angle outside (0, pi/2], which no flange can have, gives the default.
+TMkPolygonSettings ReadMkPolygonSettings(const TIniFile& settings, int currentWindowState);
+
+// Floats are written in the C locale's notation with as many digits as it
+// takes to read back the same value.
+void WriteMkPolygonSettings(TIniFile& settings, const TMkPolygonSettings& values);

@@ -1,0 +1,120 @@
+// The shape editor under test: created with stand-in services and a settings
+// file in a temporary folder, shown headless, and worked with the mouse in
+// millimetres on its drawing surface.
+#pragma once
+
+#include "editor_test_fakes.h"
+#include "ini_file.h"
+#include "mk_polygon_fm.h"
+#include "settings_file.h"
+#include "view_scale.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <memory>
+
+inline TPolygon Shape(std::initializer_list<TPointF> apexes) {
+    TPolygon polygon;
+    polygon.Apexes.assign(apexes);
+    polygon.Flanges.resize(polygon.Apexes.size());
+    return polygon;
+}
+
+// The square (20,20)..(60,60), clockwise on screen.
+inline TPolygon Square() {
+    return Shape({{20, 20}, {60, 20}, {60, 60}, {20, 60}});
+}
+
+class EditorTest : public testing::Test {
+protected:
+    QTemporaryDir Dir;
+    TFakePrompt Prompt;
+    TFakeTicks Ticks;
+    TViewScale View;
+    std::unique_ptr<TMkPolygonFm> Fm;
+    QWidget* Surface = nullptr;
+    QPoint CursorOnSurface; // where the system cursor stands, in surface pixels
+
+    QString SettingsPath() const { return Dir.filePath(QStringLiteral("zelvo.ini")); }
+    TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }
+    void StoreSetting(std::string_view key, std::string_view value) {
+        TIniFile settings = StoredSettings();
+        settings.WriteString("TMkPolygonFm", key, value);
+        ASSERT_TRUE(SaveSettings(SettingsPath(), settings));
+    }
+
+    // The editor as the program creates it, at the stored zoom (x 10000).
+    // An empty zoom leaves the settings file as it is.
+    TMkPolygonFm& Create(std::string_view storedZoom = {}) {
+        if (!storedZoom.empty())
+            StoreSetting("Zoom", storedZoom);
+        Fm = std::make_unique<TMkPolygonFm>(
+            TEditorServices{Prompt, View, Ticks, SettingsPath(), TestPageArea,
+                            [this] { return Surface->mapToGlobal(CursorOnSurface); }});
+        Surface = Fm->findChild<QWidget*>(QStringLiteral("PaintBox1"));
+        return *Fm;
+    }
+    // Created and shown, editing a new outline or the given shape.
+    TMkPolygonFm& ShowNew(std::string_view storedZoom = {}) {
+        Create(storedZoom).NewPolygon();
+        Fm->show();
+        return *Fm;
+    }
+    TMkPolygonFm& ShowEditing(const TPolygon& shape, std::string_view storedZoom = {}) {
+        Create(storedZoom).SetPolygon(shape);
+        Fm->show();
+        return *Fm;
+    }
+
+    QAction* Item(const char* name) const {
+        QAction* action = Fm->findChild<QAction*>(QLatin1String(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+    QString Panel(int index) const {
+        return Fm->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(index))->text();
+    }
+
+    // Millimetres to surface pixels at the view scale the editor has set.
+    QPoint Px(const TPointF& p) const {
+        const long double scale = View.ScreenScale();
+        return QPoint(static_cast<int>(std::lround(static_cast<double>(p.X * scale))),
+                      static_cast<int>(std::lround(static_cast<double>(p.Y * scale))));
+    }
+    void Press(const TPointF& p, Qt::KeyboardModifiers keys = {}) {
+        QTest::mousePress(Surface, Qt::LeftButton, keys, Px(p));
+    }
+    void Release(const TPointF& p, Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseRelease(Surface, Qt::LeftButton, keys, Px(p));
+    }
+    void Click(const TPointF& p, Qt::KeyboardModifiers keys = {}) {
+        Press(p, keys);
+        Release(p, keys);
+    }
+    // QTest moves carry no keys, so moves are sent as the window system would.
+    void Move(const TPointF& p, Qt::KeyboardModifiers keys = {},
+              Qt::MouseButtons held = Qt::LeftButton) {
+        const QPoint pixel = Px(p);
+        QMouseEvent event(QEvent::MouseMove, pixel, Surface->mapToGlobal(pixel), Qt::NoButton, held,
+                          keys);
+        QApplication::sendEvent(Surface, &event);
+    }
+    void Hover(const TPointF& p) { Move(p, {}, Qt::NoButton); }
+    void Drag(const TPointF& from, const TPointF& to, Qt::KeyboardModifiers keys = {}) {
+        Press(from, keys);
+        Move(to, keys);
+        Release(to, keys);
+    }
+    // Makes what follows a separate undo step.
+    void Later() { Ticks.Time += 1000; }
+
+    void Undo() { Item("Undo1")->trigger(); }
+    void Redo() { Item("Repeat1")->trigger(); }
+};
