@@ -1,10 +1,13 @@
 // Program start: the Japanese user interface, the sheet window with the real
-// prompts, printer and settings file, and the event loop until it closes.
+// prompts, printer, settings file, clipboard and pointer, and the event loop
+// until it closes.
+#include "clipboard.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
 #include "printer_metrics.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
+#include "screen_cursor.h"
 #include "settings_file.h"
 #include "view_scale.h"
 
@@ -18,7 +21,10 @@ int main(int argc, char** argv) {
     TQtPrinterMetrics printer;
     TViewScale view;
     TQtTickCounter ticks;
-    TMainFm mainFm(TSheetServices{prompt, view, printer, ticks, DefaultSettingsPath()});
+    TQtClipboard clipboard;
+    TQtScreenCursor cursor;
+    TMainFm mainFm(TSheetServices{prompt, view, printer, ticks, DefaultSettingsPath(), clipboard,
+                                  cursor, nullptr});
     mainFm.show();
     return application.exec();
 }

@@ -9,6 +9,7 @@
 #include "printer_metrics.h"
 #include "prompt.h"
 #include "settings_file.h"
+#include "shape_editor.h"
 #include "view_scale.h"
 
 #include <QAction>
@@ -51,7 +52,8 @@ int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
 
 TMainFm::TMainFm(const TSheetServices& services)
     : Prompt(services.Prompt), View(services.View), Printer(services.Printer),
-      SettingsPath(services.SettingsPath), History(services.Ticks) {
+      SettingsPath(services.SettingsPath), Clipboard(services.Clipboard), Cursor(services.Cursor),
+      Editor(services.Editor), Document(services.Ticks) {
     setWindowTitle(AppCaption);
     createActions();
     createRecentFileItems();
@@ -113,7 +115,7 @@ void TMainFm::createActions() {
            Qt::CTRL | Qt::Key_M);
     action(AllMi, "AllMi", QStringLiteral("移動時制御・一括(&A)"), Qt::CTRL | Qt::Key_A);
     // The drag options start unchecked at every start and are not saved.
-    for (QAction* option : {ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi})
+    for (QAction* option : {ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi})
         option->setCheckable(true);
 
     action(About1, "About1", QStringLiteral("バージョン情報(&A)..."));
@@ -164,8 +166,10 @@ void TMainFm::createConnections() {
     for (QAction* item : RecentFileItems)
         connect(item, &QAction::triggered, this, [this, item] { RecentFileClick(item); });
     connect(EditMi1, &QMenu::aboutToShow, this, &TMainFm::EditMi1Popup);
+    connect(EditMi1, &QMenu::aboutToHide, this, &TMainFm::EditMi1Closed);
     connect(Z1, &QAction::triggered, this, &TMainFm::Z1Click);
     connectPageView();
+    connectEditCommands();
 }
 
 void TMainFm::ReadSettings() {
@@ -217,26 +221,23 @@ void TMainFm::ReadPrinterResolution() {
 }
 
 void TMainFm::NewDrawing() {
-    Drawing.assign(1, TPolygonTbl());
+    Document.Reset();
     DragState = dsIdle;
-    Selection.clear();
-    RefreshSelectionCopy();
     ResetChangeTracking();
     FileName.clear();
     ShowPageTabs(1);
-    CurPage = 0;
     RepaintPage();
 }
 
 // From here on the drawing counts as unchanged and nothing can be undone.
 void TMainFm::ResetChangeTracking() {
-    History.Clear();
-    Modified = false;
+    Document.ClearHistory();
+    Document.SetModified(false);
 }
 
 // True when the caller may discard the drawing.
 bool TMainFm::ConfirmSaveChanges() {
-    if (!Modified)
+    if (!Document.Modified())
         return true;
     switch (Prompt.AskYesNoCancel(InfoTitle, SaveChangesText)) {
     case TPromptAnswer::Yes:
@@ -257,7 +258,7 @@ bool TMainFm::SaveDrawingAs() {
 // file's name only once it has been written.
 bool TMainFm::SaveDrawing(const QString& path) {
     std::string bytes;
-    if (!DrawingToText(Drawing, bytes) || !WriteFileAtomically(path, bytes)) {
+    if (!DrawingToText(Document.Drawing(), bytes) || !WriteFileAtomically(path, bytes)) {
         Prompt.ShowError(ErrorTitle, SaveFailedText.arg(QDir::toNativeSeparators(path)));
         return false;
     }
@@ -268,9 +269,11 @@ bool TMainFm::SaveDrawing(const QString& path) {
 // The caller has prepared the empty drawing; a failed read leaves it as it was.
 bool TMainFm::LoadDrawing(const QString& path) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes) || TextToDrawing(bytes, Drawing) != TDrawingReadResult::Ok)
+    TZvDat drawing = Document.Drawing();
+    if (!ReadFileBytes(path, bytes) || TextToDrawing(bytes, drawing) != TDrawingReadResult::Ok)
         return false;
-    ShowPageTabs(static_cast<int>(Drawing.size()));
+    Document.SetDrawing(std::move(drawing));
+    ShowPageTabs(static_cast<int>(Document.Drawing().size()));
     ShowPage(0);
     SetCurrentFileName(path);
     return true;
@@ -333,11 +336,6 @@ void TMainFm::RecentFileClick(const QAction* item) {
     // A copy: opening the file reorders the list.
     const QString path = RecentFiles.At(tag - 1);
     OpenDrawingFile(path);
-}
-
-// AutoRotateMi only means something while one of the two placement checks is on.
-void TMainFm::EditMi1Popup() {
-    AutoRotateMi->setEnabled(WallChkMi->isChecked() || PorigonCrossChkMi->isChecked());
 }
 
 void TMainFm::closeEvent(QCloseEvent* event) {

@@ -1,20 +1,30 @@
-// The sheet window: owns the drawing and its pages, the page view with its
-// selection, the edit history, the menu bar, the settings kept between runs and
-// the document commands New, Open, Save and Save As.
+// The sheet window: holds the sheet document (the drawing, its current page,
+// the selection and the edit history) and shows it: the menu bar, the page
+// view with its pointer gestures, the edit commands, the settings kept between
+// runs and the document commands New, Open, Save and Save As.
 #pragma once
 
 #include "edit_history.h"
+#include "geometry.h"
+#include "placement.h"
 #include "polygon.h"
 #include "print_settings.h"
 #include "recent_files.h"
+#include "sheet_document.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
+class IClipboard;
 class IPrompt;
 class IPrinterMetrics;
+class IScreenCursor;
+class IShapeEditor;
 class ITickCounter;
 class TViewScale;
 class TSheetPaintBox;
@@ -41,6 +51,9 @@ struct TSheetServices {
     const IPrinterMetrics& Printer;
     ITickCounter& Ticks; // time-stamps the edit history
     QString SettingsPath;
+    IClipboard& Clipboard;
+    IScreenCursor& Cursor;          // read to place shapes, set to hold a refused drag
+    IShapeEditor* Editor = nullptr; // none: the shape commands do nothing
 };
 
 class TMainFm : public QMainWindow {
@@ -50,10 +63,10 @@ public:
     explicit TMainFm(const TSheetServices& services);
     ~TMainFm() override;
 
-    const TZvDat& CurrentDrawing() const { return Drawing; }
-    int CurrentPage() const { return CurPage; }
+    const TZvDat& CurrentDrawing() const { return Document.Drawing(); }
+    int CurrentPage() const { return Document.CurPage(); }
     const QString& CurrentFileName() const { return FileName; }
-    bool IsModified() const { return Modified; }
+    bool IsModified() const { return Document.Modified(); }
     long double PageAreaWidth() const { return PageWidth; }
     long double PageAreaHeight() const { return PageHeight; }
     const TRecentFiles& RecentFileList() const { return RecentFiles; }
@@ -61,26 +74,27 @@ public:
     // The menu item of recent-file entry number tag (1 ... 20).
     QAction* RecentFileItem(int tag) const { return RecentFileItems.at(tag - 1); }
 
-    const TDaInt& CurrentSelection() const { return Selection; }
-    const TPolygonTbl& CurrentSelectionCopy() const { return SelectionCopy; }
+    const TDaInt& CurrentSelection() const { return Document.Selection(); }
+    const TPolygonTbl& CurrentSelectionCopy() const { return Document.SelectionCopy(); }
     TDragState CurrentDragState() const { return DragState; }
-    const TEditHistory& EditHistory() const { return History; }
+    const TEditHistory& EditHistory() const { return Document.History(); }
+    // The flange names the shape editor was last given to offer.
+    const std::vector<std::string>& OfferedFlangeNames() const { return FlangeNames; }
 
     // The shape at index on the current page, or nullptr when there is none.
-    TPolygon* PolygonAt(int index);
+    TPolygon* PolygonAt(int index) { return Document.PolygonAt(index); }
     // The current shape (the one selected last), or -1 when nothing is selected.
-    int CurrentPolygonIndex() const;
+    int CurrentPolygonIndex() const { return Document.CurrentPolygonIndex(); }
     // The position of index in the selection, or -1 when it is not selected.
-    int SelPos(int index) const;
+    int SelPos(int index) const { return Document.SelPos(index); }
     // Retakes the copies of the selected shapes, in selection order.
-    void RefreshSelectionCopy();
+    void RefreshSelectionCopy() { Document.RefreshSelectionCopy(); }
     // Removes a shape by moving the page's last shape into its slot, so the
     // order of the page is not kept. False, changing nothing, when page or index
     // names nothing.
-    bool DeletePolygonAt(int page, int index);
+    bool DeletePolygonAt(int page, int index) { return Document.DeletePolygonAt(page, index); }
 
-    // Every command that changes the drawing calls this.
-    void MarkModified() { Modified = true; }
+    void MarkModified() { Document.SetModified(true); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +114,7 @@ private:
     void createStatusBar();
     void createConnections();
     void connectPageView();
+    void connectEditCommands();
 
     void ReadSettings();
     void WriteSettings() const;
@@ -118,8 +133,11 @@ private:
     void SetCurrentFileName(const QString& path);
     void UpdateRecentFileMenu();
     void ShowPageTabs(int pageCount);
+    // Adds or removes tabs at the end to match the pages; selects the current one.
+    void SyncPageTabs();
     void ShowPage(int page);
     void RepaintPage();
+    const TPolygonTbl& ShownPage() const;
 
     void New1Click();
     void Open1Click();
@@ -127,25 +145,64 @@ private:
     void SaveAs1Click();
     void RecentFileClick(const QAction* item);
     void EditMi1Popup();
+    void EditMi1Closed();
+    bool IsAvailable(const QAction* item) const;
     void TabControl1Change(int index);
     void Z1Click();
     void PbPaint(QPainter& painter);
+    void PbMouseDown(const QMouseEvent* event);
     void PbMouseMove(const QMouseEvent* event);
+    void PbMouseUp(const QMouseEvent* event);
+    void ShowMousePosition(const TPointF& position);
+
+    // The pointer gestures on the page.
+    TPlacementRules PlacementRules() const;
+    void StartGesture(bool ctrl, const TPixelPoint& pixel);
+    bool GrabPolygon(int index, bool ctrl);
+    void StartRubberBand(bool ctrl, const TPixelPoint& pixel);
+    void StretchRubberBand(const TPixelPoint& pixel);
+    void FinishRubberBand(bool ctrl);
+    void DragStep(const TPointF& q);
+    void EndDrag();
+    void ReturnPointer(const TPointF& gripPoint);
+    QRect SelectionArea() const;
+    QRect RubberBandArea() const;
+
+    // The edit commands.
+    void AutoRotateMiClick(bool checked);
+    void AllMiClick(bool checked);
+    void Undo1Click();
+    void Repeat1Click();
+    void AddNewPageMiClick();
+    void DelPageMiClick();
+    void MkNewPolygonMiClick();
+    void PolygonEditMiClick();
+    void PolygonCutMiClick();
+    void PolygonCopyMiClick();
+    void PolygonPasteMiClick();
+    void PolygonDeleteMiClick();
+    bool CopyCurrentPolygon();
+    void DeleteCurrentPolygon();
+    void PlaceShape(const TPolygon& shape);
+    void CollectFlangeNamesForEditor();
 
     IPrompt& Prompt;
     TViewScale& View;
     const IPrinterMetrics& Printer;
     const QString SettingsPath;
-    TEditHistory History;
+    IClipboard& Clipboard;
+    IScreenCursor& Cursor;
+    IShapeEditor* const Editor;
 
-    TZvDat Drawing;
-    int CurPage = 0;
-    TDaInt Selection;          // shapes of the current page, the current shape last
-    TPolygonTbl SelectionCopy; // element k a copy of shape Selection[k]
+    TSheetDocument Document;
     TDragState DragState = dsIdle;
-    TPointF DownPoint; // mm, where the last gesture began: the Shift alignment reference
+    TPointF DownPoint; // mm, where the last gesture began or stepped: the step's reference
+    TGrip Grip;        // where the current shape was grabbed
+    // The rubber band's corners in surface pixels: where it started, where it is.
+    TPixelPoint RubberStart;
+    TPixelPoint RubberEnd;
+    std::vector<std::string> FlangeNames;
     QString FileName;
-    bool Modified = false;
     long double PageWidth = 0;
     long double PageHeight = 0;
     long double PrinterPxPerMMX = 0;

@@ -21,6 +21,15 @@ void TSheetPaintBox::paintEvent(QPaintEvent* event) {
     emit Paint(painter);
 }
 
+// A double click is a second press: the sheet knows no double clicks.
+void TSheetPaintBox::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event);
+}
+
 void TSheetPaintBox::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(event);
+}
+
+void TSheetPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit MouseUp(event);
 }

@@ -16,9 +16,13 @@ signals:
     // painter is clipped to the exposed part of the surface, which is all that
     // needs painting: at a high zoom the surface is far larger than the screen.
     void Paint(QPainter& painter);
+    void MouseDown(QMouseEvent* event);
     void MouseMove(QMouseEvent* event);
+    void MouseUp(QMouseEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -5,7 +5,6 @@
 
 #include "draw_polygon.h"
 #include "geometry.h"
-#include "hit_test.h"
 #include "printer_metrics.h"
 #include "qpainter_canvas.h"
 #include "rounding.h"
@@ -23,7 +22,6 @@
 #include <QTabBar>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -43,10 +41,7 @@ int CentringScrollPosition(std::int64_t pixel, int clientExtent) {
     return static_cast<int>(std::clamp<std::int64_t>(position, 0, std::numeric_limits<int>::max()));
 }
 
-// The pixel under the mouse; positions may be fractional on scaled screens.
-std::int64_t PixelOf(qreal coordinate) {
-    return static_cast<std::int64_t>(std::floor(coordinate));
-}
+constexpr TColor RubberBandColor{128, 128, 128};
 
 } // namespace
 
@@ -87,7 +82,9 @@ void TMainFm::createStatusBar() {
 void TMainFm::connectPageView() {
     connect(TabControl1, &QTabBar::currentChanged, this, &TMainFm::TabControl1Change);
     connect(PaintBox1, &TSheetPaintBox::Paint, this, &TMainFm::PbPaint);
+    connect(PaintBox1, &TSheetPaintBox::MouseDown, this, &TMainFm::PbMouseDown);
     connect(PaintBox1, &TSheetPaintBox::MouseMove, this, &TMainFm::PbMouseMove);
+    connect(PaintBox1, &TSheetPaintBox::MouseUp, this, &TMainFm::PbMouseUp);
 }
 
 // The drawing area of every page, the printable page less the margins in mm,
@@ -99,48 +96,13 @@ void TMainFm::UpdateAreaSize() {
     PaintBox1->setFixedSize(SurfaceExtent(PageWidth, scale), SurfaceExtent(PageHeight, scale));
 }
 
-TPolygon* TMainFm::PolygonAt(int index) {
-    if (!IsIndexOf(Drawing, CurPage) || !IsIndexOf(Drawing[CurPage], index))
-        return nullptr;
-    return &Drawing[CurPage][index];
-}
-
-int TMainFm::CurrentPolygonIndex() const {
-    return Selection.empty() ? -1 : Selection.back();
-}
-
-int TMainFm::SelPos(int index) const {
-    const auto found = std::find(Selection.begin(), Selection.end(), index);
-    return found == Selection.end() ? -1 : static_cast<int>(found - Selection.begin());
-}
-
-// A selected index that names no shape gets an empty copy, so that copy k
-// still stands for Selection[k].
-void TMainFm::RefreshSelectionCopy() {
-    SelectionCopy.assign(Selection.size(), TPolygon());
-    for (std::size_t k = 0; k < Selection.size(); ++k) {
-        if (const TPolygon* shape = PolygonAt(Selection[k]))
-            CopyPolygon(*shape, SelectionCopy[k]);
-    }
-}
-
-bool TMainFm::DeletePolygonAt(int page, int index) {
-    if (!IsIndexOf(Drawing, page) || !IsIndexOf(Drawing[page], index))
-        return false;
-    TPolygonTbl& shapes = Drawing[page];
-    if (static_cast<std::size_t>(index) + 1 != shapes.size())
-        shapes[index] = std::move(shapes.back());
-    shapes.pop_back();
-    return true;
+const TPolygonTbl& TMainFm::ShownPage() const {
+    return Document.Drawing()[Document.CurPage()];
 }
 
 void TMainFm::SelectPolygon(int index) {
-    if (PolygonAt(index) == nullptr || SelPos(index) >= 0)
-        return;
-    Selection.push_back(index);
-    History.RecordSelect(CurPage, index);
-    RefreshSelectionCopy();
-    RepaintPage();
+    if (Document.Select(index))
+        RepaintPage();
 }
 
 void TMainFm::ShowPageTabs(int pageCount) {
@@ -153,14 +115,20 @@ void TMainFm::ShowPageTabs(int pageCount) {
     TabControl1->setCurrentIndex(0);
 }
 
+// Tabs come and go only at the end, so the captions stay "1" ... "N".
+void TMainFm::SyncPageTabs() {
+    const QSignalBlocker quiet(TabControl1);
+    const int pageCount = static_cast<int>(Document.Drawing().size());
+    while (TabControl1->count() > pageCount)
+        TabControl1->removeTab(TabControl1->count() - 1);
+    while (TabControl1->count() < pageCount)
+        TabControl1->addTab(QString::number(TabControl1->count() + 1));
+    TabControl1->setCurrentIndex(Document.CurPage());
+}
+
 // The selection belongs to the page it was made on, so it goes with the page.
 void TMainFm::ShowPage(int page) {
-    const int oldPage = CurPage;
-    CurPage = page;
-    History.RecordUnselectAll(oldPage, Selection);
-    History.RecordChangePage(oldPage, CurPage);
-    Selection.clear();
-    RefreshSelectionCopy();
+    Document.ChangePage(page);
     RepaintPage();
 }
 
@@ -170,9 +138,9 @@ void TMainFm::RepaintPage() {
 
 // The page cannot change under a drag: the drag's shapes belong to this page.
 void TMainFm::TabControl1Change(int index) {
-    if (DragState != dsIdle || !IsIndexOf(Drawing, index)) {
+    if (DragState != dsIdle || !IsIndexOf(Document.Drawing(), index)) {
         const QSignalBlocker quiet(TabControl1);
-        TabControl1->setCurrentIndex(CurPage);
+        TabControl1->setCurrentIndex(Document.CurPage());
         return;
     }
     ShowPage(index);
@@ -191,7 +159,7 @@ void TMainFm::Z1Click() {
 // Scrolls the centroid of the current shape into the middle of the view; a
 // shape without area has no centroid and leaves the view where it is.
 void TMainFm::CentreOnCurrentPolygon() {
-    const TPolygon* shape = PolygonAt(CurrentPolygonIndex());
+    const TPolygon* shape = Document.PolygonAt(Document.CurrentPolygonIndex());
     if (shape == nullptr)
         return;
     TPointF centroid;
@@ -204,25 +172,25 @@ void TMainFm::CentreOnCurrentPolygon() {
     ScrollBox1->verticalScrollBar()->setValue(CentringScrollPosition(centre.Y, client->height()));
 }
 
-// While a drag is in progress its shapes are drawn in not-xor, so that the
-// drag's own erase-and-redraw of them stays consistent with this picture.
+// While a gesture is in progress the selected shapes are drawn in not-xor,
+// and the rubber band, grey in not-xor, over everything.
 void TMainFm::PbPaint(QPainter& painter) {
     TQPainterCanvas canvas(painter);
     canvas.FillRect(0, 0, PaintBox1->width() - 1, PaintBox1->height() - 1, ColorWhite);
-    if (!IsIndexOf(Drawing, CurPage))
-        return;
     const long double scale = View.ScreenScale();
-    DrawPolygonTbl(canvas, Drawing[CurPage], -1, scale, scale, Selection, dmNormal,
+    DrawPolygonTbl(canvas, ShownPage(), -1, scale, scale, Document.Selection(), dmNormal,
                    DragState != dsIdle ? dmXor : dmSelected);
+    if (DragState != dsRubberBand)
+        return;
+    canvas.SetPenMode(TPenMode::NotXor);
+    canvas.SetPenColor(RubberBandColor);
+    canvas.SetPenStyle(TPenStyle::Solid);
+    canvas.FrameRect(std::min(RubberStart.X, RubberEnd.X), std::min(RubberStart.Y, RubberEnd.Y),
+                     std::max(RubberStart.X, RubberEnd.X), std::max(RubberStart.Y, RubberEnd.Y));
 }
 
 // Shows where the mouse is, snapped or aligned as a gesture would take it.
-void TMainFm::PbMouseMove(const QMouseEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const TMouseKeys keys{modifiers.testFlag(Qt::ShiftModifier),
-                          modifiers.testFlag(Qt::ControlModifier)};
-    const TPointF position = MousePosToMm(View, DownPoint, keys, PixelOf(event->position().x()),
-                                          PixelOf(event->position().y()));
+void TMainFm::ShowMousePosition(const TPointF& position) {
     // QString::asprintf formats in the C locale: always a '.' decimal mark.
     StatusPanel->setText(QString::asprintf("X:%.1f Y:%.1f", static_cast<double>(position.X),
                                            static_cast<double>(position.Y)));

@@ -87,6 +87,8 @@ protected:
     TFakePrompt Prompt;
     TFakePrinter Printer;
     TFakeTicks Ticks;
+    TFakeClipboard Clipboard;
+    TFakeCursor Cursor;
     TViewScale View;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }
@@ -94,7 +96,7 @@ protected:
 
     std::unique_ptr<TMainFm> Start() {
         return std::make_unique<TMainFm>(
-            TSheetServices{Prompt, View, Printer, Ticks, SettingsPath()});
+            TSheetServices{Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor});
     }
     TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }
 

@@ -1,9 +1,13 @@
-// Stand-ins for the sheet window's services: scripted prompts, a fixed printer
-// and a clock the test sets.
+// Stand-ins for the sheet window's services: scripted prompts, a fixed printer,
+// a clock the test sets, a clipboard and a pointer of its own, and a shape
+// editor that hands back a scripted shape.
 #pragma once
 
+#include "clipboard.h"
 #include "printer_metrics.h"
 #include "prompt.h"
+#include "screen_cursor.h"
+#include "shape_editor.h"
 #include "tick_counter.h"
 
 #include <QStringList>
@@ -108,4 +112,58 @@ class TFakeTicks : public ITickCounter {
 public:
     std::uint32_t Time = 0;
     std::uint32_t Now() override { return Time; }
+};
+
+// Holds its text in memory.
+class TFakeClipboard : public IClipboard {
+public:
+    QString Content;
+    QString Text() const override { return Content; }
+    void SetText(const QString& text) override { Content = text; }
+};
+
+// Stays where the test puts it and records where the program sends it.
+class TFakeCursor : public IScreenCursor {
+public:
+    QPoint Position;
+    std::vector<QPoint> SentTo;
+    QPoint Pos() const override { return Position; }
+    void SetPos(const QPoint& global) override {
+        SentTo.push_back(global);
+        Position = global;
+    }
+};
+
+// An editing run that ends with the shape the test scripted, or with the
+// shape it was given when none is scripted.
+class TFakeShapeEditor : public IShapeEditor {
+public:
+    std::optional<TPolygon> Result; // the working shape when the editor closes
+    std::vector<TPolygon> Given;    // shapes handed to SetPolygon
+    int NewCount = 0;
+    int ShowCount = 0;
+
+    void NewPolygon() override {
+        ++NewCount;
+        FWorking = TPolygon();
+    }
+    void SetPolygon(const TPolygon& shape) override {
+        Given.push_back(shape);
+        FWorking = shape;
+    }
+    void ShowModal() override {
+        ++ShowCount;
+        if (Result)
+            FWorking = *Result;
+    }
+    int ApexCount() const override { return static_cast<int>(FWorking.Apexes.size()); }
+    bool GetPolygon(TPolygon& shape) const override {
+        if (FWorking.Apexes.size() < 3)
+            return false;
+        shape = FWorking;
+        return true;
+    }
+
+private:
+    TPolygon FWorking;
 };

@@ -88,6 +88,8 @@ protected:
     TFakePrompt Prompt;
     TFakePrinter Printer;
     TFakeTicks Ticks;
+    TFakeClipboard Clipboard;
+    TFakeCursor Cursor;
     TViewScale View;
     std::unique_ptr<TStagedMainFm> Fm;
 
@@ -100,7 +102,7 @@ protected:
 
     void Start() {
         Fm = std::make_unique<TStagedMainFm>(
-            TSheetServices{Prompt, View, Printer, Ticks, SettingsPath()});
+            TSheetServices{Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor});
     }
     void StartShown() {
         Start();
@@ -326,11 +328,18 @@ TEST_F(SheetViewTest, PageChangeUnselectsAndRecordsOneStep) {
     ASSERT_EQ(undone[0].Kind, pkChangePage);
     EXPECT_EQ(std::get<TPeiChangePage>(undone[0].Data).OldPage, 0);
     EXPECT_EQ(std::get<TPeiChangePage>(undone[0].Data).NewPage, 2);
+    // The current shape is unselected last, so that undo selects it last.
     ASSERT_EQ(undone[1].Kind, pkUnselect);
     EXPECT_EQ(std::get<TPeiSelect>(undone[1].Data).Page, 0);
-    EXPECT_EQ(std::get<TPeiSelect>(undone[1].Data).Index, 0);
+    EXPECT_EQ(std::get<TPeiSelect>(undone[1].Data).Index, 1);
     ASSERT_EQ(undone[2].Kind, pkUnselect);
-    EXPECT_EQ(std::get<TPeiSelect>(undone[2].Data).Index, 1);
+    EXPECT_EQ(std::get<TPeiSelect>(undone[2].Data).Index, 0);
+
+    Trigger(*Fm, "Undo1");
+    EXPECT_EQ(Fm->CurrentPage(), 0);
+    EXPECT_EQ(Tabs()->currentIndex(), 0);
+    EXPECT_EQ(Fm->CurrentSelection(), TDaInt({1, 0}));
+    EXPECT_EQ(Fm->CurrentSelectionCopy().size(), 2u);
 }
 
 TEST_F(SheetViewTest, PageCannotChangeDuringADrag) {
