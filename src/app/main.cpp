@@ -1,9 +1,10 @@
-// Program start: the Japanese user interface, the sheet window with the real
-// prompts, printer, settings file, clipboard and pointer, and the event loop
-// until it closes.
+// Program start: the Japanese user interface, the sheet window and then the
+// shape editor with the real prompts, printer, settings file, clipboard and
+// pointer, and the event loop until the sheet window closes.
 #include "clipboard.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
+#include "mk_polygon_fm.h"
 #include "printer_metrics.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
@@ -23,8 +24,19 @@ int main(int argc, char** argv) {
     TQtTickCounter ticks;
     TQtClipboard clipboard;
     TQtScreenCursor cursor;
-    TMainFm mainFm(TSheetServices{prompt, view, printer, ticks, DefaultSettingsPath(), clipboard,
-                                  cursor, nullptr});
+    const QString settingsPath = DefaultSettingsPath();
+
+    // The sheet window comes first: its creation reads the settings and sets
+    // the view scale the other windows start from.
+    TMainFm mainFm(
+        TSheetServices{prompt, view, printer, ticks, settingsPath, clipboard, cursor, nullptr});
+    // Destroyed before the sheet window, so each writes its own settings section.
+    TMkPolygonFm editor(
+        TEditorServices{prompt, view, ticks, settingsPath, [&mainFm] {
+                            return TPageArea{mainFm.PageAreaWidth(), mainFm.PageAreaHeight()};
+                        }});
+    mainFm.SetShapeEditor(&editor);
+
     mainFm.show();
     return application.exec();
 }

@@ -11,6 +11,20 @@
 
 namespace {
 
+// Qt's Japanese key names spell Backspace as "Backspae"; shortcuts in the
+// menus read right only with the key's own name.
+class TKeyNameCorrection : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        if (qstrcmp(context, "QShortcut") == 0 && qstrcmp(sourceText, "Backspace") == 0)
+            return QStringLiteral("Backspace");
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
 void InstallQtTranslations(QApplication& application) {
     auto* translator = new QTranslator(&application);
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
@@ -18,10 +32,12 @@ void InstallQtTranslations(QApplication& application) {
         application.installTranslator(translator);
     else
         delete translator;
+    // Installed last, so it is asked first.
+    application.installTranslator(new TKeyNameCorrection(&application));
 }
 
-// Drawings and settings name the fonts of Japanese Windows; these are their
-// closest installed counterparts.
+// The print font setting and the windows name these Japanese fonts; the IPA
+// fonts are their metric-compatible installed counterparts.
 void SubstituteWindowsFonts() {
     QFont::insertSubstitution("ＭＳ 明朝", "IPAMincho");
     QFont::insertSubstitution("ＭＳ Ｐ明朝", "IPAPMincho");

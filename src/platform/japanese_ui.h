@@ -1,6 +1,6 @@
 // The Japanese face of the program: Qt's own dialogs translated, a Japanese
-// locale and fonts, and the Windows font names of drawings mapped to fonts
-// that are installed here.
+// locale and fonts, and the font names the settings and windows use mapped to
+// fonts that are installed here.
 #pragma once
 
 class QApplication;

@@ -63,6 +63,9 @@ public:
     explicit TMainFm(const TSheetServices& services);
     ~TMainFm() override;
 
+    // The shape editor is created after the sheet window, so it is handed in here.
+    void SetShapeEditor(IShapeEditor* editor) { Editor = editor; }
+
     const TZvDat& CurrentDrawing() const { return Document.Drawing(); }
     int CurrentPage() const { return Document.CurPage(); }
     const QString& CurrentFileName() const { return FileName; }
@@ -192,7 +195,7 @@ private:
     const QString SettingsPath;
     IClipboard& Clipboard;
     IScreenCursor& Cursor;
-    IShapeEditor* const Editor;
+    IShapeEditor* Editor;
 
     TSheetDocument Document;
     TDragState DragState = dsIdle;

@@ -254,6 +254,9 @@ TEST(JapaneseUiTest, StandardTextsFontsAndNumbersAreSetUp) {
     EXPECT_EQ(QFontInfo(QFont("ＭＳ ゴシック")).family(), "IPAGothic");
     EXPECT_EQ(QFontInfo(QFont("ＭＳ Ｐゴシック")).family(), "IPAPGothic");
     EXPECT_EQ(QFontInfo(QApplication::font()).family(), "IPAPGothic");
+    // Menus show the undo shortcut with the key's real name.
+    EXPECT_EQ(QKeySequence(Qt::ALT | Qt::Key_Backspace).toString(QKeySequence::NativeText),
+              "Alt+Backspace");
 }
 
 } // namespace
