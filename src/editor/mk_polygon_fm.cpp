@@ -5,12 +5,14 @@
 
 #include "draw_polygon.h"
 #include "mk_polygon_settings.h"
+#include "named_action.h"
 #include "new_outline.h"
-#include "polygon_paint_box.h"
+#include "page_surface.h"
+#include "paint_surface.h"
 #include "qpainter_canvas.h"
-#include "rounding.h"
 #include "settings_file.h"
 #include "view_scale.h"
+#include "window_placement.h"
 #include "zoom_dialog.h"
 
 #include <QAction>
@@ -23,11 +25,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStatusBar>
-
-#include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -39,23 +37,6 @@ constexpr int StatusPanel1Width = 50;
 // The centroid cross: a darker green than the current-vertex mark.
 constexpr TColor CentroidMarkColor{0, 128, 0};
 constexpr int CentroidMarkArm = 10; // pixels from the centre to each end
-
-enum TStoredWindowState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
-
-// A page surface larger than a widget may be is cut to the largest size.
-int SurfaceExtent(long double millimetres, long double pixelsPerMm) {
-    const long double pixels = RoundHalfEven(millimetres * pixelsPerMm);
-    if (!(pixels > 0))
-        return 0;
-    return static_cast<int>(std::min<long double>(pixels, QWIDGETSIZE_MAX));
-}
-
-// The scroll position that puts a surface pixel in the middle of a client
-// extent (half the extent rounded toward zero), never before the surface start.
-int CentringScrollPosition(std::int64_t pixel, int clientExtent) {
-    const std::int64_t position = pixel - clientExtent / 2;
-    return static_cast<int>(std::clamp<std::int64_t>(position, 0, std::numeric_limits<int>::max()));
-}
 
 } // namespace
 
@@ -85,32 +66,35 @@ TMkPolygonFm::~TMkPolygonFm() {
 }
 
 void TMkPolygonFm::createActions() {
-    const auto action = [this](QAction*& item, const char* name, const QString& caption,
-                               const QKeySequence& shortcut = {}) {
-        item = new QAction(caption, this);
-        item->setObjectName(QLatin1String(name));
-        item->setShortcut(shortcut);
-    };
-    action(New1, "New1", QStringLiteral("&New"));
-    action(Undo1, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
-    action(Repeat1, "Repeat1", QStringLiteral("やり直し"), Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
-    action(FixSegLenMi, "FixSegLenMi", QStringLiteral("辺の長さ固定(&F)"), Qt::CTRL | Qt::Key_F);
-    action(ApexInsertMi, "ApexInsertMi", QStringLiteral("頂点増設(&I)"), Qt::CTRL | Qt::Key_I);
-    action(ApexDelMi, "ApexDelMi", QStringLiteral("頂点削除(&D)"), Qt::CTRL | Qt::Key_D);
-    action(BendLine1Mi, "BendLine1Mi", QStringLiteral("折り線設定-1(&J)"), Qt::CTRL | Qt::Key_J);
-    action(BendLine2Mi, "BendLine2Mi", QStringLiteral("折り線設定-2(&K)"), Qt::CTRL | Qt::Key_K);
-    action(NSetPp, "NSetPp", QStringLiteral("座標設定(&P)..."), Qt::CTRL | Qt::Key_P);
-    action(NSetPa, "NSetPa", QStringLiteral("内角設定(&A)..."), Qt::CTRL | Qt::Key_A);
-    action(NSetLl, "NSetLl", QStringLiteral("辺の長さ設定(L)..."), Qt::CTRL | Qt::Key_L);
-    action(NSetLa, "NSetLa", QStringLiteral("辺の傾き設定(&B)..."), Qt::CTRL | Qt::Key_B);
-    action(FlangeMi, "FlangeMi", QStringLiteral("糊代(&G)..."), Qt::CTRL | Qt::Key_G);
-    action(PolygonResizeMi, "PolygonResizeMi", QStringLiteral("拡大縮小(&S)..."),
-           Qt::CTRL | Qt::Key_S);
-    action(ReverseMi, "ReverseMi", QStringLiteral("反転(&R)"), Qt::CTRL | Qt::Key_R);
-    action(Z1, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
-    action(PInfoMi, "PInfoMi", QStringLiteral("図形情報モニタ(&M)..."), Qt::CTRL | Qt::Key_M);
-    action(OrgPolygonMi, "OrgPolygonMi", QStringLiteral("最初の状態に戻す(&Y)"));
-    action(Exit1, "Exit1", QStringLiteral("終了(&X)"), Qt::CTRL | Qt::Key_X);
+    New1 = NamedAction(this, "New1", QStringLiteral("&New"));
+    Undo1 = NamedAction(this, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
+    Repeat1 = NamedAction(this, "Repeat1", QStringLiteral("やり直し"),
+                          Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
+    FixSegLenMi =
+        NamedAction(this, "FixSegLenMi", QStringLiteral("辺の長さ固定(&F)"), Qt::CTRL | Qt::Key_F);
+    ApexInsertMi =
+        NamedAction(this, "ApexInsertMi", QStringLiteral("頂点増設(&I)"), Qt::CTRL | Qt::Key_I);
+    ApexDelMi =
+        NamedAction(this, "ApexDelMi", QStringLiteral("頂点削除(&D)"), Qt::CTRL | Qt::Key_D);
+    BendLine1Mi =
+        NamedAction(this, "BendLine1Mi", QStringLiteral("折り線設定-1(&J)"), Qt::CTRL | Qt::Key_J);
+    BendLine2Mi =
+        NamedAction(this, "BendLine2Mi", QStringLiteral("折り線設定-2(&K)"), Qt::CTRL | Qt::Key_K);
+    NSetPp = NamedAction(this, "NSetPp", QStringLiteral("座標設定(&P)..."), Qt::CTRL | Qt::Key_P);
+    NSetPa = NamedAction(this, "NSetPa", QStringLiteral("内角設定(&A)..."), Qt::CTRL | Qt::Key_A);
+    NSetLl =
+        NamedAction(this, "NSetLl", QStringLiteral("辺の長さ設定(L)..."), Qt::CTRL | Qt::Key_L);
+    NSetLa =
+        NamedAction(this, "NSetLa", QStringLiteral("辺の傾き設定(&B)..."), Qt::CTRL | Qt::Key_B);
+    FlangeMi = NamedAction(this, "FlangeMi", QStringLiteral("糊代(&G)..."), Qt::CTRL | Qt::Key_G);
+    PolygonResizeMi = NamedAction(this, "PolygonResizeMi", QStringLiteral("拡大縮小(&S)..."),
+                                  Qt::CTRL | Qt::Key_S);
+    ReverseMi = NamedAction(this, "ReverseMi", QStringLiteral("反転(&R)"), Qt::CTRL | Qt::Key_R);
+    Z1 = NamedAction(this, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
+    PInfoMi =
+        NamedAction(this, "PInfoMi", QStringLiteral("図形情報モニタ(&M)..."), Qt::CTRL | Qt::Key_M);
+    OrgPolygonMi = NamedAction(this, "OrgPolygonMi", QStringLiteral("最初の状態に戻す(&Y)"));
+    Exit1 = NamedAction(this, "Exit1", QStringLiteral("終了(&X)"), Qt::CTRL | Qt::Key_X);
     // Both start unchecked; the side-length switch keeps its state between runs.
     FixSegLenMi->setCheckable(true);
     PInfoMi->setCheckable(true);
@@ -140,7 +124,7 @@ void TMkPolygonFm::createMenus() {
 }
 
 void TMkPolygonFm::createClientArea() {
-    PaintBox1 = new TPolygonPaintBox;
+    PaintBox1 = new TPaintSurface;
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
 
     ScrollBox1 = new QScrollArea;
@@ -177,25 +161,15 @@ void TMkPolygonFm::createConnections() {
     connect(Z1, &QAction::triggered, this, &TMkPolygonFm::Z1Click);
     connect(OrgPolygonMi, &QAction::triggered, this, &TMkPolygonFm::OrgPolygonMiClick);
     connect(Exit1, &QAction::triggered, this, &TMkPolygonFm::close);
-    connect(PaintBox1, &TPolygonPaintBox::Paint, this, &TMkPolygonFm::PbPaint);
-    connect(PaintBox1, &TPolygonPaintBox::MouseDown, this, &TMkPolygonFm::PbMouseDown);
-    connect(PaintBox1, &TPolygonPaintBox::MouseMove, this, &TMkPolygonFm::PbMouseMove);
-    connect(PaintBox1, &TPolygonPaintBox::MouseUp, this, &TMkPolygonFm::PbMouseUp);
+    connect(PaintBox1, &TPaintSurface::Paint, this, &TMkPolygonFm::PbPaint);
+    connect(PaintBox1, &TPaintSurface::MouseDown, this, &TMkPolygonFm::PbMouseDown);
+    connect(PaintBox1, &TPaintSurface::MouseMove, this, &TMkPolygonFm::PbMouseMove);
+    connect(PaintBox1, &TPaintSurface::MouseUp, this, &TMkPolygonFm::PbMouseUp);
 }
 
 void TMkPolygonFm::ReadSettings() {
     const TMkPolygonSettings values = ReadMkPolygonSettings(LoadSettings(SettingsPath), wsNormal);
-    setGeometry(values.Left, values.Top, values.Width, values.Height);
-    switch (values.WindowState) {
-    case wsMinimized:
-        setWindowState(Qt::WindowMinimized);
-        break;
-    case wsMaximized:
-        setWindowState(Qt::WindowMaximized);
-        break;
-    default:
-        break;
-    }
+    ApplyWindowPlacement(*this, values.Window);
     FZoom = values.Zoom;
     FFlangeWidth = values.FlangeWidth;
     FFlangeAngle1 = values.FlangeAngle1;
@@ -205,13 +179,7 @@ void TMkPolygonFm::ReadSettings() {
 // Only this section changes; the rest of the file is kept as it is.
 void TMkPolygonFm::WriteSettings() const {
     TMkPolygonSettings values;
-    // The normal bounds, so that a maximised window comes back to its old place.
-    const QRect bounds = normalGeometry();
-    values.Left = bounds.left();
-    values.Top = bounds.top();
-    values.Width = bounds.width();
-    values.Height = bounds.height();
-    values.WindowState = isMinimized() ? wsMinimized : isMaximized() ? wsMaximized : wsNormal;
+    values.Window = WindowPlacementOf(*this);
     values.Zoom = FZoom;
     values.FlangeWidth = FFlangeWidth;
     values.FlangeAngle1 = FFlangeAngle1;
@@ -311,24 +279,19 @@ void TMkPolygonFm::FormClose() {
 void TMkPolygonFm::SizeSurface() {
     const TPageArea area = PageArea ? PageArea() : TPageArea();
     const long double scale = View.ScreenScale();
-    PaintBox1->setFixedSize(SurfaceExtent(area.Width, scale), SurfaceExtent(area.Height, scale));
+    PaintBox1->setFixedSize(PageSurfaceSize(area.Width, area.Height, scale));
 }
 
 // A shape without area has no centroid; it is taken at the page origin.
 void TMkPolygonFm::ScrollToShape() {
-    int x = 0;
-    int y = 0;
+    TPixelPoint centre;
     if (ApexCount() >= 3) {
         TPointF centroid;
         PolygonCentroid(FPolygon.Apexes, centroid);
         const long double scale = View.ScreenScale();
-        const TPixelPoint centre = ModelToDevice(centroid, scale, scale);
-        const QWidget* client = ScrollBox1->viewport();
-        x = CentringScrollPosition(centre.X, client->width());
-        y = CentringScrollPosition(centre.Y, client->height());
+        centre = ModelToDevice(centroid, scale, scale);
     }
-    ScrollBox1->horizontalScrollBar()->setValue(x);
-    ScrollBox1->verticalScrollBar()->setValue(y);
+    CentreScrollOn(*ScrollBox1, centre);
 }
 
 void TMkPolygonFm::RepaintSurface() {

@@ -19,7 +19,7 @@ class ICanvas;
 class IPrompt;
 class ITickCounter;
 class TViewScale;
-class TPolygonPaintBox;
+class TPaintSurface;
 class QAction;
 class QEventLoop;
 class QLabel;
@@ -176,7 +176,7 @@ private:
     QAction* Exit1 = nullptr;
 
     QScrollArea* ScrollBox1 = nullptr;
-    TPolygonPaintBox* PaintBox1 = nullptr;
+    TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel0 = nullptr; // the mouse position and the lengths being made
     QLabel* StatusPanel1 = nullptr; // the line under the mouse
 };

@@ -6,17 +6,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace {
-
-int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
-    const long long value = settings.ReadInteger(MkPolygonSection, key, defaultValue);
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        return defaultValue;
-    return static_cast<int>(value);
-}
 
 long double ReadFloat(const TIniFile& settings, std::string_view key, long double defaultValue) {
     long double value = 0;
@@ -41,11 +33,9 @@ void WriteFloat(TIniFile& settings, std::string_view key, long double value) {
 
 TMkPolygonSettings ReadMkPolygonSettings(const TIniFile& settings, int currentWindowState) {
     TMkPolygonSettings values;
-    values.Left = ReadInt(settings, "Left", values.Left);
-    values.Top = ReadInt(settings, "Top", values.Top);
-    values.Width = ReadInt(settings, "Width", values.Width);
-    values.Height = ReadInt(settings, "Height", values.Height);
-    values.WindowState = ReadInt(settings, "WindowState", currentWindowState);
+    TWindowPlacement defaults = values.Window;
+    defaults.WindowState = currentWindowState;
+    values.Window = ReadWindowPlacement(settings, MkPolygonSection, defaults);
     values.Zoom = ZoomFromStored(settings.ReadInteger(MkPolygonSection, "Zoom", 10000));
 
     const long double width = ReadFloat(settings, "FlangeWidth", values.FlangeWidth);
@@ -61,11 +51,7 @@ TMkPolygonSettings ReadMkPolygonSettings(const TIniFile& settings, int currentWi
 }
 
 void WriteMkPolygonSettings(TIniFile& settings, const TMkPolygonSettings& values) {
-    settings.WriteInteger(MkPolygonSection, "Top", values.Top);
-    settings.WriteInteger(MkPolygonSection, "Left", values.Left);
-    settings.WriteInteger(MkPolygonSection, "Width", values.Width);
-    settings.WriteInteger(MkPolygonSection, "Height", values.Height);
-    settings.WriteInteger(MkPolygonSection, "WindowState", values.WindowState);
+    WriteWindowPlacement(settings, MkPolygonSection, values.Window);
     settings.WriteInteger(MkPolygonSection, "Zoom", ZoomToStored(values.Zoom));
     WriteFloat(settings, "FlangeWidth", values.FlangeWidth);
     WriteFloat(settings, "FlangeAngle1", values.FlangeAngle1);

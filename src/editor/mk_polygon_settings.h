@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ini_file.h"
+#include "window_placement.h"
 
 #include <numbers>
 #include <string_view>
@@ -10,11 +11,7 @@
 inline constexpr std::string_view MkPolygonSection = "TMkPolygonFm";
 
 struct TMkPolygonSettings {
-    int Left = 201;
-    int Top = 107;
-    int Width = 562;
-    int Height = 453;
-    int WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
+    TWindowPlacement Window{201, 107, 562, 453, wsNormal};
     long double Zoom = 1; // 1 = 100 %
     long double FlangeWidth = 3;
     long double FlangeAngle1 = std::numbers::pi_v<long double> / 4;

@@ -5,12 +5,13 @@
 
 #include "atomic_file.h"
 #include "drawing_file.h"
-#include "int_setting.h"
+#include "named_action.h"
 #include "printer_metrics.h"
 #include "prompt.h"
 #include "settings_file.h"
 #include "shape_editor.h"
 #include "view_scale.h"
+#include "window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,18 +36,9 @@ const QString SaveFailedText = QStringLiteral("ファイル「%1」を保存で�
 const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込めませんでした。");
 
 // The window's designed bounds, used when the settings hold none.
-constexpr int DefaultLeft = 203;
-constexpr int DefaultTop = 106;
-constexpr int DefaultWidth = 480;
-constexpr int DefaultHeight = 626;
-
-enum TStoredWindowState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
 constexpr long double MillimetresPerInch = 25.4L;
-
-int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
-    return ReadIntSetting(settings, MainSection, key, defaultValue);
-}
 
 } // namespace
 
@@ -74,51 +66,53 @@ TMainFm::~TMainFm() {
 }
 
 void TMainFm::createActions() {
-    const auto action = [this](QAction*& item, const char* name, const QString& caption,
-                               const QKeySequence& shortcut = {}) {
-        item = new QAction(caption, this);
-        item->setObjectName(QLatin1String(name));
-        item->setShortcut(shortcut);
-    };
-    action(New1, "New1", QStringLiteral("新規作成(&N)"));
-    action(Open1, "Open1", QStringLiteral("開く(&O)..."));
-    action(Save1, "Save1", QStringLiteral("上書き保存(&S)..."));
-    action(SaveAs1, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
-    action(PrintFontSetMi, "PrintFontSetMi", QStringLiteral("印字フォント設定..."));
-    action(PrintSetMi, "PrintSetMi", QStringLiteral("印刷設定..."));
-    action(Print1, "Print1", QStringLiteral("現在のページを印刷..."));
-    action(PrintAll, "PrintAll", QStringLiteral("全てのページを印刷..."));
-    action(Exit1, "Exit1", QStringLiteral("終了(&X)"));
+    New1 = NamedAction(this, "New1", QStringLiteral("新規作成(&N)"));
+    Open1 = NamedAction(this, "Open1", QStringLiteral("開く(&O)..."));
+    Save1 = NamedAction(this, "Save1", QStringLiteral("上書き保存(&S)..."));
+    SaveAs1 = NamedAction(this, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
+    PrintFontSetMi = NamedAction(this, "PrintFontSetMi", QStringLiteral("印字フォント設定..."));
+    PrintSetMi = NamedAction(this, "PrintSetMi", QStringLiteral("印刷設定..."));
+    Print1 = NamedAction(this, "Print1", QStringLiteral("現在のページを印刷..."));
+    PrintAll = NamedAction(this, "PrintAll", QStringLiteral("全てのページを印刷..."));
+    Exit1 = NamedAction(this, "Exit1", QStringLiteral("終了(&X)"));
 
-    action(Undo1, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
-    action(Repeat1, "Repeat1", QStringLiteral("やり直し"), Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
-    action(AddNewPageMi, "AddNewPageMi", QStringLiteral("ページ追加"),
-           Qt::CTRL | Qt::ALT | Qt::Key_P);
-    action(DelPageMi, "DelPageMi", QStringLiteral("ページ削除"));
-    action(MkNewPolygonMi, "MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."),
-           Qt::CTRL | Qt::Key_N);
-    action(PolygonEditMi, "PolygonEditMi", QStringLiteral("図形データ修正(&E)..."),
-           Qt::CTRL | Qt::Key_E);
-    action(PolygonCutMi, "PolygonCutMi", QStringLiteral("切り取り(&X)"), Qt::CTRL | Qt::Key_X);
-    action(PolygonCopyMi, "PolygonCopyMi", QStringLiteral("コピー(&C)"), Qt::CTRL | Qt::Key_C);
-    action(PolygonPasteMi, "PolygonPasteMi", QStringLiteral("貼り付け(&V)"), Qt::CTRL | Qt::Key_V);
-    action(PolygonDeleteMi, "PolygonDeleteMi", QStringLiteral("削除(&D)"),
-           Qt::CTRL | Qt::Key_Delete);
-    action(Z1, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
-    action(ClickDragMi, "ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"),
-           Qt::CTRL | Qt::Key_H);
-    action(WallChkMi, "WallChkMi", QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"),
-           Qt::CTRL | Qt::Key_W);
-    action(PorigonCrossChkMi, "PorigonCrossChkMi",
-           QStringLiteral("移動時・図形の重なりを回避する(&L)"), Qt::CTRL | Qt::Key_L);
-    action(AutoRotateMi, "AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"),
-           Qt::CTRL | Qt::Key_M);
-    action(AllMi, "AllMi", QStringLiteral("移動時制御・一括(&A)"), Qt::CTRL | Qt::Key_A);
+    Undo1 = NamedAction(this, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
+    Repeat1 = NamedAction(this, "Repeat1", QStringLiteral("やり直し"),
+                          Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
+    AddNewPageMi = NamedAction(this, "AddNewPageMi", QStringLiteral("ページ追加"),
+                               Qt::CTRL | Qt::ALT | Qt::Key_P);
+    DelPageMi = NamedAction(this, "DelPageMi", QStringLiteral("ページ削除"));
+    MkNewPolygonMi =
+        NamedAction(this, "MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."),
+                    Qt::CTRL | Qt::Key_N);
+    PolygonEditMi = NamedAction(this, "PolygonEditMi", QStringLiteral("図形データ修正(&E)..."),
+                                Qt::CTRL | Qt::Key_E);
+    PolygonCutMi =
+        NamedAction(this, "PolygonCutMi", QStringLiteral("切り取り(&X)"), Qt::CTRL | Qt::Key_X);
+    PolygonCopyMi =
+        NamedAction(this, "PolygonCopyMi", QStringLiteral("コピー(&C)"), Qt::CTRL | Qt::Key_C);
+    PolygonPasteMi =
+        NamedAction(this, "PolygonPasteMi", QStringLiteral("貼り付け(&V)"), Qt::CTRL | Qt::Key_V);
+    PolygonDeleteMi =
+        NamedAction(this, "PolygonDeleteMi", QStringLiteral("削除(&D)"), Qt::CTRL | Qt::Key_Delete);
+    Z1 = NamedAction(this, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
+    ClickDragMi = NamedAction(this, "ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"),
+                              Qt::CTRL | Qt::Key_H);
+    WallChkMi = NamedAction(this, "WallChkMi",
+                            QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"),
+                            Qt::CTRL | Qt::Key_W);
+    PorigonCrossChkMi =
+        NamedAction(this, "PorigonCrossChkMi", QStringLiteral("移動時・図形の重なりを回避する(&L)"),
+                    Qt::CTRL | Qt::Key_L);
+    AutoRotateMi = NamedAction(this, "AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"),
+                               Qt::CTRL | Qt::Key_M);
+    AllMi =
+        NamedAction(this, "AllMi", QStringLiteral("移動時制御・一括(&A)"), Qt::CTRL | Qt::Key_A);
     // The drag options start unchecked at every start and are not saved.
     for (QAction* option : {ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi})
         option->setCheckable(true);
 
-    action(About1, "About1", QStringLiteral("バージョン情報(&A)..."));
+    About1 = NamedAction(this, "About1", QStringLiteral("バージョン情報(&A)..."));
 }
 
 // Item i carries the tag i; an item joins the File menu once its entry exists.
@@ -174,41 +168,16 @@ void TMainFm::createConnections() {
 
 void TMainFm::ReadSettings() {
     const TIniFile settings = LoadSettings(SettingsPath);
-    ApplyWindowBounds(settings);
+    ApplyWindowPlacement(*this, ReadWindowPlacement(settings, MainSection, DefaultPlacement));
     View.SetZoom(ZoomFromStored(settings.ReadInteger(MainSection, "Zoom", 10000)));
     Print = ReadPrintSettings(settings);
     RecentFiles.ReadFrom(settings, MainSection);
     UpdateRecentFileMenu();
 }
 
-void TMainFm::ApplyWindowBounds(const TIniFile& settings) {
-    setGeometry(ReadInt(settings, "Left", DefaultLeft), ReadInt(settings, "Top", DefaultTop),
-                ReadInt(settings, "Width", DefaultWidth),
-                ReadInt(settings, "Height", DefaultHeight));
-    switch (ReadInt(settings, "WindowState", wsNormal)) {
-    case wsMinimized:
-        setWindowState(Qt::WindowMinimized);
-        break;
-    case wsMaximized:
-        setWindowState(Qt::WindowMaximized);
-        break;
-    default:
-        break;
-    }
-}
-
 void TMainFm::WriteSettings() const {
     TIniFile settings = LoadSettings(SettingsPath);
-    // The normal bounds, so that a maximised window comes back to its old place.
-    const QRect bounds = normalGeometry();
-    settings.WriteInteger(MainSection, "Top", bounds.top());
-    settings.WriteInteger(MainSection, "Left", bounds.left());
-    settings.WriteInteger(MainSection, "Width", bounds.width());
-    settings.WriteInteger(MainSection, "Height", bounds.height());
-    settings.WriteInteger(MainSection, "WindowState",
-                          isMinimized()   ? wsMinimized
-                          : isMaximized() ? wsMaximized
-                                          : wsNormal);
+    WriteWindowPlacement(settings, MainSection, WindowPlacementOf(*this));
     settings.WriteInteger(MainSection, "Zoom", ZoomToStored(View.Zoom()));
     WritePrintSettings(settings, Print);
     RecentFiles.WriteTo(settings, MainSection);

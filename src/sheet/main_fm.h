@@ -27,7 +27,7 @@ class IScreenCursor;
 class IShapeEditor;
 class ITickCounter;
 class TViewScale;
-class TSheetPaintBox;
+class TPaintSurface;
 class QAction;
 class QLabel;
 class QMenu;
@@ -121,7 +121,6 @@ private:
 
     void ReadSettings();
     void WriteSettings() const;
-    void ApplyWindowBounds(const TIniFile& settings);
     void ReadPrinterResolution();
     void UpdateAreaSize();
     void CentreOnCurrentPolygon();
@@ -249,6 +248,6 @@ private:
 
     QTabBar* TabControl1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
-    TSheetPaintBox* PaintBox1 = nullptr;
+    TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel = nullptr; // panel 0 of StatusBar1: the mouse position
 };

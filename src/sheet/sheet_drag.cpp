@@ -6,9 +6,9 @@
 
 #include "hit_test.h"
 #include "intersection.h"
+#include "paint_surface.h"
 #include "prompt.h"
 #include "screen_cursor.h"
-#include "sheet_paint_box.h"
 #include "view_scale.h"
 
 #include <QAction>

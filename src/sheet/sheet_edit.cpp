@@ -5,10 +5,10 @@
 
 #include "clipboard.h"
 #include "flange_names.h"
+#include "paint_surface.h"
 #include "prompt.h"
 #include "screen_cursor.h"
 #include "shape_editor.h"
-#include "sheet_paint_box.h"
 #include "view_scale.h"
 
 #include <QAction>

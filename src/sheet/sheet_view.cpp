@@ -5,10 +5,10 @@
 
 #include "draw_polygon.h"
 #include "geometry.h"
+#include "page_surface.h"
+#include "paint_surface.h"
 #include "printer_metrics.h"
 #include "qpainter_canvas.h"
-#include "rounding.h"
-#include "sheet_paint_box.h"
 #include "view_scale.h"
 #include "zoom_dialog.h"
 
@@ -17,29 +17,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-// A page surface larger than a widget may be is cut to the largest size.
-int SurfaceExtent(long double millimetres, long double pixelsPerMm) {
-    const long double pixels = RoundHalfEven(millimetres * pixelsPerMm);
-    if (!(pixels > 0))
-        return 0;
-    return static_cast<int>(std::min<long double>(pixels, QWIDGETSIZE_MAX));
-}
-
-// The scroll position that puts a surface pixel in the middle of a client
-// extent, never before the start of the surface.
-int CentringScrollPosition(std::int64_t pixel, int clientExtent) {
-    const std::int64_t position = pixel - clientExtent / 2;
-    return static_cast<int>(std::clamp<std::int64_t>(position, 0, std::numeric_limits<int>::max()));
-}
 
 constexpr TColor RubberBandColor{128, 128, 128};
 
@@ -52,7 +35,7 @@ void TMainFm::createClientArea() {
     TabControl1->setShape(QTabBar::RoundedEast);
     TabControl1->setExpanding(false);
 
-    PaintBox1 = new TSheetPaintBox;
+    PaintBox1 = new TPaintSurface;
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
 
     ScrollBox1 = new QScrollArea;
@@ -81,10 +64,10 @@ void TMainFm::createStatusBar() {
 
 void TMainFm::connectPageView() {
     connect(TabControl1, &QTabBar::currentChanged, this, &TMainFm::TabControl1Change);
-    connect(PaintBox1, &TSheetPaintBox::Paint, this, &TMainFm::PbPaint);
-    connect(PaintBox1, &TSheetPaintBox::MouseDown, this, &TMainFm::PbMouseDown);
-    connect(PaintBox1, &TSheetPaintBox::MouseMove, this, &TMainFm::PbMouseMove);
-    connect(PaintBox1, &TSheetPaintBox::MouseUp, this, &TMainFm::PbMouseUp);
+    connect(PaintBox1, &TPaintSurface::Paint, this, &TMainFm::PbPaint);
+    connect(PaintBox1, &TPaintSurface::MouseDown, this, &TMainFm::PbMouseDown);
+    connect(PaintBox1, &TPaintSurface::MouseMove, this, &TMainFm::PbMouseMove);
+    connect(PaintBox1, &TPaintSurface::MouseUp, this, &TMainFm::PbMouseUp);
 }
 
 // The drawing area of every page, the printable page less the margins in mm,
@@ -93,7 +76,7 @@ void TMainFm::UpdateAreaSize() {
     PageWidth = Printer.PageWidthPixels() / PrinterPxPerMMX - Print.LYohaku - Print.RYohaku;
     PageHeight = Printer.PageHeightPixels() / PrinterPxPerMMY - Print.TYohaku - Print.BYohaku;
     const long double scale = View.ScreenScale();
-    PaintBox1->setFixedSize(SurfaceExtent(PageWidth, scale), SurfaceExtent(PageHeight, scale));
+    PaintBox1->setFixedSize(PageSurfaceSize(PageWidth, PageHeight, scale));
 }
 
 const TPolygonTbl& TMainFm::ShownPage() const {
@@ -166,10 +149,7 @@ void TMainFm::CentreOnCurrentPolygon() {
     if (PolygonCentroid(shape->Apexes, centroid) == 0)
         return;
     const long double scale = View.ScreenScale();
-    const TPixelPoint centre = ModelToDevice(centroid, scale, scale);
-    const QWidget* client = ScrollBox1->viewport();
-    ScrollBox1->horizontalScrollBar()->setValue(CentringScrollPosition(centre.X, client->width()));
-    ScrollBox1->verticalScrollBar()->setValue(CentringScrollPosition(centre.Y, client->height()));
+    CentreScrollOn(*ScrollBox1, ModelToDevice(centroid, scale, scale));
 }
 
 // While a gesture is in progress the selected shapes are drawn in not-xor,

@@ -1,6 +1,7 @@
 // Tests of the undo/redo history: step grouping by time, the redo tail,
 // recorded payloads and the array bounds checks.
 #include "edit_history.h"
+#include "fakes/fake_ticks.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,6 @@
 #include <vector>
 
 namespace {
-
-class TFakeTicks : public ITickCounter {
-public:
-    std::uint32_t Time = 0;
-    std::uint32_t Now() override { return Time; }
-};
 
 class EditHistoryTest : public ::testing::Test {
 protected:

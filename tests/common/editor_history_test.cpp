@@ -1,34 +1,19 @@
 // The shape editor's history: what its routines record, and undo and redo of
 // each entry kind on the working shape, skipping entries that no longer fit.
 #include "editor_history.h"
+#include "fakes/fake_ticks.h"
+#include "shape_builders.h"
 #include "shape_edit.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class TFixedTicks : public ITickCounter {
-public:
-    std::uint32_t Time = 0;
-    std::uint32_t Now() override { return Time; }
-};
-
-TPolygon Shape(std::initializer_list<TPointF> apexes) {
-    TPolygon polygon;
-    polygon.Apexes.assign(apexes);
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-TPolygon Square() {
-    return Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-}
-
 class EditorHistoryTest : public testing::Test {
 protected:
-    TFixedTicks Ticks;
+    TFakeTicks Ticks;
     TEditHistory History{Ticks};
-    TPolygon Polygon = Square();
+    TPolygon Polygon = Square(10);
     TSelApex SelApex = NoSelApex;
     TEditMode Mode = emIdle;
     TPointF LastPoint;
@@ -75,7 +60,7 @@ TEST_F(EditorHistoryTest, SelectionAndModeChangesRecordWhatTheyChange) {
 }
 
 TEST_F(EditorHistoryTest, ApexMovesAreRecordedPerMovedVertex) {
-    const TPolygon before = Square();
+    const TPolygon before = Square(10);
     Polygon.Apexes[1].Y = 2;
     Polygon.Apexes[3].X = -1;
     RecordApexMoves(History, Polygon, before);
@@ -87,7 +72,7 @@ TEST_F(EditorHistoryTest, ApexMovesAreRecordedPerMovedVertex) {
     EXPECT_EQ(std::get<TPeiMoveApex>(History.Items()[1].Data).Index, 3);
 
     UndoStep();
-    EXPECT_EQ(Polygon, Square());
+    EXPECT_EQ(Polygon, Square(10));
     RedoStep();
     EXPECT_EQ(Polygon.Apexes[3], PointF(-1, 10));
 
@@ -124,12 +109,12 @@ TEST_F(EditorHistoryTest, InsertedAndDeletedVerticesComeAndGo) {
     RedoEntry(pkInsertApex, placed);
     EXPECT_EQ(Polygon.Apexes.size(), 4u);
 
-    Polygon = Square();
+    Polygon = Square(10);
     const TPeiApex deleted{1, PointF(10, 0), MakeFlange("D", 2, 1, 1)};
     DeleteApex(Polygon, 1);
     SelApex = {-1, -1};
     UndoEntry(pkDeleteApex, deleted);
-    EXPECT_EQ(Polygon.Apexes, Square().Apexes);
+    EXPECT_EQ(Polygon.Apexes, Square(10).Apexes);
     EXPECT_EQ(Polygon.Flanges[1].Name, "D");
     EXPECT_EQ(SelApex, TSelApex({-1, 1}));
     RedoEntry(pkDeleteApex, deleted);

@@ -1,6 +1,7 @@
 // Tests of the plane geometry: distances, nearest vertex, area and centroid,
 // vertex angles and order, point inside, device conversion, grid snap, flanges.
 #include "geometry.h"
+#include "shape_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +21,6 @@ TDaPointF Points(std::initializer_list<TPointF> points) {
 TDaPointF Reversed(TDaPointF points) {
     std::reverse(points.begin(), points.end());
     return points;
-}
-
-TPolygon Shape(std::initializer_list<TPointF> points) {
-    TPolygon polygon;
-    polygon.Apexes = points;
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-// The 10 mm square, clockwise as seen on the screen.
-TDaPointF Square() {
-    return Points({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
 }
 
 TDaPointF LShape() {
@@ -63,16 +52,16 @@ TEST(NearestApex, EmptyListLeavesDistanceUntouched) {
 
 TEST(NearestApex, PicksNearestAndKeepsLowerIndexOnTies) {
     long double distance = -1;
-    EXPECT_EQ(2, NearestApex(Square(), {9, 9}, distance));
+    EXPECT_EQ(2, NearestApex(Square(10).Apexes, {9, 9}, distance));
     EXPECT_NEAR(std::sqrt(2.0L), distance, Tolerance);
-    EXPECT_EQ(0, NearestApex(Square(), {5, 0}, distance));
+    EXPECT_EQ(0, NearestApex(Square(10).Apexes, {5, 0}, distance));
     EXPECT_EQ(5, distance);
-    EXPECT_EQ(1, NearestApex(Square(), {10, 5}, distance));
+    EXPECT_EQ(1, NearestApex(Square(10).Apexes, {10, 5}, distance));
 }
 
 TEST(PolygonCentroid, SquareAndTriangleInBothOrders) {
     TPointF centroid;
-    EXPECT_EQ(100, PolygonCentroid(Square(), centroid));
+    EXPECT_EQ(100, PolygonCentroid(Square(10).Apexes, centroid));
     ExpectPointNear({5, 5}, centroid);
 
     const TDaPointF triangle = Points({{0, 0}, {6, 0}, {0, 3}});
@@ -98,7 +87,7 @@ TEST(PolygonCentroid, ZeroAreaLeavesCentroidAsPassed) {
 }
 
 TEST(VertexOrder, ClockwiseSquareAndItsReverse) {
-    const TDaPointF square = Square();
+    const TDaPointF square = Square(10).Apexes;
     EXPECT_TRUE(IsClockwiseOnScreen(square));
     for (int k = 0; k < 4; ++k) {
         EXPECT_NEAR(Pi / 2, RawApexAngle(square, k), Tolerance);
@@ -122,10 +111,10 @@ TEST(VertexOrder, ReflexVertexOfLShapeInBothOrders) {
 }
 
 TEST(PointInPolygon, SquareAndReflexCorner) {
-    EXPECT_TRUE(PointInPolygon(Square(), {5, 5}));
-    EXPECT_FALSE(PointInPolygon(Square(), {15, 5}));
-    EXPECT_FALSE(PointInPolygon(Square(), {5, -1}));
-    EXPECT_TRUE(PointInPolygon(Reversed(Square()), {5, 5}));
+    EXPECT_TRUE(PointInPolygon(Square(10).Apexes, {5, 5}));
+    EXPECT_FALSE(PointInPolygon(Square(10).Apexes, {15, 5}));
+    EXPECT_FALSE(PointInPolygon(Square(10).Apexes, {5, -1}));
+    EXPECT_TRUE(PointInPolygon(Reversed(Square(10).Apexes), {5, 5}));
     EXPECT_TRUE(PointInPolygon(LShape(), {0.5L, 3}));
     EXPECT_FALSE(PointInPolygon(LShape(), {3, 3}));
     EXPECT_FALSE(PointInPolygon({}, {0, 0}));
@@ -168,7 +157,7 @@ TEST(SnapToGrid, NoAnchorOrNoStepLeavesPoint) {
 }
 
 TEST(FlangeOutline, RectangleOutsideClockwiseSquare) {
-    TPolygon square = Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    TPolygon square = Square(10);
     square.Flanges[0] = MakeFlange("", 5, Pi / 2, Pi / 2);
     std::array<TPointF, 4> corners;
     ASSERT_TRUE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
@@ -191,7 +180,7 @@ TEST(FlangeOutline, OutsideForReversedOrderWithSlantedEdges) {
 }
 
 TEST(FlangeOutline, FalseForNoFlangeBadSideOrDegenerateAngle) {
-    TPolygon square = Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    TPolygon square = Square(10);
     std::array<TPointF, 4> corners{};
     EXPECT_FALSE(FlangeOutline(square, IsClockwiseOnScreen(square.Apexes), 0, corners));
     square.Flanges[0] = MakeFlange("", 5, 0, Pi / 2);

@@ -1,23 +1,12 @@
 // Mouse position conversion and the side, fold-line and shape picking queries.
 #include "hit_test.h"
+#include "shape_builders.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 
 namespace {
-
-TPolygon Shape(std::initializer_list<TPointF> apexes) {
-    TPolygon polygon;
-    polygon.Apexes.assign(apexes);
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-TPolygon Rect(long double left, long double top, long double right, long double bottom) {
-    return Shape({{left, top}, {right, top}, {right, bottom}, {left, bottom}});
-}
 
 void ExpectPoint(const TPointF& expected, const TPointF& actual) {
     EXPECT_NEAR(static_cast<double>(expected.X), static_cast<double>(actual.X), 1e-12);
@@ -98,7 +87,7 @@ TEST(NearestSide, FindsTheFirstNearestSide) {
     EXPECT_EQ(0, i1);
     EXPECT_EQ(1, i2);
 
-    const TDaPointF square = Rect(0, 0, 10, 10).Apexes;
+    const TDaPointF square = Square(10).Apexes;
     EXPECT_NEAR(1.0, static_cast<double>(NearestSide({9, 5}, square, i1, i2)), 1e-15);
     EXPECT_EQ(1, i1);
     EXPECT_EQ(2, i2);
@@ -139,14 +128,14 @@ TEST(NearestLine, SidesBeatFoldLinesAndSetOneBeatsSetTwo) {
 
 TEST(PickPolygon, PicksTheShapeWhoseBoundaryIsNearest) {
     // Two overlapping boxes: the nearer boundary decides, not the drawing order.
-    const TPolygonTbl overlapping{Rect(0, 0, 20, 20), Rect(10, 0, 40, 20)};
+    const TPolygonTbl overlapping{Square(20), Rect(30, 20, {10, 0})};
     EXPECT_EQ(1, PickPolygon(overlapping, {11, 10}));
     EXPECT_EQ(0, PickPolygon(overlapping, {19, 10}));
     EXPECT_EQ(0, PickPolygon(overlapping, {15, 10})); // equal distances: lower index
     EXPECT_EQ(1, PickPolygon(overlapping, {35, 10}));
 
     // A small shape lying on a large one is picked near its own boundary.
-    const TPolygonTbl nested{Rect(0, 0, 100, 100), Rect(40, 40, 50, 50)};
+    const TPolygonTbl nested{Square(100), Square(10, {40, 40})};
     EXPECT_EQ(1, PickPolygon(nested, {45, 45}));
     EXPECT_EQ(0, PickPolygon(nested, {10, 45}));
 
@@ -155,7 +144,7 @@ TEST(PickPolygon, PicksTheShapeWhoseBoundaryIsNearest) {
 }
 
 TEST(PickPolygon, IgnoresFlanges) {
-    TPolygon flanged = Rect(10, 10, 30, 30);
+    TPolygon flanged = Square(20, {10, 10});
     flanged.Flanges[0] = MakeFlange("A", 5, 1.5707963267948966L, 1.5707963267948966L);
     const TPolygonTbl page{flanged};
     EXPECT_EQ(-1, PickPolygon(page, {20, 7}));

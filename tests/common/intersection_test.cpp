@@ -3,6 +3,7 @@
 #include "intersection.h"
 
 #include "geometry.h"
+#include "shape_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,6 @@
 namespace {
 
 constexpr long double Pi = std::numbers::pi_v<long double>;
-
-TPolygon Shape(std::initializer_list<TPointF> apexes) {
-    TPolygon polygon;
-    polygon.Apexes.assign(apexes);
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-// The square of side size with its top-left corner at (x, y), clockwise on screen.
-TPolygon Square(long double size, long double x = 0, long double y = 0) {
-    return Shape({{x, y}, {x + size, y}, {x + size, y + size}, {x, y + size}});
-}
 
 TSegmentF Segment(long double x1, long double y1, long double x2, long double y2) {
     return MakeSegment(PointF(x1, y1), PointF(x2, y2));
@@ -134,19 +123,19 @@ TEST(LinesIntersect, MeetsBeyondTheSegmentsInEveryForm) {
 
 TEST(PolygonsOverlap, CrossingTouchingAndApartOutlines) {
     TPointF contact = Untouched;
-    EXPECT_TRUE(PolygonsOverlap(Square(10).Apexes, Square(10, 5, 5).Apexes, contact));
+    EXPECT_TRUE(PolygonsOverlap(Square(10).Apexes, Square(10, {5, 5}).Apexes, contact));
     ExpectPoint(contact, 10, 5);
 
     contact = Untouched;
-    EXPECT_TRUE(PolygonsOverlap(Square(10).Apexes, Square(10, 10, 10).Apexes, contact));
+    EXPECT_TRUE(PolygonsOverlap(Square(10).Apexes, Square(10, {10, 10}).Apexes, contact));
     ExpectPoint(contact, 10, 10);
 
     // Sides on one line: an overlap with no contact point.
     contact = Untouched;
-    EXPECT_TRUE(PolygonsOverlap(Square(10).Apexes, Square(10, 10, 0).Apexes, contact));
+    EXPECT_TRUE(PolygonsOverlap(Square(10).Apexes, Square(10, {10, 0}).Apexes, contact));
     EXPECT_EQ(contact, Untouched);
 
-    EXPECT_FALSE(PolygonsOverlap(Square(10).Apexes, Square(10, 10.5L, 0).Apexes, contact));
+    EXPECT_FALSE(PolygonsOverlap(Square(10).Apexes, Square(10, {10.5L, 0}).Apexes, contact));
     EXPECT_FALSE(PolygonsOverlap(Square(10).Apexes, TDaPointF{}, contact));
     EXPECT_EQ(contact, Untouched);
 }
@@ -181,29 +170,29 @@ TEST(OutlineWithFlanges, FlangeWithoutFiniteCornersTakesNoPart) {
     EXPECT_EQ(OutlineWithFlangesCount(square), 4);
 
     TPointF contact;
-    EXPECT_FALSE(PolygonHitsOthers({Square(10, 12, 0)}, -1, square, contact));
+    EXPECT_FALSE(PolygonHitsOthers({Square(10, {12, 0})}, -1, square, contact));
 }
 
 TEST(PolygonHitsOthers, FlangeTouchingAnotherShapeCounts) {
     TPolygon flanged = Square(10);
     flanged.Flanges[0] = MakeFlange("", 5, Pi / 2, Pi / 2);
-    const TPolygon above = Square(10, 2, -12); // its bottom side at y = -2
+    const TPolygon above = Square(10, {2, -12}); // its bottom side at y = -2
     TPointF contact = Untouched;
     EXPECT_TRUE(PolygonHitsOthers({above}, -1, flanged, contact));
     ExpectPoint(contact, 2, -5); // where its left side crosses the flange's outer edge
 
-    const TPolygon edgeOn = Square(10, 5, -15); // its bottom side on the flange's outer edge
+    const TPolygon edgeOn = Square(10, {5, -15}); // its bottom side on the flange's outer edge
     EXPECT_TRUE(PolygonHitsOthers({edgeOn}, -1, flanged, contact));
 
     EXPECT_FALSE(PolygonHitsOthers({above, edgeOn}, -1, Square(10), contact));
 }
 
 TEST(PolygonHitsOthers, SkipsItsOwnSlot) {
-    const TPolygonTbl page = {Square(10), Square(10, 30, 0)};
+    const TPolygonTbl page = {Square(10), Square(10, {30, 0})};
     TPointF contact;
-    EXPECT_FALSE(PolygonHitsOthers(page, 0, Square(10, 1, 1), contact));
-    EXPECT_TRUE(PolygonHitsOthers(page, 1, Square(10, 1, 1), contact));
-    EXPECT_TRUE(PolygonHitsOthers(page, 0, Square(10, 25, 0), contact));
+    EXPECT_FALSE(PolygonHitsOthers(page, 0, Square(10, {1, 1}), contact));
+    EXPECT_TRUE(PolygonHitsOthers(page, 1, Square(10, {1, 1}), contact));
+    EXPECT_TRUE(PolygonHitsOthers(page, 0, Square(10, {25, 0}), contact));
     EXPECT_FALSE(PolygonHitsOthers({}, -1, Square(10), contact));
 }
 

@@ -5,6 +5,7 @@
 
 #include "geometry.h"
 #include "intersection.h"
+#include "shape_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -19,22 +20,6 @@ constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double PageWidth = 200;
 constexpr long double PageHeight = 100;
 constexpr long double Tolerance = 1e-9L;
-
-TPolygon Shape(std::initializer_list<TPointF> apexes) {
-    TPolygon polygon;
-    polygon.Apexes.assign(apexes);
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-// A width by height rectangle with its top-left corner at (x, y), clockwise on screen.
-TPolygon Rect(long double width, long double height, long double x, long double y) {
-    return Shape({{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}});
-}
-
-TPolygon Square(long double size, long double x = 0, long double y = 0) {
-    return Rect(size, size, x, y);
-}
 
 // Sides of Square and Rect: 0 top, 1 right, 2 bottom, 3 left.
 TPolygon WithFlange(TPolygon shape, int side, long double width) {
@@ -130,24 +115,24 @@ TPolygon ChannelWall(long double across1, long double across2) {
 }
 
 TPolygonTbl ChannelPage() {
-    return {Rect(40, 4, 80, 48), ChannelWall(-23, -3), ChannelWall(3, 23)};
+    return {Rect(40, 4, {80, 48}), ChannelWall(-23, -3), ChannelWall(3, 23)};
 }
 
 } // namespace
 
 TEST(WallHitTest, CrossingTouchingAndLyingOutsideHitTheWall) {
-    EXPECT_FALSE(HitsWall(Square(10, 50, 40)));
+    EXPECT_FALSE(HitsWall(Square(10, {50, 40})));
     EXPECT_FALSE(HitsWall(TPolygon{}));
     // Crossing the right border, and touching it with one vertex.
-    EXPECT_TRUE(HitsWall(Square(10, 195, 40)));
+    EXPECT_TRUE(HitsWall(Square(10, {195, 40})));
     EXPECT_TRUE(HitsWall(Shape({{180, 40}, {200, 50}, {180, 60}})));
     // Only the flange reaches the border.
-    EXPECT_FALSE(HitsWall(Square(10, 185, 40)));
-    EXPECT_TRUE(HitsWall(WithFlange(Square(10, 185, 40), 1, 6)));
+    EXPECT_FALSE(HitsWall(Square(10, {185, 40})));
+    EXPECT_TRUE(HitsWall(WithFlange(Square(10, {185, 40}), 1, 6)));
     // Wholly beyond the border, and around the whole page.
-    EXPECT_TRUE(HitsWall(Square(10, 250, 40)));
-    EXPECT_TRUE(HitsWall(Square(10, -50, -50)));
-    EXPECT_TRUE(HitsWall(Square(400, -100, -100)));
+    EXPECT_TRUE(HitsWall(Square(10, {250, 40})));
+    EXPECT_TRUE(HitsWall(Square(10, {-50, -50})));
+    EXPECT_TRUE(HitsWall(Square(400, {-100, -100})));
 }
 
 TEST(WallHitTest, SideAlongTheBorderIsNoContactByItself) {
@@ -156,14 +141,14 @@ TEST(WallHitTest, SideAlongTheBorderIsNoContactByItself) {
     // A square with a side on the border meets it at that side's ends, where
     // its neighbouring sides touch the border at a point.
     TPointF contact;
-    EXPECT_TRUE(WallHit(Square(10, 190, 40), PageWidth, PageHeight, contact));
+    EXPECT_TRUE(WallHit(Square(10, {190, 40}), PageWidth, PageHeight, contact));
     EXPECT_EQ(contact.X, 200);
 }
 
 TEST(CollisionCheckTest, EachRuleAddsItsOwnTest) {
-    const TPolygonTbl page = {Square(10, 20, 20), Square(10, 40, 20)};
-    const TPolygon offPage = Square(10, 195, 20);
-    const TPolygon onOther = Square(10, 35, 20);
+    const TPolygonTbl page = {Square(10, {20, 20}), Square(10, {40, 20})};
+    const TPolygon offPage = Square(10, {195, 20});
+    const TPolygon onOther = Square(10, {35, 20});
     EXPECT_FALSE(Collides(page, 0, offPage, Rules(false, false, false)));
     EXPECT_FALSE(Collides(page, 0, onOther, Rules(false, false, true)));
     EXPECT_TRUE(Collides(page, 0, offPage, Rules(true, false, false)));
@@ -182,7 +167,7 @@ TEST(MoveStepTest, ShapeDraggedRightStopsShortOfTheBorder) {
         SCOPED_TRACE(::testing::Message()
                      << "overlap " << rules.AvoidOverlap << " rotate " << rules.AutoRotate);
         // The flange on the right side leads the way.
-        TPolygonTbl page = {WithFlange(Square(10, 150, 40), 1, 5), Square(10, 20, 20)};
+        TPolygonTbl page = {WithFlange(Square(10, {150, 40}), 1, 5), Square(10, {20, 20})};
         const std::vector<TPolygon> accepted = DragRight(page, 0, 3, 30, rules);
         ASSERT_FALSE(accepted.empty());
         for (const TPolygon& position : accepted)
@@ -193,7 +178,7 @@ TEST(MoveStepTest, ShapeDraggedRightStopsShortOfTheBorder) {
 }
 
 TEST(MoveStepTest, StepCarryingTheShapeOffThePageIsCaught) {
-    const TPolygonTbl page = {Square(10, 150, 40)};
+    const TPolygonTbl page = {Square(10, {150, 40})};
     const TPointF down = PointF(155, 45);
     const TPointF q = PointF(455, 45);
     TPolygon candidate;
@@ -209,13 +194,13 @@ TEST(MoveStepTest, StepCarryingTheShapeOffThePageIsCaught) {
     // Without the wall rule the shape leaves the page.
     ASSERT_EQ(TryMoveStep(page, 0, down, q, Rules(false, true, true), candidate),
               TStepResult::Accepted);
-    ExpectSamePoints(candidate.Apexes, Square(10, 450, 40).Apexes);
+    ExpectSamePoints(candidate.Apexes, Square(10, {450, 40}).Apexes);
 }
 
 TEST(MoveStepTest, ShapeRefusesToMoveOntoAnother) {
     const TPointF down = PointF(15, 25);
-    const TPolygon mover = Square(10, 10, 20);
-    const TPolygon obstacle = Square(10, 40, 20);
+    const TPolygon mover = Square(10, {10, 20});
+    const TPolygon obstacle = Square(10, {40, 20});
     const std::vector<TPlacementRules> ruleSets = {Rules(false, true, false),
                                                    Rules(true, true, false)};
     for (const TPlacementRules& rules : ruleSets) {
@@ -227,7 +212,7 @@ TEST(MoveStepTest, ShapeRefusesToMoveOntoAnother) {
                   TStepResult::Refused);
         ASSERT_EQ(TryMoveStep(page, 0, down, PointF(34, 25), rules, candidate),
                   TStepResult::Accepted);
-        ExpectSamePoints(candidate.Apexes, Square(10, 29, 20).Apexes);
+        ExpectSamePoints(candidate.Apexes, Square(10, {29, 20}).Apexes);
         // The mover's flange reaches the obstacle.
         page[0] = WithFlange(mover, 1, 3);
         EXPECT_EQ(TryMoveStep(page, 0, down, PointF(34, 25), rules, candidate),
@@ -253,13 +238,13 @@ TEST(MoveStepTest, ShapeRefusesToMoveOntoAnother) {
 }
 
 TEST(MoveStepTest, WithoutOverlapRuleShapesMoveOntoOthers) {
-    const TPolygonTbl page = {Square(10, 0, 10), Square(10, 30, 0)};
+    const TPolygonTbl page = {Square(10, {0, 10}), Square(10, {30, 0})};
     for (const TPlacementRules& rules :
          {Rules(false, false, false), Rules(true, false, false), Rules(false, false, true)}) {
         TPolygon candidate;
         ASSERT_EQ(TryMoveStep(page, 0, PointF(5, 5), PointF(35, 0), rules, candidate),
                   TStepResult::Accepted);
-        ExpectSamePoints(candidate.Apexes, Square(10, 30, 5).Apexes);
+        ExpectSamePoints(candidate.Apexes, Square(10, {30, 5}).Apexes);
     }
 }
 
@@ -301,8 +286,8 @@ TEST(RotateSearchTest, SmallCollisionAnglesOfEitherSignAreSearched) {
 
 TEST(RotateSearchTest, HopelessOrInvalidSearchesEndStillColliding) {
     // A shape boxed in on every side finds nothing at any turn or distance.
-    const TPolygonTbl boxed = {Square(10, 50, 50), Rect(30, 100, 60, 0), Rect(30, 100, 20, 0),
-                               Rect(10, 50, 50, 0), Rect(10, 40, 50, 60)};
+    const TPolygonTbl boxed = {Square(10, {50, 50}), Rect(30, 100, {60, 0}), Rect(30, 100, {20, 0}),
+                               Rect(10, 50, {50, 0}), Rect(10, 40, {50, 60})};
     TPolygon candidate;
     EXPECT_TRUE(RotateSearch(boxed, 0, PointF(55, 55), PointF(58, 55), 0.3L,
                              Rules(false, true, true), candidate));
@@ -320,7 +305,7 @@ TEST(RotateStepTest, CollidingTurnIsTurnedOnOrRefused) {
     const TPointF centre = PointF(5, 5);
     // Turned by 45 degrees the square's corner reaches the block; turned on by
     // 22.5 and then 11.25 degrees it clears it.
-    TPolygonTbl page = {Square(10), Rect(20, 60, 11.5L, -20)};
+    TPolygonTbl page = {Square(10), Rect(20, 60, {11.5L, -20})};
     TPolygon candidate;
     ASSERT_EQ(TryRotateStep(page, 0, centre, Pi / 4, Rules(false, true, false), candidate),
               TStepResult::AcceptedAfterCollision);
@@ -331,7 +316,7 @@ TEST(RotateStepTest, CollidingTurnIsTurnedOnOrRefused) {
     ExpectSamePoints(candidate.Apexes, Turned(Square(10), centre, 0.05L).Apexes);
 
     // Turning the bar's right end up into the block above collides at every angle.
-    page = {Rect(40, 4, 0, 0), Rect(40, 29, 0, -30)};
+    page = {Rect(40, 4, {0, 0}), Rect(40, 29, {0, -30})};
     EXPECT_EQ(
         TryRotateStep(page, 0, PointF(20, 2), -20 * Pi / 180, Rules(false, true, false), candidate),
         TStepResult::Refused);
@@ -342,7 +327,7 @@ TEST(RotateStepTest, CollidingTurnIsTurnedOnOrRefused) {
 }
 
 TEST(RotateStepTest, WithoutOverlapRuleRotationCrossesTheBorder) {
-    const TPolygonTbl page = {Square(10, 189, 40)};
+    const TPolygonTbl page = {Square(10, {189, 40})};
     const TPointF centre = PointF(194, 45);
     for (const TPlacementRules& rules : {Rules(true, false, false), Rules(true, false, true)}) {
         TPolygon candidate;
@@ -358,10 +343,10 @@ TEST(RotateStepTest, WithoutOverlapRuleRotationCrossesTheBorder) {
 }
 
 TEST(StepTest, InvalidStepsAreRefusedAndLeaveTheCandidateAlone) {
-    const TPolygonTbl page = {Square(10, 20, 20)};
+    const TPolygonTbl page = {Square(10, {20, 20})};
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const long double inf = std::numeric_limits<long double>::infinity();
-    const TPolygon untouched = Square(3, 1, 1);
+    const TPolygon untouched = Square(3, {1, 1});
     TPolygon candidate = untouched;
     const TPlacementRules rules = Rules(false, true, true);
     EXPECT_EQ(TryMoveStep(page, 1, PointF(0, 0), PointF(1, 0), rules, candidate),
@@ -380,8 +365,8 @@ TEST(StepTest, InvalidStepsAreRefusedAndLeaveTheCandidateAlone) {
 }
 
 TEST(SelectionCentroidTest, WeightsShapesByArea) {
-    const TPolygonTbl page = {Square(10), Square(20, 100, 0), Shape({{1, 2}, {5, 2}, {9, 2}}),
-                              Square(50, 300, 300)};
+    const TPolygonTbl page = {Square(10), Square(20, {100, 0}), Shape({{1, 2}, {5, 2}, {9, 2}}),
+                              Square(50, {300, 300})};
     // Areas 100 and 400 with centroids (5, 5) and (110, 10); the flat shape,
     // the unselected one and an index off the page do not count.
     const TPointF centre = SelectionCentroid(page, {0, 1, 2, 9});
@@ -431,7 +416,8 @@ TEST(PlacementReferenceTest, SnappedCentroidOrFirstVertex) {
 
 TEST(RubberBandTest, SelectsShapesTheBandMeets) {
     // Shape 1 has a 5 mm flange above its top side.
-    const TPolygonTbl page = {Square(10), WithFlange(Square(10, 50, 0), 0, 5), Square(10, 100, 0)};
+    const TPolygonTbl page = {Square(10), WithFlange(Square(10, {50, 0}), 0, 5),
+                              Square(10, {100, 0})};
     const auto band = [&page](TPointF a, TPointF b, TDaInt selection = {}) {
         return ShapesInRubberBand(page, a, b, selection);
     };

@@ -1,20 +1,14 @@
 // Tests of the shape records: flange names cut at whole Shift-JIS characters
 // and deep copies of shapes and pages.
 #include "polygon.h"
+#include "shape_builders.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TPolygon Shape(std::initializer_list<TPointF> points) {
-    TPolygon polygon;
-    polygon.Apexes = points;
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
 TPolygon FlangedTriangle() {
-    TPolygon polygon = Shape({{0, 0}, {10, 0}, {0, 10}});
+    TPolygon polygon = Triangle(10);
     polygon.Flanges[1] = MakeFlange("A1", 5, 0.5L, 1);
     polygon.BendLines[0].push_back(MakeBendLine(0, 2));
     polygon.BendLines[1].push_back(MakeBendLine(1, 2));

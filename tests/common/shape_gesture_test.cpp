@@ -1,6 +1,7 @@
 // The editor's geometry for the mouse: picking vertices and lines, the hover
 // report, drawing a new outline and choosing between moving and turning.
 #include "new_outline.h"
+#include "shape_builders.h"
 #include "shape_gesture.h"
 #include "shape_pick.h"
 
@@ -9,13 +10,6 @@
 #include <numbers>
 
 namespace {
-
-TPolygon Shape(std::initializer_list<TPointF> apexes) {
-    TPolygon polygon;
-    polygon.Apexes.assign(apexes);
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
 
 // The 100 mm square with its centre at (50, 50).
 const TDaPointF Square100{{0, 0}, {100, 0}, {100, 100}, {0, 100}};

@@ -1,6 +1,7 @@
 // Tests of the shape text block: the exact bytes written, round trips, and
 // every way a block fails to read.
 #include "number_field.h"
+#include "shape_builders.h"
 #include "shape_text.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,8 @@
 
 namespace {
 
-TPolygon Shape(std::initializer_list<TPointF> points) {
-    TPolygon polygon;
-    polygon.Apexes = points;
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-TPolygon Square() {
-    return Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-}
-
 TPolygon Named(std::string name) {
-    TPolygon polygon = Shape({{0, 0}, {10, 0}, {0, 10}});
+    TPolygon polygon = Triangle(10);
     polygon.Flanges[0] = TFlange{5, 0.5L, 1.5L, std::move(name)};
     return polygon;
 }
@@ -78,7 +68,7 @@ TEST(PolygonToText, SquareIsNineLinesWithFixedColumns) {
     const std::string expected =
         Lines({"Mirovelantiska PolygonDat", "4", VertexLine(Zero, Zero), VertexLine(Ten, Zero),
                VertexLine(Ten, Ten), VertexLine(Zero, Ten), "0", "0"});
-    EXPECT_EQ(expected, Text(Square()));
+    EXPECT_EQ(expected, Text(Square(10)));
     EXPECT_EQ(85u, VertexLine(Ten, Ten).size());
     EXPECT_EQ("  10.00000000000   10.00000000000    0.00000000000    0.00000000000    "
               "0.00000000000 ",
@@ -116,20 +106,20 @@ TEST(PolygonToText, FailsForWhatCannotBeReadBack) {
                                       std::numeric_limits<long double>::infinity(),
                                       std::numeric_limits<long double>::quiet_NaN()};
     for (const long double value : unwritable) {
-        TPolygon polygon = Square();
+        TPolygon polygon = Square(10);
         polygon.Flanges[2].Angle2 = value;
         std::string text = "stale";
         EXPECT_FALSE(PolygonToText(polygon, text)) << static_cast<double>(value);
         EXPECT_EQ("", text);
     }
-    TPolygon largest = Square();
+    TPolygon largest = Square(10);
     largest.Apexes[1].X = 999999999999999.0L;
     largest.Apexes[1].Y = -999999999999999.0L;
     EXPECT_EQ(999999999999999.0L, ReadBack(Text(largest)).Apexes[1].X);
     EXPECT_EQ(-999999999999999.0L, ReadBack(Text(largest)).Apexes[1].Y);
 
     for (const TBendLine& wide : {MakeBendLine(10000, 1), MakeBendLine(1, -1000)}) {
-        TPolygon polygon = Square();
+        TPolygon polygon = Square(10);
         polygon.BendLines[1].push_back(wide);
         std::string text;
         EXPECT_FALSE(PolygonToText(polygon, text));
@@ -174,7 +164,7 @@ TEST(TextToPolygon, ReadsBackWhatWasWritten) {
     polygon.BendLines[0] = {MakeBendLine(0, 2), MakeBendLine(3, 1)};
     polygon.BendLines[1] = {MakeBendLine(1, 3)};
     EXPECT_EQ(polygon, ReadBack(Text(polygon)));
-    EXPECT_EQ(Square(), ReadBack(Text(Square())));
+    EXPECT_EQ(Square(10), ReadBack(Text(Square(10))));
 }
 
 TEST(TextToPolygon, ReadsTheFieldsByColumn) {

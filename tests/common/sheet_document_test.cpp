@@ -3,7 +3,9 @@
 // entries that no longer fit, and a long random session undone and redone.
 #include "sheet_document.h"
 
+#include "fakes/fake_ticks.h"
 #include "geometry.h"
+#include "shape_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -14,24 +16,6 @@
 namespace {
 
 constexpr long double Pi = std::numbers::pi_v<long double>;
-
-class TStepTicks : public ITickCounter {
-public:
-    std::uint32_t Time = 1000;
-    std::uint32_t Now() override { return Time; }
-};
-
-TPolygon Shape(const TDaPointF& apexes) {
-    TPolygon shape;
-    shape.Apexes = apexes;
-    shape.Flanges.assign(apexes.size(), TFlange());
-    return shape;
-}
-
-TPolygon Square(long double x, long double y, long double size) {
-    return Shape(
-        {PointF(x, y), PointF(x + size, y), PointF(x + size, y + size), PointF(x, y + size)});
-}
 
 TPlacementRules Rules(bool keepInside, bool avoidOverlap, bool autoRotate) {
     TPlacementRules rules;
@@ -45,7 +29,7 @@ TPlacementRules Rules(bool keepInside, bool avoidOverlap, bool autoRotate) {
 
 class SheetDocumentTest : public testing::Test {
 protected:
-    TStepTicks Ticks;
+    TFakeTicks Ticks{1000};
     TSheetDocument Document{Ticks};
 
     // Commands given by a person are far more than 100 ms apart.
@@ -60,8 +44,8 @@ protected:
 } // namespace
 
 TEST_F(SheetDocumentTest, DeletingPage1AndUndoingBringsBothPagesBack) {
-    const TPolygonTbl first = {Square(10, 10, 10), Square(40, 10, 10), Square(70, 10, 10)};
-    const TPolygonTbl second = {Square(20, 50, 5)};
+    const TPolygonTbl first = {Square(10, {10, 10}), Square(10, {40, 10}), Square(10, {70, 10})};
+    const TPolygonTbl second = {Square(5, {20, 50})};
     Open({first, second});
     Document.Select(2);
     Document.Select(0);
@@ -88,8 +72,8 @@ TEST_F(SheetDocumentTest, DeletingPage1AndUndoingBringsBothPagesBack) {
 }
 
 TEST_F(SheetDocumentTest, DeletingTheLastPageShowsThePageBefore) {
-    const TPolygonTbl first = {Square(10, 10, 10)};
-    const TPolygonTbl last = {Square(30, 30, 10), Square(60, 30, 10)};
+    const TPolygonTbl first = {Square(10, {10, 10})};
+    const TPolygonTbl last = {Square(10, {30, 30}), Square(10, {60, 30})};
     Open({first, {}, last});
     Document.ChangePage(2);
     Later();
@@ -105,7 +89,7 @@ TEST_F(SheetDocumentTest, DeletingTheLastPageShowsThePageBefore) {
 }
 
 TEST_F(SheetDocumentTest, AddingAPageAndUndoingReselectsInTheSameOrder) {
-    Open({{Square(10, 10, 10), Square(40, 10, 10), Square(70, 10, 10)}});
+    Open({{Square(10, {10, 10}), Square(10, {40, 10}), Square(10, {70, 10})}});
     Document.Select(2);
     Document.Select(0);
     Later();
@@ -130,9 +114,9 @@ TEST_F(SheetDocumentTest, AddingAPageAndUndoingReselectsInTheSameOrder) {
 }
 
 TEST_F(SheetDocumentTest, DeletingAShapeKeepsTheRestOfTheSelectionOnItsShapes) {
-    const TPolygon a = Square(10, 10, 10);
-    const TPolygon b = Square(40, 10, 10);
-    const TPolygon c = Square(70, 10, 10);
+    const TPolygon a = Square(10, {10, 10});
+    const TPolygon b = Square(10, {40, 10});
+    const TPolygon c = Square(10, {70, 10});
     Open({{a, b, c}});
     Document.Select(2); // the page's last shape, about to move into the freed slot
     Document.Select(1);
@@ -166,14 +150,14 @@ TEST_F(SheetDocumentTest, DeletingAShapeKeepsTheRestOfTheSelectionOnItsShapes) {
 }
 
 TEST_F(SheetDocumentTest, APlacedShapeIsUndoneFirstToWhereItWasPutThenAway) {
-    Open({{Square(100, 100, 10)}});
+    Open({{Square(10, {100, 100})}});
     Document.Select(0);
     Later();
 
     // Centroid (5, 5) snaps to (5, 5) on the 1 mm grid through (0, 0).
-    const int index = Document.PlaceShape(Square(0, 0, 10), PointF(30.2L, 40.2L), 1);
+    const int index = Document.PlaceShape(Square(10), PointF(30.2L, 40.2L), 1);
     ASSERT_EQ(index, 1);
-    EXPECT_EQ(Page(0)[1], Square(25.2L, 35.2L, 10));
+    EXPECT_EQ(Page(0)[1], Square(10, {25.2L, 35.2L}));
     EXPECT_EQ(Document.Selection(), TDaInt({1}));
     EXPECT_EQ(Document.SelectionCopy(), TPolygonTbl({Page(0)[1]}));
     EXPECT_TRUE(Document.Modified());
@@ -184,7 +168,7 @@ TEST_F(SheetDocumentTest, APlacedShapeIsUndoneFirstToWhereItWasPutThenAway) {
                            grip);
     Later();
     Document.EndDrag();
-    EXPECT_EQ(Page(0)[1], Square(45.2L, 55.2L, 10));
+    EXPECT_EQ(Page(0)[1], Square(10, {45.2L, 55.2L}));
     EXPECT_TRUE(Document.SelectionCopy().empty());
 
     Later();
@@ -192,12 +176,12 @@ TEST_F(SheetDocumentTest, APlacedShapeIsUndoneFirstToWhereItWasPutThenAway) {
     ASSERT_EQ(Page(0).size(), 2u);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_NEAR(static_cast<double>(Page(0)[1].Apexes[i].X),
-                    static_cast<double>(Square(25.2L, 35.2L, 10).Apexes[i].X), 1e-12);
+                    static_cast<double>(Square(10, {25.2L, 35.2L}).Apexes[i].X), 1e-12);
         EXPECT_NEAR(static_cast<double>(Page(0)[1].Apexes[i].Y),
-                    static_cast<double>(Square(25.2L, 35.2L, 10).Apexes[i].Y), 1e-12);
+                    static_cast<double>(Square(10, {25.2L, 35.2L}).Apexes[i].Y), 1e-12);
     }
     Document.UndoStep();
-    EXPECT_EQ(Page(0), TPolygonTbl({Square(100, 100, 10)}));
+    EXPECT_EQ(Page(0), TPolygonTbl({Square(10, {100, 100})}));
     EXPECT_EQ(Document.Selection(), TDaInt({0}));
 
     // A new change discards what could have been redone.
@@ -216,10 +200,10 @@ TEST_F(SheetDocumentTest, AShapeWithoutAreaIsPlacedByItsFirstVertex) {
 }
 
 TEST_F(SheetDocumentTest, EditingReplacesInPlaceAndUndoBringsTheOldShapeBack) {
-    const TPolygon before = Square(10, 10, 10);
-    TPolygon after = Square(10, 10, 20);
+    const TPolygon before = Square(10, {10, 10});
+    TPolygon after = Square(20, {10, 10});
     after.Flanges[0] = MakeFlange("A", 3, Pi / 4, Pi / 4);
-    Open({{Square(50, 50, 5), before}});
+    Open({{Square(5, {50, 50}), before}});
     Document.Select(1);
     Later();
 
@@ -236,7 +220,8 @@ TEST_F(SheetDocumentTest, EditingReplacesInPlaceAndUndoBringsTheOldShapeBack) {
 }
 
 TEST_F(SheetDocumentTest, SelectionChangesAreRecordedAndUndoneInOrder) {
-    Open({{Square(10, 10, 10), Square(40, 10, 10), Square(70, 10, 10), Square(10, 40, 10)}});
+    Open(
+        {{Square(10, {10, 10}), Square(10, {40, 10}), Square(10, {70, 10}), Square(10, {10, 40})}});
     EXPECT_FALSE(Document.Select(4));
     EXPECT_FALSE(Document.Select(-1));
     Document.Select(0);
@@ -269,7 +254,7 @@ TEST_F(SheetDocumentTest, SelectionChangesAreRecordedAndUndoneInOrder) {
 }
 
 TEST_F(SheetDocumentTest, DragStepsSendThePointerBackOnlyWhenTheCurrentShapeCollides) {
-    Open({{Square(10, 10, 20), Square(50, 10, 20)}});
+    Open({{Square(20, {10, 10}), Square(20, {50, 10})}});
     const TPlacementRules avoid = Rules(false, true, false);
     Document.Select(0);
     Document.BeginDrag();
@@ -280,7 +265,7 @@ TEST_F(SheetDocumentTest, DragStepsSendThePointerBackOnlyWhenTheCurrentShapeColl
     EXPECT_TRUE(step.Changed);
     EXPECT_FALSE(step.Collided);
     EXPECT_EQ(step.NextDownPoint, PointF(25, 20));
-    EXPECT_EQ(Page(0)[0], Square(15, 10, 20));
+    EXPECT_EQ(Page(0)[0], Square(20, {15, 10}));
     EXPECT_TRUE(Document.Modified());
 
     // 20 mm further would put it onto the other square.
@@ -290,7 +275,7 @@ TEST_F(SheetDocumentTest, DragStepsSendThePointerBackOnlyWhenTheCurrentShapeColl
     EXPECT_NEAR(static_cast<double>(step.GripPoint.X), 25, 1e-12);
     EXPECT_NEAR(static_cast<double>(step.GripPoint.Y), 20, 1e-12);
     EXPECT_EQ(step.NextDownPoint, step.GripPoint);
-    EXPECT_EQ(Page(0)[0], Square(15, 10, 20));
+    EXPECT_EQ(Page(0)[0], Square(20, {15, 10}));
 
     // Rotating about the selection's centroid, a quarter turn clockwise.
     step =
@@ -308,14 +293,14 @@ TEST_F(SheetDocumentTest, DragStepsSendThePointerBackOnlyWhenTheCurrentShapeColl
     EXPECT_EQ(Page(0)[0].Apexes.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_NEAR(static_cast<double>(Page(0)[0].Apexes[i].X),
-                    static_cast<double>(Square(10, 10, 20).Apexes[i].X), 1e-12);
+                    static_cast<double>(Square(20, {10, 10}).Apexes[i].X), 1e-12);
         EXPECT_NEAR(static_cast<double>(Page(0)[0].Apexes[i].Y),
-                    static_cast<double>(Square(10, 10, 20).Apexes[i].Y), 1e-12);
+                    static_cast<double>(Square(20, {10, 10}).Apexes[i].Y), 1e-12);
     }
 }
 
 TEST_F(SheetDocumentTest, EntriesThatNoLongerFitAreSkipped) {
-    Open({{Square(10, 10, 10), Square(40, 10, 10), Square(70, 10, 10)}, {}});
+    Open({{Square(10, {10, 10}), Square(10, {40, 10}), Square(10, {70, 10})}, {}});
     Document.Select(2);
     Document.BeginDrag();
     Document.MoveSelection(PointF(75, 15), PointF(80, 15), Rules(false, false, false), TGrip());
@@ -329,7 +314,7 @@ TEST_F(SheetDocumentTest, EntriesThatNoLongerFitAreSkipped) {
     Document.AddPage();
 
     // A drawing that no longer has what the entries name: one page, one shape.
-    const TZvDat small = {{Square(5, 5, 5)}};
+    const TZvDat small = {{Square(5, {5, 5})}};
     Document.SetDrawing(small);
     while (Document.UndoStep() > 0) {
         ASSERT_FALSE(Document.Drawing().empty());
@@ -391,7 +376,7 @@ long double ExpectSameState(const TSheetState& expected, const TSheetState& actu
 
 class TRandomSession {
 public:
-    TRandomSession(TSheetDocument& document, TStepTicks& ticks, unsigned seed)
+    TRandomSession(TSheetDocument& document, TFakeTicks& ticks, unsigned seed)
         : FDocument(document), FTicks(ticks), FRandom(seed) {}
 
     TZvDat Drawing() {
@@ -511,7 +496,7 @@ private:
     }
 
     TSheetDocument& FDocument;
-    TStepTicks& FTicks;
+    TFakeTicks& FTicks;
     std::mt19937 FRandom;
 };
 

@@ -3,7 +3,9 @@
 // millimetres on its drawing surface.
 #pragma once
 
-#include "editor_test_fakes.h"
+#include "common/shape_builders.h"
+#include "fakes/fake_prompt.h"
+#include "fakes/fake_ticks.h"
 #include "ini_file.h"
 #include "mk_polygon_fm.h"
 #include "settings_file.h"
@@ -17,19 +19,11 @@
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <memory>
 
-inline TPolygon Shape(std::initializer_list<TPointF> apexes) {
-    TPolygon polygon;
-    polygon.Apexes.assign(apexes);
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-// The square (20,20)..(60,60), clockwise on screen.
-inline TPolygon Square() {
-    return Shape({{20, 20}, {60, 20}, {60, 60}, {20, 60}});
+// The drawing area of the page every test shows: 190 x 277 mm.
+inline TPageArea TestPageArea() {
+    return TPageArea{190, 277};
 }
 
 class EditorTest : public testing::Test {
@@ -41,6 +35,9 @@ protected:
     std::unique_ptr<TMkPolygonFm> Fm;
     QWidget* Surface = nullptr;
     QPoint CursorOnSurface; // where the system cursor stands, in surface pixels
+
+    // The editor shows no error boxes: one shown is a fault.
+    void TearDown() override { EXPECT_TRUE(Prompt.Errors.empty()); }
 
     QString SettingsPath() const { return Dir.filePath(QStringLiteral("zelvo.ini")); }
     TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }

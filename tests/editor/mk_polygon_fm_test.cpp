@@ -2,6 +2,7 @@
 // keeps, the entry points the sheet uses, showing and closing with the zoom
 // swap, and the zoom and restore commands.
 #include "editor_fixture.h"
+#include "expect_menu.h"
 #include "text_to_float.h"
 
 #include <QMenu>
@@ -11,35 +12,10 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <numbers>
-#include <vector>
 
 namespace {
 
 constexpr long double QuarterPi = std::numbers::pi_v<long double> / 4;
-
-struct TMenuItem {
-    const char* Name;
-    QString Caption;
-    const char* Shortcut;
-};
-
-// A Name starting with "N" and no caption stands for a separator.
-void ExpectMenu(const QMenu* menu, const std::vector<TMenuItem>& expected) {
-    const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), static_cast<qsizetype>(expected.size()));
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const QAction* item = items[static_cast<qsizetype>(i)];
-        EXPECT_EQ(item->objectName(), QLatin1String(expected[i].Name));
-        if (expected[i].Caption.isEmpty()) {
-            EXPECT_TRUE(item->isSeparator()) << expected[i].Name;
-            continue;
-        }
-        EXPECT_EQ(item->text(), expected[i].Caption) << expected[i].Name;
-        EXPECT_EQ(item->shortcut(),
-                  QKeySequence(QLatin1String(expected[i].Shortcut), QKeySequence::PortableText))
-            << expected[i].Name;
-    }
-}
 
 } // namespace
 
@@ -105,7 +81,7 @@ TEST_F(EditorTest, NewPolygonStartsAnOutlineThatGivesNoShapeBack) {
     EXPECT_EQ(fm.ApexCount(), 1);
     EXPECT_EQ(fm.Mode(), emIdle);
 
-    fm.SetPolygon(Square());
+    fm.SetPolygon(Square(40, {20, 20}));
     fm.NewPolygon();
     EXPECT_EQ(fm.Mode(), emDraw);
     EXPECT_EQ(fm.ApexCount(), 1);
@@ -120,7 +96,7 @@ TEST_F(EditorTest, NewPolygonStartsAnOutlineThatGivesNoShapeBack) {
 
 TEST_F(EditorTest, SetPolygonEditsACopyThatGetPolygonHandsBack) {
     TMkPolygonFm& fm = Create();
-    TPolygon shape = Square();
+    TPolygon shape = Square(40, {20, 20});
     shape.Flanges[1] = MakeFlange("A", 5, QuarterPi, QuarterPi);
     shape.BendLines[0].push_back(MakeBendLine(0, 2));
     fm.SetPolygon(shape);
@@ -141,7 +117,7 @@ TEST_F(EditorTest, RestoreIsEnabledOnceAShapeIsHandedInAndClearsTheHistory) {
     restore->trigger();
     EXPECT_EQ(fm.Mode(), emDraw) << "a disabled restore does nothing";
 
-    fm.SetPolygon(Square());
+    fm.SetPolygon(Square(40, {20, 20}));
     EXPECT_TRUE(restore->isEnabled());
     fm.NewPolygon();
     EXPECT_TRUE(restore->isEnabled()) << "a new outline keeps the shape handed in";
@@ -151,11 +127,11 @@ TEST_F(EditorTest, RestoreIsEnabledOnceAShapeIsHandedInAndClearsTheHistory) {
     Click({50, 30});
     ASSERT_GT(fm.EditHistory().Count(), 0);
     restore->trigger();
-    EXPECT_EQ(fm.WorkingPolygon(), Square());
+    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
     EXPECT_EQ(fm.Mode(), emIdle);
     EXPECT_EQ(fm.EditHistory().Count(), 0);
     Undo();
-    EXPECT_EQ(fm.WorkingPolygon(), Square());
+    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
 }
 
 TEST_F(EditorTest, ShowingSwapsInTheEditorZoomAndClosingGivesTheSheetItsOwnBack) {
@@ -164,7 +140,7 @@ TEST_F(EditorTest, ShowingSwapsInTheEditorZoomAndClosingGivesTheSheetItsOwnBack)
     EXPECT_EQ(fm.EditorZoom(), 1.5L) << "a stored 15000 opens at 150 %";
     View.SetZoom(0.5L);
 
-    fm.SetPolygon(Square());
+    fm.SetPolygon(Square(40, {20, 20}));
     ASSERT_GT(fm.EditHistory().Count(), 0) << "loading the shape records entries";
     fm.show();
     EXPECT_EQ(View.Zoom(), 1.5L);
@@ -224,12 +200,13 @@ TEST_F(EditorTest, ShowingScrollsTheShapeIntoTheMiddle) {
 }
 
 TEST_F(EditorTest, ZoomCommandTakesOnlyAcceptedFactorsAndResizesThePage) {
-    TMkPolygonFm& fm = ShowEditing(Square());
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}));
     Prompt.Entries = {QStringLiteral("250"), QStringLiteral("0.05"), QStringLiteral("100000"),
                       std::nullopt};
     QAction* zoom = Item("Z1");
     zoom->trigger();
-    EXPECT_EQ(Prompt.OfferedTexts.value(0), QStringLiteral("100"));
+    ASSERT_EQ(Prompt.InputBoxes.size(), 1u);
+    EXPECT_EQ(Prompt.InputBoxes[0].OfferedText, QStringLiteral("100"));
     EXPECT_EQ(fm.EditorZoom(), 2.5L);
     EXPECT_EQ(View.Zoom(), 2.5L);
     const QSize page(static_cast<int>(std::nearbyint(190 * 8.75)),
@@ -241,7 +218,8 @@ TEST_F(EditorTest, ZoomCommandTakesOnlyAcceptedFactorsAndResizesThePage) {
     zoom->trigger(); // cancelled: the offered 250 again
     EXPECT_EQ(fm.EditorZoom(), 2.5L);
     EXPECT_EQ(Surface->size(), page);
-    EXPECT_EQ(Prompt.OfferedTexts.value(3), QStringLiteral("250"));
+    ASSERT_EQ(Prompt.InputBoxes.size(), 4u);
+    EXPECT_EQ(Prompt.InputBoxes[3].OfferedText, QStringLiteral("250"));
 
     fm.close();
     Fm.reset();
@@ -304,7 +282,7 @@ TEST_F(EditorTest, UnusableStoredValuesFallBackToTheDefaults) {
 }
 
 TEST_F(EditorTest, ShortcutsActOnlyWhenTheirItemMayAct) {
-    TMkPolygonFm& fm = ShowEditing(Square(), "20000");
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), "20000");
     fm.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fm));
     int deletes = 0;

@@ -136,7 +136,7 @@ TEST_F(EditorTest, PressPicksTheLowerOfTwoEquallyNearVertices) {
 }
 
 TEST_F(EditorTest, CtrlOrShiftPressKeepsTheCurrentVertexAsTheOtherEnd) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Click({20, 60});
     Click({20, 20}, Qt::ControlModifier);
     EXPECT_EQ(fm.SelectedApexes(), TSelApex({3, 0}));
@@ -161,7 +161,7 @@ TEST_F(EditorTest, CtrlOrShiftPressKeepsTheCurrentVertexAsTheOtherEnd) {
 }
 
 TEST_F(EditorTest, PressOnASidePutsTheNearerEndInSlotOne) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Click({30, 20});
     EXPECT_EQ(fm.SelectedApexes(), TSelApex({1, 0}));
     EXPECT_TRUE(fm.SelectionFlags().SideBwd);
@@ -195,7 +195,7 @@ TEST_F(EditorTest, PressNearTheCentreMovesAndFartherOutRotates) {
 }
 
 TEST_F(EditorTest, DraggedVertexIsOneUndoStepAfterItsSelection) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Press({60, 20});
     Later();
     Move({60, 25});
@@ -205,7 +205,7 @@ TEST_F(EditorTest, DraggedVertexIsOneUndoStepAfterItsSelection) {
     EXPECT_EQ(Kinds(fm.EditHistory()), std::vector<TPeiKind>({pkChangeSelApex, pkMoveApex}));
 
     Undo();
-    EXPECT_EQ(fm.WorkingPolygon(), Square());
+    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
     EXPECT_EQ(fm.SelectedApexes(), TSelApex({-1, 1}));
     Redo();
     EXPECT_EQ(fm.WorkingPolygon().Apexes[1], PointF(60, 25));
@@ -216,17 +216,17 @@ TEST_F(EditorTest, DraggedVertexIsOneUndoStepAfterItsSelection) {
 }
 
 TEST_F(EditorTest, DragThatEndsWhereItBeganRecordsNoMove) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Press({60, 20});
     Move({70, 30});
     Move({60, 20});
     Release({60, 20});
-    EXPECT_EQ(fm.WorkingPolygon(), Square());
+    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
     EXPECT_EQ(Kinds(fm.EditHistory()), std::vector<TPeiKind>({pkChangeSelApex}));
 }
 
 TEST_F(EditorTest, ShiftDragAlignsWithThePressPoint) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Press({60, 20});
     Move({70, 21}, Qt::ShiftModifier);
     Release({70, 21}, Qt::ShiftModifier);
@@ -234,7 +234,7 @@ TEST_F(EditorTest, ShiftDragAlignsWithThePressPoint) {
 }
 
 TEST_F(EditorTest, FixedSideLengthDragMovesTheNeighboursAndUndoesAsOneStep) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Item("FixSegLenMi")->trigger();
     ASSERT_TRUE(Item("FixSegLenMi")->isChecked());
     Press({60, 60});
@@ -250,11 +250,11 @@ TEST_F(EditorTest, FixedSideLengthDragMovesTheNeighboursAndUndoesAsOneStep) {
     EXPECT_EQ(fm.EditHistory().Count(), 1 + 3) << "the selection, then three moved vertices";
 
     Undo();
-    ExpectApexesNear(fm.WorkingPolygon().Apexes, Square().Apexes);
+    ExpectApexesNear(fm.WorkingPolygon().Apexes, Square(40, {20, 20}).Apexes);
 }
 
 TEST_F(EditorTest, MovingAndTurningTheShapeAreOneStepEach) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Press({40, 40});
     ASSERT_EQ(fm.Mode(), emMoveShape);
     Move({45, 42});
@@ -263,7 +263,7 @@ TEST_F(EditorTest, MovingAndTurningTheShapeAreOneStepEach) {
     EXPECT_EQ(fm.WorkingPolygon().Apexes, TDaPointF({{30, 25}, {70, 25}, {70, 65}, {30, 65}}));
     EXPECT_EQ(fm.EditHistory().Count(), 4);
     Undo();
-    EXPECT_EQ(fm.WorkingPolygon(), Square());
+    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
     Redo();
     EXPECT_EQ(fm.WorkingPolygon().Apexes[0], PointF(30, 25));
     Undo();
@@ -275,7 +275,7 @@ TEST_F(EditorTest, MovingAndTurningTheShapeAreOneStepEach) {
     Release({40, 57});
     ExpectApexesNear(fm.WorkingPolygon().Apexes, {{60, 20}, {60, 60}, {20, 60}, {20, 20}});
     Undo();
-    ExpectApexesNear(fm.WorkingPolygon().Apexes, Square().Apexes);
+    ExpectApexesNear(fm.WorkingPolygon().Apexes, Square(40, {20, 20}).Apexes);
 }
 
 TEST_F(EditorTest, UndoingTheFinishBringsBackTheRubberBandAtTheMouse) {
@@ -307,7 +307,7 @@ TEST_F(EditorTest, UndoingTheFinishBringsBackTheRubberBandAtTheMouse) {
 }
 
 TEST_F(EditorTest, UndoWaitsUntilTheGestureIsReleased) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Drag({60, 20}, {60, 30});
     Later();
     Press({60, 30}); // the same vertex again: nothing new to record yet
@@ -320,11 +320,11 @@ TEST_F(EditorTest, UndoWaitsUntilTheGestureIsReleased) {
     Undo();
     EXPECT_EQ(fm.WorkingPolygon().Apexes[1], PointF(60, 30));
     Undo();
-    EXPECT_EQ(fm.WorkingPolygon(), Square());
+    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
 }
 
 TEST_F(EditorTest, UndoNeverLeavesTheSelectionNamingAMissingVertex) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Click({20, 60});
     Later();
     Item("New1")->trigger();
@@ -336,7 +336,7 @@ TEST_F(EditorTest, UndoNeverLeavesTheSelectionNamingAMissingVertex) {
 }
 
 TEST_F(EditorTest, UndoAndRedoBothRefreshTheMonitor) {
-    TMkPolygonFm& fm = ShowEditing(Square(), At200);
+    TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     int refreshes = 0;
     TSelApex shown = NoSelApex;
     QObject::connect(&fm, &TMkPolygonFm::MonitorRefresh,

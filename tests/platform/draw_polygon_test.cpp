@@ -1,5 +1,6 @@
 // Shapes drawn through the QPainter canvas onto an in-memory image, checked
 // pixel by pixel; and the flange names a print drawing writes.
+#include "common/shape_builders.h"
 #include "draw_polygon.h"
 #include "qpainter_canvas.h"
 
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <limits>
 #include <numbers>
 #include <string>
@@ -25,18 +25,6 @@ constexpr QRgb Black = 0x000000;
 constexpr QRgb Blue = 0x0000FF;
 constexpr QRgb Magenta = 0xFF00FF;
 constexpr QRgb Green = 0x00FF00;
-
-TPolygon Shape(std::initializer_list<TPointF> apexes) {
-    TPolygon polygon;
-    polygon.Apexes.assign(apexes);
-    polygon.Flanges.resize(polygon.Apexes.size());
-    return polygon;
-}
-
-// The 20 mm square (10,10)..(30,30), clockwise on screen.
-TPolygon Square() {
-    return Shape({{10, 10}, {30, 10}, {30, 30}, {10, 30}});
-}
 
 TPolygon WithFlange(TPolygon polygon, int side, long double width, long double angle1 = RightAngle,
                     long double angle2 = RightAngle, const std::string& name = {}) {
@@ -80,7 +68,7 @@ private:
 
 TEST(DrawPolygon, EachModeDrawsItsColourOnce) {
     TSurface normal;
-    normal.Draw(Square(), dmNormal);
+    normal.Draw(Square(20, {10, 10}), dmNormal);
     // 21 x 21 frame: every joint is drawn exactly once.
     EXPECT_EQ(80, normal.Count(Black));
     EXPECT_EQ(Black, normal.At(10, 10));
@@ -90,21 +78,21 @@ TEST(DrawPolygon, EachModeDrawsItsColourOnce) {
     EXPECT_EQ(White, normal.At(31, 10));
 
     TSurface selected;
-    selected.Draw(Square(), dmSelected);
+    selected.Draw(Square(20, {10, 10}), dmSelected);
     EXPECT_EQ(80, selected.Count(Blue));
 
     TSurface legacy; // value 3 draws as dmNormal
-    legacy.Draw(Square(), static_cast<TDrawMode>(3));
+    legacy.Draw(Square(20, {10, 10}), static_cast<TDrawMode>(3));
     EXPECT_EQ(normal.Image(), legacy.Image());
 
     // Not-xor toggles each outline pixel once: blue over white, joints too.
     TSurface xored;
-    xored.Draw(Square(), dmXor);
+    xored.Draw(Square(20, {10, 10}), dmXor);
     EXPECT_EQ(80, xored.Count(Blue));
     EXPECT_EQ(Blue, xored.At(10, 10));
     EXPECT_EQ(Blue, xored.At(30, 10));
 
-    TPolygon full = WithFlange(Square(), 1, 5, 1.0L, 0.6L);
+    TPolygon full = WithFlange(Square(20, {10, 10}), 1, 5, 1.0L, 0.6L);
     full.BendLines[0] = {{0, 2}};
     full.BendLines[1] = {{1, 3}};
     TSurface erased;
@@ -116,7 +104,7 @@ TEST(DrawPolygon, EachModeDrawsItsColourOnce) {
 
 TEST(DrawPolygon, MarksAreFiveByFiveSquares) {
     TSurface surface;
-    surface.Draw(Square(), dmNormal, 0, 2);
+    surface.Draw(Square(20, {10, 10}), dmNormal, 0, 2);
     EXPECT_EQ(Magenta, surface.At(8, 8));
     EXPECT_EQ(Magenta, surface.At(12, 12));
     EXPECT_EQ(Magenta, surface.At(8, 11));
@@ -131,18 +119,18 @@ TEST(DrawPolygon, MarksAreFiveByFiveSquares) {
     EXPECT_EQ(14, surface.Count(Green));
 
     TSurface same;
-    same.Draw(Square(), dmNormal, 1, 1);
+    same.Draw(Square(20, {10, 10}), dmNormal, 1, 1);
     EXPECT_EQ(14, same.Count(Magenta));
     EXPECT_EQ(Magenta, same.At(32, 8));
     EXPECT_EQ(0, same.Count(Green));
 
     TSurface ignored; // out-of-range marks are not drawn
-    ignored.Draw(Square(), dmNormal, 4, -5);
+    ignored.Draw(Square(20, {10, 10}), dmNormal, 4, -5);
     EXPECT_EQ(0, ignored.Count(Magenta) + ignored.Count(Green));
 
     for (TDrawMode mode : {dmXor, dmPrint}) {
         TSurface unmarked;
-        unmarked.Draw(Square(), mode, 0, 2);
+        unmarked.Draw(Square(20, {10, 10}), mode, 0, 2);
         EXPECT_EQ(0, unmarked.Count(Magenta) + unmarked.Count(Green)) << int(mode);
         EXPECT_EQ(White, unmarked.At(8, 8)) << int(mode);
     }
@@ -150,7 +138,7 @@ TEST(DrawPolygon, MarksAreFiveByFiveSquares) {
 
 TEST(DrawPolygon, OpenModeLeavesTheLastSideOut) {
     TSurface open;
-    open.Draw(Square(), dmOpen);
+    open.Draw(Square(20, {10, 10}), dmOpen);
     EXPECT_EQ(60, open.Count(Black));
     EXPECT_EQ(White, open.At(10, 20));
     EXPECT_EQ(White, open.At(10, 30)); // a line stops short of its end
@@ -195,7 +183,7 @@ void ExpectTopFlangeRectangle(const TSurface& surface) {
 
 TEST(DrawPolygon, RightAngledFlangeIsARectangleOutsideForEitherOrder) {
     TSurface clockwise;
-    clockwise.Draw(WithFlange(Square(), 0, 5), dmNormal);
+    clockwise.Draw(WithFlange(Square(20, {10, 10}), 0, 5), dmNormal);
     ExpectTopFlangeRectangle(clockwise);
 
     const TPolygon reversed = Shape({{10, 30}, {30, 30}, {30, 10}, {10, 10}});
@@ -206,7 +194,7 @@ TEST(DrawPolygon, RightAngledFlangeIsARectangleOutsideForEitherOrder) {
     // Width 0 draws nothing whatever its angles; so does an angle whose sine
     // is 0, which has no finite corner.
     TSurface none;
-    TPolygon unusable = WithFlange(Square(), 0, 0, 0.3L, 0.2L);
+    TPolygon unusable = WithFlange(Square(20, {10, 10}), 0, 0, 0.3L, 0.2L);
     unusable = WithFlange(unusable, 1, 5, 0, RightAngle);
     unusable = WithFlange(unusable, 2, 5, RightAngle, 0);
     none.Draw(unusable, dmNormal);
@@ -214,14 +202,14 @@ TEST(DrawPolygon, RightAngledFlangeIsARectangleOutsideForEitherOrder) {
 }
 
 TEST(DrawPolygon, FoldLinesSolidDottedOrSkipped) {
-    TPolygon solid = Square();
+    TPolygon solid = Square(20, {10, 10});
     solid.BendLines[0] = {{0, 2}};
     TSurface solidSurface;
     solidSurface.Draw(solid, dmNormal);
     for (int i = 11; i < 30; ++i)
         EXPECT_EQ(Black, solidSurface.At(i, i)) << i;
 
-    TPolygon dotted = Square();
+    TPolygon dotted = Square(20, {10, 10});
     dotted.BendLines[1] = {{0, 2}};
     TSurface dottedSurface;
     dottedSurface.Draw(dotted, dmNormal);
@@ -235,13 +223,13 @@ TEST(DrawPolygon, FoldLinesSolidDottedOrSkipped) {
     for (int x = 2; x < 40; ++x)
         EXPECT_EQ(Black, dottedSurface.At(x, 40)) << x;
 
-    TPolygon invalid = Square();
+    TPolygon invalid = Square(20, {10, 10});
     invalid.BendLines[0] = {{1, 1}, {-1, 2}, {0, 4}, {4, 0}};
     invalid.BendLines[1] = {{2, 2}, {0, 7}, {-3, -3}};
     TSurface invalidSurface;
     invalidSurface.Draw(invalid, dmNormal);
     TSurface plain;
-    plain.Draw(Square(), dmNormal);
+    plain.Draw(Square(20, {10, 10}), dmNormal);
     EXPECT_EQ(plain.Image(), invalidSurface.Image());
 }
 
@@ -405,7 +393,7 @@ public:
 };
 
 TEST(DrawPolygon, FlangeNamesAreCentredAlongTheSide) {
-    TPolygon clockwise = WithFlange(Square(), 0, 5, RightAngle, RightAngle, "ab");
+    TPolygon clockwise = WithFlange(Square(20, {10, 10}), 0, 5, RightAngle, RightAngle, "ab");
     clockwise = WithFlange(clockwise, 1, 5, RightAngle, RightAngle, "ab");
     clockwise = WithFlange(clockwise, 2, 0, RightAngle, RightAngle, "zero");
     clockwise = WithFlange(clockwise, 3, 5);

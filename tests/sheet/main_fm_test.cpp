@@ -1,23 +1,12 @@
 // Tests of the sheet window: its menu bar, the settings kept between runs and
 // the document commands, with scripted prompts and a fixed printer.
-#include "drawing_file.h"
-#include "ini_file.h"
-#include "main_fm.h"
-#include "settings_file.h"
-#include "sheet_test_fakes.h"
-#include "view_scale.h"
+#include "sheet_fixture.h"
 
-#include <QAction>
+#include "expect_menu.h"
+
 #include <QDir>
-#include <QFile>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -25,16 +14,9 @@ namespace {
 const QString DrawingFilter =
     QStringLiteral("Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
 
-TPolygon Triangle(long double x) {
-    TPolygon triangle;
-    triangle.Apexes = {PointF(x, 0), PointF(x + 10, 0), PointF(x, 10)};
-    triangle.Flanges.assign(3, MakeFlange("", 0, 0, 0));
-    return triangle;
-}
-
 // Two pages: a triangle on page 1, nothing on page 2.
 TZvDat TwoPages() {
-    return TZvDat{TPolygonTbl{Triangle(5)}, TPolygonTbl{}};
+    return TZvDat{TPolygonTbl{Triangle(10, {5, 0})}, TPolygonTbl{}};
 }
 
 std::string ToBytes(const TZvDat& drawing) {
@@ -46,26 +28,6 @@ std::string ToBytes(const TZvDat& drawing) {
 QByteArray FileContent(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-void Trigger(const TMainFm& fm, const char* name) {
-    QAction* action = fm.findChild<QAction*>(QLatin1String(name));
-    ASSERT_NE(action, nullptr) << name;
-    action->trigger();
-}
-
-QStringList TabCaptions(const TMainFm& fm) {
-    const QTabBar* tabs = fm.findChild<QTabBar*>(QStringLiteral("TabControl1"));
-    QStringList captions;
-    for (int i = 0; i < tabs->count(); ++i)
-        captions << tabs->tabText(i);
-    return captions;
 }
 
 // The items of the File menu after its last separator.
@@ -81,25 +43,9 @@ QList<QAction*> RecentMenuItems(const TMainFm& fm) {
     return recent;
 }
 
-class MainFmTest : public testing::Test {
+// Each test makes its own windows, without a settings file unless it writes one.
+class MainFmTest : public SheetWindowTest {
 protected:
-    QTemporaryDir Dir;
-    TFakePrompt Prompt;
-    TFakePrinter Printer;
-    TFakeTicks Ticks;
-    TFakeClipboard Clipboard;
-    TFakeCursor Cursor;
-    TViewScale View;
-
-    QString PathIn(const QString& name) const { return Dir.filePath(name); }
-    QString SettingsPath() const { return PathIn(QStringLiteral("zelvo.ini")); }
-
-    std::unique_ptr<TMainFm> Start() {
-        return std::make_unique<TMainFm>(
-            TSheetServices{Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor});
-    }
-    TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }
-
     QString DrawingFile(const QString& name, const TZvDat& drawing) {
         const QString path = PathIn(name);
         WriteFile(path, ToBytes(drawing));
@@ -110,43 +56,18 @@ protected:
         Trigger(fm, "Open1");
     }
     // The drawing of box.zvt open, then changed.
-    std::unique_ptr<TMainFm> StartWithChangedDrawing() {
-        auto fm = Start();
+    std::unique_ptr<TStagedMainFm> StartWithChangedDrawing() {
+        auto fm = NewWindow();
         OpenFile(*fm, DrawingFile(QStringLiteral("box.zvt"), TwoPages()));
         fm->MarkModified();
         return fm;
     }
 };
 
-struct TMenuItem {
-    const char* Name;
-    QString Caption;
-    const char* Shortcut;
-};
-
-// A Name of "-" stands for a separator.
-void ExpectMenu(const QMenu* menu, const std::vector<TMenuItem>& expected) {
-    const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), static_cast<qsizetype>(expected.size()));
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const QAction* item = items[static_cast<qsizetype>(i)];
-        const QLatin1String name(expected[i].Name);
-        if (name == QLatin1String("-")) {
-            EXPECT_TRUE(item->isSeparator()) << "item " << i;
-            continue;
-        }
-        EXPECT_EQ(item->objectName(), name);
-        EXPECT_EQ(item->text(), expected[i].Caption) << expected[i].Name;
-        EXPECT_EQ(item->shortcut(),
-                  QKeySequence(QLatin1String(expected[i].Shortcut), QKeySequence::PortableText))
-            << expected[i].Name;
-    }
-}
-
 } // namespace
 
 TEST_F(MainFmTest, MenuBarHoldsEveryCommandWithItsCaptionAndShortcut) {
-    const auto fm = Start();
+    const auto fm = NewWindow();
     EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo"));
 
     const QList<QAction*> bar = fm->menuBar()->actions();
@@ -163,14 +84,14 @@ TEST_F(MainFmTest, MenuBarHoldsEveryCommandWithItsCaptionAndShortcut) {
                       {"Open1", QStringLiteral("開く(&O)..."), ""},
                       {"Save1", QStringLiteral("上書き保存(&S)..."), ""},
                       {"SaveAs1", QStringLiteral("名前を付けて保存(&A)..."), ""},
-                      {"-", {}, ""},
+                      Separator,
                       {"PrintFontSetMi", QStringLiteral("印字フォント設定..."), ""},
                       {"PrintSetMi", QStringLiteral("印刷設定..."), ""},
                       {"Print1", QStringLiteral("現在のページを印刷..."), ""},
                       {"PrintAll", QStringLiteral("全てのページを印刷..."), ""},
-                      {"-", {}, ""},
+                      Separator,
                       {"Exit1", QStringLiteral("終了(&X)"), ""},
-                      {"-", {}, ""}});
+                      Separator});
 
     const QMenu* edit = fm->findChild<QMenu*>(QStringLiteral("EditMi1"));
     ASSERT_NE(edit, nullptr);
@@ -178,19 +99,19 @@ TEST_F(MainFmTest, MenuBarHoldsEveryCommandWithItsCaptionAndShortcut) {
         edit,
         {{"Undo1", QStringLiteral("元に戻す(&U)"), "Alt+Backspace"},
          {"Repeat1", QStringLiteral("やり直し"), "Shift+Alt+Backspace"},
-         {"-", {}, ""},
+         Separator,
          {"AddNewPageMi", QStringLiteral("ページ追加"), "Ctrl+Alt+P"},
          {"DelPageMi", QStringLiteral("ページ削除"), ""},
          {"MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."), "Ctrl+N"},
-         {"-", {}, ""},
+         Separator,
          {"PolygonEditMi", QStringLiteral("図形データ修正(&E)..."), "Ctrl+E"},
          {"PolygonCutMi", QStringLiteral("切り取り(&X)"), "Ctrl+X"},
          {"PolygonCopyMi", QStringLiteral("コピー(&C)"), "Ctrl+C"},
          {"PolygonPasteMi", QStringLiteral("貼り付け(&V)"), "Ctrl+V"},
          {"PolygonDeleteMi", QStringLiteral("削除(&D)"), "Ctrl+Del"},
-         {"-", {}, ""},
+         Separator,
          {"Z1", QStringLiteral("ズーム(&Z)..."), "Ctrl+Z"},
-         {"-", {}, ""},
+         Separator,
          {"ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"), "Ctrl+H"},
          {"WallChkMi", QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"), "Ctrl+W"},
          {"PorigonCrossChkMi", QStringLiteral("移動時・図形の重なりを回避する(&L)"), "Ctrl+L"},
@@ -199,7 +120,7 @@ TEST_F(MainFmTest, MenuBarHoldsEveryCommandWithItsCaptionAndShortcut) {
 }
 
 TEST_F(MainFmTest, DragOptionsStartUncheckedAndAutoRotateNeedsAPlacementCheck) {
-    const auto fm = Start();
+    const auto fm = NewWindow();
     const auto item = [&](const char* name) {
         return fm->findChild<QAction*>(QLatin1String(name));
     };
@@ -227,7 +148,7 @@ TEST_F(MainFmTest, DragOptionsStartUncheckedAndAutoRotateNeedsAPlacementCheck) {
 
 TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
     View.SetZoom(3);
-    const auto fm = Start();
+    const auto fm = NewWindow();
     EXPECT_EQ(fm->geometry(), QRect(203, 106, 480, 626));
     EXPECT_FALSE(fm->isMaximized());
     EXPECT_EQ(View.Zoom(), 1);
@@ -260,7 +181,7 @@ TEST_F(MainFmTest, StoredSettingsAreApplied) {
                               "[Print]\nPrintPaperSize=9\nPrintDir=2\nPrintPaperScale=100\n"
                               "TYohaku=10\nBYohaku=10\nLYohaku=10\nRYohaku=10\n"
                               "FontName=Arial\nFontSize=9\nFontColor=255\nFontStyle=5\n");
-    const auto fm = Start();
+    const auto fm = NewWindow();
     EXPECT_EQ(fm->geometry(), QRect(10, 20, 300, 400));
     EXPECT_EQ(View.Zoom(), 2.5L);
 
@@ -292,7 +213,7 @@ TEST_F(MainFmTest, StoredZoomThatIsNotPositiveOrNotANumberGives100Percent) {
     for (const char* stored : {"0", "-5", "abc"}) {
         WriteFile(SettingsPath(), std::string("[TMainFm]\nZoom=") + stored + "\n");
         View.SetZoom(3);
-        Start();
+        NewWindow();
         EXPECT_EQ(View.Zoom(), 1) << stored;
     }
 }
@@ -303,7 +224,7 @@ TEST_F(MainFmTest, SettingsAreWrittenWhenTheWindowGoesAndReadAtTheNextStart) {
                               "[Print]\nLYohaku=7\nFontStyle=10\n");
     const QString box = PathIn(QStringLiteral("box.zvt"));
     {
-        auto fm = Start();
+        auto fm = NewWindow();
         fm->setGeometry(50, 60, 700, 500);
         View.SetZoom(1.5L);
         fm->MarkModified();
@@ -329,13 +250,13 @@ TEST_F(MainFmTest, SettingsAreWrittenWhenTheWindowGoesAndReadAtTheNextStart) {
 
     // Fewer entries than keys: the keys above the list are left alone.
     WriteFile(SettingsPath(), "[TMainFm]\nFile1=/a.zvt\nFile2=\nFile3=/c.zvt\n");
-    Start();
+    NewWindow();
     EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File2", ""), "/c.zvt");
     EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File3", ""), "/c.zvt");
 
     View.SetZoom(1);
     WriteFile(SettingsPath(), "[TMainFm]\nZoom=25000\nFile1=" + box.toStdString() + "\n");
-    const auto next = Start();
+    const auto next = NewWindow();
     EXPECT_EQ(View.Zoom(), 2.5L);
     ASSERT_EQ(next->RecentFileList().Count(), 1);
     EXPECT_EQ(next->RecentFileList().At(0), box);
@@ -345,7 +266,7 @@ TEST_F(MainFmTest, MaximisedWindowKeepsItsNormalBounds) {
     WriteFile(SettingsPath(), "[TMainFm]\nLeft=30\nTop=40\nWidth=500\nHeight=600\n"
                               "WindowState=2\n");
     {
-        const auto fm = Start();
+        const auto fm = NewWindow();
         fm->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fm.get()));
         EXPECT_TRUE(fm->isMaximized());
@@ -360,7 +281,7 @@ TEST_F(MainFmTest, MaximisedWindowKeepsItsNormalBounds) {
 }
 
 TEST_F(MainFmTest, OpenReadsEveryPageAndNamesTheWindowAfterTheFile) {
-    const auto fm = Start();
+    const auto fm = NewWindow();
     const QString path = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
     OpenFile(*fm, path);
 
@@ -374,7 +295,7 @@ TEST_F(MainFmTest, OpenReadsEveryPageAndNamesTheWindowAfterTheFile) {
     EXPECT_FALSE(fm->IsModified());
     EXPECT_TRUE(Prompt.Errors.empty());
     ASSERT_NE(fm->PolygonAt(0), nullptr);
-    EXPECT_EQ(*fm->PolygonAt(0), Triangle(5));
+    EXPECT_EQ(*fm->PolygonAt(0), Triangle(10, {5, 0}));
     EXPECT_EQ(fm->PolygonAt(1), nullptr);
     EXPECT_EQ(fm->PolygonAt(-1), nullptr);
 
@@ -386,7 +307,7 @@ TEST_F(MainFmTest, OpenReadsEveryPageAndNamesTheWindowAfterTheFile) {
 }
 
 TEST_F(MainFmTest, NewAsksBeforeDiscardingChanges) {
-    auto fm = Start();
+    auto fm = NewWindow();
     Trigger(*fm, "New1");
     EXPECT_TRUE(Prompt.Questions.empty());
 
@@ -420,7 +341,7 @@ TEST_F(MainFmTest, YesSavesUnderANewNameBeforeTheDrawingIsDiscarded) {
 }
 
 TEST_F(MainFmTest, SaveWritesTheFileAndAsksForANameOnlyTheFirstTime) {
-    const auto fm = Start();
+    const auto fm = NewWindow();
     const QString box = PathIn(QStringLiteral("box.zvt"));
     fm->MarkModified();
     Prompt.FileNames = {box};
@@ -549,11 +470,11 @@ TEST_F(MainFmTest, FailedSaveShowsTheFileAndChangesNothing) {
 }
 
 TEST_F(MainFmTest, RecentFilesKeepTwentyAndReopenFromTheMenu) {
-    const auto fm = Start();
+    const auto fm = NewWindow();
     std::vector<QString> paths;
     for (int n = 1; n <= 21; ++n) {
         TZvDat drawing(1);
-        drawing[0].push_back(Triangle(n));
+        drawing[0].push_back(Triangle(10, PointF(n, 0)));
         paths.push_back(DrawingFile(QStringLiteral("file%1.zvt").arg(n), drawing));
         OpenFile(*fm, paths.back());
     }
@@ -570,7 +491,7 @@ TEST_F(MainFmTest, RecentFilesKeepTwentyAndReopenFromTheMenu) {
     fm->RecentFileItem(5)->trigger();
     EXPECT_EQ(fm->CurrentFileName(), paths[16]);
     ASSERT_NE(fm->PolygonAt(0), nullptr);
-    EXPECT_EQ(*fm->PolygonAt(0), Triangle(17));
+    EXPECT_EQ(*fm->PolygonAt(0), Triangle(10, {17, 0}));
     recent = RecentMenuItems(*fm);
     ASSERT_EQ(recent.size(), 20);
     EXPECT_EQ(recent[0]->text(), "&1 " + paths[16]);
@@ -595,7 +516,7 @@ TEST_F(MainFmTest, RecentFilesKeepTwentyAndReopenFromTheMenu) {
 }
 
 TEST_F(MainFmTest, OpenNewAndSuccessfulSavesEmptyTheHistory) {
-    const auto fm = Start();
+    const auto fm = NewWindow();
     const QString box = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
     QTabBar* tabs = fm->findChild<QTabBar*>(QStringLiteral("TabControl1"));
     // Each page change leaves one entry to undo.

@@ -55,7 +55,7 @@ TZvDat ChannelDrawing() {
         return Shape(
             {point(25, across1), point(125, across1), point(125, across2), point(25, across2)});
     };
-    return {{Rect(80, 48, 40, 4), wall(-23, -3), wall(3, 23)}};
+    return {{Rect(40, 4, {80, 48}), wall(-23, -3), wall(3, 23)}};
 }
 
 } // namespace
@@ -65,7 +65,7 @@ using SheetDragTest = SheetFixture;
 TEST_F(SheetDragTest, ClicksCtrlClicksAndRubberBandsSelect) {
     TPolygon flanged = Shape({PointF(20, 60), PointF(50, 60), PointF(20, 90)});
     flanged.Flanges[0] = MakeFlange("", 5, Pi / 2, Pi / 2); // 55 to 60 mm, above the top side
-    Open({{Square(10, 10, 20), Square(50, 10, 20), flanged}});
+    Open({{Square(20, {10, 10}), Square(20, {50, 10}), flanged}});
 
     // A click near the outline starts a rotation; with no step taken the
     // release records a move of nothing.
@@ -113,12 +113,12 @@ TEST_F(SheetDragTest, ClicksCtrlClicksAndRubberBandsSelect) {
 }
 
 TEST_F(SheetDragTest, NearTheCentroidMovesFartherOutRotates) {
-    Open({{Square(50, 50, 20)}});
+    Open({{Square(20, {50, 50})}});
     // The move radius of a 20 mm square is sqrt(400 / 2 pi) = 7.98 mm.
     Press(At(62, 62));
     EXPECT_EQ(Fm->CurrentDragState(), dsMove);
     MoveTo(At(72, 66));
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(60, 54, 20).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {60, 54}).Apexes);
     EXPECT_TRUE(Fm->IsModified());
     // The dragged shape is drawn in not-xor, blue over the white page; the old
     // place is white again.
@@ -135,12 +135,12 @@ TEST_F(SheetDragTest, NearTheCentroidMovesFartherOutRotates) {
     EXPECT_EQ(Fm->CurrentDragState(), dsRotate);
     MoveTo(At(70, 72));
     Release(At(70, 72));
-    ExpectNearPoints(ShapeAt(0).Apexes, QuarterTurned(Square(60, 54, 20).Apexes, PointF(70, 64)));
+    ExpectNearPoints(ShapeAt(0).Apexes, QuarterTurned(Square(20, {60, 54}).Apexes, PointF(70, 64)));
 }
 
 TEST_F(SheetDragTest, RotationTurnsTheWholeSelectionAboutItsWeightedCentroid) {
-    const TPolygon large = Square(20, 100, 20); // area 400, centroid (30, 110)
-    const TPolygon small = Square(60, 100, 10); // area 100, centroid (65, 105)
+    const TPolygon large = Square(20, {20, 100}); // area 400, centroid (30, 110)
+    const TPolygon small = Square(10, {60, 100}); // area 100, centroid (65, 105)
     Open({{large, small}});
     Click(At(26, 110));
     Later();
@@ -159,7 +159,7 @@ TEST_F(SheetDragTest, RotationTurnsTheWholeSelectionAboutItsWeightedCentroid) {
 }
 
 TEST_F(SheetDragTest, WithWallCheckTheShapeStopsShortOfTheBorder) {
-    const TPolygon square = Square(120, 100, 20);
+    const TPolygon square = Square(20, {120, 100});
     Open({{square}});
     Trigger("WallChkMi");
     ASSERT_TRUE(Item("WallChkMi")->isChecked());
@@ -190,8 +190,8 @@ TEST_F(SheetDragTest, WithWallCheckTheShapeStopsShortOfTheBorder) {
 }
 
 TEST_F(SheetDragTest, WithOverlapCheckTheShapeRefusesToMoveOntoAnother) {
-    const TPolygon moving = Square(20, 20, 20);
-    const TPolygon standing = Square(60, 20, 20);
+    const TPolygon moving = Square(20, {20, 20});
+    const TPolygon standing = Square(20, {60, 20});
     Open({{moving, standing}});
 
     // Without the check it goes onto the other.
@@ -247,7 +247,7 @@ TEST_F(SheetDragTest, WithAutoRotateTheShapeArrivesTurnedInTheGap) {
 }
 
 TEST_F(SheetDragTest, GrabbingAShapeThatAlreadyOverlapsIsRefusedWithAWarning) {
-    Open({{Square(20, 20, 20), Square(30, 30, 20)}});
+    Open({{Square(20, {20, 20}), Square(20, {30, 30})}});
     Click(At(45, 45));
     ASSERT_EQ(Fm->CurrentSelection(), TDaInt({1}));
     Trigger("PorigonCrossChkMi");
@@ -261,19 +261,19 @@ TEST_F(SheetDragTest, GrabbingAShapeThatAlreadyOverlapsIsRefusedWithAWarning) {
     EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
     MoveTo(At(30, 25));
     Release(At(30, 25));
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, 20, 20).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {20, 20}).Apexes);
     EXPECT_EQ(Fm->EditHistory().Count(), entries);
 }
 
 TEST_F(SheetDragTest, InClickToDragModeTheNextPressDropsTheShape) {
-    Open({{Square(50, 50, 20)}});
+    Open({{Square(20, {50, 50})}});
     Trigger("ClickDragMi");
     Click(At(60, 60));
     EXPECT_EQ(Fm->CurrentDragState(), dsMove);
     const int entries = Fm->EditHistory().Count();
 
     MoveTo(At(70, 64), Qt::NoButton);
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(60, 54, 20).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {60, 54}).Apexes);
     Later();
     Press(At(70, 64), Qt::NoModifier, Qt::RightButton);
     EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
@@ -281,7 +281,7 @@ TEST_F(SheetDragTest, InClickToDragModeTheNextPressDropsTheShape) {
     EXPECT_EQ(LastMove(Fm->EditHistory()).Delta, TDaPointF(4, PointF(10, 4)));
     Release(At(70, 64), Qt::NoModifier, Qt::RightButton);
     MoveTo(At(90, 90), Qt::NoButton);
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(60, 54, 20).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {60, 54}).Apexes);
     EXPECT_EQ(Fm->EditHistory().Count(), entries + 1);
 
     // A rubber band still ends with its release.

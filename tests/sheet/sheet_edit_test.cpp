@@ -12,10 +12,6 @@ const QColor Black(0, 0, 0);
 const QColor White(255, 255, 255);
 const QColor Blue(0, 0, 255);
 
-TPolygon Triangle(long double x, long double y, long double size) {
-    return Shape({PointF(x, y), PointF(x + size, y), PointF(x, y + size)});
-}
-
 std::string BlockOf(const TPolygon& shape) {
     std::string block;
     EXPECT_TRUE(PolygonToText(shape, block));
@@ -27,7 +23,7 @@ std::string BlockOf(const TPolygon& shape) {
 using SheetEditTest = SheetFixture;
 
 TEST_F(SheetEditTest, ShapeCommandsAreAvailableOnlyWhenTheyCanAct) {
-    Open({{Square(10, 10, 20), Square(50, 10, 20)}});
+    Open({{Square(20, {10, 10}), Square(20, {50, 10})}});
     const auto enabled = [&](const char* name) { return Item(name)->isEnabled(); };
     OpenEditMenu();
     for (const char* name :
@@ -58,7 +54,7 @@ TEST_F(SheetEditTest, ShapeCommandsAreAvailableOnlyWhenTheyCanAct) {
                              "PolygonPasteMi", "PolygonDeleteMi"})
         EXPECT_FALSE(enabled(name)) << name;
     CloseEditMenu();
-    Clipboard.Content = QString::fromStdString(BlockOf(Triangle(0, 0, 10)));
+    Clipboard.Content = QString::fromStdString(BlockOf(Triangle(10)));
     Trigger("PolygonPasteMi");
     Trigger("MkNewPolygonMi");
     Trigger("PolygonDeleteMi");
@@ -85,8 +81,8 @@ TEST_F(SheetEditTest, PlacementOptionsToggleTogetherAndAutoRotateNeedsACheck) {
 }
 
 TEST_F(SheetEditTest, PasteFollowsThePointerAndIsUndoneInTwoSteps) {
-    const TPolygon copied = Square(50, 10, 10);
-    Open({{Square(10, 10, 20), copied}});
+    const TPolygon copied = Square(10, {50, 10});
+    Open({{Square(20, {10, 10}), copied}});
     Click(At(55, 15));
     ASSERT_EQ(Fm->CurrentSelection(), TDaInt({1}));
     Later();
@@ -99,13 +95,13 @@ TEST_F(SheetEditTest, PasteFollowsThePointerAndIsUndoneInTwoSteps) {
     Later();
     Trigger("PolygonPasteMi");
     ASSERT_EQ(Fm->CurrentDrawing()[0].size(), 3u);
-    EXPECT_EQ(ShapeAt(2), Square(95, 145, 10));
+    EXPECT_EQ(ShapeAt(2), Square(10, {95, 145}));
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt({2}));
     EXPECT_EQ(Fm->CurrentDragState(), dsMove);
     EXPECT_TRUE(Fm->IsModified());
 
     MoveTo(At(110, 160), Qt::NoButton);
-    EXPECT_EQ(ShapeAt(2), Square(105, 155, 10));
+    EXPECT_EQ(ShapeAt(2), Square(10, {105, 155}));
     Later();
     Press(At(110, 160));
     Release(At(110, 160));
@@ -114,17 +110,17 @@ TEST_F(SheetEditTest, PasteFollowsThePointerAndIsUndoneInTwoSteps) {
     Later();
     Trigger("Undo1");
     ASSERT_EQ(Fm->CurrentDrawing()[0].size(), 3u);
-    ExpectNearPoints(ShapeAt(2).Apexes, Square(95, 145, 10).Apexes);
+    ExpectNearPoints(ShapeAt(2).Apexes, Square(10, {95, 145}).Apexes);
     Trigger("Undo1");
     EXPECT_EQ(Fm->CurrentDrawing()[0].size(), 2u);
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt({1}));
     EXPECT_TRUE(Fm->IsModified());
 
     Trigger("Repeat1");
-    EXPECT_EQ(ShapeAt(2), Square(95, 145, 10));
+    EXPECT_EQ(ShapeAt(2), Square(10, {95, 145}));
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt({2}));
     Trigger("Repeat1");
-    ExpectNearPoints(ShapeAt(2).Apexes, Square(105, 155, 10).Apexes);
+    ExpectNearPoints(ShapeAt(2).Apexes, Square(10, {105, 155}).Apexes);
 
     // After a new change there is nothing to redo.
     Trigger("Undo1");
@@ -138,31 +134,31 @@ TEST_F(SheetEditTest, PasteFollowsThePointerAndIsUndoneInTwoSteps) {
 
 TEST_F(SheetEditTest, UndoDuringAPlacementDropsTheShapeFirst) {
     Open({{}});
-    Clipboard.Content = QString::fromStdString(BlockOf(Square(0, 0, 10)));
+    Clipboard.Content = QString::fromStdString(BlockOf(Square(10)));
     PutPointerAt(At(50, 50));
     Trigger("PolygonPasteMi");
     MoveTo(At(60, 70), Qt::NoButton);
-    EXPECT_EQ(ShapeAt(0), Square(55, 65, 10));
+    EXPECT_EQ(ShapeAt(0), Square(10, {55, 65}));
 
     Later();
     Trigger("Undo1");
     EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(45, 45, 10).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(10, {45, 45}).Apexes);
     MoveTo(At(90, 90), Qt::NoButton);
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(45, 45, 10).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(10, {45, 45}).Apexes);
     Trigger("Undo1");
     EXPECT_TRUE(Fm->CurrentDrawing()[0].empty());
 }
 
 TEST_F(SheetEditTest, UnreadableClipboardPastesNothing) {
-    Open({{Square(10, 10, 20)}});
+    Open({{Square(20, {10, 10})}});
     const int entries = Fm->EditHistory().Count();
     Clipboard.Content = QStringLiteral("not a shape");
     Trigger("PolygonPasteMi");
     EXPECT_TRUE(Prompt.Errors.empty());
 
     // A negative fold-line count is the range error.
-    std::string block = BlockOf(Triangle(0, 0, 10));
+    std::string block = BlockOf(Triangle(10));
     const std::size_t setTwo = block.rfind("\r\n0\r\n");
     ASSERT_NE(setTwo, std::string::npos);
     block.replace(setTwo, 5, "\r\n-2\r\n");
@@ -178,9 +174,9 @@ TEST_F(SheetEditTest, UnreadableClipboardPastesNothing) {
 }
 
 TEST_F(SheetEditTest, CutAndDeleteTakeTheCurrentShapeAndUndoPutsItBack) {
-    const TPolygon a = Square(10, 10, 20);
-    const TPolygon b = Square(50, 10, 20);
-    const TPolygon c = Square(90, 10, 20);
+    const TPolygon a = Square(20, {10, 10});
+    const TPolygon b = Square(20, {50, 10});
+    const TPolygon c = Square(20, {90, 10});
     Open({{a, b, c}});
     Click(At(100, 20));
     Later();
@@ -217,8 +213,8 @@ TEST_F(SheetEditTest, CutAndDeleteTakeTheCurrentShapeAndUndoPutsItBack) {
 }
 
 TEST_F(SheetEditTest, PagesAreAddedAndDeletedWithTheirTabsAndUndone) {
-    const TPolygonTbl first = {Square(10, 10, 20), Triangle(50, 10, 20), Square(90, 10, 5)};
-    const TPolygonTbl second = {Square(20, 40, 10)};
+    const TPolygonTbl first = {Square(20, {10, 10}), Triangle(20, {50, 10}), Square(5, {90, 10})};
+    const TPolygonTbl second = {Square(10, {20, 40})};
     Open({first, second});
     Click(At(92, 12));
     Later();
@@ -274,10 +270,10 @@ TEST_F(SheetEditTest, PagesAreAddedAndDeletedWithTheirTabsAndUndone) {
 }
 
 TEST_F(SheetEditTest, NewShapeFromTheEditorIsPlacedUnderThePointer) {
-    TPolygon named = Square(10, 10, 20);
+    TPolygon named = Square(20, {10, 10});
     named.Flanges[0] = MakeFlange("B", 3, Pi / 4, Pi / 4);
     named.Flanges[2] = MakeFlange("A", 3, Pi / 4, Pi / 4);
-    Open({{named}, {Triangle(10, 10, 20)}});
+    Open({{named}, {Triangle(20, {10, 10})}});
 
     // An outline left with two vertices is dropped without a word.
     Editor.Result = Shape({PointF(0, 0), PointF(10, 0)});
@@ -289,11 +285,11 @@ TEST_F(SheetEditTest, NewShapeFromTheEditorIsPlacedUnderThePointer) {
     EXPECT_EQ(Fm->OfferedFlangeNames(), std::vector<std::string>({"A", "B"}));
 
     // The triangle's centroid (10, 10) is on the grid through (0, 0).
-    Editor.Result = Triangle(0, 0, 30);
+    Editor.Result = Triangle(30);
     PutPointerAt(At(80, 90));
     Trigger("MkNewPolygonMi");
     ASSERT_EQ(Fm->CurrentDrawing()[0].size(), 2u);
-    EXPECT_EQ(ShapeAt(1), Triangle(70, 80, 30));
+    EXPECT_EQ(ShapeAt(1), Triangle(30, {70, 80}));
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt({1}));
     EXPECT_EQ(Fm->CurrentDragState(), dsMove);
     EXPECT_TRUE(Fm->IsModified());
@@ -302,12 +298,12 @@ TEST_F(SheetEditTest, NewShapeFromTheEditorIsPlacedUnderThePointer) {
 }
 
 TEST_F(SheetEditTest, EditingReplacesTheCurrentShapeInPlace) {
-    const TPolygon old = Square(50, 10, 20);
-    Open({{Square(10, 10, 20), old, Square(90, 10, 20)}});
+    const TPolygon old = Square(20, {50, 10});
+    Open({{Square(20, {10, 10}), old, Square(20, {90, 10})}});
     Click(At(60, 20));
     Later();
 
-    TPolygon edited = Triangle(50, 10, 30);
+    TPolygon edited = Triangle(30, {50, 10});
     edited.Flanges[0] = MakeFlange("C", 4, Pi / 3, Pi / 3);
     Editor.Result = edited;
     Trigger("PolygonEditMi");
@@ -338,7 +334,7 @@ TEST_F(SheetEditTest, EditingReplacesTheCurrentShapeInPlace) {
 }
 
 TEST_F(SheetEditTest, ShortcutsReachTheCommands) {
-    Open({{Square(10, 10, 20)}});
+    Open({{Square(20, {10, 10})}});
     Fm->show();
     QApplication::setActiveWindow(Fm.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(Fm.get()));
@@ -348,12 +344,12 @@ TEST_F(SheetEditTest, ShortcutsReachTheCommands) {
     EXPECT_TRUE(Item("AutoRotateMi")->isChecked());
 
     Drag(At(20, 20), At(30, 24));
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, 14, 20).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {20, 14}).Apexes);
     Later();
     QTest::keyClick(Fm.get(), Qt::Key_Backspace, Qt::AltModifier);
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(10, 10, 20).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {10, 10}).Apexes);
     QTest::keyClick(Fm.get(), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
-    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, 14, 20).Apexes);
+    ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {20, 14}).Apexes);
 
     QTest::keyClick(Fm.get(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_TRUE(Fm->CurrentDrawing()[0].empty());

@@ -1,9 +1,13 @@
-// The sheet window under test with its stand-in services, a drawing opened
-// from a file, and the mouse on its paint surface in millimetres.
+// The sheet window under test with its stand-in services and a settings file in
+// a temporary folder: drawings opened from files, menu commands, the page tabs
+// and the mouse on the paint surface.
 #pragma once
 
+#include "common/shape_builders.h"
 #include "drawing_file.h"
+#include "ini_file.h"
 #include "main_fm.h"
+#include "settings_file.h"
 #include "sheet_test_fakes.h"
 #include "view_scale.h"
 
@@ -14,13 +18,17 @@
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <string>
+#include <string_view>
 
-// The sheet window with the gesture hooks open.
+// The sheet window with the gesture hooks open, so that a test can select
+// shapes and hold a drag without the mouse.
 class TStagedMainFm : public TMainFm {
 public:
     using TMainFm::SelectPolygon;
@@ -28,27 +36,21 @@ public:
     using TMainFm::TMainFm;
 };
 
-inline TPolygon Shape(const TDaPointF& apexes) {
-    TPolygon shape;
-    shape.Apexes = apexes;
-    shape.Flanges.assign(apexes.size(), TFlange());
-    return shape;
-}
-
-// Clockwise on screen, first vertex top-left.
-inline TPolygon Rect(long double x, long double y, long double width, long double height) {
-    return Shape(
-        {PointF(x, y), PointF(x + width, y), PointF(x + width, y + height), PointF(x, y + height)});
-}
-
-inline TPolygon Square(long double x, long double y, long double size) {
-    return Rect(x, y, size, size);
-}
-
 inline constexpr long double Pi = std::numbers::pi_v<long double>;
 
-// A drawing area of 170 x 257 mm at 3.5 pixels per millimetre.
-class SheetFixture : public testing::Test {
+// Settings that leave a drawing area of 170 x 257 mm on the fake printer's page.
+inline constexpr std::string_view TenMillimetreMargins =
+    "[Print]\nTYohaku=10\nBYohaku=10\nLYohaku=10\nRYohaku=10\n";
+
+inline void WriteFile(const QString& path, std::string_view bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// The stand-in services and a folder for the settings and drawing files. Each
+// test makes the window once it has written the settings it wants.
+class SheetWindowTest : public testing::Test {
 protected:
     QTemporaryDir Dir;
     TFakePrompt Prompt;
@@ -60,24 +62,30 @@ protected:
     TViewScale View;
     std::unique_ptr<TStagedMainFm> Fm;
 
-    void SetUp() override {
-        QFile settings(Dir.filePath(QStringLiteral("zelvo.ini")));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("[Print]\nTYohaku=10\nBYohaku=10\nLYohaku=10\nRYohaku=10\n");
-        settings.close();
-        Ticks.Time = 1000;
-        Fm = std::make_unique<TStagedMainFm>(TSheetServices{
-            Prompt, View, Printer, Ticks, settings.fileName(), Clipboard, Cursor, &Editor});
+    QString PathIn(const QString& name) const { return Dir.filePath(name); }
+    QString SettingsPath() const { return PathIn(QStringLiteral("zelvo.ini")); }
+    TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }
+
+    // A window as the program makes it, reading the settings file as it is now;
+    // it writes its settings back when it goes.
+    std::unique_ptr<TStagedMainFm> NewWindow() {
+        return std::make_unique<TStagedMainFm>(TSheetServices{
+            Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor, &Editor});
+    }
+    // The window before goes once the new one has read the settings, and
+    // writes its own over them.
+    void Start() { Fm = NewWindow(); }
+    void StartShown() {
+        Start();
+        Fm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Fm.get()));
     }
 
     void Open(const TZvDat& drawing) {
         std::string bytes;
         ASSERT_TRUE(DrawingToText(drawing, bytes));
-        const QString path = Dir.filePath(QStringLiteral("drawing.zvt"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qsizetype>(bytes.size()));
-        file.close();
+        const QString path = PathIn(QStringLiteral("drawing.zvt"));
+        WriteFile(path, bytes);
         Prompt.FileNames.push_back(path);
         Trigger("Open1");
         ASSERT_EQ(Fm->CurrentFileName(), path);
@@ -88,22 +96,25 @@ protected:
     void Later() { Ticks.Time += 1000; }
 
     QAction* Item(const char* name) const { return Fm->findChild<QAction*>(QLatin1String(name)); }
-    void Trigger(const char* name) {
-        QAction* item = Item(name);
+    static void Trigger(const TMainFm& fm, const char* name) {
+        QAction* item = fm.findChild<QAction*>(QLatin1String(name));
         ASSERT_NE(item, nullptr) << name;
         item->trigger();
     }
+    void Trigger(const char* name) { Trigger(*Fm, name); }
     void OpenEditMenu() { emit Fm->findChild<QMenu*>(QStringLiteral("EditMi1"))->aboutToShow(); }
     void CloseEditMenu() { emit Fm->findChild<QMenu*>(QStringLiteral("EditMi1"))->aboutToHide(); }
 
     QWidget* PaintBox() const { return Fm->findChild<QWidget*>(QStringLiteral("PaintBox1")); }
     QTabBar* Tabs() const { return Fm->findChild<QTabBar*>(QStringLiteral("TabControl1")); }
-    QStringList TabCaptions() const {
+    static QStringList TabCaptions(const TMainFm& fm) {
+        const QTabBar* tabs = fm.findChild<QTabBar*>(QStringLiteral("TabControl1"));
         QStringList captions;
-        for (int i = 0; i < Tabs()->count(); ++i)
-            captions << Tabs()->tabText(i);
+        for (int i = 0; i < tabs->count(); ++i)
+            captions << tabs->tabText(i);
         return captions;
     }
+    QStringList TabCaptions() const { return TabCaptions(*Fm); }
     QImage Surface() const { return PaintBox()->grab().toImage(); }
 
     // The surface pixel of a point in millimetres.
@@ -151,6 +162,17 @@ protected:
 
     const TPolygon& ShapeAt(int index) const {
         return Fm->CurrentDrawing()[Fm->CurrentPage()][index];
+    }
+};
+
+// A drawing area of 170 x 257 mm at 3.5 pixels per millimetre, the window made
+// and the clock at 1000.
+class SheetFixture : public SheetWindowTest {
+protected:
+    void SetUp() override {
+        WriteFile(SettingsPath(), TenMillimetreMargins);
+        Ticks.Time = 1000;
+        Start();
     }
 };
 

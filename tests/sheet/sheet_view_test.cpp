@@ -1,135 +1,50 @@
 // Tests of the sheet's page view: the surface size, painting, the zoom command
 // with its re-centring, page changes from the tabs, the selection helpers and
 // the status line.
-#include "drawing_file.h"
-#include "main_fm.h"
-#include "sheet_test_fakes.h"
-#include "view_scale.h"
+#include "sheet_fixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-#include <numbers>
 
 namespace {
-
-// The sheet window with the gesture hooks open, so that a test can select
-// shapes and hold a drag without the mouse.
-class TStagedMainFm : public TMainFm {
-public:
-    using TMainFm::SelectPolygon;
-    using TMainFm::SetDragState;
-    using TMainFm::TMainFm;
-};
 
 const QColor Black(0, 0, 0);
 const QColor White(255, 255, 255);
 const QColor Blue(0, 0, 255);
 const QColor Yellow(255, 255, 0); // blue not-xor over black
 
-TPolygon Shape(const TDaPointF& apexes) {
-    TPolygon shape;
-    shape.Apexes = apexes;
-    shape.Flanges.assign(apexes.size(), TFlange());
-    return shape;
-}
-
-// Clockwise on screen, first vertex top-left.
-TPolygon Square(long double x, long double y, long double size) {
-    return Shape(
-        {PointF(x, y), PointF(x + size, y), PointF(x + size, y + size), PointF(x, y + size)});
-}
-
-TPolygon Triangle(long double x, long double y, long double size) {
-    return Shape({PointF(x, y), PointF(x + size, y), PointF(x, y + size)});
-}
-
-constexpr long double RightAngle = std::numbers::pi_v<long double> / 2;
+constexpr long double RightAngle = Pi / 2;
 
 // Page 1: a square and a triangle with a flange on its long side. Page 2: a
 // square with a 5 mm flange above its top side and a fold line of each set.
 // Page 3: a triangle.
 TZvDat ThreePages() {
-    TPolygon flanged = Triangle(40, 10, 20);
+    TPolygon flanged = Triangle(20, {40, 10});
     flanged.Flanges[1] = MakeFlange("A", 4, RightAngle / 2, RightAngle / 2);
-    TPolygon folded = Square(60, 60, 40);
+    TPolygon folded = Square(40, {60, 60});
     folded.Flanges[0] = MakeFlange("B", 5, RightAngle, RightAngle);
     folded.BendLines[0] = {MakeBendLine(0, 2)};
     folded.BendLines[1] = {MakeBendLine(1, 3)};
-    return TZvDat{{Square(10, 10, 20), flanged}, {folded}, {Triangle(120, 150, 40)}};
+    return TZvDat{{Square(20, {10, 10}), flanged}, {folded}, {Triangle(40, {120, 150})}};
 }
 
-void WriteFile(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-void Trigger(const TMainFm& fm, const char* name) {
-    QAction* action = fm.findChild<QAction*>(QLatin1String(name));
-    ASSERT_NE(action, nullptr) << name;
-    action->trigger();
-}
-
-class SheetViewTest : public testing::Test {
+// The window is made by each test, on a drawing area of 170 x 257 mm unless
+// the test writes other settings first.
+class SheetViewTest : public SheetWindowTest {
 protected:
-    QTemporaryDir Dir;
-    TFakePrompt Prompt;
-    TFakePrinter Printer;
-    TFakeTicks Ticks;
-    TFakeClipboard Clipboard;
-    TFakeCursor Cursor;
-    TViewScale View;
-    std::unique_ptr<TStagedMainFm> Fm;
+    void SetUp() override { WriteFile(SettingsPath(), TenMillimetreMargins); }
 
-    // 10 mm margins on the 190 x 277 mm printable page: a 170 x 257 mm area.
-    void SetUp() override {
-        WriteFile(SettingsPath(), "[Print]\nTYohaku=10\nBYohaku=10\nLYohaku=10\nRYohaku=10\n");
-    }
-
-    QString SettingsPath() const { return Dir.filePath(QStringLiteral("zelvo.ini")); }
-
-    void Start() {
-        Fm = std::make_unique<TStagedMainFm>(
-            TSheetServices{Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor});
-    }
-    void StartShown() {
-        Start();
-        Fm->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Fm.get()));
-    }
-    void Open(const TZvDat& drawing) {
-        std::string bytes;
-        ASSERT_TRUE(DrawingToText(drawing, bytes));
-        const QString path = Dir.filePath(QStringLiteral("drawing.zvt"));
-        WriteFile(path, bytes);
-        Prompt.FileNames.push_back(path);
-        Trigger(*Fm, "Open1");
-        // Angles come back rounded to the file's columns.
-        ASSERT_EQ(Fm->CurrentFileName(), path);
-        ASSERT_EQ(Fm->CurrentDrawing().size(), drawing.size());
-    }
     void Zoom(const std::optional<QString>& entry) {
         Prompt.Entries.push_back(entry);
-        Trigger(*Fm, "Z1");
+        Trigger("Z1");
     }
 
-    QWidget* PaintBox() const { return Fm->findChild<QWidget*>(QStringLiteral("PaintBox1")); }
     QScrollArea* ScrollBox() const {
         return Fm->findChild<QScrollArea*>(QStringLiteral("ScrollBox1"));
     }
-    QTabBar* Tabs() const { return Fm->findChild<QTabBar*>(QStringLiteral("TabControl1")); }
     QString StatusText() const {
         return Fm->findChild<QStatusBar*>(QStringLiteral("StatusBar1"))
             ->findChild<QLabel*>(QStringLiteral("StatusPanel0"))
@@ -139,7 +54,6 @@ protected:
         return {ScrollBox()->horizontalScrollBar()->value(),
                 ScrollBox()->verticalScrollBar()->value()};
     }
-    QImage Surface() const { return PaintBox()->grab().toImage(); }
 };
 
 } // namespace
@@ -184,8 +98,7 @@ TEST_F(SheetViewTest, ZoomCommandAppliesOnlyZoomsInsideItsRange) {
     EXPECT_NEAR(static_cast<double>(View.Zoom()), 999.99, 1e-12);
 
     // Cancel keeps the offered whole percentage.
-    WriteFile(SettingsPath(), "[TMainFm]\nZoom=12340\n[Print]\nTYohaku=10\nBYohaku=10\n"
-                              "LYohaku=10\nRYohaku=10\n");
+    WriteFile(SettingsPath(), "[TMainFm]\nZoom=12340\n" + std::string(TenMillimetreMargins));
     Start();
     Zoom(std::nullopt);
     EXPECT_EQ(Prompt.InputBoxes.back().OfferedText, QStringLiteral("123"));
@@ -196,7 +109,7 @@ TEST_F(SheetViewTest, ZoomCommandAppliesOnlyZoomsInsideItsRange) {
 TEST_F(SheetViewTest, ZoomCentresTheCurrentShape) {
     StartShown();
     const TPolygon flat = Shape({PointF(50, 50), PointF(70, 70), PointF(90, 90)});
-    Open(TZvDat{{Square(2, 2, 6), Square(130, 220, 10), flat}});
+    Open(TZvDat{{Square(6, {2, 2}), Square(10, {130, 220}), flat}});
     QScrollBar* horizontal = ScrollBox()->horizontalScrollBar();
     QScrollBar* vertical = ScrollBox()->verticalScrollBar();
 
@@ -269,7 +182,7 @@ TEST_F(SheetViewTest, EachTabShowsItsOwnPage) {
 TEST_F(SheetViewTest, SelectedShapesAreBlueAndNotXorDuringADrag) {
     Start();
     // The top sides overlap from 20 to 30 mm; pixel (84, 35) lies on both.
-    Open(TZvDat{{Square(10, 10, 20), Square(20, 10, 20)}});
+    Open(TZvDat{{Square(20, {10, 10}), Square(20, {20, 10})}});
     const QPoint onBoth(84, 35);
     EXPECT_EQ(Surface().pixelColor(onBoth), Black);
     Fm->SelectPolygon(1);
@@ -281,9 +194,9 @@ TEST_F(SheetViewTest, SelectedShapesAreBlueAndNotXorDuringADrag) {
 
 TEST_F(SheetViewTest, PaintingAtTheHighestZoomsOnlyTouchesWhatIsShown) {
     StartShown();
-    TPolygon large = Triangle(5, 5, 160);
+    TPolygon large = Triangle(160, {5, 5});
     large.Flanges.assign(3, MakeFlange("", 3, RightAngle, RightAngle));
-    Open(TZvDat{{large, Square(10, 10, 20)}});
+    Open(TZvDat{{large, Square(20, {10, 10})}});
     Zoom(QStringLiteral("99999"));
     // 170 and 257 mm at 3499.965 pixels per mm.
     ASSERT_EQ(PaintBox()->size(), QSize(594994, 899491));
@@ -335,7 +248,7 @@ TEST_F(SheetViewTest, PageChangeUnselectsAndRecordsOneStep) {
     ASSERT_EQ(undone[2].Kind, pkUnselect);
     EXPECT_EQ(std::get<TPeiSelect>(undone[2].Data).Index, 0);
 
-    Trigger(*Fm, "Undo1");
+    Trigger("Undo1");
     EXPECT_EQ(Fm->CurrentPage(), 0);
     EXPECT_EQ(Tabs()->currentIndex(), 0);
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt({1, 0}));
@@ -362,9 +275,9 @@ TEST_F(SheetViewTest, PageCannotChangeDuringADrag) {
 
 TEST_F(SheetViewTest, SelectionHelpersAndDeletingAShape) {
     Start();
-    const TPolygon a = Triangle(10, 10, 10);
-    const TPolygon b = Square(40, 10, 10);
-    const TPolygon c = Triangle(70, 10, 20);
+    const TPolygon a = Triangle(10, {10, 10});
+    const TPolygon b = Square(10, {40, 10});
+    const TPolygon c = Triangle(20, {70, 10});
     Open(TZvDat{{a, b, c}, {}});
     EXPECT_EQ(Fm->CurrentPolygonIndex(), -1);
 

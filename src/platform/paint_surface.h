@@ -1,24 +1,25 @@
-// The sheet's paint surface: a white widget of exactly the page's drawing-area
-// size that hands its paint and mouse events to the sheet window.
+// A window's drawing surface: a widget of exactly the page's drawing-area size
+// that hands its paint and mouse events to the window that owns it.
 #pragma once
 
 #include <QWidget>
 
+class QMouseEvent;
 class QPainter;
 
-class TSheetPaintBox : public QWidget {
+class TPaintSurface : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TSheetPaintBox(QWidget* parent = nullptr);
+    explicit TPaintSurface(QWidget* parent = nullptr);
 
 signals:
     // painter is clipped to the exposed part of the surface, which is all that
     // needs painting: at a high zoom the surface is far larger than the screen.
     void Paint(QPainter& painter);
-    void MouseDown(QMouseEvent* event);
-    void MouseMove(QMouseEvent* event);
-    void MouseUp(QMouseEvent* event);
+    void MouseDown(const QMouseEvent* event);
+    void MouseMove(const QMouseEvent* event);
+    void MouseUp(const QMouseEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

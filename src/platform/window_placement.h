@@ -1,0 +1,35 @@
+// A window's place on the screen as a settings section keeps it: its normal
+// bounds and whether it was minimised or maximised.
+#pragma once
+
+#include "ini_file.h"
+
+#include <string_view>
+
+class QWidget;
+
+// The window state as the settings store it.
+enum TStoredWindowState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+
+struct TWindowPlacement {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int WindowState = wsNormal;
+};
+
+// Keys Left, Top, Width, Height and WindowState of section. A missing value,
+// one that is not a whole number and one beyond the range of int give the
+// value in defaults.
+TWindowPlacement ReadWindowPlacement(const TIniFile& settings, std::string_view section,
+                                     const TWindowPlacement& defaults);
+// In the order Top, Left, Width, Height, WindowState.
+void WriteWindowPlacement(TIniFile& settings, std::string_view section,
+                          const TWindowPlacement& placement);
+
+// Sets the bounds, then minimises or maximises; any other state leaves the
+// window as it is.
+void ApplyWindowPlacement(QWidget& window, const TWindowPlacement& placement);
+// The normal bounds, so that a maximised window comes back to its old place.
+TWindowPlacement WindowPlacementOf(const QWidget& window);

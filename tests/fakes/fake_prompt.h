@@ -1,0 +1,93 @@
+// A prompt for tests that answers from a script and records what it was asked.
+#pragma once
+
+#include "prompt.h"
+
+#include <QStringList>
+#include <deque>
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+// Questions, file dialogs and input boxes take the next scripted answer; one
+// the script has none for fails the test. Error boxes are only recorded.
+class TFakePrompt : public IPrompt {
+public:
+    struct TMessage {
+        QString Title;
+        QString Text;
+    };
+    struct TInputBox {
+        QString Caption;
+        QString Prompt;
+        QString OfferedText;
+    };
+
+    std::deque<TPromptAnswer> Answers;
+    std::deque<QString> FileNames;              // "" answers Cancel
+    std::deque<std::optional<QString>> Entries; // typed into input boxes; nullopt answers Cancel
+    std::vector<TMessage> Questions;
+    std::vector<TMessage> Errors;
+    std::vector<TInputBox> InputBoxes;
+    QStringList Filters;
+    QStringList Extensions;
+    QStringList InitialPaths;
+
+    TPromptAnswer AskYesNoCancel(const QString& title, const QString& text) override {
+        Questions.push_back({title, text});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return TPromptAnswer::Cancel;
+        }
+        const TPromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    TPromptAnswer AskYesNo(const QString&, const QString& text) override {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return TPromptAnswer::No;
+    }
+    TPromptAnswer AskOkCancel(const QString&, const QString& text) override {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return TPromptAnswer::Cancel;
+    }
+    void ShowError(const QString& title, const QString& text) override {
+        Errors.push_back({title, text});
+    }
+    bool InputText(const QString& caption, const QString& prompt, QString& text) override {
+        InputBoxes.push_back({caption, prompt, text});
+        if (Entries.empty()) {
+            ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+            return false;
+        }
+        const std::optional<QString> entry = Entries.front();
+        Entries.pop_front();
+        if (!entry)
+            return false;
+        text = *entry;
+        return true;
+    }
+    QString OpenFileName(const QString& filter, const QString& extension) override {
+        Filters << filter;
+        Extensions << extension;
+        return NextFileName();
+    }
+    QString SaveFileName(const QString& filter, const QString& extension,
+                         const QString& initialPath) override {
+        Filters << filter;
+        Extensions << extension;
+        InitialPaths << initialPath;
+        return NextFileName();
+    }
+
+private:
+    QString NextFileName() {
+        if (FileNames.empty()) {
+            ADD_FAILURE() << "unexpected file dialog";
+            return {};
+        }
+        const QString name = FileNames.front();
+        FileNames.pop_front();
+        return name;
+    }
+};
