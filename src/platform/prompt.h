@@ -19,6 +19,8 @@ public:
     virtual TPromptAnswer AskOkCancel(const QString& title, const QString& text) = 0;
     // Error box with OK.
     virtual void ShowError(const QString& title, const QString& text) = 0;
+    // Warning box with OK.
+    virtual void ShowWarning(const QString& title, const QString& text) = 0;
 
     // Text input box; false when cancelled (text is then left unchanged).
     virtual bool InputText(const QString& caption, const QString& prompt, QString& text) = 0;

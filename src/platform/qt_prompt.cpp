@@ -105,8 +105,15 @@ TPromptAnswer TQtPrompt::AskOkCancel(const QString& title, const QString& text) 
 }
 
 void TQtPrompt::ShowError(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton,
-                    DialogParent(FParent));
+    ShowMessage(QMessageBox::Critical, title, text);
+}
+
+void TQtPrompt::ShowWarning(const QString& title, const QString& text) {
+    ShowMessage(QMessageBox::Warning, title, text);
+}
+
+void TQtPrompt::ShowMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, DialogParent(FParent));
     QPushButton* ok = AddButton(box, QMessageBox::Ok, kOkCaption);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);

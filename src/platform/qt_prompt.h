@@ -4,6 +4,8 @@
 
 #include "prompt.h"
 
+#include <QMessageBox>
+
 #include <QStringList>
 
 class QWidget;
@@ -17,6 +19,7 @@ public:
     TPromptAnswer AskYesNo(const QString& title, const QString& text) override;
     TPromptAnswer AskOkCancel(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
+    void ShowWarning(const QString& title, const QString& text) override;
 
     bool InputText(const QString& caption, const QString& prompt, QString& text) override;
 
@@ -25,6 +28,8 @@ public:
                          const QString& initialPath) override;
 
 private:
+    void ShowMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
+
     QWidget* FParent;
 };
 

@@ -117,7 +117,7 @@ bool TMainFm::GrabPolygon(int index, bool ctrl) {
     const TPlacementRules rules = PlacementRules();
     TPointF contact;
     if (rules.AvoidOverlap && CollisionCheck(ShownPage(), index, shape, rules, contact)) {
-        Prompt.ShowError(WarningTitle, AlreadyOverlappingText);
+        Prompt.ShowWarning(WarningTitle, AlreadyOverlappingText);
         return false;
     }
     const TPointF point = DownPoint;

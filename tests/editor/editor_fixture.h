@@ -37,7 +37,10 @@ protected:
     QPoint CursorOnSurface; // where the system cursor stands, in surface pixels
 
     // The editor shows no error boxes: one shown is a fault.
-    void TearDown() override { EXPECT_TRUE(Prompt.Errors.empty()); }
+    void TearDown() override {
+        EXPECT_TRUE(Prompt.Errors.empty());
+        EXPECT_TRUE(Prompt.Warnings.empty());
+    }
 
     QString SettingsPath() const { return Dir.filePath(QStringLiteral("zelvo.ini")); }
     TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }

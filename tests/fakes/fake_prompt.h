@@ -10,7 +10,8 @@
 #include <vector>
 
 // Questions, file dialogs and input boxes take the next scripted answer; one
-// the script has none for fails the test. Error boxes are only recorded.
+// the script has none for fails the test. Error and warning boxes are only
+// recorded.
 class TFakePrompt : public IPrompt {
 public:
     struct TMessage {
@@ -28,6 +29,7 @@ public:
     std::deque<std::optional<QString>> Entries; // typed into input boxes; nullopt answers Cancel
     std::vector<TMessage> Questions;
     std::vector<TMessage> Errors;
+    std::vector<TMessage> Warnings;
     std::vector<TInputBox> InputBoxes;
     QStringList Filters;
     QStringList Extensions;
@@ -53,6 +55,9 @@ public:
     }
     void ShowError(const QString& title, const QString& text) override {
         Errors.push_back({title, text});
+    }
+    void ShowWarning(const QString& title, const QString& text) override {
+        Warnings.push_back({title, text});
     }
     bool InputText(const QString& caption, const QString& prompt, QString& text) override {
         InputBoxes.push_back({caption, prompt, text});

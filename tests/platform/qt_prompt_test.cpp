@@ -154,15 +154,21 @@ TEST_F(QtPromptTest, OtherBoxesAnswerTheirEscapeButtonWhenClosed) {
     EXPECT_EQ(Prompt.AskOkCancel("情報", "?"), TPromptAnswer::Ok);
 
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    WhenDialogShows([&](QWidget* dialog) {
+    const auto closeMessage = [&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         captions = ButtonCaptions(box);
         icon = box->icon();
         QTest::keyClick(dialog, Qt::Key_Escape);
-    });
+    };
+    WhenDialogShows(closeMessage);
     Prompt.ShowError("エラー", "?");
     EXPECT_EQ(captions, QStringList{"OK"});
     EXPECT_EQ(icon, QMessageBox::Critical);
+
+    WhenDialogShows(closeMessage);
+    Prompt.ShowWarning("警告", "?");
+    EXPECT_EQ(captions, QStringList{"OK"});
+    EXPECT_EQ(icon, QMessageBox::Warning);
 }
 
 TEST_F(QtPromptTest, InputBoxChangesTheTextOnlyWhenConfirmed) {

@@ -255,8 +255,8 @@ TEST_F(SheetDragTest, GrabbingAShapeThatAlreadyOverlapsIsRefusedWithAWarning) {
     const int entries = Fm->EditHistory().Count();
 
     Press(At(25, 25));
-    ASSERT_EQ(Prompt.Errors.size(), 1u);
-    EXPECT_EQ(Prompt.Errors[0].Text, OverlapWarning);
+    ASSERT_EQ(Prompt.Warnings.size(), 1u);
+    EXPECT_EQ(Prompt.Warnings[0].Text, OverlapWarning);
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt({1}));
     EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
     MoveTo(At(30, 25));
