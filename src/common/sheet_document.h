@@ -11,11 +11,14 @@
 
 // How one step of a drag went for the selected shapes.
 struct TDragStepResult {
-    bool Changed = false;  // at least one shape took the step
-    bool Collided = false; // at least one shape collided: the pointer goes back to the grab point
-    TPointF GripPoint;     // the grab point on the current shape before the step
-    TPointF
-        NextDownPoint; // where the next step starts: the grab point when the last shape collided
+    // At least one shape took the step.
+    bool Changed = false;
+    // At least one shape collided: the pointer goes back to the grab point.
+    bool Collided = false;
+    // The grab point on the current shape before the step.
+    TPointF GripPoint;
+    // Where the next step starts: the grab point when the last shape collided.
+    TPointF NextDownPoint;
 };
 
 class TSheetDocument {
