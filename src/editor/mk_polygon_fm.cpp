@@ -259,6 +259,9 @@ void TMkPolygonFm::FormShow() {
     FZoomSwapped = true;
     SizeSurface();
     ScrollToShape();
+    // The last run's positions and lengths say nothing about this shape.
+    StatusPanel0->clear();
+    StatusPanel1->clear();
     RefreshMonitor();
     // Each editing run starts with an empty history; what loading the shape
     // recorded goes with it.

@@ -76,6 +76,19 @@ TEST_F(EditorTest, WindowHasItsCaptionBoundsMenuAndStatusLine) {
     EXPECT_EQ(fm.statusBar()->objectName(), QStringLiteral("StatusBar1"));
 }
 
+TEST_F(EditorTest, EachRunStartsWithEmptyStatusPanels) {
+    ShowNew();
+    QTest::mouseMove(Surface, Px(PointF(20, 30)));
+    const QLabel* panel0 = Fm->findChild<QLabel*>(QStringLiteral("StatusPanel0"));
+    ASSERT_NE(panel0, nullptr);
+    EXPECT_FALSE(panel0->text().isEmpty());
+    Fm->close();
+    Fm->SetPolygon(Square(40, {20, 20}));
+    Fm->show();
+    EXPECT_TRUE(panel0->text().isEmpty());
+    EXPECT_TRUE(Fm->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text().isEmpty());
+}
+
 TEST_F(EditorTest, NewPolygonStartsAnOutlineThatGivesNoShapeBack) {
     TMkPolygonFm& fm = Create();
     EXPECT_EQ(fm.ApexCount(), 1);
