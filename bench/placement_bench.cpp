@@ -1,7 +1,7 @@
 // How long one drag step takes on a full page: a free step, a step refused
 // by the overlap rule, and a colliding step that the auto-rotate search turns
 // aside. Each runs once per mouse move, so it must stay well below a frame.
-#include "placement.h"
+#include "placement/placement.h"
 
 #include <benchmark/benchmark.h>
 

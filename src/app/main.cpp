@@ -2,6 +2,7 @@
 // shape editor with the real prompts, printer, settings file, clipboard and
 // pointer, and the event loop until the sheet window closes.
 #include "clipboard.h"
+#include "drawing/view_scale.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
 #include "mk_polygon_fm.h"
@@ -10,7 +11,6 @@
 #include "qt_tick_counter.h"
 #include "screen_cursor.h"
 #include "settings_file.h"
-#include "view_scale.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 // always take a "." decimal mark, whatever the locale.
 #pragma once
 
-#include "polygon.h"
-#include "shape_pick.h"
+#include "editing/shape_pick.h"
+#include "geometry/polygon.h"
 
 #include <QString>
 

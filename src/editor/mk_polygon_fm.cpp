@@ -3,15 +3,15 @@
 // painting, and undo and redo over the editor's own history.
 #include "mk_polygon_fm.h"
 
-#include "draw_polygon.h"
+#include "drawing/draw_polygon.h"
+#include "drawing/view_scale.h"
+#include "editing/new_outline.h"
 #include "mk_polygon_settings.h"
 #include "named_action.h"
-#include "new_outline.h"
 #include "page_surface.h"
 #include "paint_surface.h"
 #include "qpainter_canvas.h"
 #include "settings_file.h"
-#include "view_scale.h"
 #include "window_placement.h"
 #include "zoom_dialog.h"
 

@@ -3,11 +3,11 @@
 // keeps between runs. The mouse and the status line live in mk_polygon_mouse.cpp.
 #pragma once
 
-#include "apex_selection.h"
-#include "edit_history.h"
-#include "editor_history.h"
-#include "geometry.h"
-#include "polygon.h"
+#include "editing/apex_selection.h"
+#include "editing/editor_history.h"
+#include "geometry/plane_geometry.h"
+#include "geometry/polygon.h"
+#include "history/edit_history.h"
 #include "shape_editor.h"
 
 #include <QMainWindow>

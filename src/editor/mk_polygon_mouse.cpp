@@ -3,13 +3,14 @@
 // status panels that report the mouse position and the line under it.
 #include "mk_polygon_fm.h"
 
+#include "drawing/hit_test.h"
+#include "drawing/view_scale.h"
+#include "editing/new_outline.h"
+#include "editing/shape_gesture.h"
+#include "editing/shape_pick.h"
 #include "editor_status_text.h"
-#include "hit_test.h"
-#include "intersection.h"
-#include "new_outline.h"
-#include "shape_gesture.h"
-#include "shape_pick.h"
-#include "view_scale.h"
+#include "geometry/keep_length.h"
+#include "geometry/plane_geometry.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // Reading and writing the shape editor's settings section.
 #include "mk_polygon_settings.h"
 
-#include "text_to_float.h"
-#include "view_scale.h"
+#include "drawing/view_scale.h"
+#include "format/text_to_float.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,7 +2,7 @@
 // own zoom and the flange values offered for a side without a flange.
 #pragma once
 
-#include "ini_file.h"
+#include "format/ini_file.h"
 #include "window_placement.h"
 
 #include <numbers>

@@ -2,7 +2,7 @@
 // editing run. The editor window implements it; sheet tests stand in for it.
 #pragma once
 
-#include "polygon.h"
+#include "geometry/polygon.h"
 
 class IShapeEditor {
 public:

@@ -3,8 +3,8 @@
 // editor that holds a block cut out of a drawing file.
 #pragma once
 
-#include "polygon.h"
-#include "shape_text.h"
+#include "format/shape_text.h"
+#include "geometry/polygon.h"
 
 #include <QString>
 

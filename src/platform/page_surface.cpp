@@ -1,7 +1,7 @@
 // Sizing a page's paint surface and centring the view on one of its pixels.
 #include "page_surface.h"
 
-#include "rounding.h"
+#include "geometry/rounding.h"
 
 #include <QScrollArea>
 #include <QScrollBar>

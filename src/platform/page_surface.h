@@ -2,7 +2,7 @@
 // and scrolling it so that one of its pixels stands in the middle of the view.
 #pragma once
 
-#include "geometry.h"
+#include "geometry/plane_geometry.h"
 
 #include <QSize>
 

@@ -3,7 +3,7 @@
 // and not-xor toggling are exact and far-off lines cost nothing.
 #pragma once
 
-#include "canvas.h"
+#include "drawing/canvas.h"
 
 #include <QColor>
 #include <QRect>

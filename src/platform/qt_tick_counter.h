@@ -2,7 +2,7 @@
 // cut to 32 bits so that it wraps as the platform counter does.
 #pragma once
 
-#include "tick_counter.h"
+#include "history/tick_counter.h"
 
 class TQtTickCounter : public ITickCounter {
 public:

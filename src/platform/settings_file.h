@@ -1,7 +1,7 @@
 // Where the settings file lives, and loading and saving it.
 #pragma once
 
-#include "ini_file.h"
+#include "format/ini_file.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // table also swaps a few ASCII control codes, which plain text never wants.)
 #include "shift_jis_codec.h"
 
-#include "shift_jis.h"
+#include "geometry/shift_jis.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -2,7 +2,7 @@
 // and taking it from the window.
 #include "window_placement.h"
 
-#include "int_setting.h"
+#include "format/int_setting.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // bounds and whether it was minimised or maximised.
 #pragma once
 
-#include "ini_file.h"
+#include "format/ini_file.h"
 
 #include <string_view>
 

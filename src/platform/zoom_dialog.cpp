@@ -1,7 +1,7 @@
 // The zoom input box: "拡大縮小", asking for a percentage.
 #include "zoom_dialog.h"
 
-#include "view_scale.h"
+#include "drawing/view_scale.h"
 
 long double ZoomDialog(IPrompt& prompt, long double zoom) {
     QString text = QString::number(ZoomPercentText(zoom));

@@ -4,13 +4,13 @@
 #include "main_fm.h"
 
 #include "atomic_file.h"
-#include "drawing_file.h"
+#include "drawing/view_scale.h"
+#include "format/drawing_file.h"
 #include "named_action.h"
 #include "printer_metrics.h"
 #include "prompt.h"
 #include "settings_file.h"
 #include "shape_editor.h"
-#include "view_scale.h"
 #include "window_placement.h"
 
 #include <QAction>

@@ -4,13 +4,13 @@
 // runs and the document commands New, Open, Save and Save As.
 #pragma once
 
-#include "edit_history.h"
-#include "geometry.h"
-#include "placement.h"
-#include "polygon.h"
+#include "document/sheet_document.h"
+#include "geometry/plane_geometry.h"
+#include "geometry/polygon.h"
+#include "history/edit_history.h"
+#include "placement/placement.h"
 #include "print_settings.h"
 #include "recent_files.h"
-#include "sheet_document.h"
 
 #include <QMainWindow>
 #include <QRect>

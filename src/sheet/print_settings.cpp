@@ -1,7 +1,7 @@
 // Reading and writing section Print of the settings file.
 #include "print_settings.h"
 
-#include "int_setting.h"
+#include "format/int_setting.h"
 
 #include <QGuiApplication>
 #include <QPalette>

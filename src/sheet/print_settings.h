@@ -2,7 +2,7 @@
 // the stored printer values, the page margins and the print font.
 #pragma once
 
-#include "ini_file.h"
+#include "format/ini_file.h"
 
 #include <QColor>
 #include <QFont>

@@ -2,7 +2,7 @@
 // recent first, kept in the settings file as File1 ... File20.
 #pragma once
 
-#include "ini_file.h"
+#include "format/ini_file.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,12 +4,12 @@
 // point while a step is refused.
 #include "main_fm.h"
 
-#include "hit_test.h"
-#include "intersection.h"
+#include "drawing/hit_test.h"
+#include "drawing/view_scale.h"
+#include "geometry/flange_outline.h"
 #include "paint_surface.h"
 #include "prompt.h"
 #include "screen_cursor.h"
-#include "view_scale.h"
 
 #include <QAction>
 #include <QMouseEvent>

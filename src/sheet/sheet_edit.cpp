@@ -4,12 +4,12 @@
 #include "main_fm.h"
 
 #include "clipboard.h"
-#include "flange_names.h"
+#include "document/flange_names.h"
+#include "drawing/view_scale.h"
 #include "paint_surface.h"
 #include "prompt.h"
 #include "screen_cursor.h"
 #include "shape_editor.h"
-#include "view_scale.h"
 
 #include <QAction>
 #include <QMenu>

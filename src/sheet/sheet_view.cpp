@@ -3,13 +3,13 @@
 // the page change from the tab strip.
 #include "main_fm.h"
 
-#include "draw_polygon.h"
-#include "geometry.h"
+#include "drawing/draw_polygon.h"
+#include "drawing/view_scale.h"
+#include "geometry/plane_geometry.h"
 #include "page_surface.h"
 #include "paint_surface.h"
 #include "printer_metrics.h"
 #include "qpainter_canvas.h"
-#include "view_scale.h"
 #include "zoom_dialog.h"
 
 #include <QHBoxLayout>

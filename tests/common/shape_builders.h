@@ -3,7 +3,7 @@
 // right triangles placed by their top-left corner, clockwise on screen.
 #pragma once
 
-#include "polygon.h"
+#include "geometry/polygon.h"
 
 inline TPolygon Shape(const TDaPointF& apexes) {
     TPolygon shape;

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "common/shape_builders.h"
+#include "drawing/view_scale.h"
 #include "fakes/fake_prompt.h"
 #include "fakes/fake_ticks.h"
-#include "ini_file.h"
+#include "format/ini_file.h"
 #include "mk_polygon_fm.h"
 #include "settings_file.h"
-#include "view_scale.h"
 
 #include <QAction>
 #include <QApplication>

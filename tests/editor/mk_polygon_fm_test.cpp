@@ -3,7 +3,7 @@
 // swap, and the zoom and restore commands.
 #include "editor_fixture.h"
 #include "expect_menu.h"
-#include "text_to_float.h"
+#include "format/text_to_float.h"
 
 #include <QMenu>
 #include <QMenuBar>

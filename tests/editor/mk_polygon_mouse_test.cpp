@@ -3,7 +3,7 @@
 // gesture, and what the drawing surface shows.
 #include "editor_fixture.h"
 
-#include "geometry.h"
+#include "geometry/plane_geometry.h"
 
 #include <QDir>
 #include <QImage>

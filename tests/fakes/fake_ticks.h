@@ -1,7 +1,7 @@
 // A tick counter for tests: it stands still until the test moves it.
 #pragma once
 
-#include "tick_counter.h"
+#include "history/tick_counter.h"
 
 class TFakeTicks : public ITickCounter {
 public:

@@ -1,7 +1,7 @@
 // Shapes drawn through the QPainter canvas onto an in-memory image, checked
 // pixel by pixel; and the flange names a print drawing writes.
 #include "common/shape_builders.h"
-#include "draw_polygon.h"
+#include "drawing/draw_polygon.h"
 #include "qpainter_canvas.h"
 
 #include <QElapsedTimer>

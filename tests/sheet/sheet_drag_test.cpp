@@ -3,8 +3,8 @@
 // pointer held on the grab point, the overlap warning and click-to-drag.
 #include "sheet_fixture.h"
 
-#include "geometry.h"
-#include "intersection.h"
+#include "geometry/overlap.h"
+#include "geometry/plane_geometry.h"
 
 #include <QImage>
 

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "common/shape_builders.h"
-#include "drawing_file.h"
-#include "ini_file.h"
+#include "drawing/view_scale.h"
+#include "format/drawing_file.h"
+#include "format/ini_file.h"
 #include "main_fm.h"
 #include "settings_file.h"
 #include "sheet_test_fakes.h"
-#include "view_scale.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // as one undo step.
 #include "sheet_fixture.h"
 
-#include "geometry.h"
+#include "geometry/plane_geometry.h"
 #include "mk_polygon_fm.h"
 
 #include <QTimer>

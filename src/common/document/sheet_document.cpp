@@ -1,0 +1,270 @@
+// The sheet's model: pages, the current page, the selection and the changes
+// the sheet's commands and gestures make, each recorded in the sheet history.
+// The undo and redo of those records live in sheet_document_undo.cpp.
+#include "document/sheet_document.h"
+
+#include "geometry/plane_geometry.h"
+
+#include <algorithm>
+#include <utility>
+
+TSheetDocument::TSheetDocument(ITickCounter& ticks) : FHistory(ticks) {
+    Reset();
+}
+
+void TSheetDocument::Reset() {
+    SetDrawing(TZvDat(1));
+}
+
+void TSheetDocument::SetDrawing(TZvDat drawing) {
+    FDrawing = std::move(drawing);
+    if (FDrawing.empty())
+        FDrawing.resize(1);
+    FCurPage = 0;
+    FSelection.clear();
+    FSelectionCopy.clear();
+}
+
+const TPolygon* TSheetDocument::PolygonAt(int index) const {
+    if (!IsIndexOf(FDrawing, FCurPage) || !IsIndexOf(FDrawing[FCurPage], index))
+        return nullptr;
+    return &FDrawing[FCurPage][index];
+}
+
+TPolygon* TSheetDocument::PolygonAt(int index) {
+    return const_cast<TPolygon*>(std::as_const(*this).PolygonAt(index));
+}
+
+int TSheetDocument::CurrentPolygonIndex() const {
+    return FSelection.empty() ? -1 : FSelection.back();
+}
+
+int TSheetDocument::SelPos(int index) const {
+    const auto found = std::find(FSelection.begin(), FSelection.end(), index);
+    return found == FSelection.end() ? -1 : static_cast<int>(found - FSelection.begin());
+}
+
+// A selected index that names no shape gets an empty copy, so that copy k
+// still stands for Selection[k].
+void TSheetDocument::RefreshSelectionCopy() {
+    FSelectionCopy.assign(FSelection.size(), TPolygon());
+    for (std::size_t k = 0; k < FSelection.size(); ++k) {
+        if (const TPolygon* shape = PolygonAt(FSelection[k]))
+            CopyPolygon(*shape, FSelectionCopy[k]);
+    }
+}
+
+bool TSheetDocument::DeletePolygonAt(int page, int index) {
+    if (!IsIndexOf(FDrawing, page) || !IsIndexOf(FDrawing[page], index))
+        return false;
+    TPolygonTbl& shapes = FDrawing[page];
+    const int last = static_cast<int>(shapes.size()) - 1;
+    if (index != last)
+        shapes[index] = std::move(shapes.back());
+    shapes.pop_back();
+    if (page != FCurPage)
+        return true;
+    // The selection must keep naming shapes: the removed shape leaves it and
+    // the moved one keeps its place in it under its new index.
+    const TDaInt before = FSelection;
+    std::erase(FSelection, index);
+    std::replace(FSelection.begin(), FSelection.end(), last, index);
+    if (FSelection != before)
+        RefreshSelectionCopy();
+    return true;
+}
+
+void TSheetDocument::RecordUnselectEvery(int page, const TDaInt& selection) {
+    for (auto index = selection.rbegin(); index != selection.rend(); ++index)
+        FHistory.RecordUnselect(page, *index);
+}
+
+void TSheetDocument::ChangePage(int page) {
+    if (!IsIndexOf(FDrawing, page))
+        return;
+    const int oldPage = FCurPage;
+    FCurPage = page;
+    RecordUnselectEvery(oldPage, FSelection);
+    FHistory.RecordChangePage(oldPage, FCurPage);
+    FSelection.clear();
+    RefreshSelectionCopy();
+}
+
+void TSheetDocument::AddPage() {
+    const int oldPage = FCurPage;
+    const TDaInt oldSelection = FSelection;
+    FDrawing.emplace_back();
+    FCurPage = static_cast<int>(FDrawing.size()) - 1;
+    FSelection.clear();
+    RefreshSelectionCopy();
+    FHistory.RecordAddPage();
+    FHistory.RecordChangePage(oldPage, FCurPage);
+    RecordUnselectEvery(oldPage, oldSelection);
+}
+
+// The shapes are recorded last first, so that undo puts them back in order.
+bool TSheetDocument::DeletePage() {
+    if (FDrawing.size() < 2 || !IsIndexOf(FDrawing, FCurPage))
+        return false;
+    const int page = FCurPage;
+    RecordUnselectEvery(page, FSelection);
+    const TPolygonTbl& shapes = FDrawing[page];
+    for (int index = static_cast<int>(shapes.size()) - 1; index >= 0; --index)
+        FHistory.RecordDelPolygon(page, index, shapes[index]);
+    if (page > 0) {
+        FHistory.RecordChangePage(page, page - 1);
+        FCurPage = page - 1;
+    }
+    DeletePageAt(page);
+    FHistory.RecordDelPage(page);
+    return true;
+}
+
+void TSheetDocument::DeletePageAt(int page) {
+    FDrawing.erase(FDrawing.begin() + page);
+    FCurPage = std::min(FCurPage, static_cast<int>(FDrawing.size()) - 1);
+    FSelection.clear();
+    RefreshSelectionCopy();
+}
+
+bool TSheetDocument::Select(int index) {
+    if (PolygonAt(index) == nullptr || SelPos(index) >= 0)
+        return false;
+    FSelection.push_back(index);
+    FHistory.RecordSelect(FCurPage, index);
+    RefreshSelectionCopy();
+    return true;
+}
+
+bool TSheetDocument::Unselect(int index) {
+    const int position = SelPos(index);
+    if (position < 0)
+        return false;
+    FHistory.RecordUnselect(FCurPage, index);
+    RemoveFromSelection(position);
+    RefreshSelectionCopy();
+    return true;
+}
+
+void TSheetDocument::RemoveFromSelection(int position) {
+    FSelection[position] = FSelection.back();
+    FSelection.pop_back();
+}
+
+void TSheetDocument::UnselectAll() {
+    RecordUnselectEvery(FCurPage, FSelection);
+    FSelection.clear();
+    RefreshSelectionCopy();
+}
+
+void TSheetDocument::SelectOnly(int index) {
+    UnselectAll();
+    Select(index);
+}
+
+void TSheetDocument::SelectShapesInBand(const TPointF& corner1, const TPointF& corner2) {
+    if (!IsIndexOf(FDrawing, FCurPage))
+        return;
+    for (const int index : ShapesInRubberBand(FDrawing[FCurPage], corner1, corner2, FSelection))
+        Select(index);
+}
+
+void TSheetDocument::EndDrag() {
+    for (std::size_t k = 0; k < FSelection.size() && k < FSelectionCopy.size(); ++k) {
+        if (const TPolygon* shape = PolygonAt(FSelection[k]))
+            FHistory.RecordMovePolygon(FCurPage, FSelection[k], *shape, FSelectionCopy[k]);
+    }
+    FSelectionCopy.clear();
+}
+
+// Every selected shape tries the step in selection order, each against the
+// page as the shapes before it left it. After a collision the pointer belongs
+// on the grab point of the current shape, which has not moved yet: it is the
+// last one to try.
+template <class TTryStep>
+TDragStepResult TSheetDocument::DragSelection(const TPointF& q, const TGrip& grip,
+                                              TTryStep tryStep) {
+    TDragStepResult result;
+    const TPolygon* current = PolygonAt(CurrentPolygonIndex());
+    result.GripPoint = current != nullptr ? GripPoint(*current, grip) : q;
+    result.NextDownPoint = q;
+    if (!IsIndexOf(FDrawing, FCurPage))
+        return result;
+    TPolygonTbl& page = FDrawing[FCurPage];
+    for (const int index : FSelection) {
+        TPolygon candidate;
+        const TStepResult step = tryStep(page, index, candidate);
+        if (step != TStepResult::Refused) {
+            page[index] = std::move(candidate);
+            result.Changed = true;
+        }
+        const bool collided = step != TStepResult::Accepted;
+        result.Collided = result.Collided || collided;
+        result.NextDownPoint = collided ? result.GripPoint : q;
+    }
+    if (result.Changed)
+        FModified = true;
+    return result;
+}
+
+TDragStepResult TSheetDocument::MoveSelection(const TPointF& downPoint, const TPointF& q,
+                                              const TPlacementRules& rules, const TGrip& grip) {
+    return DragSelection(q, grip, [&](const TPolygonTbl& page, int index, TPolygon& candidate) {
+        return TryMoveStep(page, index, downPoint, q, rules, candidate);
+    });
+}
+
+TDragStepResult TSheetDocument::RotateSelection(const TPointF& downPoint, const TPointF& q,
+                                                const TPlacementRules& rules, const TGrip& grip) {
+    const TPointF centre =
+        IsIndexOf(FDrawing, FCurPage) ? SelectionCentroid(FDrawing[FCurPage], FSelection) : q;
+    const long double angle = PointDirection(centre, q) - PointDirection(centre, downPoint);
+    return DragSelection(q, grip, [&](const TPolygonTbl& page, int index, TPolygon& candidate) {
+        return TryRotateStep(page, index, centre, angle, rules, candidate);
+    });
+}
+
+int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep) {
+    if (!IsIndexOf(FDrawing, FCurPage))
+        return -1;
+    const TPointF reference = PlacementReference(shape, gridStep);
+    TranslatePolygon(shape, PointF(pointer.X - reference.X, pointer.Y - reference.Y));
+    RecordUnselectEvery(FCurPage, FSelection);
+    TPolygonTbl& page = FDrawing[FCurPage];
+    page.emplace_back();
+    CopyPolygon(shape, page.back());
+    const int index = static_cast<int>(page.size()) - 1;
+    FSelection = {index};
+    RefreshSelectionCopy();
+    FHistory.RecordAddPolygon(FCurPage, page.back());
+    FHistory.RecordSelect(FCurPage, index);
+    FModified = true;
+    return index;
+}
+
+bool TSheetDocument::ChangePolygon(int index, const TPolygon& shape) {
+    TPolygon* target = PolygonAt(index);
+    if (target == nullptr)
+        return false;
+    const TPolygon before = *target;
+    CopyPolygon(shape, *target);
+    FHistory.RecordChangePolygon(FCurPage, index, *target, before);
+    FModified = true;
+    return true;
+}
+
+// The shape is recorded before it goes, and leaves the selection first so
+// that removing it keeps the rest of the selection.
+bool TSheetDocument::DeleteCurrentPolygon() {
+    const int index = CurrentPolygonIndex();
+    const TPolygon* shape = PolygonAt(index);
+    if (shape == nullptr)
+        return false;
+    FHistory.RecordUnselect(FCurPage, index);
+    FHistory.RecordDelPolygon(FCurPage, index, *shape);
+    FSelection.pop_back();
+    DeletePolygonAt(FCurPage, index);
+    RefreshSelectionCopy();
+    FModified = true;
+    return true;
+}

@@ -1,0 +1,140 @@
+// The sheet's model: the pages of the drawing, the current page and the
+// selection on it, the modified flag and the sheet's edit history, with every
+// change the sheet's commands and gestures make, each recorded as it is made,
+// and the undo and redo of those records.
+#pragma once
+
+#include "geometry/polygon.h"
+#include "history/edit_history.h"
+#include "history/tick_counter.h"
+#include "placement/placement.h"
+
+// How one step of a drag went for the selected shapes.
+struct TDragStepResult {
+    // At least one shape took the step.
+    bool Changed = false;
+    // At least one shape collided: the pointer goes back to the grab point.
+    bool Collided = false;
+    // The grab point on the current shape before the step.
+    TPointF GripPoint;
+    // Where the next step starts: the grab point when the last shape collided.
+    TPointF NextDownPoint;
+};
+
+class TSheetDocument {
+public:
+    // The empty one-page drawing.
+    explicit TSheetDocument(ITickCounter& ticks);
+
+    const TZvDat& Drawing() const { return FDrawing; }
+    int CurPage() const { return FCurPage; }
+    // Shapes of the current page in the order they were selected; the last is
+    // the current shape.
+    const TDaInt& Selection() const { return FSelection; }
+    // Element k a copy of shape Selection()[k]: the "before" images of a drag.
+    const TPolygonTbl& SelectionCopy() const { return FSelectionCopy; }
+    const TEditHistory& History() const { return FHistory; }
+    bool Modified() const { return FModified; }
+    void SetModified(bool modified) { FModified = modified; }
+
+    // One empty page, page 1 current, nothing selected. The history is kept.
+    void Reset();
+    // Takes the pages of a drawing that was read; a drawing without pages
+    // gets one. Page 1 becomes current and nothing is selected.
+    void SetDrawing(TZvDat drawing);
+    void ClearHistory() { FHistory.Clear(); }
+
+    // The shape at index on the current page, or nullptr.
+    const TPolygon* PolygonAt(int index) const;
+    TPolygon* PolygonAt(int index);
+    // The last selected shape, or -1.
+    int CurrentPolygonIndex() const;
+    // The position of index in the selection, or -1.
+    int SelPos(int index) const;
+    void RefreshSelectionCopy();
+    // Removes a shape by moving the page's last shape into its slot. On the
+    // current page a selection element that named the moved shape follows it.
+    // False, changing nothing, when page or index names nothing. Not recorded.
+    bool DeletePolygonAt(int page, int index);
+
+    // Shows another page; the selection stays behind, unselected.
+    void ChangePage(int page);
+    // Appends an empty page and shows it.
+    void AddPage();
+    // Deletes the current page with its shapes; false with a single page.
+    bool DeletePage();
+
+    // Selection changes, each recorded. An index that names no shape of the
+    // current page, or one already in (or not in) the selection, changes nothing.
+    bool Select(int index);
+    bool Unselect(int index); // the last element takes the freed position
+    void UnselectAll();
+    // Only the shape at index selected.
+    void SelectOnly(int index);
+    // Adds the shapes a rubber band with these corners (mm) touches or holds.
+    void SelectShapesInBand(const TPointF& corner1, const TPointF& corner2);
+
+    // Takes the "before" images of a drag.
+    void BeginDrag() { RefreshSelectionCopy(); }
+    // Records the displacement of every selected shape since BeginDrag and
+    // drops the images.
+    void EndDrag();
+    void DropSelectionCopy() { FSelectionCopy.clear(); }
+    // One move step of the selection from downPoint to q, and one rotation step
+    // about the selection's centroid by the turn from downPoint to q, under the
+    // placement rules; grip is where the current shape was grabbed.
+    TDragStepResult MoveSelection(const TPointF& downPoint, const TPointF& q,
+                                  const TPlacementRules& rules, const TGrip& grip);
+    TDragStepResult RotateSelection(const TPointF& downPoint, const TPointF& q,
+                                    const TPlacementRules& rules, const TGrip& grip);
+
+    // Appends shape to the current page with its snapped centroid (its first
+    // vertex when it has no area) at pointer, as the only selected shape.
+    // Returns its index, or -1 when there is no current page.
+    int PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep);
+    // Replaces the shape at index of the current page in place.
+    bool ChangePolygon(int index, const TPolygon& shape);
+    // Deletes the current shape; the rest of the selection stays selected.
+    bool DeleteCurrentPolygon();
+
+    // One step of the history back or forward; the number of entries applied.
+    int UndoStep();
+    int RedoStep();
+
+private:
+    // Records one pkUnselect per element of selection, the last first, so
+    // that undoing them appends the shapes again in their selected order.
+    void RecordUnselectEvery(int page, const TDaInt& selection);
+    template <class TTryStep>
+    TDragStepResult DragSelection(const TPointF& q, const TGrip& grip, TTryStep tryStep);
+
+    void UndoSheetEntry(const THistoryItem& item);
+    void RedoSheetEntry(const THistoryItem& item);
+    void UndoAddPolygon(const TPeiAddPolygon& entry);
+    void RedoAddPolygon(const TPeiAddPolygon& entry);
+    void UndoDelPolygon(const TPeiDelPolygon& entry);
+    void RedoDelPolygon(const TPeiDelPolygon& entry);
+    void ShiftPolygon(const TPeiMovePolygon& entry, long double sign);
+    void PutPolygon(std::int32_t page, std::int32_t index, const TPolygon& shape);
+    void UndoAddPage();
+    void RedoAddPage();
+    void UndoDelPage(const TPeiDelPage& entry);
+    void RedoDelPage(const TPeiDelPage& entry);
+    void ShowPageOf(std::int32_t page);
+    void EraseFromSelection(const TPeiSelect& entry);
+    void AppendToSelection(const TPeiSelect& entry);
+    void DropFromSelection(const TPeiSelect& entry);
+    // After a step: the current page exists and the selection names distinct
+    // shapes of it.
+    void KeepSelectionValid();
+    bool IsShapeOf(std::int32_t page, std::int32_t index) const;
+    void RemoveFromSelection(int position);
+    void DeletePageAt(int page);
+
+    TEditHistory FHistory;
+    TZvDat FDrawing;
+    int FCurPage = 0;
+    TDaInt FSelection;
+    TPolygonTbl FSelectionCopy;
+    bool FModified = false;
+};

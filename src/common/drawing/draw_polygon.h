@@ -1,0 +1,40 @@
+// Drawing shapes on a canvas: one shape in a draw mode, a whole page, the glue
+// flange quadrilateral and rotated flange names.
+#pragma once
+
+#include "drawing/canvas.h"
+#include "geometry/polygon.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// How DrawPolygon draws a shape. Value 3, and any value not listed, draws as
+// dmNormal.
+enum TDrawMode : std::uint8_t {
+    dmErase = 0,    // white copy pen, white marks: wipes the shape off the white page
+    dmXor = 1,      // blue not-xor pen, no marks: drawn twice, the canvas is as before
+    dmOpen = 2,     // as dmNormal without the closing side, for an outline being drawn
+    dmNormal = 4,   // black, with marks
+    dmSelected = 5, // blue, with marks
+    dmPrint = 6,    // black, no marks, flange names written
+};
+
+// Draws the outline, flanges and fold lines of polygon at scaleX, scaleY pixels
+// per millimetre. mark1 and mark2 are vertex indices to mark, -1 for none; when
+// both name the same vertex it gets the mark1 colour. Fewer than 2 vertices
+// draw nothing.
+void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
+                 long double scaleY, TDrawMode mode);
+
+// Draws the shapes of a page in order, except the one at skipIndex (-1 skips
+// none): those listed in selection in selectedMode, the others in otherMode.
+void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, long double scaleX,
+                    long double scaleY, const TDaInt& selection, TDrawMode otherMode,
+                    TDrawMode selectedMode);
+
+// Writes text rotated by angle (radians, clockwise as seen, as PointDirection
+// gives) with the lower-left corner of its text cell at pixel (x, y). The
+// canvas's escapement is restored afterwards.
+void DrawRotatedText(ICanvas& canvas, std::int64_t x, std::int64_t y, std::string_view text,
+                     float angle);

@@ -1,0 +1,198 @@
+// Recording the editor's changes and applying its entries back and forth.
+#include "editing/editor_history.h"
+
+#include "editing/new_outline.h"
+#include "editing/shape_edit.h"
+
+#include <variant>
+
+namespace {
+
+bool IsSlot(std::int32_t slot) {
+    return slot == 0 || slot == 1;
+}
+
+void SetSlot(TSelApex& selApex, std::int32_t slot, std::int32_t value) {
+    if (IsSlot(slot))
+        selApex[slot] = value;
+}
+
+void MoveApexBy(TPolygon& polygon, std::int32_t index, long double dx, long double dy) {
+    if (!IsIndexOf(polygon.Apexes, index))
+        return;
+    polygon.Apexes[index].X += dx;
+    polygon.Apexes[index].Y += dy;
+}
+
+void SetFlange(TPolygon& polygon, std::int32_t side, const TFlange& flange) {
+    if (IsIndexOf(polygon.Flanges, side) && IsIndexOf(polygon.Apexes, side))
+        polygon.Flanges[side] = flange;
+}
+
+void RemoveFoundBendLine(TPolygon& polygon, const TBendLine& line) {
+    TBendLinePos found;
+    if (FindBendLine(polygon, line.Apex1, line.Apex2, found))
+        RemoveBendLine(polygon, found.Set, found.Position);
+}
+
+// Drawing mode switched on or off: leaving it dropped the rubber band, so
+// entering it again brings back a copy of the last vertex.
+void EnterDrawMode(const TEditorState& state) {
+    if (AppendRubberBand(state.Polygon))
+        state.Mode = emDraw;
+}
+
+void LeaveDrawMode(const TEditorState& state) {
+    if (RemoveRubberBand(state.Polygon))
+        state.Mode = emIdle;
+}
+
+// Undoing the switch into drawing needs no vertex change: the outline that was
+// being started keeps its single vertex.
+void UndoDrawMode(const TEditorState& state, const TPeiDrawMode& mode) {
+    if (mode.Mode == 1)
+        state.Mode = emIdle;
+    else
+        EnterDrawMode(state);
+}
+
+void RedoDrawMode(const TEditorState& state, const TPeiDrawMode& mode) {
+    if (mode.Mode == 0)
+        LeaveDrawMode(state);
+    else
+        EnterDrawMode(state);
+}
+
+// The vertex placed last before the rubber band is where Shift aligns to.
+void UndoInsertApex(const TEditorState& state, const TPeiApex& apex) {
+    if (!DeleteApex(state.Polygon, apex.Index))
+        return;
+    const TDaPointF& apexes = state.Polygon.Apexes;
+    if (apexes.size() >= 2)
+        state.LastPoint = apexes[apexes.size() - 2];
+}
+
+void UndoDeleteApex(const TEditorState& state, const TPeiApex& apex) {
+    if (!InsertApex(state.Polygon, apex.Index, apex.Point, apex.Flange))
+        return;
+    state.SelApex = TSelApex{-1, apex.Index};
+}
+
+} // namespace
+
+void SetSelApex(TEditHistory& history, TSelApex& selApex, int slot, std::int32_t value) {
+    if (!IsSlot(slot) || selApex[slot] == value)
+        return;
+    if (value < 0)
+        history.RecordClearSelApex(slot, selApex[slot]);
+    else
+        history.RecordChangeSelApex(slot, selApex[slot], value);
+    selApex[slot] = value;
+}
+
+void SetMode(TEditHistory& history, TEditMode& mode, TEditMode newMode) {
+    if (newMode == emDraw && mode != emDraw)
+        history.RecordDrawMode(1);
+    else if (newMode != emDraw && mode == emDraw)
+        history.RecordDrawMode(0);
+    mode = newMode;
+}
+
+void RecordApexMoves(TEditHistory& history, const TPolygon& now, const TPolygon& before) {
+    if (now.Apexes.size() != before.Apexes.size())
+        return;
+    for (std::size_t i = 0; i < now.Apexes.size(); ++i) {
+        const TPointF& after = now.Apexes[i];
+        const TPointF& old = before.Apexes[i];
+        if (after.X != old.X || after.Y != old.Y)
+            history.RecordMoveApex(static_cast<std::int32_t>(i), old, after);
+    }
+}
+
+void UndoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
+    const TPeiData& data = entry.Data;
+    switch (entry.Kind) {
+    case pkDrawMode:
+        if (const auto* mode = std::get_if<TPeiDrawMode>(&data))
+            UndoDrawMode(state, *mode);
+        break;
+    case pkInsertApex:
+        if (const auto* apex = std::get_if<TPeiApex>(&data))
+            UndoInsertApex(state, *apex);
+        break;
+    case pkDeleteApex:
+        if (const auto* apex = std::get_if<TPeiApex>(&data))
+            UndoDeleteApex(state, *apex);
+        break;
+    case pkMoveApex:
+        if (const auto* move = std::get_if<TPeiMoveApex>(&data))
+            MoveApexBy(state.Polygon, move->Index, -move->DX, -move->DY);
+        break;
+    case pkChangeSelApex:
+        if (const auto* sel = std::get_if<TPeiSelApex>(&data))
+            SetSlot(state.SelApex, sel->Slot, sel->OldValue);
+        break;
+    case pkClearSelApex:
+        if (const auto* sel = std::get_if<TPeiClearSelApex>(&data))
+            SetSlot(state.SelApex, sel->Slot, sel->OldValue);
+        break;
+    case pkChangeFlange:
+        if (const auto* change = std::get_if<TPeiChangeFlange>(&data))
+            SetFlange(state.Polygon, change->Side, change->OldFlange);
+        break;
+    case pkAddBendLine:
+        if (const auto* bend = std::get_if<TPeiBendLine>(&data))
+            RemoveFoundBendLine(state.Polygon, bend->Line);
+        break;
+    case pkDelBendLine:
+        if (const auto* bend = std::get_if<TPeiBendLine>(&data))
+            AddBendLine(state.Polygon, bend->LineSet, bend->Line.Apex1, bend->Line.Apex2);
+        break;
+    default: // the sheet's kinds
+        break;
+    }
+}
+
+void RedoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
+    const TPeiData& data = entry.Data;
+    switch (entry.Kind) {
+    case pkDrawMode:
+        if (const auto* mode = std::get_if<TPeiDrawMode>(&data))
+            RedoDrawMode(state, *mode);
+        break;
+    case pkInsertApex:
+        if (const auto* apex = std::get_if<TPeiApex>(&data))
+            InsertApex(state.Polygon, apex->Index, apex->Point, apex->Flange);
+        break;
+    case pkDeleteApex:
+        if (const auto* apex = std::get_if<TPeiApex>(&data))
+            DeleteApex(state.Polygon, apex->Index);
+        break;
+    case pkMoveApex:
+        if (const auto* move = std::get_if<TPeiMoveApex>(&data))
+            MoveApexBy(state.Polygon, move->Index, move->DX, move->DY);
+        break;
+    case pkChangeSelApex:
+        if (const auto* sel = std::get_if<TPeiSelApex>(&data))
+            SetSlot(state.SelApex, sel->Slot, sel->NewValue);
+        break;
+    case pkClearSelApex:
+        if (const auto* sel = std::get_if<TPeiClearSelApex>(&data))
+            SetSlot(state.SelApex, sel->Slot, -1);
+        break;
+    case pkChangeFlange:
+        if (const auto* change = std::get_if<TPeiChangeFlange>(&data))
+            SetFlange(state.Polygon, change->Side, change->NewFlange);
+        break;
+    case pkAddBendLine:
+        if (const auto* bend = std::get_if<TPeiBendLine>(&data))
+            AddBendLine(state.Polygon, bend->LineSet, bend->Line.Apex1, bend->Line.Apex2);
+        break;
+    case pkDelBendLine:
+        if (const auto* bend = std::get_if<TPeiBendLine>(&data))
+            RemoveFoundBendLine(state.Polygon, bend->Line);
+        break;
+    default: // the sheet's kinds
+        break;
+    }
+}

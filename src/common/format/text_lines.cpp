@@ -1,0 +1,23 @@
+// Line splitting of stored text.
+#include "format/text_lines.h"
+
+std::string_view TextBeforeEndOfFileMark(std::string_view text) {
+    return text.substr(0, text.find(EndOfFileMark));
+}
+
+std::string_view TTextLines::Next() {
+    if (AtEnd())
+        return {};
+    const char endByte = FLineEnd == TLineEnd::Cr ? '\r' : '\n';
+    const std::size_t stop = FText.find(endByte, FPosition);
+    if (stop == std::string_view::npos) {
+        const std::string_view line = FText.substr(FPosition);
+        FPosition = FText.size();
+        return line;
+    }
+    const std::string_view line = FText.substr(FPosition, stop - FPosition);
+    FPosition = stop + 1;
+    if (FLineEnd == TLineEnd::Cr && FPosition < FText.size() && FText[FPosition] == '\n')
+        ++FPosition;
+    return line;
+}

@@ -1,0 +1,23 @@
+// The glue flange quadrilateral of a side, and the outline once around a shape
+// and its flanges that overlap tests and rubber-band selection use.
+#pragma once
+
+#include "geometry/polygon.h"
+
+#include <array>
+
+// The flange of side `side` as Q0 (its first vertex), Q1 and Q2 (the outer
+// corners at the first and second vertex) and Q3 (its second vertex), outside
+// the outline for the vertex order that clockwise (IsClockwiseOnScreen of the
+// vertices, computed once by the caller) gives. False when the side does not
+// exist or has no flange, or when the flange cannot be built: an angle of 0 or
+// pi (sine within 1e-12 of 0) or any corner that is not finite. Such a flange is
+// not drawn and takes no part in overlap tests; its fields are left as they are.
+// quad is written only on success.
+bool FlangeOutline(const TPolygon& polygon, bool clockwise, int side, std::array<TPointF, 4>& quad);
+
+// The outline once around the shape and its flanges: per side the first three
+// corners of its flange, or the side's first vertex when it has none. A flange
+// whose corners cannot be built (an angle with sine 0) takes no part.
+TDaPointF OutlineWithFlanges(const TPolygon& polygon);
+int OutlineWithFlangesCount(const TPolygon& polygon);

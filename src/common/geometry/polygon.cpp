@@ -1,0 +1,42 @@
+// Constructors and deep copies of the shape records.
+#include "geometry/polygon.h"
+
+#include "geometry/shift_jis.h"
+
+#include <utility>
+
+TPointF PointF(long double x, long double y) {
+    return TPointF{x, y};
+}
+
+TSegmentF MakeSegment(const TPointF& p1, const TPointF& p2) {
+    return TSegmentF{p1, p2};
+}
+
+TBendLine MakeBendLine(std::int32_t apex1, std::int32_t apex2) {
+    return TBendLine{apex1, apex2};
+}
+
+TFlange MakeFlange(std::string_view name, long double width, long double angle1,
+                   long double angle2) {
+    return TFlange{width, angle1, angle2, CutShiftJis(name, FlangeNameMaxBytes)};
+}
+
+void SwapInt(std::int32_t& a, std::int32_t& b) {
+    std::swap(a, b);
+}
+
+void CopyPolygon(const TPolygon& source, TPolygon& destination) {
+    const std::size_t n = source.Apexes.size();
+    destination.Apexes = source.Apexes;
+    destination.Flanges.assign(n, TFlange{});
+    for (std::size_t i = 0; i < n && i < source.Flanges.size(); ++i)
+        destination.Flanges[i] = source.Flanges[i];
+    destination.BendLines = source.BendLines;
+}
+
+void CopyPolygonTbl(const TPolygonTbl& source, TPolygonTbl& destination) {
+    destination.resize(source.size());
+    for (std::size_t i = 0; i < source.size(); ++i)
+        CopyPolygon(source[i], destination[i]);
+}

@@ -1,0 +1,202 @@
+// The undo/redo history shared by the sheet and the shape editor: typed,
+// time-stamped entries walked back and forth in steps of one command each.
+#pragma once
+
+#include "geometry/polygon.h"
+#include "history/tick_counter.h"
+
+#include <cstdint>
+#include <functional>
+#include <variant>
+#include <vector>
+
+// What an entry says. The sheet records kinds 0 to 8, the editor 9 to 17.
+enum TPeiKind : std::uint8_t {
+    pkAddPolygon = 0,
+    pkDelPolygon = 1,
+    pkMovePolygon = 2,
+    pkChangePolygon = 3,
+    pkAddPage = 4,
+    pkDelPage = 5,
+    pkChangePage = 6,
+    pkSelect = 7,
+    pkUnselect = 8,
+    pkDrawMode = 9,
+    pkInsertApex = 10,
+    pkDeleteApex = 11,
+    pkMoveApex = 12,
+    pkChangeSelApex = 13,
+    pkClearSelApex = 14,
+    pkChangeFlange = 15,
+    pkAddBendLine = 16,
+    pkDelBendLine = 17,
+};
+
+// Payloads. Pages and shape indices are zero-based; shapes are deep copies.
+struct TPeiAddPolygon {
+    std::int32_t Page = 0;
+    TPolygon Polygon; // as it was appended
+};
+
+struct TPeiDelPolygon {
+    std::int32_t Page = 0;
+    std::int32_t Index = 0; // the slot the shape occupied
+    TPolygon Polygon;       // the removed shape
+};
+
+struct TPeiMovePolygon {
+    std::int32_t Page = 0;
+    std::int32_t Index = 0;
+    TDaPointF Delta; // per vertex: new position minus old position
+};
+
+struct TPeiChangePolygon {
+    std::int32_t Page = 0;
+    std::int32_t Index = 0;
+    TPolygon OldPolygon;
+    TPolygon NewPolygon;
+};
+
+struct TPeiDelPage {
+    std::int32_t Page = 0; // the index the deleted page had
+};
+
+struct TPeiChangePage {
+    std::int32_t OldPage = 0;
+    std::int32_t NewPage = 0;
+};
+
+// For pkSelect and pkUnselect.
+struct TPeiSelect {
+    std::int32_t Page = 0; // the current page when recorded
+    std::int32_t Index = 0;
+};
+
+struct TPeiDrawMode {
+    std::uint8_t Mode = 0; // after the switch: 1 drawing, 0 not
+};
+
+// For pkInsertApex and pkDeleteApex.
+struct TPeiApex {
+    std::int32_t Index = 0;
+    TPointF Point;
+    TFlange Flange; // of the side that starts at the vertex
+};
+
+struct TPeiMoveApex {
+    std::int32_t Index = 0;
+    long double DX = 0; // new position minus old position
+    long double DY = 0;
+};
+
+struct TPeiSelApex {
+    std::int32_t Slot = 0; // 0 or 1
+    std::int32_t OldValue = -1;
+    std::int32_t NewValue = -1; // vertex indices, -1 for an empty slot
+};
+
+struct TPeiClearSelApex {
+    std::int32_t Slot = 0;
+    std::int32_t OldValue = -1; // the slot is empty afterwards
+};
+
+struct TPeiChangeFlange {
+    std::int32_t Side = 0; // also the index of the side's first vertex
+    TFlange OldFlange;
+    TFlange NewFlange;
+};
+
+// For pkAddBendLine and pkDelBendLine.
+struct TPeiBendLine {
+    std::int32_t LineSet = 0; // which of the shape's two BendLines arrays
+    TBendLine Line;
+};
+
+// pkAddPage carries nothing (std::monostate).
+using TPeiData =
+    std::variant<std::monostate, TPeiAddPolygon, TPeiDelPolygon, TPeiMovePolygon, TPeiChangePolygon,
+                 TPeiDelPage, TPeiChangePage, TPeiSelect, TPeiDrawMode, TPeiApex, TPeiMoveApex,
+                 TPeiSelApex, TPeiClearSelApex, TPeiChangeFlange, TPeiBendLine>;
+
+// True when data is the payload type that kind carries.
+bool PayloadFitsKind(TPeiKind kind, const TPeiData& data);
+
+// One entry; it owns its payload.
+struct THistoryItem {
+    TPeiKind Kind = pkAddPage;
+    std::uint32_t Time = 0; // tick count when recorded
+    TPeiData Data;
+};
+
+// Entries recorded at most this many milliseconds after their predecessor are
+// undone and redone together with it.
+inline constexpr std::uint32_t HistoryStepGapMs = 100;
+
+// True when an entry recorded at tick `later` joins the step of the entry
+// recorded at tick `earlier`. Unsigned 32-bit difference, so a wrap of the
+// counter between the two does not split a step.
+inline bool IsSameHistoryStep(std::uint32_t earlier, std::uint32_t later) {
+    return static_cast<std::uint32_t>(later - earlier) <= HistoryStepGapMs;
+}
+
+// Called once per entry of a step, in the order the entries must be applied.
+using THistoryVisitor = std::function<void(const THistoryItem&)>;
+
+class TEditHistory {
+public:
+    explicit TEditHistory(ITickCounter& ticks) : FTicks(ticks) {}
+
+    // Entries before the cursor are in effect; from the cursor on they are undone.
+    std::int32_t Count() const { return static_cast<std::int32_t>(FItems.size()); }
+    std::int32_t Cursor() const { return FCursor; }
+    const std::vector<THistoryItem>& Items() const { return FItems; }
+
+    // Releases every entry. Like Add, it does nothing from inside Undo or Redo.
+    void Clear();
+
+    // Drops the redo tail and appends an entry stamped with the current tick;
+    // returns the new Count. A payload that does not fit the kind, or a call
+    // made from inside Undo or Redo, records nothing.
+    std::int32_t Add(TPeiKind kind, TPeiData data);
+
+    // Moves the cursor back over one step, handing each entry to undoEntry
+    // newest first; during each call Cursor() is that entry's position.
+    // Returns the number of entries walked (0 when there is nothing to undo).
+    std::int32_t Undo(const THistoryVisitor& undoEntry);
+    // Moves the cursor forward over one step, handing each entry to redoEntry
+    // oldest first; during each call Cursor() is that entry's position.
+    std::int32_t Redo(const THistoryVisitor& redoEntry);
+
+    // Sheet entries.
+    void RecordAddPolygon(std::int32_t page, const TPolygon& shape);
+    void RecordDelPolygon(std::int32_t page, std::int32_t index, const TPolygon& shape);
+    // Records nothing when the two shapes have different vertex counts.
+    void RecordMovePolygon(std::int32_t page, std::int32_t index, const TPolygon& shapeNow,
+                           const TPolygon& shapeBefore);
+    void RecordChangePolygon(std::int32_t page, std::int32_t index, const TPolygon& shapeAfter,
+                             const TPolygon& shapeBefore);
+    void RecordAddPage();
+    void RecordDelPage(std::int32_t page);
+    void RecordChangePage(std::int32_t oldPage, std::int32_t newPage);
+    void RecordSelect(std::int32_t page, std::int32_t index);
+    void RecordUnselect(std::int32_t page, std::int32_t index);
+    // One pkUnselect per element, first to last.
+    void RecordUnselectAll(std::int32_t page, const TDaInt& indices);
+
+    // Editor entries.
+    void RecordDrawMode(std::uint8_t mode);
+    void RecordInsertApex(std::int32_t index, const TPointF& point, const TFlange& flange);
+    void RecordDeleteApex(std::int32_t index, const TPointF& point, const TFlange& flange);
+    void RecordMoveApex(std::int32_t index, const TPointF& pointBefore, const TPointF& pointAfter);
+    void RecordChangeSelApex(std::int32_t slot, std::int32_t oldValue, std::int32_t newValue);
+    void RecordClearSelApex(std::int32_t slot, std::int32_t oldValue);
+    void RecordChangeFlange(std::int32_t side, const TFlange& oldFlange, const TFlange& newFlange);
+    void RecordAddBendLine(std::int32_t lineSet, const TBendLine& line);
+    void RecordDelBendLine(std::int32_t lineSet, const TBendLine& line);
+
+private:
+    ITickCounter& FTicks;
+    std::vector<THistoryItem> FItems;
+    std::int32_t FCursor = 0;
+    bool FWalking = false; // a step is being handed out; the list must not change
+};

@@ -1,0 +1,97 @@
+// Placement of shapes on a sheet page: the rules that keep a moving shape
+// inside the page and off other shapes, the searches that turn it aside when
+// it collides, and the grab geometry of a drag.
+#pragma once
+
+#include "geometry/polygon.h"
+
+// The placement options of the Edit menu and the page's drawing area.
+struct TPlacementRules {
+    bool KeepInside = false;   // the wall test is part of the collision check
+    bool AvoidOverlap = false; // the overlap test is part of the collision check
+    bool AutoRotate = false;   // a colliding move step tries small rotations
+    long double PageWidth = 0; // the drawing area, (0, 0) to (PageWidth, PageHeight)
+    long double PageHeight = 0;
+};
+
+// True when the shape's outline with its flanges crosses or touches the border
+// of the drawing area (a side lying along the border does not count), or lies
+// wholly outside it or around it. contact gets a point of the contact. A shape
+// without vertices hits nothing.
+bool WallHit(const TPolygon& shape, long double pageWidth, long double pageHeight,
+             TPointF& contact);
+
+// True when candidate, a position of the shape at index of page, is not
+// allowed by the rules. contact gets the point where it collided.
+bool CollisionCheck(const TPolygonTbl& page, int index, const TPolygon& candidate,
+                    const TPlacementRules& rules, TPointF& contact);
+
+// After a colliding move step from downPoint to q: tries rotations of the
+// moved shape about downPoint by alternating growing angles, then the same with
+// the move halved, until the move runs out. False when a free position was
+// found (candidate holds it); true when it still collides (also for an index
+// outside the page or a value that is not finite).
+bool RotateSearch(const TPolygonTbl& page, int index, const TPointF& downPoint, const TPointF& q,
+                  long double angle, const TPlacementRules& rules, TPolygon& candidate);
+
+// After a colliding rotation step: turns candidate on about centre by halving
+// angles until it is free (false) or the angle runs out (true). A centre or
+// angle that is not finite counts as colliding and leaves candidate alone.
+bool RotateOnSearch(const TPolygonTbl& page, int index, const TPointF& centre, long double angle,
+                    const TPlacementRules& rules, TPolygon& candidate);
+
+// How one move or rotation step of one shape ended.
+enum class TStepResult {
+    Accepted,               // no collision; candidate holds the new position
+    AcceptedAfterCollision, // collided, but a search found a free position
+    Refused,                // collided; the shape stays where it is
+};
+
+// One move step of the shape at index by q - downPoint, with the searches the
+// rules ask for. candidate is written only when the step is accepted. After a
+// collision (accepted or not) the pointer goes back to the grab point. An index
+// outside the page or a point that is not finite refuses the step.
+TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downPoint,
+                        const TPointF& q, const TPlacementRules& rules, TPolygon& candidate);
+
+// One rotation step of the shape at index by angle about centre. Without
+// AvoidOverlap nothing is checked at all, not even the wall. candidate is
+// written only when the step is accepted; an index outside the page or a
+// centre or angle that is not finite refuses the step.
+TStepResult TryRotateStep(const TPolygonTbl& page, int index, const TPointF& centre,
+                          long double angle, const TPlacementRules& rules, TPolygon& candidate);
+
+// The area-weighted centroid of the selected shapes that have an area. Without
+// any area: the first vertex of the first selected shape, or (0, 0). Indices
+// outside the page are skipped.
+TPointF SelectionCentroid(const TPolygonTbl& page, const TDaInt& selection);
+
+// Where a shape was grabbed, relative to its own first side, so the grab point
+// follows the shape as it moves and turns. When the first side has no length,
+// the angle is taken from the way to the first vertex apart from vertex 0.
+struct TGrip {
+    long double Angle = 0;  // radians from the direction of the first side
+    long double Radius = 0; // mm from the first vertex
+};
+TGrip GripOf(const TPolygon& shape, const TPointF& point);
+TPointF GripPoint(const TPolygon& shape, const TGrip& grip);
+
+// What pressing on a shape at point starts: a move when the point lies within
+// the radius of a circle of half the shape's area around its centroid, a
+// rotation farther out, nothing for a shape without area.
+enum class TGrabKind { None, Move, Rotate };
+TGrabKind GrabKind(const TPolygon& shape, const TPointF& point);
+
+// The point of a shape put under the pointer when it is placed: its centroid
+// snapped to the grid through its first vertex, or its first vertex when it has
+// no area, or (0, 0) when it has no vertices.
+TPointF PlacementReference(const TPolygon& shape, long double gridStep);
+
+// Adds delta to every vertex.
+void TranslatePolygon(TPolygon& shape, const TPointF& delta);
+
+// The shapes of page, in index order and not yet in selection, that a rubber
+// band rectangle (corners in mm) touches, contains or lies inside, flanges
+// included.
+TDaInt ShapesInRubberBand(const TPolygonTbl& page, const TPointF& corner1, const TPointF& corner2,
+                          const TDaInt& selection);

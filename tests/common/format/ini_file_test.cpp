@@ -1,0 +1,105 @@
+// Reading, writing and rewriting INI settings text.
+#include "format/ini_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const kSettings = "; written by hand\r\n"
+                              "[TMainFm]\r\n"
+                              "Left=203\r\n"
+                              "  Zoom = 25000  \r\n"
+                              "File1=C:\\data\\box.zvt\r\n"
+                              "\r\n"
+                              "[Print]\n"
+                              "FontName=ＭＳ 明朝\n"
+                              "TYohaku=abc\n";
+
+TEST(IniFileTest, ReadsValuesIgnoringLetterCaseAndBlanks) {
+    const TIniFile ini(kSettings);
+    EXPECT_EQ(ini.ReadInteger("TMainFm", "Left", 0), 203);
+    EXPECT_EQ(ini.ReadInteger("tmainfm", "ZOOM", 10000), 25000);
+    EXPECT_EQ(ini.ReadString("TMainFm", "file1", ""), "C:\\data\\box.zvt");
+    EXPECT_EQ(ini.ReadString("PRINT", "FontName", ""), "ＭＳ 明朝");
+}
+
+TEST(IniFileTest, MissingSectionKeyOrMalformedNumberGivesDefault) {
+    const TIniFile ini(kSettings);
+    EXPECT_EQ(ini.ReadInteger("TMainFm", "Top", 106), 106);
+    EXPECT_EQ(ini.ReadInteger("Nowhere", "Left", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Print", "TYohaku", 7), 7);
+    EXPECT_EQ(ini.ReadString("TMainFm", "File2", "none"), "none");
+    // A comment line is never a key, a key outside every section is unreachable.
+    EXPECT_EQ(TIniFile("Key=1\r\n[S]\r\n;Key=2\r\n").ReadInteger("S", "Key", 9), 9);
+    EXPECT_EQ(TIniFile("Key=1\r\n[S]\r\n;Key=2\r\n").ReadInteger("", "Key", 9), 9);
+}
+
+TEST(IniFileTest, IntegersMustBeWholeDecimalNumbers) {
+    auto read = [](const char* value) {
+        return TIniFile(std::string("[S]\nV=") + value + "\n").ReadInteger("S", "V", 42);
+    };
+    EXPECT_EQ(read("-1"), -1);
+    EXPECT_EQ(read("+8"), 8);
+    EXPECT_EQ(read("0"), 0);
+    EXPECT_EQ(read("9223372036854775807"), 9223372036854775807LL);
+    EXPECT_EQ(read("-9223372036854775808"), -9223372036854775807LL - 1);
+    for (const char* bad :
+         {"", "-", "+", "1.5", "12abc", "0x10", "$1F", "1 2", "--1", "+-1", "9223372036854775808",
+          "-9223372036854775809", "99999999999999999999999"})
+        EXPECT_EQ(read(bad), 42) << "value \"" << bad << "\"";
+}
+
+TEST(IniFileTest, RewritingKeepsEverythingNotWritten) {
+    TIniFile ini(kSettings);
+    ini.WriteInteger("tmainfm", "zoom", 15000);
+    ini.WriteInteger("TMainFm", "Top", 106);
+    ini.WriteString("Print", "FontName", "IPAMincho");
+    EXPECT_EQ(ini.ToText(), "; written by hand\r\n"
+                            "[TMainFm]\r\n"
+                            "Left=203\r\n"
+                            "Zoom=15000\r\n"
+                            "File1=C:\\data\\box.zvt\r\n"
+                            "Top=106\r\n"
+                            "\r\n"
+                            "[Print]\r\n"
+                            "FontName=IPAMincho\r\n"
+                            "TYohaku=abc\r\n");
+}
+
+TEST(IniFileTest, WrittenValuesReadBackBeforeAndAfterSaving) {
+    TIniFile ini;
+    EXPECT_EQ(ini.ToText(), "");
+    ini.WriteInteger("TMainFm", "Zoom", 10000);
+    ini.WriteInteger("Print", "FontColor", -16777208);
+    ini.WriteString("TMainFm", "File1", " /home/user/箱.zvt ");
+    ini.WriteString("TMainFm", "File1", "/home/user/舟.zvt");
+    EXPECT_EQ(ini.ToText(), "[TMainFm]\r\nZoom=10000\r\nFile1=/home/user/舟.zvt\r\n"
+                            "[Print]\r\nFontColor=-16777208\r\n");
+    const TIniFile reread(ini.ToText());
+    EXPECT_EQ(reread.ReadInteger("TMainFm", "Zoom", 0), 10000);
+    EXPECT_EQ(reread.ReadInteger("Print", "FontColor", 0), -16777208);
+    EXPECT_EQ(reread.ReadString("TMainFm", "File1", ""), "/home/user/舟.zvt");
+}
+
+TEST(IniFileTest, ALineBreakInAValueCannotAddAKeyOrSection) {
+    TIniFile ini;
+    ini.WriteString("TMainFm", "File1", "a\r\n[Print]\nFontSize=99");
+    const TIniFile reread(ini.ToText());
+    EXPECT_EQ(reread.ReadInteger("Print", "FontSize", 12), 12);
+    EXPECT_EQ(reread.ReadString("TMainFm", "File1", ""), "a  [Print] FontSize=99");
+}
+
+TEST(IniFileTest, FirstOfRepeatedKeysAndSectionsIsTheOneReadAndWritten) {
+    TIniFile ini("[S]\r\nK=1\r\nk=2\r\n[s]\r\nK=3\r\n");
+    EXPECT_EQ(ini.ReadInteger("S", "K", 0), 1);
+    ini.WriteInteger("S", "K", 4);
+    EXPECT_EQ(ini.ToText(), "[S]\r\nK=4\r\nk=2\r\n[s]\r\nK=3\r\n");
+}
+
+TEST(IniFileTest, NewKeyOfSectionWithoutEntriesFollowsItsHeaderAndComments) {
+    TIniFile ini("\xEF\xBB\xBF[A]\n; nothing yet\n\n[B]\nX=1");
+    ini.WriteInteger("A", "Y", 2);
+    EXPECT_EQ(ini.ToText(), "[A]\r\n; nothing yet\r\nY=2\r\n\r\n[B]\r\nX=1\r\n");
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+// A file longer than the limit the test sets.
+#pragma once
+
+
+
+

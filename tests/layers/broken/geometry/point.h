@@ -1,0 +1,3 @@
+// A record at the bottom layer.
+#pragma once
+#include <vector>

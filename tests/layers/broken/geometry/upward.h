@@ -1,0 +1,3 @@
+// The bottom layer reaching up to the history.
+#pragma once
+#include "history/log.h"

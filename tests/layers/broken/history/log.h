@@ -1,0 +1,3 @@
+// A history above the geometry.
+#pragma once
+#include "geometry/point.h"

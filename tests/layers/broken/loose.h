@@ -1,0 +1,2 @@
+// A header outside every folder.
+#pragma once

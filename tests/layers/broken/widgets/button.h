@@ -1,0 +1,2 @@
+// A folder that is no layer.
+#pragma once
