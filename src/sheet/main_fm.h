@@ -27,6 +27,7 @@ class IScreenCursor;
 class IShapeEditor;
 class ITickCounter;
 class TViewScale;
+class TPageTabs;
 class TPaintSurface;
 class QAction;
 class QLabel;
@@ -34,7 +35,6 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QScrollArea;
-class QTabBar;
 
 // The pointer gesture in progress on the sheet.
 enum TDragState : std::uint8_t {
@@ -246,7 +246,7 @@ private:
 
     QAction* About1 = nullptr;
 
-    QTabBar* TabControl1 = nullptr;
+    TPageTabs* TabControl1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel = nullptr; // panel 0 of StatusBar1: the mouse position

@@ -7,6 +7,7 @@
 #include "drawing/view_scale.h"
 #include "geometry/plane_geometry.h"
 #include "page_surface.h"
+#include "page_tabs.h"
 #include "paint_surface.h"
 #include "printer_metrics.h"
 #include "qpainter_canvas.h"
@@ -18,7 +19,6 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QTabBar>
 
 #include <algorithm>
 
@@ -30,10 +30,8 @@ constexpr TColor RubberBandColor{128, 128, 128};
 
 // The tab strip on the right, the scroll box with the paint surface beside it.
 void TMainFm::createClientArea() {
-    TabControl1 = new QTabBar;
+    TabControl1 = new TPageTabs;
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setShape(QTabBar::RoundedEast);
-    TabControl1->setExpanding(false);
 
     PaintBox1 = new TPaintSurface;
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -51,7 +49,7 @@ void TMainFm::createClientArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(ScrollBox1, 1);
-    layout->addWidget(TabControl1, 0, Qt::AlignTop);
+    layout->addWidget(TabControl1);
     setCentralWidget(client);
 }
 
@@ -63,7 +61,7 @@ void TMainFm::createStatusBar() {
 }
 
 void TMainFm::connectPageView() {
-    connect(TabControl1, &QTabBar::currentChanged, this, &TMainFm::TabControl1Change);
+    connect(TabControl1, &TPageTabs::currentChanged, this, &TMainFm::TabControl1Change);
     connect(PaintBox1, &TPaintSurface::Paint, this, &TMainFm::PbPaint);
     connect(PaintBox1, &TPaintSurface::MouseDown, this, &TMainFm::PbMouseDown);
     connect(PaintBox1, &TPaintSurface::MouseMove, this, &TMainFm::PbMouseMove);

@@ -8,6 +8,7 @@
 #include "format/drawing_file.h"
 #include "format/ini_file.h"
 #include "main_fm.h"
+#include "page_tabs.h"
 #include "settings_file.h"
 #include "sheet_test_fakes.h"
 
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -106,9 +106,9 @@ protected:
     void CloseEditMenu() { emit Fm->findChild<QMenu*>(QStringLiteral("EditMi1"))->aboutToHide(); }
 
     QWidget* PaintBox() const { return Fm->findChild<QWidget*>(QStringLiteral("PaintBox1")); }
-    QTabBar* Tabs() const { return Fm->findChild<QTabBar*>(QStringLiteral("TabControl1")); }
+    TPageTabs* Tabs() const { return Fm->findChild<TPageTabs*>(QStringLiteral("TabControl1")); }
     static QStringList TabCaptions(const TMainFm& fm) {
-        const QTabBar* tabs = fm.findChild<QTabBar*>(QStringLiteral("TabControl1"));
+        const TPageTabs* tabs = fm.findChild<TPageTabs*>(QStringLiteral("TabControl1"));
         QStringList captions;
         for (int i = 0; i < tabs->count(); ++i)
             captions << tabs->tabText(i);

@@ -179,6 +179,34 @@ TEST_F(SheetViewTest, EachTabShowsItsOwnPage) {
     EXPECT_EQ(surface.pixelColor(onPage3), Black);
 }
 
+// Real models have tens of pages: the tabs wrap into columns within the
+// window's height, and the window keeps the size the user gave it.
+TEST_F(SheetViewTest, ManyPagesWrapTheTabsAndNeverResizeTheWindow) {
+    for (const int pageCount : {1, 18, 40, 200}) {
+        StartShown();
+        const QSize size = Fm->size();
+        const QSize minimumSize = Fm->minimumSizeHint();
+        Open(TZvDat(static_cast<std::size_t>(pageCount), TPolygonTbl{Square(10)}));
+        QApplication::processEvents();
+        EXPECT_EQ(Fm->size(), size) << pageCount << " pages";
+        EXPECT_EQ(Fm->minimumSizeHint(), minimumSize) << pageCount << " pages";
+
+        const QRect strip(Tabs()->mapTo(Fm.get(), QPoint(0, 0)), Tabs()->size());
+        EXPECT_TRUE(Fm->rect().contains(strip)) << pageCount << " pages";
+        for (int page = 0; page < pageCount; ++page) {
+            const QRect tab = Tabs()->tabRect(page);
+            ASSERT_FALSE(tab.isEmpty()) << "tab " << page + 1 << " of " << pageCount;
+            ASSERT_TRUE(Tabs()->rect().contains(tab)) << "tab " << page + 1 << " of " << pageCount;
+            QTest::mouseClick(Tabs(), Qt::LeftButton, {}, tab.center());
+            ASSERT_EQ(Fm->CurrentPage(), page) << "tab " << page + 1 << " of " << pageCount;
+        }
+
+        Trigger("New1");
+        QApplication::processEvents();
+        EXPECT_EQ(Fm->size(), size) << "after New, " << pageCount << " pages";
+    }
+}
+
 TEST_F(SheetViewTest, SelectedShapesAreBlueAndNotXorDuringADrag) {
     Start();
     // The top sides overlap from 20 to 30 mm; pixel (84, 35) lies on both.

@@ -1,0 +1,71 @@
+// The sheet's page tabs: one tab per page on the right-hand side, in as many
+// columns as the window's height needs, so that the page count never makes the
+// window taller or wider than the user made it.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QStyleOptionTab;
+class QStylePainter;
+
+class TPageTabs : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TPageTabs(QWidget* parent = nullptr);
+
+    int count() const { return static_cast<int>(FCaptions.size()); }
+    QString tabText(int index) const;
+    void addTab(const QString& caption);
+    void removeTab(int index);
+
+    // -1 when there are no tabs.
+    int currentIndex() const { return FCurrent; }
+    // Emits currentChanged when the index changes; an index that names no tab
+    // is ignored.
+    void setCurrentIndex(int index);
+
+    // Where tab index is drawn, in this widget's coordinates; empty for a tab
+    // scrolled out of sight or one that does not exist.
+    QRect tabRect(int index) const;
+    // The tab under point, or -1.
+    int tabAt(const QPoint& point) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void currentChanged(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QStringList FCaptions;
+    int FCurrent = -1;
+    int FHovered = -1;
+    // Columns scrolled out of sight on the left when the strip has less width
+    // than its tabs need: a tiny window with very many pages.
+    int FFirstColumn = 0;
+    QSize FCellSize;
+    QSize FLayoutHint;
+
+    void UpdateCellSize();
+    QSize CellSizeFor(const QString& caption) const;
+    int TabsPerColumn() const;
+    int ColumnCount() const;
+    int VisibleColumnCount() const;
+    void ScrollToColumn(int column);
+    void EnsureCurrentVisible();
+    void PaintTab(QStylePainter& painter, int index) const;
+    void InitTabOption(QStyleOptionTab& option, int index) const;
+    // Layout and width follow the tab count and the height.
+    void Relayout();
+};
