@@ -4,7 +4,31 @@
 
 #include "format/int_setting.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+long long AreaOf(const QRect& rect) {
+    return rect.isEmpty() ? 0 : static_cast<long long>(rect.width()) * rect.height();
+}
+
+// The available areas of the screens, the primary screen's first.
+QList<QRect> ScreenAreas() {
+    QList<QRect> areas;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        areas.append(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->availableGeometry());
+    }
+    return areas;
+}
+
+} // namespace
 
 TWindowPlacement ReadWindowPlacement(const TIniFile& settings, std::string_view section,
                                      const TWindowPlacement& defaults) {
@@ -29,8 +53,29 @@ void WriteWindowPlacement(TIniFile& settings, std::string_view section,
     settings.WriteInteger(section, "WindowState", placement.WindowState);
 }
 
+QRect KeptOnScreen(const QRect& bounds, const QList<QRect>& screenAreas) {
+    if (screenAreas.isEmpty())
+        return bounds;
+    QRect area = screenAreas.front();
+    long long shared = 0;
+    for (const QRect& candidate : screenAreas) {
+        if (AreaOf(candidate & bounds) > shared) {
+            shared = AreaOf(candidate & bounds);
+            area = candidate;
+        }
+    }
+    const bool tooLarge = bounds.width() > area.width() || bounds.height() > area.height();
+    if (area.isEmpty() || (shared > 0 && !tooLarge))
+        return bounds;
+    QRect kept(bounds.topLeft(), bounds.size().boundedTo(area.size()).expandedTo(QSize(1, 1)));
+    kept.moveLeft(std::clamp(kept.left(), area.left(), area.right() + 1 - kept.width()));
+    kept.moveTop(std::clamp(kept.top(), area.top(), area.bottom() + 1 - kept.height()));
+    return kept;
+}
+
 void ApplyWindowPlacement(QWidget& window, const TWindowPlacement& placement) {
-    window.setGeometry(placement.Left, placement.Top, placement.Width, placement.Height);
+    window.setGeometry(KeptOnScreen(
+        QRect(placement.Left, placement.Top, placement.Width, placement.Height), ScreenAreas()));
     switch (placement.WindowState) {
     case wsMinimized:
         window.setWindowState(Qt::WindowMinimized);

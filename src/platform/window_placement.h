@@ -4,6 +4,9 @@
 
 #include "format/ini_file.h"
 
+#include <QList>
+#include <QRect>
+
 #include <string_view>
 
 class QWidget;
@@ -28,8 +31,14 @@ TWindowPlacement ReadWindowPlacement(const TIniFile& settings, std::string_view 
 void WriteWindowPlacement(TIniFile& settings, std::string_view section,
                           const TWindowPlacement& placement);
 
-// Sets the bounds, then minimises or maximises; any other state leaves the
-// window as it is.
+// Bounds that can be seen and reached on one of the screens' available areas,
+// the primary screen's first. A window larger than the screen it is mostly on
+// is cut to that screen's area and moved into it; one wholly off every screen
+// is moved onto the primary screen. Any other bounds stay as they are.
+QRect KeptOnScreen(const QRect& bounds, const QList<QRect>& screenAreas);
+
+// Sets the bounds, kept on the screens the window can be shown on, then
+// minimises or maximises; any other state leaves the window as it is.
 void ApplyWindowPlacement(QWidget& window, const TWindowPlacement& placement);
 // The normal bounds, so that a maximised window comes back to its old place.
 TWindowPlacement WindowPlacementOf(const QWidget& window);

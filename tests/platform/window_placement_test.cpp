@@ -2,6 +2,8 @@
 // key order, applied to a window and taken back from it.
 #include "window_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -55,4 +57,33 @@ TEST(WindowPlacementTest, UnknownStateLeavesTheWindowNormal) {
     EXPECT_EQ(window.geometry(), QRect(30, 40, 500, 600));
     EXPECT_EQ(window.windowState(), Qt::WindowNoState);
     ExpectPlacement(WindowPlacementOf(window), {30, 40, 500, 600, wsNormal});
+}
+
+TEST(KeptOnScreenTest, OversizedOrLostWindowsComeBackOnScreen) {
+    const QRect primary(0, 0, 1600, 1170);   // the task bar takes the bottom 30 pixels
+    const QRect second(1600, 0, 1280, 1024); // to the right of the primary screen
+    const struct {
+        const char* Case;
+        QRect Stored;
+        QRect Kept;
+    } cases[] = {
+        {"fits", QRect(203, 106, 480, 626), QRect(203, 106, 480, 626)},
+        {"partly off stays", QRect(-100, 900, 480, 626), QRect(-100, 900, 480, 626)},
+        {"too tall", QRect(203, 106, 480, 3975), QRect(203, 0, 480, 1170)},
+        {"too wide on the second screen", QRect(1700, 50, 3000, 500), QRect(1600, 50, 1280, 500)},
+        {"wholly off", QRect(-5000, -4000, 480, 626), QRect(0, 0, 480, 626)},
+        {"off to the right", QRect(4000, 300, 480, 626), QRect(1120, 300, 480, 626)},
+        {"on the second screen stays", QRect(2000, 200, 480, 626), QRect(2000, 200, 480, 626)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(KeptOnScreen(c.Stored, {primary, second}), c.Kept) << c.Case;
+    EXPECT_EQ(KeptOnScreen(QRect(5, 5, 10, 10), {}), QRect(5, 5, 10, 10)) << "no screen known";
+}
+
+TEST(KeptOnScreenTest, AppliedPlacementFitsTheScreen) {
+    QWidget window;
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    ApplyWindowPlacement(window, {203, 106, 480, available.height() + 3000, wsNormal});
+    EXPECT_EQ(window.geometry().height(), available.height());
+    EXPECT_TRUE(available.contains(window.geometry()));
 }

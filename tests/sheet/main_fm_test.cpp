@@ -5,8 +5,10 @@
 #include "expect_menu.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPalette>
+#include <QScreen>
 #include <vector>
 
 namespace {
@@ -280,6 +282,23 @@ TEST_F(MainFmTest, MaximisedWindowKeepsItsNormalBounds) {
     EXPECT_EQ(stored.ReadInteger("TMainFm", "Height", 0), 600);
 }
 
+// A window once grown past the screen by a tall tab strip wrote its height to
+// the settings; the next start must still show the whole window.
+TEST_F(MainFmTest, StoredBoundsLargerThanTheScreenAreCutToIt) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    WriteFile(SettingsPath(), "[TMainFm]\nLeft=203\nTop=106\nWidth=480\nHeight=3975\n");
+    {
+        const auto fm = NewWindow();
+        fm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fm.get()));
+        EXPECT_EQ(fm->geometry().height(), std::min(3975, screen.height()));
+        EXPECT_EQ(fm->geometry().width(), 480);
+        // The platform may add its frame around the bounds it was given.
+        EXPECT_TRUE(screen.contains(fm->geometry().topLeft()));
+    }
+    EXPECT_LE(StoredSettings().ReadInteger("TMainFm", "Height", 0), screen.height());
+}
+
 TEST_F(MainFmTest, OpenReadsEveryPageAndNamesTheWindowAfterTheFile) {
     const auto fm = NewWindow();
     const QString path = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
@@ -518,7 +537,7 @@ TEST_F(MainFmTest, RecentFilesKeepTwentyAndReopenFromTheMenu) {
 TEST_F(MainFmTest, OpenNewAndSuccessfulSavesEmptyTheHistory) {
     const auto fm = NewWindow();
     const QString box = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
-    QTabBar* tabs = fm->findChild<QTabBar*>(QStringLiteral("TabControl1"));
+    TPageTabs* tabs = fm->findChild<TPageTabs*>(QStringLiteral("TabControl1"));
     // Each page change leaves one entry to undo.
     const auto changePage = [&] {
         tabs->setCurrentIndex(1 - tabs->currentIndex());
