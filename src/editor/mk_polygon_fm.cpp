@@ -140,17 +140,20 @@ void TMkPolygonFm::createClientArea() {
     setCentralWidget(ScrollBox1);
 }
 
+// Each panel keeps its width as a minimum and grows with its text, so that no
+// text is ever cut: a drag of two sides makes panel 0's long, the hover report
+// over a flanged side makes panel 1's long, and a large screen font makes
+// both wide. Neither stretches to the end of the line.
 void TMkPolygonFm::createStatusBar() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel0 = new QLabel;
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusPanel0->setFixedWidth(StatusPanel0Width);
+    StatusPanel0->setMinimumWidth(StatusPanel0Width);
     StatusPanel1 = new QLabel;
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setMinimumWidth(StatusPanel1Width);
     statusBar()->addWidget(StatusPanel0);
-    // The last panel reaches to the end of the line, so long hover texts fit.
-    statusBar()->addWidget(StatusPanel1, 1);
+    statusBar()->addWidget(StatusPanel1);
 }
 
 void TMkPolygonFm::createConnections() {

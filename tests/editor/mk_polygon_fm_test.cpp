@@ -71,7 +71,6 @@ TEST_F(EditorTest, WindowHasItsCaptionBoundsMenuAndStatusLine) {
     ASSERT_NE(panel1, nullptr);
     EXPECT_EQ(panel0->parentWidget(), fm.statusBar());
     EXPECT_EQ(panel0->minimumWidth(), 160);
-    EXPECT_EQ(panel0->maximumWidth(), 160);
     EXPECT_EQ(panel1->minimumWidth(), 50);
     EXPECT_EQ(fm.statusBar()->objectName(), QStringLiteral("StatusBar1"));
 }

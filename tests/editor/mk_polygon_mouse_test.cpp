@@ -194,6 +194,34 @@ TEST_F(EditorTest, PressNearTheCentreMovesAndFartherOutRotates) {
     EXPECT_EQ(fm.EditHistory().Count(), 0) << "presses that move nothing record nothing";
 }
 
+// With a screen font half as large again, the drag text of two sides still
+// fits whole; the empty panel 1 keeps its 50 pixels.
+TEST_F(EditorTest, StatusPanelsShowTheirWholeTextsAtLargeFonts) {
+    ShowEditing(Square(40, {20, 20}), At200);
+    QFont large = Fm->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    Fm->setFont(large);
+    Press({60, 20});
+    Move({61.6L, 31.6L});
+    Release({61.6L, 31.6L});
+    QApplication::processEvents();
+    const QLabel* panel0 = Fm->findChild<QLabel*>(QStringLiteral("StatusPanel0"));
+    const QLabel* panel1 = Fm->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+    ASSERT_TRUE(panel0->text().contains(QStringLiteral(" R2:"))) << panel0->text().toStdString();
+    EXPECT_GE(panel0->contentsRect().width(),
+              panel0->fontMetrics().horizontalAdvance(panel0->text()));
+    EXPECT_GT(panel0->width(), 160);
+    EXPECT_TRUE(panel1->text().isEmpty());
+    EXPECT_EQ(panel1->width(), 50);
+
+    // The hover report over a side is longer than 50 pixels and is shown whole.
+    Hover({40, 60});
+    QApplication::processEvents();
+    ASSERT_TRUE(panel1->text().startsWith(QStringLiteral("長さ:"))) << panel1->text().toStdString();
+    EXPECT_GE(panel1->contentsRect().width(),
+              panel1->fontMetrics().horizontalAdvance(panel1->text()));
+}
+
 TEST_F(EditorTest, DraggedVertexIsOneUndoStepAfterItsSelection) {
     TMkPolygonFm& fm = ShowEditing(Square(40, {20, 20}), At200);
     Press({60, 20});

@@ -320,17 +320,37 @@ TEST_F(SheetEditTest, EditingReplacesTheCurrentShapeInPlace) {
     Trigger("Repeat1");
     EXPECT_EQ(ShapeAt(1), edited);
 
-    // Closing with fewer than 3 vertices keeps the shape and records nothing;
-    // closing unchanged still records the edit.
+    // Closing with fewer than 3 vertices keeps the shape and records nothing.
     const int entries = Fm->EditHistory().Count();
     Editor.Result = Shape({PointF(0, 0), PointF(5, 5)});
     Trigger("PolygonEditMi");
     EXPECT_EQ(ShapeAt(1), edited);
     EXPECT_EQ(Fm->EditHistory().Count(), entries);
-    Editor.Result.reset();
+}
+
+// Looking at a shape in the editor is no change: quitting must not ask to
+// save a drawing nobody changed. Any difference, a flange name included, is.
+TEST_F(SheetEditTest, EditingWithoutAChangeRecordsNothing) {
+    TPolygon shape = Square(20, {50, 10});
+    shape.Flanges[1] = MakeFlange("A", 4, Pi / 3, Pi / 3);
+    shape.BendLines[1] = {MakeBendLine(0, 2)};
+    Open({{Square(20, {10, 10}), shape}});
+    Click(At(60, 20));
+    const TPolygon opened = ShapeAt(1); // its angles as the file holds them
+    const int entries = Fm->EditHistory().Count();
+
     Trigger("PolygonEditMi");
-    EXPECT_EQ(ShapeAt(1), edited);
-    EXPECT_EQ(Fm->EditHistory().Count(), entries + 1);
+    EXPECT_EQ(ShapeAt(1), opened);
+    EXPECT_EQ(Fm->EditHistory().Count(), entries);
+    EXPECT_FALSE(Fm->IsModified());
+
+    TPolygon renamed = opened;
+    renamed.Flanges[1].Name = "B";
+    Editor.Result = renamed;
+    Trigger("PolygonEditMi");
+    EXPECT_EQ(ShapeAt(1), renamed);
+    EXPECT_EQ(Fm->EditHistory().Items().back().Kind, pkChangePolygon);
+    EXPECT_TRUE(Fm->IsModified());
 }
 
 TEST_F(SheetEditTest, ShortcutsReachTheCommands) {

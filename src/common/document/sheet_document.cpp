@@ -242,12 +242,18 @@ int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long doub
     return index;
 }
 
+// An edit run that hands the shape back as it was given changes nothing: it
+// leaves no entry to undo and does not make the drawing modified.
 bool TSheetDocument::ChangePolygon(int index, const TPolygon& shape) {
     TPolygon* target = PolygonAt(index);
     if (target == nullptr)
         return false;
-    const TPolygon before = *target;
-    CopyPolygon(shape, *target);
+    TPolygon after;
+    CopyPolygon(shape, after);
+    if (after == *target)
+        return false;
+    const TPolygon before = std::move(*target);
+    *target = std::move(after);
     FHistory.RecordChangePolygon(FCurPage, index, *target, before);
     FModified = true;
     return true;

@@ -92,7 +92,8 @@ public:
     // vertex when it has no area) at pointer, as the only selected shape.
     // Returns its index, or -1 when there is no current page.
     int PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep);
-    // Replaces the shape at index of the current page in place.
+    // Replaces the shape at index of the current page in place. False, recording
+    // nothing, when there is no such shape or shape is the same as it.
     bool ChangePolygon(int index, const TPolygon& shape);
     // Deletes the current shape; the rest of the selection stays selected.
     bool DeleteCurrentPolygon();

@@ -206,6 +206,10 @@ TEST_F(SheetDocumentTest, EditingReplacesInPlaceAndUndoBringsTheOldShapeBack) {
     Open({{Square(5, {50, 50}), before}});
     Document.Select(1);
     Later();
+    const int entries = Document.History().Count();
+    EXPECT_FALSE(Document.ChangePolygon(1, before)) << "the same shape is no change";
+    EXPECT_EQ(Document.History().Count(), entries);
+    EXPECT_FALSE(Document.Modified());
 
     ASSERT_TRUE(Document.ChangePolygon(1, after));
     EXPECT_EQ(Page(0)[1], after);
