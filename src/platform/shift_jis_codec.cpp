@@ -137,3 +137,20 @@ std::string UnicodeToShiftJis(const QString& text) {
     }
     return bytes;
 }
+
+bool IsShiftJisEncodable(const QString& text) {
+    qsizetype position = 0;
+    while (position < text.size()) {
+        if (IsAscii(text.at(position))) {
+            ++position;
+            continue;
+        }
+        const qsizetype start = position;
+        while (position < text.size() && !IsAscii(text.at(position)))
+            ++position;
+        std::string bytes;
+        if (!TryEncode(text.mid(start, position - start), bytes))
+            return false;
+    }
+    return true;
+}

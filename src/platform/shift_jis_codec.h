@@ -13,3 +13,7 @@ QString ShiftJisToUnicode(const std::string& bytes);
 
 // Characters that Shift-JIS cannot express each become "?".
 std::string UnicodeToShiftJis(const QString& text);
+
+// True when every character of text has a Shift-JIS code, so that
+// UnicodeToShiftJis keeps it as it is.
+bool IsShiftJisEncodable(const QString& text);

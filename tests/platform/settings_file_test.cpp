@@ -156,6 +156,13 @@ TEST(ShiftJisCodecTest, UnencodableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(UnicodeToShiftJis("a€b"), "a?b");
     EXPECT_EQ(UnicodeToShiftJis(QString::fromUtf8("表\xF0\x9F\x98\x80ソ")), "\x95\x5C?\x83\x5C");
     EXPECT_EQ(UnicodeToShiftJis(QString(QChar(0xD800)) + "x"), "?x");
+
+    // What would turn into "?" is what a name may not hold.
+    EXPECT_TRUE(IsShiftJisEncodable(QStringLiteral("糊代Aｱ表")));
+    EXPECT_TRUE(IsShiftJisEncodable(QString()));
+    EXPECT_FALSE(IsShiftJisEncodable(QString::fromUtf8("A\xF0\x9F\x98\x80")));
+    EXPECT_FALSE(IsShiftJisEncodable(QStringLiteral("a€b")));
+    EXPECT_FALSE(IsShiftJisEncodable(QString(QChar(0xD800))));
 }
 
 TEST(ShiftJisCodecTest, InvalidBytesEachBecomeOneReplacementCharacter) {

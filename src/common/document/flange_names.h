@@ -1,5 +1,6 @@
 // The names of the glue flanges used in a drawing, offered by the flange
-// dialog so that flanges to be glued together can be given the same name.
+// dialog so that flanges to be glued together can be given the same name, and
+// the lookup of the flange that already carries a name.
 #pragma once
 
 #include "geometry/polygon.h"
@@ -11,3 +12,15 @@
 // sorted by bytes and without duplicates. An unnamed flange contributes the
 // empty name once.
 std::vector<std::string> CollectFlangeNames(const TZvDat& drawing);
+
+// A flange found by its name, with the length of the side that carries it.
+struct TNamedFlange {
+    TFlange Flange;
+    long double SideLength = 0;
+};
+
+// The first flange, page by page, shape by shape, side by side, whose name is
+// name byte for byte, skipping shape skipIndex of page skipPage (the shape
+// being edited). Width plays no part. False when no other flange carries it.
+bool FindNamedFlange(const TZvDat& drawing, int skipPage, int skipIndex, const std::string& name,
+                     TNamedFlange& found);

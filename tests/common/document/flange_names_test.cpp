@@ -32,3 +32,26 @@ TEST(FlangeNamesTest, NamesOfFlangesWithAWidthSortedOnceEach) {
     EXPECT_EQ(CollectFlangeNames(drawing), std::vector<std::string>({"", "A", "B", "\x8a\xbf"}));
     EXPECT_TRUE(CollectFlangeNames(TZvDat(2)).empty());
 }
+
+TEST(FlangeNamesTest, LookupFindsTheFirstOtherFlangeOfTheNameWithItsSideLength) {
+    TPolygon edited = Triangle({MakeFlange("A", 3, Angle, Angle), TFlange(), TFlange()});
+    TPolygon wide = Triangle({TFlange(), MakeFlange("A", 7, Angle / 2, Angle), TFlange()});
+    TPolygon later = Triangle({MakeFlange("A", 9, Angle, Angle), TFlange(), TFlange()});
+    // The name's second byte is 0x5C, the ASCII backslash: bytes, not characters, compare.
+    TPolygon sjis = Triangle({TFlange(), TFlange(), MakeFlange("\x95\x5c", 2, Angle, Angle)});
+    const TZvDat drawing = {{edited, sjis}, {wide, later}};
+
+    TNamedFlange found;
+    ASSERT_TRUE(FindNamedFlange(drawing, 0, 0, "A", found));
+    EXPECT_EQ(found.Flange, wide.Flanges[1]) << "the edited shape is skipped";
+    EXPECT_NEAR(static_cast<double>(found.SideLength), 10 * std::numbers::sqrt2, 1e-12);
+
+    ASSERT_TRUE(FindNamedFlange(drawing, 1, 0, "A", found));
+    EXPECT_EQ(found.Flange, edited.Flanges[0]) << "only the shape on the given page is skipped";
+
+    ASSERT_TRUE(FindNamedFlange(drawing, 0, 0, "\x95\x5c", found));
+    EXPECT_EQ(found.SideLength, 10);
+    EXPECT_FALSE(FindNamedFlange(drawing, 0, 0, "\x95", found));
+    EXPECT_FALSE(FindNamedFlange(drawing, 0, 0, "a", found)) << "names are case-sensitive";
+    EXPECT_FALSE(FindNamedFlange({{edited}}, 0, 0, "A", found)) << "only the edited shape has it";
+}
