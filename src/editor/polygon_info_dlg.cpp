@@ -1,0 +1,176 @@
+// The shape information monitor's grid, its texts and frames, and its settings.
+#include "polygon_info_dlg.h"
+
+#include "editing/shape_info.h"
+#include "format/int_setting.h"
+#include "settings_file.h"
+#include "window_placement.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+constexpr std::string_view Section = "TPolygonInfoDlg";
+constexpr int DataColumns = 5;
+constexpr int DefaultColumnWidth = 35;
+constexpr int DefaultRowHeight = 18;
+// Beside the shape editor at its default bounds.
+constexpr TWindowPlacement DefaultPlacement{769, 107, 321, 241, wsNormal};
+
+// The colours of the editor's two selected-vertex slots.
+const QColor Slot0Colour(255, 0, 255);
+const QColor Slot1Colour(0, 255, 0);
+
+// Data cells are white with black text at 2 pixels in from the top-left corner;
+// the rows of the selected vertices carry a frame 1 pixel in from the cell's.
+class TInfoCellDelegate : public QStyledItemDelegate {
+public:
+    TInfoCellDelegate(const TPolygonInfoDlg& monitor, QObject* parent)
+        : QStyledItemDelegate(parent), FMonitor(monitor) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QRect cell = option.rect;
+        painter->save();
+        painter->fillRect(cell, Qt::white);
+        painter->setPen(Qt::black);
+        painter->setFont(option.font);
+        const QRect text = cell.adjusted(2, 2, 0, 0);
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                          index.data().toString());
+        const int apex = index.row();
+        const QColor* frame = apex == FMonitor.SelApex0()   ? &Slot0Colour
+                              : apex == FMonitor.SelApex1() ? &Slot1Colour
+                                                            : nullptr;
+        if (frame != nullptr) {
+            painter->setPen(*frame);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(cell.adjusted(1, 1, -2, -2));
+        }
+        painter->restore();
+    }
+
+private:
+    const TPolygonInfoDlg& FMonitor;
+};
+
+QString CoordinatesText(const TPointF& point) {
+    return QString::asprintf("%6.1f/%6.1f", static_cast<double>(point.X),
+                             static_cast<double>(point.Y));
+}
+
+// QString::asprintf formats in the C locale: the decimal mark is always ".".
+std::array<QString, DataColumns> RowTexts(const TVertexInfo& info) {
+    return {CoordinatesText(info.Point),
+            QString::asprintf("%6.2f", static_cast<double>(info.InteriorAngle)),
+            QString::asprintf("%6.1f", static_cast<double>(info.SideLength)),
+            QString::asprintf("%7.2f", static_cast<double>(info.SideSlope)),
+            QString::asprintf("%.0f:%.0f:%.0f", static_cast<double>(info.FlangeWidth),
+                              static_cast<double>(info.FlangeAngle1),
+                              static_cast<double>(info.FlangeAngle2))};
+}
+
+} // namespace
+
+TPolygonInfoDlg::TPolygonInfoDlg(const QString& settingsPath, QWidget* parent)
+    : QWidget(parent, Qt::Tool), FSettingsPath(settingsPath) {
+    setObjectName(QStringLiteral("TPolygonInfoDlg"));
+    setWindowTitle(QStringLiteral("図形情報"));
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPixelSize(13);
+    setFont(font);
+    createGrid();
+    ReadSettings();
+}
+
+TPolygonInfoDlg::~TPolygonInfoDlg() {
+    WriteSettings();
+}
+
+// The header row and the row-number column are the grid's own headers.
+void TPolygonInfoDlg::createGrid() {
+    StringGrid1 = new QTableWidget(0, DataColumns, this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("座標"), QStringLiteral("内角"),
+                                            QStringLiteral("辺の長さ"), QStringLiteral("辺の傾き"),
+                                            QStringLiteral("糊代")});
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->setShowGrid(true);
+    StringGrid1->setItemDelegate(new TInfoCellDelegate(*this, StringGrid1));
+    QHeaderView* columns = StringGrid1->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setDefaultSectionSize(DefaultColumnWidth);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QHeaderView* rows = StringGrid1->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(DefaultRowHeight);
+    rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(StringGrid1);
+}
+
+void TPolygonInfoDlg::Update(const TPolygon& polygon, int selApex0, int selApex1) {
+    FSelApex0 = selApex0;
+    FSelApex1 = selApex1;
+    const int apexCount = static_cast<int>(polygon.Apexes.size());
+    if (apexCount != FRowsBuiltFor)
+        SetRowCount(apexCount);
+    const std::vector<TVertexInfo> rows = ShapeInfo(polygon);
+    // With fewer than two vertices there is nothing to measure: the data
+    // cells keep what they showed.
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const std::array<QString, DataColumns> texts = RowTexts(rows[row]);
+        for (int column = 0; column < DataColumns; ++column)
+            SetCell(static_cast<int>(row), column, texts[column]);
+    }
+    StringGrid1->viewport()->update();
+}
+
+void TPolygonInfoDlg::SetRowCount(int apexCount) {
+    FRowsBuiltFor = apexCount;
+    StringGrid1->setRowCount(apexCount);
+    QStringList numbers;
+    for (int row = 1; row <= apexCount; ++row)
+        numbers << QString::asprintf("%3d", row);
+    StringGrid1->setVerticalHeaderLabels(numbers);
+}
+
+void TPolygonInfoDlg::SetCell(int row, int column, const QString& text) {
+    QTableWidgetItem* item = StringGrid1->item(row, column);
+    if (item == nullptr)
+        StringGrid1->setItem(row, column, new QTableWidgetItem(text));
+    else
+        item->setText(text);
+}
+
+// Bounds and state first, then the column widths, each defaulting to what the
+// window has now.
+void TPolygonInfoDlg::ReadSettings() {
+    const TIniFile settings = LoadSettings(FSettingsPath);
+    ApplyWindowPlacement(*this, ReadWindowPlacement(settings, Section, DefaultPlacement));
+    for (int column = 0; column < DataColumns; ++column) {
+        const std::string key = "ColWidth" + std::to_string(column + 1);
+        const int width = ReadIntSetting(settings, Section, key, StringGrid1->columnWidth(column));
+        if (width > 0)
+            StringGrid1->setColumnWidth(column, width);
+    }
+}
+
+void TPolygonInfoDlg::WriteSettings() const {
+    TIniFile settings = LoadSettings(FSettingsPath);
+    WriteWindowPlacement(settings, Section, WindowPlacementOf(*this));
+    for (int column = 0; column < DataColumns; ++column)
+        settings.WriteInteger(Section, "ColWidth" + std::to_string(column + 1),
+                              StringGrid1->columnWidth(column));
+    SaveSettings(FSettingsPath, settings);
+}
