@@ -45,9 +45,15 @@ public:
         Answers.pop_front();
         return answer;
     }
-    TPromptAnswer AskYesNo(const QString&, const QString& text) override {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return TPromptAnswer::No;
+    TPromptAnswer AskYesNo(const QString& title, const QString& text) override {
+        Questions.push_back({title, text});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return TPromptAnswer::No;
+        }
+        const TPromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
     }
     TPromptAnswer AskOkCancel(const QString&, const QString& text) override {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
