@@ -1,0 +1,147 @@
+// What every construction of the numeric settings shares: with the side-length
+// switch on every side keeps its length after each construction that
+// succeeds, nothing moves when one cannot, and no vertex ever becomes a point
+// that is not finite.
+#include "editing/apex_position.h"
+#include "editing/construction.h"
+#include "editing/interior_angle.h"
+#include "editing/side_length.h"
+#include "editing/side_slope.h"
+
+#include "common/shape_builders.h"
+#include "construction_checks.h"
+
+#include <functional>
+#include <limits>
+
+namespace {
+
+// No two sides alike, so that a wrong vertex cannot keep the lengths by chance.
+TPolygon Pentagon() {
+    return Shape({{0, 0}, {30, -5}, {45, 15}, {25, 35}, {-5, 20}});
+}
+
+constexpr long double Shortest = 2.857142857L; // the closing distance at 100 %
+
+using TConstruction = std::function<bool(TPolygon&)>;
+
+struct TCase {
+    const char* Name;
+    TConstruction Construction;
+    int ChangedSide = -1; // the side whose length the construction sets, if any
+};
+
+} // namespace
+
+TEST(ConstructionTest, SwitchOnKeepsEverySideLengthWhenAConstructionSucceeds) {
+    const TCase cases[] = {
+        {"coordinates",
+         [](TPolygon& s) {
+             return SetApexPosition(s, 2, {50, 18}, true);
+         }},
+        {"angle at a vertex",
+         [](TPolygon& s) {
+             return SetInteriorAngle(s, {-1, 2}, Radians(100), true);
+         }},
+        {"angle with the side before",
+         [](TPolygon& s) {
+             return SetInteriorAngle(s, {1, 2}, Radians(100), true);
+         }},
+        {"angle with the side after",
+         [](TPolygon& s) {
+             return SetInteriorAngle(s, {3, 2}, Radians(100), true);
+         }},
+        {"length of a side forward",
+         [](TPolygon& s) { return SetSideLength(s, 1, 2, 30, Shortest, true); }, 1},
+        {"length of a side backward",
+         [](TPolygon& s) { return SetSideLength(s, 3, 2, 30, Shortest, true); }, 2},
+        {"length of a diagonal",
+         [](TPolygon& s) { return SetSideLength(s, 0, 2, 40, Shortest, true); }},
+        {"slope of a side",
+         [](TPolygon& s) { return SetSideSlope(s, 1, 2, Radians(70), false, true); }},
+        {"slope of a diagonal",
+         [](TPolygon& s) { return SetSideSlope(s, 0, 2, Radians(30), false, true); }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TPolygon shape = Pentagon();
+        ASSERT_TRUE(c.Construction(shape));
+        EXPECT_NE(shape.Apexes, Pentagon().Apexes);
+        const std::vector<long double> lengths = SideLengths(shape.Apexes);
+        const std::vector<long double> old = SideLengths(Pentagon().Apexes);
+        for (int i = 0; i < static_cast<int>(lengths.size()); ++i) {
+            if (i != c.ChangedSide) {
+                EXPECT_NEAR(static_cast<double>(lengths[i]), static_cast<double>(old[i]), 1e-9)
+                    << "side " << i;
+            }
+        }
+        if (c.ChangedSide >= 0) {
+            EXPECT_NEAR(static_cast<double>(lengths[c.ChangedSide]), 30, 1e-9);
+        }
+    }
+}
+
+TEST(ConstructionTest, NothingMovesWhenAConstructionCannotBeDone) {
+    constexpr long double huge = std::numeric_limits<long double>::max() / 2;
+    const TPolygon rect = Rect(40, 25);
+    const TPolygon needle = Shape({{0, 0}, {1e-4940L, 0}, {10, 10}, {0, 10}});
+    const struct {
+        const char* Name;
+        TPolygon Shape;
+        TConstruction Construction;
+    } cases[] = {
+        {"coordinates the lengths cannot follow", rect,
+         [](TPolygon& s) {
+             return SetApexPosition(s, 1, {60, 0}, true);
+         }},
+        {"coordinates so far the lengths overflow", rect,
+         [](TPolygon& s) {
+             return SetApexPosition(s, 1, {huge, 0}, true);
+         }},
+        {"a length so long the walk overflows", rect,
+         [](TPolygon& s) { return SetSideLength(s, 0, 1, huge, Shortest, true); }},
+        {"a length divided by a side next to nothing", needle,
+         [](TPolygon& s) { return SetSideLength(s, 0, 1, 1e4000L, Shortest, false); }},
+        {"an angle at a corner too straight for its triangle", Rect(4, 3),
+         [](TPolygon& s) {
+             return SetInteriorAngle(s, {-1, 1}, Radians(180), false);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TPolygon shape = c.Shape;
+        EXPECT_FALSE(c.Construction(shape));
+        EXPECT_EQ(shape, c.Shape);
+    }
+}
+
+TEST(ConstructionTest, MoveApexToKeepsLengthsOnlyBeyondTheFixedEnd) {
+    TPolygon forward = Rect(40, 25);
+    ASSERT_TRUE(MoveApexTo(forward, 1, {30, 0}, true, 0));
+    EXPECT_EQ(forward.Apexes[0], PointF(0, 0)) << "only the vertices after k follow";
+    EXPECT_EQ(forward.Apexes[3], PointF(0, 25));
+    EXPECT_EQ(forward.Apexes[1], PointF(30, 0));
+
+    TPolygon backward = Rect(40, 25);
+    ASSERT_TRUE(MoveApexTo(backward, 0, {10, 0}, true, 1));
+    EXPECT_EQ(backward.Apexes[1], PointF(40, 0)) << "only the vertices before k follow";
+    EXPECT_EQ(backward.Apexes[2], PointF(40, 25));
+
+    TPolygon free = Rect(40, 25);
+    ASSERT_TRUE(MoveApexTo(free, 1, {30, 0}, false));
+    EXPECT_EQ(free.Apexes, TDaPointF({{0, 0}, {30, 0}, {40, 25}, {0, 25}}));
+    EXPECT_FALSE(MoveApexTo(free, 4, {30, 0}, false));
+}
+
+TEST(ConstructionTest, ResultsThatAreNotFiniteAreNotTaken) {
+    constexpr long double nan = std::numeric_limits<long double>::quiet_NaN();
+    constexpr long double inf = std::numeric_limits<long double>::infinity();
+    TPolygon shape = Square(10);
+    EXPECT_FALSE(TakeFiniteApexes(shape, {{0, 0}, {nan, 0}, {10, 10}, {0, 10}}));
+    EXPECT_FALSE(TakeFiniteApexes(shape, {{0, 0}, {10, 0}, {10, -inf}, {0, 10}}));
+    EXPECT_EQ(shape, Square(10));
+    EXPECT_TRUE(TakeFiniteApexes(shape, {{1, 1}, {10, 0}, {10, 10}, {0, 10}}));
+    EXPECT_EQ(shape.Apexes[0], PointF(1, 1));
+    EXPECT_EQ(WrapIndex(-1, 4), 3);
+    EXPECT_EQ(WrapIndex(9, 4), 1);
+}
