@@ -3,7 +3,6 @@
 // succeeds, nothing moves when one cannot, and no vertex ever becomes a point
 // that is not finite.
 #include "editing/apex_position.h"
-#include "editing/construction.h"
 #include "editing/interior_angle.h"
 #include "editing/side_length.h"
 #include "editing/side_slope.h"
@@ -102,6 +101,10 @@ TEST(ConstructionTest, NothingMovesWhenAConstructionCannotBeDone) {
          [](TPolygon& s) { return SetSideLength(s, 0, 1, huge, Shortest, true); }},
         {"a length divided by a side next to nothing", needle,
          [](TPolygon& s) { return SetSideLength(s, 0, 1, 1e4000L, Shortest, false); }},
+        {"an angle whose second side cannot turn once the first has", rect,
+         [](TPolygon& s) {
+             return SetInteriorAngle(s, {-1, 1}, Radians(180), true);
+         }},
         {"an angle at a corner too straight for its triangle", Rect(4, 3),
          [](TPolygon& s) {
              return SetInteriorAngle(s, {-1, 1}, Radians(180), false);
@@ -113,35 +116,4 @@ TEST(ConstructionTest, NothingMovesWhenAConstructionCannotBeDone) {
         EXPECT_FALSE(c.Construction(shape));
         EXPECT_EQ(shape, c.Shape);
     }
-}
-
-TEST(ConstructionTest, MoveApexToKeepsLengthsOnlyBeyondTheFixedEnd) {
-    TPolygon forward = Rect(40, 25);
-    ASSERT_TRUE(MoveApexTo(forward, 1, {30, 0}, true, 0));
-    EXPECT_EQ(forward.Apexes[0], PointF(0, 0)) << "only the vertices after k follow";
-    EXPECT_EQ(forward.Apexes[3], PointF(0, 25));
-    EXPECT_EQ(forward.Apexes[1], PointF(30, 0));
-
-    TPolygon backward = Rect(40, 25);
-    ASSERT_TRUE(MoveApexTo(backward, 0, {10, 0}, true, 1));
-    EXPECT_EQ(backward.Apexes[1], PointF(40, 0)) << "only the vertices before k follow";
-    EXPECT_EQ(backward.Apexes[2], PointF(40, 25));
-
-    TPolygon free = Rect(40, 25);
-    ASSERT_TRUE(MoveApexTo(free, 1, {30, 0}, false));
-    EXPECT_EQ(free.Apexes, TDaPointF({{0, 0}, {30, 0}, {40, 25}, {0, 25}}));
-    EXPECT_FALSE(MoveApexTo(free, 4, {30, 0}, false));
-}
-
-TEST(ConstructionTest, ResultsThatAreNotFiniteAreNotTaken) {
-    constexpr long double nan = std::numeric_limits<long double>::quiet_NaN();
-    constexpr long double inf = std::numeric_limits<long double>::infinity();
-    TPolygon shape = Square(10);
-    EXPECT_FALSE(TakeFiniteApexes(shape, {{0, 0}, {nan, 0}, {10, 10}, {0, 10}}));
-    EXPECT_FALSE(TakeFiniteApexes(shape, {{0, 0}, {10, 0}, {10, -inf}, {0, 10}}));
-    EXPECT_EQ(shape, Square(10));
-    EXPECT_TRUE(TakeFiniteApexes(shape, {{1, 1}, {10, 0}, {10, 10}, {0, 10}}));
-    EXPECT_EQ(shape.Apexes[0], PointF(1, 1));
-    EXPECT_EQ(WrapIndex(-1, 4), 3);
-    EXPECT_EQ(WrapIndex(9, 4), 1);
 }
