@@ -1,11 +1,16 @@
 // Program start: the Japanese user interface, the sheet window and then the
-// shape editor with the real prompts, printer, settings file, clipboard and
-// pointer, and the event loop until the sheet window closes.
+// shape editor and its numeric dialogs with the real prompts, printer, settings
+// file, clipboard and pointer, and the event loop until the sheet window closes.
 #include "clipboard.h"
+#include "dialog_runner.h"
 #include "drawing/view_scale.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
 #include "mk_polygon_fm.h"
+#include "nset_line_angle_dlg.h"
+#include "nset_line_length_dlg.h"
+#include "nset_point_angle_dlg.h"
+#include "nset_point_pos_dlg.h"
 #include "printer_metrics.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
@@ -36,6 +41,14 @@ int main(int argc, char** argv) {
                             return TPageArea{mainFm.PageAreaWidth(), mainFm.PageAreaHeight()};
                         }});
     mainFm.SetShapeEditor(&editor);
+    // Created once, after the editor, and kept with their texts between uses.
+    TNSetPointPosDlg pointPosDlg;
+    TNSetLineLengthDlg lineLengthDlg;
+    TNSetPointAngleDlg pointAngleDlg;
+    TNSetLineAngleDlg lineAngleDlg;
+    TModalDialogRunner dialogRunner;
+    editor.SetNumericDialogs(TNumericDialogs{&dialogRunner, &pointPosDlg, &lineLengthDlg,
+                                             &pointAngleDlg, &lineAngleDlg});
 
     mainFm.show();
     return application.exec();

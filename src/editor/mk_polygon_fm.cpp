@@ -164,6 +164,7 @@ void TMkPolygonFm::createConnections() {
     connect(Z1, &QAction::triggered, this, &TMkPolygonFm::Z1Click);
     connect(OrgPolygonMi, &QAction::triggered, this, &TMkPolygonFm::OrgPolygonMiClick);
     connect(Exit1, &QAction::triggered, this, &TMkPolygonFm::close);
+    createCommandConnections();
     connect(PaintBox1, &TPaintSurface::Paint, this, &TMkPolygonFm::PbPaint);
     connect(PaintBox1, &TPaintSurface::MouseDown, this, &TMkPolygonFm::PbMouseDown);
     connect(PaintBox1, &TPaintSurface::MouseMove, this, &TMkPolygonFm::PbMouseMove);

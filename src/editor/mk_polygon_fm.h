@@ -1,6 +1,7 @@
 // The shape editor window: one shape drawn and changed with the mouse, with its
 // own edit history and zoom, the menu of editing commands and the settings it
-// keeps between runs. The mouse and the status line live in mk_polygon_mouse.cpp.
+// keeps between runs. The mouse and the status line live in mk_polygon_mouse.cpp,
+// the typed settings and the structural commands in mk_polygon_commands.cpp.
 #pragma once
 
 #include "editing/apex_selection.h"
@@ -16,10 +17,15 @@
 #include <functional>
 
 class ICanvas;
+class IDialogRunner;
 class IPrompt;
 class ITickCounter;
 class TViewScale;
 class TPaintSurface;
+class TNSetLineAngleDlg;
+class TNSetLineLengthDlg;
+class TNSetPointAngleDlg;
+class TNSetPointPosDlg;
 class QAction;
 class QEventLoop;
 class QLabel;
@@ -46,6 +52,16 @@ struct TEditorServices {
     std::function<QPoint()> CursorPos = {};
 };
 
+// The numeric dialogs the editor fills and shows, created once by the program
+// after the editor, and how they are shown.
+struct TNumericDialogs {
+    IDialogRunner* Runner = nullptr;
+    TNSetPointPosDlg* PointPos = nullptr;
+    TNSetLineLengthDlg* LineLength = nullptr;
+    TNSetPointAngleDlg* PointAngle = nullptr;
+    TNSetLineAngleDlg* LineAngle = nullptr;
+};
+
 class TMkPolygonFm : public QMainWindow, public IShapeEditor {
     Q_OBJECT
 
@@ -60,6 +76,9 @@ public:
     void ShowModal() override;
     int ApexCount() const override;
     bool GetPolygon(TPolygon& shape) const override;
+
+    // Until they are given, the four numeric settings do nothing.
+    void SetNumericDialogs(const TNumericDialogs& dialogs);
 
     const TPolygon& WorkingPolygon() const { return FPolygon; }
     const TSelApex& SelectedApexes() const { return FSelApex; }
@@ -114,6 +133,23 @@ private:
     void Z1Click();
     void OrgPolygonMiClick();
 
+    // mk_polygon_commands.cpp
+    void createCommandConnections();
+    bool CanChangeShape() const;
+    bool KeepLengths() const;
+    bool HasNumericDialogs() const;
+    void ApplyApexMoves(const std::function<bool(TPolygon&)>& construction);
+    void ShapeChanged();
+    void NSetPpClick();
+    void NSetPaClick();
+    void NSetLlClick();
+    void NSetLaClick();
+    void ApexInsertMiClick();
+    void ApexDelMiClick();
+    void BendLine1MiClick(int lineSet);
+    void ReverseMiClick();
+    void PolygonResizeMiClick();
+
     void PbPaint(QPainter& painter);
     void DrawCentroidMark(ICanvas& canvas);
 
@@ -153,6 +189,7 @@ private:
     bool FZoomSwapped = false; // the editor's zoom is the view's while it is shown
     TPixelPoint FCentroidMark; // where the centroid cross was drawn last
     QEventLoop* FModalLoop = nullptr;
+    TNumericDialogs FDialogs;
 
     QAction* New1 = nullptr;
     QMenu* NSet = nullptr;

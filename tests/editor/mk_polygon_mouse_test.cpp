@@ -1,15 +1,14 @@
 // Tests of the shape editor's mouse: drawing an outline, picking, dragging,
 // moving and turning the shape, the status line, undo and redo of each
 // gesture, and what the drawing surface shows.
+#include "decimal_comma_locale.h"
 #include "editor_fixture.h"
 
 #include "geometry/plane_geometry.h"
 
 #include <QDir>
 #include <QImage>
-#include <clocale>
 #include <numbers>
-#include <string>
 #include <variant>
 
 namespace {
@@ -38,23 +37,6 @@ void ExpectApexesNear(const TDaPointF& actual, const TDaPointF& expected) {
             << "vertex " << i;
     }
 }
-
-// Switches the C library and Qt to a locale with a decimal comma for a scope.
-class TDecimalCommaLocale {
-public:
-    TDecimalCommaLocale() : FOld(std::setlocale(LC_ALL, nullptr)) {
-        Active = std::setlocale(LC_ALL, "de_DE.utf8") != nullptr;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    }
-    ~TDecimalCommaLocale() {
-        std::setlocale(LC_ALL, FOld.c_str());
-        QLocale::setDefault(QLocale::c());
-    }
-    bool Active = false;
-
-private:
-    std::string FOld;
-};
 
 } // namespace
 

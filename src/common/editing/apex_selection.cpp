@@ -23,6 +23,15 @@ TSelFlags SelFlagsOf(const TSelApex& selApex, int apexCount) {
     return flags;
 }
 
+int SelectedSide(const TSelApex& selApex, int apexCount) {
+    const TSelFlags flags = SelFlagsOf(selApex, apexCount);
+    if (flags.SideFwd)
+        return selApex[0];
+    if (flags.SideBwd)
+        return selApex[1];
+    return -1;
+}
+
 void DropStaleSelApex(TSelApex& selApex, int apexCount) {
     for (std::int32_t& slot : selApex) {
         if (slot < 0 || slot >= apexCount)

@@ -26,5 +26,9 @@ struct TSelFlags {
 
 TSelFlags SelFlagsOf(const TSelApex& selApex, int apexCount);
 
+// The first vertex of the side the slots select (the side from it to the next
+// vertex), or -1 when they select no side.
+int SelectedSide(const TSelApex& selApex, int apexCount);
+
 // Empties every slot that names no vertex of a shape of apexCount vertices.
 void DropStaleSelApex(TSelApex& selApex, int apexCount);

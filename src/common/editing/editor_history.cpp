@@ -4,6 +4,7 @@
 #include "editing/new_outline.h"
 #include "editing/shape_edit.h"
 
+#include <algorithm>
 #include <variant>
 
 namespace {
@@ -106,6 +107,15 @@ void RecordApexMoves(TEditHistory& history, const TPolygon& now, const TPolygon&
         const TPointF& old = before.Apexes[i];
         if (after.X != old.X || after.Y != old.Y)
             history.RecordMoveApex(static_cast<std::int32_t>(i), old, after);
+    }
+}
+
+void RecordFlangeChanges(TEditHistory& history, const TPolygon& now, const TPolygon& before) {
+    const std::size_t sides = std::min(now.Flanges.size(), before.Flanges.size());
+    for (std::size_t i = 0; i < sides; ++i) {
+        if (now.Flanges[i] != before.Flanges[i])
+            history.RecordChangeFlange(static_cast<std::int32_t>(i), before.Flanges[i],
+                                       now.Flanges[i]);
     }
 }
 

@@ -35,6 +35,10 @@ void SetMode(TEditHistory& history, TEditMode& mode, TEditMode newMode);
 // (exact comparison), in index order; nothing when the vertex counts differ.
 void RecordApexMoves(TEditHistory& history, const TPolygon& now, const TPolygon& before);
 
+// One pkChangeFlange per side whose flange in now differs from the same side's
+// in before, in index order; sides beyond either flange list are not compared.
+void RecordFlangeChanges(TEditHistory& history, const TPolygon& now, const TPolygon& before);
+
 // The editor state the entries act on.
 struct TEditorState {
     TPolygon& Polygon;

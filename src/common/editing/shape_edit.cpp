@@ -54,6 +54,19 @@ bool InsertApex(TPolygon& polygon, int index, const TPointF& point, const TFlang
     return true;
 }
 
+int SplitSide(TPolygon& polygon, int side) {
+    const TDaPointF& apexes = polygon.Apexes;
+    if (!IsIndexOf(apexes, side))
+        return -1;
+    PairFlangesWithApexes(polygon);
+    const TPointF& first = apexes[side];
+    const TPointF& second = apexes[(side + 1) % apexes.size()];
+    const TPointF middle = PointF((first.X + second.X) / 2, (first.Y + second.Y) / 2);
+    const TFlange flange = polygon.Flanges[side];
+    InsertApex(polygon, side + 1, middle, flange);
+    return side + 1;
+}
+
 bool DeleteApex(TPolygon& polygon, int index) {
     if (!IsIndexOf(polygon.Apexes, index))
         return false;
@@ -95,4 +108,25 @@ bool FindBendLine(const TPolygon& polygon, int apex1, int apex2, TBendLinePos& f
         }
     }
     return false;
+}
+
+TBendLineToggle ToggleBendLine(TPolygon& polygon, int lineSet, int apex1, int apex2) {
+    TBendLineToggle toggle;
+    if (apex1 == apex2 || !IsLineSet(lineSet) || !IsIndexOf(polygon.Apexes, apex1) ||
+        !IsIndexOf(polygon.Apexes, apex2))
+        return toggle;
+    TBendLinePos found;
+    if (FindBendLine(polygon, apex1, apex2, found)) {
+        toggle.Removed = true;
+        toggle.RemovedSet = found.Set;
+        toggle.RemovedLine = polygon.BendLines[found.Set][found.Position];
+        RemoveBendLine(polygon, found.Set, found.Position);
+        if (found.Set == lineSet)
+            return toggle;
+    }
+    AddBendLine(polygon, lineSet, apex1, apex2);
+    toggle.Added = true;
+    toggle.AddedSet = lineSet;
+    toggle.AddedLine = polygon.BendLines[lineSet].back();
+    return toggle;
 }

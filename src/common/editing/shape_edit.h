@@ -1,7 +1,7 @@
 // The list operations on a shape that keep its vertices, flanges and fold lines
-// in step: inserting and deleting a vertex, and adding, finding and removing a
-// fold line. They record nothing; the editor's commands and its undo and redo
-// share them.
+// in step: inserting and deleting a vertex, splitting a side, and adding,
+// finding, removing and toggling a fold line. They record nothing; the editor's
+// commands and its undo and redo share them.
 #pragma once
 
 #include "geometry/polygon.h"
@@ -23,6 +23,12 @@ void PairFlangesWithApexes(TPolygon& polygon);
 // index outside 0 to n.
 bool InsertApex(TPolygon& polygon, int index, const TPointF& point, const TFlange& flange);
 
+// Inserts the midpoint of side `side` (from vertex side to vertex side + 1, the
+// closing side for the last vertex) after its first vertex; both halves carry
+// the old side's flange. Returns the new vertex's index (side + 1, n for the
+// closing side), or -1, changing nothing, when side names no vertex.
+int SplitSide(TPolygon& polygon, int side);
+
 // Deletes vertex index and its flange. Fold lines ending at it are dropped, the
 // set's last entry taking the place of each, and the others renumbered. False,
 // changing nothing, for an index that names no vertex.
@@ -40,3 +46,20 @@ bool RemoveBendLine(TPolygon& polygon, int lineSet, int position);
 // The first entry, set 1 before set 2, that joins the two vertices stored
 // smaller index first; an entry stored the other way round is not found.
 bool FindBendLine(const TPolygon& polygon, int apex1, int apex2, TBendLinePos& found);
+
+// What toggling a fold line changed: the entry removed (as it was stored) and
+// the entry added.
+struct TBendLineToggle {
+    bool Removed = false;
+    int RemovedSet = -1;
+    TBendLine RemovedLine;
+    bool Added = false;
+    int AddedSet = -1;
+    TBendLine AddedLine;
+};
+
+// Switches the fold line between the two vertices in set lineSet: a line held
+// in that set is removed, one held in the other set moves to it, and one held
+// in neither is added, smaller index first. Nothing for one vertex twice, a set
+// other than 0 or 1 or an end that names no vertex.
+TBendLineToggle ToggleBendLine(TPolygon& polygon, int lineSet, int apex1, int apex2);

@@ -192,3 +192,30 @@ TEST(ApexSelectionTest, FlagsTellOneVertexASideEitherWayADiagonalOrNothing) {
     EXPECT_TRUE(SelFlagsOf({2, 2}, 4).IsDiagonal());
     EXPECT_FALSE(SelFlagsOf({0, 1}, 0).IsSide()) << "no shape, no side";
 }
+
+TEST(ApexSelectionTest, SelectedSideIsTheOneStartingAtTheEarlierEnd) {
+    EXPECT_EQ(SelectedSide({1, 2}, 4), 1);
+    EXPECT_EQ(SelectedSide({2, 1}, 4), 1);
+    EXPECT_EQ(SelectedSide({3, 0}, 4), 3) << "the closing side";
+    EXPECT_EQ(SelectedSide({0, 3}, 4), 3);
+    EXPECT_EQ(SelectedSide({0, 2}, 4), -1);
+    EXPECT_EQ(SelectedSide({-1, 2}, 4), -1);
+}
+
+TEST_F(EditorHistoryTest, FlangeChangesAreRecordedPerSideAndUndoneTogether) {
+    const TPolygon before = Polygon;
+    Polygon.Flanges[1].Width = 4;
+    Polygon.Flanges[3] = MakeFlange("Z", 1, 1, 1);
+    RecordFlangeChanges(History, Polygon, before);
+    ASSERT_EQ(History.Count(), 2);
+    const auto& first = std::get<TPeiChangeFlange>(History.Items()[0].Data);
+    EXPECT_EQ(first.Side, 1);
+    EXPECT_EQ(first.OldFlange, before.Flanges[1]);
+    EXPECT_EQ(first.NewFlange.Width, 4);
+    EXPECT_EQ(std::get<TPeiChangeFlange>(History.Items()[1].Data).Side, 3);
+
+    UndoStep();
+    EXPECT_EQ(Polygon, before);
+    RecordFlangeChanges(History, Polygon, before);
+    EXPECT_EQ(History.Count(), 2) << "unchanged flanges record nothing";
+}

@@ -3,6 +3,7 @@
 #include "editing/shape_edit.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -100,4 +101,52 @@ TEST(ShapeEditTest, RemovedFoldLineIsReplacedByTheLastOfItsSet) {
     EXPECT_FALSE(RemoveBendLine(shape, 0, 1));
     EXPECT_FALSE(RemoveBendLine(shape, 1, 0));
     EXPECT_FALSE(RemoveBendLine(shape, 5, 0));
+}
+
+TEST(ShapeEditTest, SplitSideInsertsItsMidpointWithTheSideFlange) {
+    TPolygon shape = Square();
+    ASSERT_EQ(SplitSide(shape, 1), 2);
+    EXPECT_EQ(shape.Apexes, TDaPointF({{0, 0}, {10, 0}, {10, 5}, {10, 10}, {0, 10}}));
+    EXPECT_EQ(shape.Flanges[1], Square().Flanges[1]);
+    EXPECT_EQ(shape.Flanges[2], Square().Flanges[1]) << "both halves carry the old flange";
+    EXPECT_EQ(shape.BendLines[0], TDaBendLine({MakeBendLine(0, 3)}));
+
+    ASSERT_EQ(SplitSide(shape, 4), 5) << "the closing side appends";
+    EXPECT_EQ(shape.Apexes[5], PointF(0, 5));
+    EXPECT_EQ(shape.Flanges[5].Name, "D");
+
+    const TPolygon before = shape;
+    EXPECT_EQ(SplitSide(shape, -1), -1);
+    EXPECT_EQ(SplitSide(shape, 6), -1);
+    EXPECT_EQ(shape, before);
+}
+
+TEST(ShapeEditTest, ToggledFoldLineIsAddedMovedBetweenSetsAndRemoved) {
+    TPolygon shape = Square(); // (0, 2) in set 1
+    TBendLineToggle toggle = ToggleBendLine(shape, 0, 2, 0);
+    EXPECT_TRUE(toggle.Removed);
+    EXPECT_EQ(toggle.RemovedSet, 0);
+    EXPECT_EQ(toggle.RemovedLine, MakeBendLine(0, 2));
+    EXPECT_FALSE(toggle.Added) << "toggled in its own set it goes";
+    EXPECT_TRUE(shape.BendLines[0].empty());
+
+    toggle = ToggleBendLine(shape, 0, 3, 1);
+    EXPECT_FALSE(toggle.Removed);
+    EXPECT_TRUE(toggle.Added);
+    EXPECT_EQ(toggle.AddedSet, 0);
+    EXPECT_EQ(toggle.AddedLine, MakeBendLine(1, 3));
+
+    toggle = ToggleBendLine(shape, 1, 1, 3);
+    EXPECT_TRUE(toggle.Removed && toggle.Added) << "moved from set 1 to set 2";
+    EXPECT_EQ(toggle.RemovedSet, 0);
+    EXPECT_EQ(toggle.AddedSet, 1);
+    EXPECT_TRUE(shape.BendLines[0].empty());
+    EXPECT_EQ(shape.BendLines[1], TDaBendLine({MakeBendLine(1, 3)}));
+
+    const TPolygon before = shape;
+    for (const auto& [set, a, b] : {std::tuple{0, 2, 2}, {2, 0, 2}, {0, 0, 4}}) {
+        toggle = ToggleBendLine(shape, set, a, b);
+        EXPECT_FALSE(toggle.Removed || toggle.Added) << set << " " << a << "-" << b;
+    }
+    EXPECT_EQ(shape, before);
 }

@@ -1,0 +1,28 @@
+// The side slope dialog: one direction in degrees and the whole-shape switch.
+// The user reads angles as on paper, counter-clockwise; the program's Y grows
+// downward, so its directions turn the other way and the sign flips.
+#include "nset_line_angle_dlg.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+TNSetLineAngleDlg::TNSetLineAngleDlg(QWidget* parent)
+    : TNumericDlg(QStringLiteral("辺の傾き設定"), parent) {
+    Edit1 = AddField("Edit1", QString(), QStringLiteral("°"));
+    CheckBox1 = new QCheckBox(QStringLiteral("図形全体を回転"));
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setChecked(true);
+    AddRow(CheckBox1);
+}
+
+void TNSetLineAngleDlg::SetDirection(long double direction) {
+    ShowNumber(*Edit1, -Degrees(direction));
+}
+
+long double TNSetLineAngleDlg::Direction() const {
+    return -Radians(NumberIn(*Edit1));
+}
+
+bool TNSetLineAngleDlg::RotateWholeShape() const {
+    return CheckBox1->isChecked();
+}

@@ -1,0 +1,17 @@
+// The interior angle dialog: one angle in degrees.
+#include "nset_point_angle_dlg.h"
+
+#include <QLineEdit>
+
+TNSetPointAngleDlg::TNSetPointAngleDlg(QWidget* parent)
+    : TNumericDlg(QStringLiteral("内角設定"), parent) {
+    Edit1 = AddField("Edit1", QString(), QStringLiteral("°"));
+}
+
+void TNSetPointAngleDlg::SetAngle(long double angle) {
+    ShowNumber(*Edit1, Degrees(angle));
+}
+
+long double TNSetPointAngleDlg::Angle() const {
+    return Radians(NumberIn(*Edit1));
+}

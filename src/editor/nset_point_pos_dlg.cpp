@@ -1,0 +1,19 @@
+// The vertex coordinates dialog: X and Y in millimetres.
+#include "nset_point_pos_dlg.h"
+
+#include <QLineEdit>
+
+TNSetPointPosDlg::TNSetPointPosDlg(QWidget* parent)
+    : TNumericDlg(QStringLiteral("座標設定"), parent) {
+    Edit1 = AddField("Edit1", QStringLiteral("Ｘ座標"), QStringLiteral("mm"));
+    Edit2 = AddField("Edit2", QStringLiteral("Ｙ座標"), QStringLiteral("mm"));
+}
+
+void TNSetPointPosDlg::SetPoint(const TPointF& point) {
+    ShowNumber(*Edit1, point.X);
+    ShowNumber(*Edit2, point.Y);
+}
+
+TPointF TNSetPointPosDlg::Point() const {
+    return PointF(NumberIn(*Edit1), NumberIn(*Edit2));
+}
