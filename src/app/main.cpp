@@ -4,6 +4,7 @@
 #include "clipboard.h"
 #include "dialog_runner.h"
 #include "drawing/view_scale.h"
+#include "flange_dlg.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
 #include "mk_polygon_fm.h"
@@ -11,6 +12,7 @@
 #include "nset_line_length_dlg.h"
 #include "nset_point_angle_dlg.h"
 #include "nset_point_pos_dlg.h"
+#include "polygon_info_dlg.h"
 #include "printer_metrics.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
@@ -46,9 +48,11 @@ int main(int argc, char** argv) {
     TNSetLineLengthDlg lineLengthDlg;
     TNSetPointAngleDlg pointAngleDlg;
     TNSetLineAngleDlg lineAngleDlg;
+    TPolygonInfoDlg infoMonitor(settingsPath);
+    TFlangeDlg flangeDlg(prompt);
     TModalDialogRunner dialogRunner;
-    editor.SetNumericDialogs(TNumericDialogs{&dialogRunner, &pointPosDlg, &lineLengthDlg,
-                                             &pointAngleDlg, &lineAngleDlg});
+    editor.SetDialogs(TEditorDialogs{&dialogRunner, &pointPosDlg, &lineLengthDlg, &pointAngleDlg,
+                                     &lineAngleDlg, &infoMonitor, &flangeDlg});
 
     mainFm.show();
     return application.exec();

@@ -4,8 +4,8 @@
 // already carries it and the length of that flange's side.
 #pragma once
 
-#include "document/flange_names.h"
 #include "geometry/polygon.h"
+#include "shape_editor.h"
 
 #include <QDialog>
 
@@ -16,14 +16,6 @@ class IPrompt;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-
-// Where the dialog looks up a picked name: the sheet's drawing, without the
-// shape being edited.
-class IFlangeLookup {
-public:
-    virtual ~IFlangeLookup() = default;
-    virtual bool FindFlange(const std::string& name, TNamedFlange& found) const = 0;
-};
 
 class TFlangeDlg : public QDialog {
     Q_OBJECT

@@ -18,6 +18,7 @@
 #include "nset_line_length_dlg.h"
 #include "nset_point_angle_dlg.h"
 #include "nset_point_pos_dlg.h"
+#include "polygon_info_dlg.h"
 #include "prompt.h"
 
 #include <QAction>
@@ -30,8 +31,10 @@ const QString ResizeDefault = QStringLiteral("100");
 
 } // namespace
 
-void TMkPolygonFm::SetNumericDialogs(const TNumericDialogs& dialogs) {
+void TMkPolygonFm::SetDialogs(const TEditorDialogs& dialogs) {
     FDialogs = dialogs;
+    if (FDialogs.Monitor != nullptr)
+        connect(this, &TMkPolygonFm::MonitorRefresh, FDialogs.Monitor, &TPolygonInfoDlg::Update);
 }
 
 void TMkPolygonFm::createCommandConnections() {

@@ -10,6 +10,7 @@
 #include "named_action.h"
 #include "page_surface.h"
 #include "paint_surface.h"
+#include "polygon_info_dlg.h"
 #include "qpainter_canvas.h"
 #include "settings_file.h"
 #include "window_placement.h"
@@ -165,6 +166,7 @@ void TMkPolygonFm::createConnections() {
     connect(OrgPolygonMi, &QAction::triggered, this, &TMkPolygonFm::OrgPolygonMiClick);
     connect(Exit1, &QAction::triggered, this, &TMkPolygonFm::close);
     createCommandConnections();
+    createFlangeConnections();
     connect(PaintBox1, &TPaintSurface::Paint, this, &TMkPolygonFm::PbPaint);
     connect(PaintBox1, &TPaintSurface::MouseDown, this, &TMkPolygonFm::PbMouseDown);
     connect(PaintBox1, &TPaintSurface::MouseMove, this, &TMkPolygonFm::PbMouseMove);
@@ -267,6 +269,8 @@ void TMkPolygonFm::FormShow() {
     StatusPanel0->clear();
     StatusPanel1->clear();
     RefreshMonitor();
+    if (PInfoMi->isChecked() && FDialogs.Monitor != nullptr)
+        FDialogs.Monitor->show();
     // Each editing run starts with an empty history; what loading the shape
     // recorded goes with it.
     FHistory.Clear();
@@ -275,6 +279,8 @@ void TMkPolygonFm::FormShow() {
 
 // Closing and hiding both end the run; whichever comes second finds it ended.
 void TMkPolygonFm::FormClose() {
+    if (FDialogs.Monitor != nullptr)
+        FDialogs.Monitor->close();
     if (FZoomSwapped) {
         FZoomSwapped = false;
         View.SetZoom(FSheetZoom);

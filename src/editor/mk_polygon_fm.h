@@ -15,9 +15,13 @@
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
 
 class ICanvas;
 class IDialogRunner;
+class TFlangeDlg;
+class TPolygonInfoDlg;
 class IPrompt;
 class ITickCounter;
 class TViewScale;
@@ -52,14 +56,16 @@ struct TEditorServices {
     std::function<QPoint()> CursorPos = {};
 };
 
-// The numeric dialogs the editor fills and shows, created once by the program
-// after the editor, and how they are shown.
-struct TNumericDialogs {
+// The dialogs and the information monitor the editor fills and shows, created
+// once by the program after the editor, and how the dialogs are shown.
+struct TEditorDialogs {
     IDialogRunner* Runner = nullptr;
     TNSetPointPosDlg* PointPos = nullptr;
     TNSetLineLengthDlg* LineLength = nullptr;
     TNSetPointAngleDlg* PointAngle = nullptr;
     TNSetLineAngleDlg* LineAngle = nullptr;
+    TPolygonInfoDlg* Monitor = nullptr;
+    TFlangeDlg* Flange = nullptr;
 };
 
 class TMkPolygonFm : public QMainWindow, public IShapeEditor {
@@ -77,8 +83,10 @@ public:
     int ApexCount() const override;
     bool GetPolygon(TPolygon& shape) const override;
 
-    // Until they are given, the four numeric settings do nothing.
-    void SetNumericDialogs(const TNumericDialogs& dialogs);
+    // Until they are given, the commands that use them do nothing.
+    void SetDialogs(const TEditorDialogs& dialogs);
+    void SetFlangeNames(const std::vector<std::string>& names,
+                        const IFlangeLookup* lookup) override;
 
     const TPolygon& WorkingPolygon() const { return FPolygon; }
     const TSelApex& SelectedApexes() const { return FSelApex; }
@@ -150,6 +158,13 @@ private:
     void ReverseMiClick();
     void PolygonResizeMiClick();
 
+    // mk_polygon_flange.cpp
+    void createFlangeConnections();
+    void FlangeMiClick();
+    void PInfoMiClick(bool checked);
+    void ApplyFlangeToAllSides(const TFlange& flange);
+    void MatchSideLength(long double length);
+
     void PbPaint(QPainter& painter);
     void DrawCentroidMark(ICanvas& canvas);
 
@@ -189,7 +204,9 @@ private:
     bool FZoomSwapped = false; // the editor's zoom is the view's while it is shown
     TPixelPoint FCentroidMark; // where the centroid cross was drawn last
     QEventLoop* FModalLoop = nullptr;
-    TNumericDialogs FDialogs;
+    TEditorDialogs FDialogs;
+    std::vector<std::string> FFlangeNames;
+    const IFlangeLookup* FFlangeLookup = nullptr;
 
     QAction* New1 = nullptr;
     QMenu* NSet = nullptr;

@@ -2,7 +2,19 @@
 // editing run. The editor window implements it; sheet tests stand in for it.
 #pragma once
 
+#include "document/flange_names.h"
 #include "geometry/polygon.h"
+
+#include <string>
+#include <vector>
+
+// Where the flange dialog looks up a name picked from its list: the sheet's
+// drawing without the shape being edited.
+class IFlangeLookup {
+public:
+    virtual ~IFlangeLookup() = default;
+    virtual bool FindFlange(const std::string& name, TNamedFlange& found) const = 0;
+};
 
 class IShapeEditor {
 public:
@@ -12,6 +24,11 @@ public:
     virtual void NewPolygon() = 0;
     // Starts editing a copy of shape, which "restore" can bring back.
     virtual void SetPolygon(const TPolygon& shape) = 0;
+    // The flange names the drawing uses (Shift-JIS bytes, sorted, each once)
+    // for the flange dialog to offer, and where it looks a picked one up; the
+    // lookup must outlive the editing run, and nullptr clears it.
+    virtual void SetFlangeNames(const std::vector<std::string>& names,
+                                const IFlangeLookup* lookup) = 0;
     // Shows the editor and returns when the user has closed it.
     virtual void ShowModal() = 0;
     virtual int ApexCount() const = 0;

@@ -187,6 +187,7 @@ private:
     void DeleteCurrentPolygon();
     void PlaceShape(const TPolygon& shape);
     void CollectFlangeNamesForEditor();
+    void ShowEditor(int editedIndex);
 
     IPrompt& Prompt;
     TViewScale& View;

@@ -19,6 +19,22 @@ namespace {
 const QString ErrorTitle = QStringLiteral("エラー");
 const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
 
+// The drawing as the flange dialog searches it for a name: every shape but
+// the one being edited.
+class TDrawingFlangeLookup : public IFlangeLookup {
+public:
+    TDrawingFlangeLookup(const TSheetDocument& document, int editedIndex)
+        : FDocument(document), FEditedIndex(editedIndex) {}
+
+    bool FindFlange(const std::string& name, TNamedFlange& found) const override {
+        return FindNamedFlange(FDocument.Drawing(), FDocument.CurPage(), FEditedIndex, name, found);
+    }
+
+private:
+    const TSheetDocument& FDocument;
+    const int FEditedIndex;
+};
+
 } // namespace
 
 void TMainFm::connectEditCommands() {
@@ -111,12 +127,22 @@ void TMainFm::CollectFlangeNamesForEditor() {
     FlangeNames = CollectFlangeNames(Document.Drawing());
 }
 
+// The editor's flange dialog offers the names of the drawing as it is now and
+// looks a picked one up in every shape but the one being edited (-1 for a new
+// shape, which skips none).
+void TMainFm::ShowEditor(int editedIndex) {
+    const TDrawingFlangeLookup lookup(Document, editedIndex);
+    CollectFlangeNamesForEditor();
+    Editor->SetFlangeNames(FlangeNames, &lookup);
+    Editor->ShowModal();
+    Editor->SetFlangeNames({}, nullptr);
+}
+
 void TMainFm::MkNewPolygonMiClick() {
     if (!IsAvailable(MkNewPolygonMi) || Editor == nullptr)
         return;
-    CollectFlangeNamesForEditor();
     Editor->NewPolygon();
-    Editor->ShowModal();
+    ShowEditor(-1);
     TPolygon shape;
     if (Editor->ApexCount() > 2 && Editor->GetPolygon(shape))
         PlaceShape(shape);
@@ -127,10 +153,9 @@ void TMainFm::MkNewPolygonMiClick() {
 void TMainFm::PolygonEditMiClick() {
     if (!IsAvailable(PolygonEditMi) || Editor == nullptr)
         return;
-    CollectFlangeNamesForEditor();
     const int index = Document.CurrentPolygonIndex();
     Editor->SetPolygon(*Document.PolygonAt(index));
-    Editor->ShowModal();
+    ShowEditor(index);
     TPolygon shape;
     if (Editor->ApexCount() > 2 && Editor->GetPolygon(shape))
         Document.ChangePolygon(index, shape);

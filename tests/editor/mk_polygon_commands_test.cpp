@@ -57,8 +57,8 @@ protected:
     // The editor as the program sets it up, editing shape.
     TMkPolygonFm& Edit(const TPolygon& shape, std::string_view zoom = At200) {
         ShowEditing(shape, zoom);
-        Fm->SetNumericDialogs(
-            TNumericDialogs{&Dialogs, &PointPosDlg, &LineLengthDlg, &PointAngleDlg, &LineAngleDlg});
+        Fm->SetDialogs(
+            TEditorDialogs{&Dialogs, &PointPosDlg, &LineLengthDlg, &PointAngleDlg, &LineAngleDlg});
         return *Fm;
     }
 

@@ -269,6 +269,40 @@ TEST_F(SheetEditTest, PagesAreAddedAndDeletedWithTheirTabsAndUndone) {
     EXPECT_FALSE(Fm->IsModified());
 }
 
+// The flange dialog looks a picked name up in the drawing while the editor is
+// shown: never in the shape being edited, in every shape for a new one.
+TEST_F(SheetEditTest, EditorLooksFlangeNamesUpInTheOtherShapes) {
+    TPolygon edited = Square(20, {50, 10});
+    edited.Flanges[0] = MakeFlange("A", 3, Pi / 4, Pi / 4);
+    TPolygon other = Triangle(30, {10, 100});
+    other.Flanges[1] = MakeFlange("A", 6, Pi / 3, Pi / 4);
+    Open({{Square(20, {10, 10}), edited}, {other}});
+    Click(At(60, 20));
+
+    std::optional<TNamedFlange> found;
+    std::vector<std::string> offered;
+    Editor.OnShow = [&] {
+        offered = Editor.FlangeNames;
+        TNamedFlange flange;
+        ASSERT_NE(Editor.Lookup, nullptr);
+        if (Editor.Lookup->FindFlange("A", flange))
+            found = flange;
+    };
+    Trigger("PolygonEditMi");
+    EXPECT_EQ(offered, std::vector<std::string>({"A"}));
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->Flange.Width, 6) << "the edited shape's own flange is skipped";
+    EXPECT_NEAR(static_cast<double>(found->SideLength), 30 * std::sqrt(2.0), 1e-9);
+    EXPECT_EQ(Editor.Lookup, nullptr) << "the lookup ends with the run";
+
+    // A new shape is no shape of the drawing: the selected one is searched too.
+    found.reset();
+    Editor.Result = Triangle(10);
+    Trigger("MkNewPolygonMi");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->Flange.Width, 3);
+}
+
 TEST_F(SheetEditTest, NewShapeFromTheEditorIsPlacedUnderThePointer) {
     TPolygon named = Square(20, {10, 10});
     named.Flanges[0] = MakeFlange("B", 3, Pi / 4, Pi / 4);

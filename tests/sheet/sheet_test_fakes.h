@@ -11,7 +11,9 @@
 #include "shape_editor.h"
 
 #include <QPoint>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 // 10 printer pixels per millimetre and a printable page of 190 x 277 mm.
@@ -51,6 +53,9 @@ public:
     std::vector<TPolygon> Given;    // shapes handed to SetPolygon
     int NewCount = 0;
     int ShowCount = 0;
+    std::vector<std::string> FlangeNames;  // as handed in for the run
+    const IFlangeLookup* Lookup = nullptr; // while a run lasts
+    std::function<void()> OnShow;          // what the user does while the editor is shown
 
     void NewPolygon() override {
         ++NewCount;
@@ -60,7 +65,14 @@ public:
         Given.push_back(shape);
         FWorking = shape;
     }
+    void SetFlangeNames(const std::vector<std::string>& names,
+                        const IFlangeLookup* lookup) override {
+        FlangeNames = names;
+        Lookup = lookup;
+    }
     void ShowModal() override {
+        if (OnShow)
+            OnShow();
         ++ShowCount;
         if (Result)
             FWorking = *Result;
