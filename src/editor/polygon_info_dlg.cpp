@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -114,9 +115,26 @@ void TPolygonInfoDlg::createGrid() {
     rows->setDefaultSectionSize(DefaultRowHeight);
     rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    FitColumnsToTheirTexts();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(StringGrid1);
+}
+
+// Columns of the grid's default width would cut every text short: until the
+// user sets the widths, each column is as wide as its header or a typical text.
+void TPolygonInfoDlg::FitColumnsToTheirTexts() {
+    const QString samples[DataColumns] = {QStringLiteral(" 000.0/ 000.0"), QStringLiteral("000.00"),
+                                          QStringLiteral("0000.0"), QStringLiteral("-000.00"),
+                                          QStringLiteral("00:00:00")};
+    const QFontMetrics metrics(font());
+    for (int column = 0; column < DataColumns; ++column) {
+        const QString header = StringGrid1->horizontalHeaderItem(column)->text();
+        const int text =
+            std::max(metrics.horizontalAdvance(samples[column]), metrics.horizontalAdvance(header));
+        StringGrid1->setColumnWidth(column, std::max(DefaultColumnWidth, text + 8));
+    }
 }
 
 void TPolygonInfoDlg::Update(const TPolygon& polygon, int selApex0, int selApex1) {

@@ -35,6 +35,7 @@ private:
     int FSelApex1 = -1;
 
     void createGrid();
+    void FitColumnsToTheirTexts();
     void ReadSettings();
     void WriteSettings() const;
     void SetRowCount(int apexCount);

@@ -75,6 +75,14 @@ TEST_F(PolygonInfoDlgTest, RowsFollowTheVertexCountAndOneVertexKeepsTheTexts) {
         << "nothing to measure, nothing rewritten";
 }
 
+TEST_F(PolygonInfoDlgTest, ColumnsStartWideEnoughForTheirTexts) {
+    Monitor->Update(Shape({{-123.4L, 567.8L}, {10, 0}, {0, 10}}), -1, -1);
+    const QFontMetrics metrics(Monitor->font());
+    for (int column = 0; column < 5; ++column)
+        EXPECT_GT(Grid()->columnWidth(column), metrics.horizontalAdvance(Cell(0, column)) + 2)
+            << column;
+}
+
 TEST_F(PolygonInfoDlgTest, SelectedRowsAreFramedInTheSlotColours) {
     Monitor->Update(Shape({{0, 0}, {10, 0}, {10, 10}, {5, 15}, {0, 10}}), 2, 3);
     Monitor->show();
@@ -112,7 +120,7 @@ TEST_F(PolygonInfoDlgTest, BoundsAndColumnWidthsAreKeptInTheSettings) {
     EXPECT_EQ(stored.ReadInteger("TPolygonInfoDlg", "Left", 0), 50);
     EXPECT_EQ(stored.ReadInteger("TPolygonInfoDlg", "Width", 0), 400);
     EXPECT_EQ(stored.ReadInteger("TPolygonInfoDlg", "ColWidth1", 0), 120);
-    EXPECT_EQ(stored.ReadInteger("TPolygonInfoDlg", "ColWidth2", 0), 35);
+    EXPECT_GE(stored.ReadInteger("TPolygonInfoDlg", "ColWidth2", 0), 35);
     EXPECT_EQ(stored.ReadInteger("TPolygonInfoDlg", "ColWidth5", 0), 70);
 
     Monitor = std::make_unique<TPolygonInfoDlg>(path);
