@@ -1,16 +1,20 @@
-// Program start: the Japanese user interface, the sheet window and then the
-// shape editor with the real prompts, printer, settings file, clipboard and
-// pointer, and the event loop until the sheet window closes.
+// Program start: the Japanese user interface, the sheet window, then the shape
+// editor, the about box and the print settings dialog with the real prompts,
+// printer, settings file, clipboard and pointer, and the event loop until the
+// sheet window closes.
+#include "about_box.h"
 #include "clipboard.h"
 #include "drawing/view_scale.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
 #include "mk_polygon_fm.h"
-#include "printer_metrics.h"
+#include "print_set_dlg.h"
+#include "qt_printer.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
 #include "screen_cursor.h"
 #include "settings_file.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -19,7 +23,7 @@ int main(int argc, char** argv) {
     InstallJapaneseUi(application);
 
     TQtPrompt prompt;
-    TQtPrinterMetrics printer;
+    TQtPrinter printer;
     TViewScale view;
     TQtTickCounter ticks;
     TQtClipboard clipboard;
@@ -36,6 +40,11 @@ int main(int argc, char** argv) {
                             return TPageArea{mainFm.PageAreaWidth(), mainFm.PageAreaHeight()};
                         }});
     mainFm.SetShapeEditor(&editor);
+    const TVersion version{BuiltVersionBlock()};
+    TAboutBox aboutBox(version);
+    mainFm.SetAboutBox(&aboutBox);
+    TPrintSetDlg printSetDlg(printer);
+    mainFm.SetPrintSetDialog(&printSetDlg);
 
     mainFm.show();
     return application.exec();
