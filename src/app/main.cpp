@@ -1,6 +1,8 @@
-// Program start: the Japanese user interface, the sheet window and then the
-// shape editor and its numeric dialogs with the real prompts, printer, settings
-// file, clipboard and pointer, and the event loop until the sheet window closes.
+// Program start: the Japanese user interface, the sheet window, then the shape
+// editor with its dialogs and information monitor, the about box and the print
+// settings dialog, with the real prompts, printer, settings file, clipboard and
+// pointer, and the event loop until the sheet window closes.
+#include "about_box.h"
 #include "clipboard.h"
 #include "dialog_runner.h"
 #include "drawing/view_scale.h"
@@ -13,11 +15,13 @@
 #include "nset_point_angle_dlg.h"
 #include "nset_point_pos_dlg.h"
 #include "polygon_info_dlg.h"
-#include "printer_metrics.h"
+#include "print_set_dlg.h"
+#include "qt_printer.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
 #include "screen_cursor.h"
 #include "settings_file.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -26,7 +30,7 @@ int main(int argc, char** argv) {
     InstallJapaneseUi(application);
 
     TQtPrompt prompt;
-    TQtPrinterMetrics printer;
+    TQtPrinter printer;
     TViewScale view;
     TQtTickCounter ticks;
     TQtClipboard clipboard;
@@ -53,6 +57,11 @@ int main(int argc, char** argv) {
     TModalDialogRunner dialogRunner;
     editor.SetDialogs(TEditorDialogs{&dialogRunner, &pointPosDlg, &lineLengthDlg, &pointAngleDlg,
                                      &lineAngleDlg, &infoMonitor, &flangeDlg});
+    const TVersion version{BuiltVersionBlock()};
+    TAboutBox aboutBox(version);
+    mainFm.SetAboutBox(&aboutBox);
+    TPrintSetDlg printSetDlg(printer);
+    mainFm.SetPrintSetDialog(&printSetDlg);
 
     mainFm.show();
     return application.exec();

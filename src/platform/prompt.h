@@ -1,8 +1,10 @@
-// The modal questions, messages, input boxes and file dialogs the windows ask,
-// behind one interface so that tests answer them without a person.
+// The modal questions, messages, input boxes, file and font dialogs the
+// windows ask, behind one interface so that tests answer them without a person.
 #pragma once
 
 #include <QString>
+
+class QFont;
 
 enum class TPromptAnswer { Yes, No, Cancel, Ok };
 
@@ -30,4 +32,7 @@ public:
     virtual QString OpenFileName(const QString& filter, const QString& defaultExtension) = 0;
     virtual QString SaveFileName(const QString& filter, const QString& defaultExtension,
                                  const QString& initialPath) = 0;
+
+    // Font dialog showing font; false when cancelled (font is then left unchanged).
+    virtual bool ChooseFont(QFont& font) = 0;
 };

@@ -1,11 +1,12 @@
-// Message boxes with the program's own button captions, the input box and the
-// file dialogs. Qt's own (not the desktop's) dialogs are used so that they are
-// shown in Japanese like the rest of the program.
+// Message boxes with the program's own button captions, the input box, the
+// file dialogs and the font dialog. Qt's own (not the desktop's) dialogs are
+// used so that they are shown in Japanese like the rest of the program.
 #include "qt_prompt.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -152,6 +153,15 @@ QString TQtPrompt::SaveFileName(const QString& filter, const QString& defaultExt
         dialog.selectFile(initialPath);
     const QString chosen = ChosenFile(dialog);
     return chosen.isEmpty() ? chosen : WithDefaultExtension(chosen, defaultExtension);
+}
+
+bool TQtPrompt::ChooseFont(QFont& font) {
+    QFontDialog dialog(font, DialogParent(FParent));
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.selectedFont();
+    return true;
 }
 
 QStringList QtNameFilters(const QString& filter) {

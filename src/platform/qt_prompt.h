@@ -1,5 +1,5 @@
-// The prompts of the program shown with Qt's message boxes, input dialog and
-// file dialogs.
+// The prompts of the program shown with Qt's message boxes, input dialog, file
+// dialogs and font dialog.
 #pragma once
 
 #include "prompt.h"
@@ -26,6 +26,8 @@ public:
     QString OpenFileName(const QString& filter, const QString& defaultExtension) override;
     QString SaveFileName(const QString& filter, const QString& defaultExtension,
                          const QString& initialPath) override;
+
+    bool ChooseFont(QFont& font) override;
 
 private:
     void ShowMessage(QMessageBox::Icon icon, const QString& title, const QString& text);

@@ -1,13 +1,13 @@
 // The sheet window: its menu bar, the settings it keeps between runs and the
 // document commands with the save-changes question that guards them. The page
-// view lives in sheet_view.cpp.
+// view lives in sheet_view.cpp, printing in sheet_print.cpp.
 #include "main_fm.h"
 
 #include "atomic_file.h"
 #include "drawing/view_scale.h"
 #include "format/drawing_file.h"
 #include "named_action.h"
-#include "printer_metrics.h"
+#include "printer.h"
 #include "prompt.h"
 #include "settings_file.h"
 #include "shape_editor.h"
@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -38,8 +39,6 @@ const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込�
 // The window's designed bounds, used when the settings hold none.
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
-constexpr long double MillimetresPerInch = 25.4L;
-
 } // namespace
 
 TMainFm::TMainFm(const TSheetServices& services)
@@ -56,6 +55,7 @@ TMainFm::TMainFm(const TSheetServices& services)
 
     ReadSettings();
     ReadPrinterResolution();
+    ApplyStoredPrinterSettings();
     UpdateAreaSize();
     NewDrawing();
 }
@@ -162,8 +162,10 @@ void TMainFm::createConnections() {
     connect(EditMi1, &QMenu::aboutToShow, this, &TMainFm::EditMi1Popup);
     connect(EditMi1, &QMenu::aboutToHide, this, &TMainFm::EditMi1Closed);
     connect(Z1, &QAction::triggered, this, &TMainFm::Z1Click);
+    connect(About1, &QAction::triggered, this, &TMainFm::About1Click);
     connectPageView();
     connectEditCommands();
+    connectPrintCommands();
 }
 
 void TMainFm::ReadSettings() {
@@ -185,8 +187,8 @@ void TMainFm::WriteSettings() const {
 }
 
 void TMainFm::ReadPrinterResolution() {
-    PrinterPxPerMMX = Printer.PixelsPerInchX() / MillimetresPerInch;
-    PrinterPxPerMMY = Printer.PixelsPerInchY() / MillimetresPerInch;
+    PrinterPxPerMMX = PixelsPerMm(Printer.PixelsPerInchX());
+    PrinterPxPerMMY = PixelsPerMm(Printer.PixelsPerInchY());
 }
 
 void TMainFm::NewDrawing() {
@@ -305,6 +307,11 @@ void TMainFm::RecentFileClick(const QAction* item) {
     // A copy: opening the file reorders the list.
     const QString path = RecentFiles.At(tag - 1);
     OpenDrawingFile(path);
+}
+
+void TMainFm::About1Click() {
+    if (AboutBox != nullptr)
+        AboutBox->exec();
 }
 
 void TMainFm::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,7 @@
 // The sheet window: holds the sheet document (the drawing, its current page,
 // the selection and the edit history) and shows it: the menu bar, the page
 // view with its pointer gestures, the edit commands, the settings kept between
-// runs and the document commands New, Open, Save and Save As.
+// runs, the document commands New, Open, Save and Save As, and printing.
 #pragma once
 
 #include "document/sheet_document.h"
@@ -21,8 +21,9 @@
 #include <vector>
 
 class IClipboard;
+class IPrintSetDialog;
 class IPrompt;
-class IPrinterMetrics;
+class IPrinter;
 class IScreenCursor;
 class IShapeEditor;
 class ITickCounter;
@@ -30,6 +31,7 @@ class TViewScale;
 class TPageTabs;
 class TPaintSurface;
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QMouseEvent;
@@ -48,7 +50,7 @@ enum TDragState : std::uint8_t {
 struct TSheetServices {
     IPrompt& Prompt;
     TViewScale& View; // program-wide, shared with the shape editor
-    const IPrinterMetrics& Printer;
+    IPrinter& Printer;
     ITickCounter& Ticks; // time-stamps the edit history
     QString SettingsPath;
     IClipboard& Clipboard;
@@ -63,8 +65,11 @@ public:
     explicit TMainFm(const TSheetServices& services);
     ~TMainFm() override;
 
-    // The shape editor is created after the sheet window, so it is handed in here.
+    // The shape editor and the dialogs are created after the sheet window, so
+    // they are handed in here; until then their commands do nothing.
     void SetShapeEditor(IShapeEditor* editor) { Editor = editor; }
+    void SetAboutBox(QDialog* box) { AboutBox = box; }
+    void SetPrintSetDialog(IPrintSetDialog* dialog) { PrintSetDlg = dialog; }
 
     const TZvDat& CurrentDrawing() const { return Document.Drawing(); }
     int CurrentPage() const { return Document.CurPage(); }
@@ -118,6 +123,7 @@ private:
     void createConnections();
     void connectPageView();
     void connectEditCommands();
+    void connectPrintCommands();
 
     void ReadSettings();
     void WriteSettings() const;
@@ -189,13 +195,26 @@ private:
     void CollectFlangeNamesForEditor();
     void ShowEditor(int editedIndex);
 
+    // Printing.
+    void PrintFontSetMiClick();
+    void PrintSetMiClick();
+    void Print1Click();
+    void PrintAllClick();
+    void ApplyStoredPrinterSettings();
+    bool AskPrintFileName(QString& file);
+    bool PrintPage(int page, const QString& file);
+    void DrawPrintedPage(QPainter& painter, int page, const QString& caption) const;
+    void About1Click();
+
     IPrompt& Prompt;
     TViewScale& View;
-    const IPrinterMetrics& Printer;
+    IPrinter& Printer;
     const QString SettingsPath;
     IClipboard& Clipboard;
     IScreenCursor& Cursor;
     IShapeEditor* Editor;
+    QDialog* AboutBox = nullptr;
+    IPrintSetDialog* PrintSetDlg = nullptr;
 
     TSheetDocument Document;
     TDragState DragState = dsIdle;

@@ -2,7 +2,9 @@
 // the stored printer values, the page margins and the print font.
 #pragma once
 
+#include "drawing/print_layout.h"
 #include "format/ini_file.h"
+#include "printer.h"
 
 #include <QColor>
 #include <QFont>
@@ -17,6 +19,20 @@ struct TPrintSettings {
     int RYohaku = 0;          // and right
     QFont PrintFont;          // flange names are printed in it
     QColor PrintFontColor;
+
+    TPageMargins Margins() const { return {TYohaku, BYohaku, LYohaku, RYohaku}; }
+    void SetMargins(const TPageMargins& margins) {
+        TYohaku = margins.Top;
+        BYohaku = margins.Bottom;
+        LYohaku = margins.Left;
+        RYohaku = margins.Right;
+    }
+    TPrinterDevice StoredDevice() const { return {PrintPaperSize, PrintDir, PrintPaperScale}; }
+    void StoreDevice(const TPrinterDevice& device) {
+        PrintPaperSize = device.PaperSize;
+        PrintDir = device.Orientation;
+        PrintPaperScale = device.Scale;
+    }
 };
 
 // Missing keys and values that are not whole numbers give the defaults: no

@@ -71,8 +71,10 @@ void TMainFm::connectPageView() {
 // The drawing area of every page, the printable page less the margins in mm,
 // and the paint surface that shows it at the current scale.
 void TMainFm::UpdateAreaSize() {
-    PageWidth = Printer.PageWidthPixels() / PrinterPxPerMMX - Print.LYohaku - Print.RYohaku;
-    PageHeight = Printer.PageHeightPixels() / PrinterPxPerMMY - Print.TYohaku - Print.BYohaku;
+    const TPageAreaMm area = PageAreaOf(Printer.PageWidthPixels(), Printer.PageHeightPixels(),
+                                        PrinterPxPerMMX, PrinterPxPerMMY, Print.Margins());
+    PageWidth = area.Width;
+    PageHeight = area.Height;
     const long double scale = View.ScreenScale();
     PaintBox1->setFixedSize(PageSurfaceSize(PageWidth, PageHeight, scale));
 }

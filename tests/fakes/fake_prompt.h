@@ -3,15 +3,16 @@
 
 #include "prompt.h"
 
+#include <QFont>
 #include <QStringList>
 #include <deque>
 #include <gtest/gtest.h>
 #include <optional>
 #include <vector>
 
-// Questions, file dialogs and input boxes take the next scripted answer; one
-// the script has none for fails the test. Error and warning boxes are only
-// recorded.
+// Questions, file dialogs, input boxes and font dialogs take the next scripted
+// answer; one the script has none for fails the test. Error and warning boxes
+// are only recorded.
 class TFakePrompt : public IPrompt {
 public:
     struct TMessage {
@@ -27,10 +28,12 @@ public:
     std::deque<TPromptAnswer> Answers;
     std::deque<QString> FileNames;              // "" answers Cancel
     std::deque<std::optional<QString>> Entries; // typed into input boxes; nullopt answers Cancel
+    std::deque<std::optional<QFont>> Fonts;     // chosen in font dialogs; nullopt answers Cancel
     std::vector<TMessage> Questions;
     std::vector<TMessage> Errors;
     std::vector<TMessage> Warnings;
     std::vector<TInputBox> InputBoxes;
+    std::vector<QFont> FontsShown;
     QStringList Filters;
     QStringList Extensions;
     QStringList InitialPaths;
@@ -55,9 +58,15 @@ public:
         Answers.pop_front();
         return answer;
     }
-    TPromptAnswer AskOkCancel(const QString&, const QString& text) override {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return TPromptAnswer::Cancel;
+    TPromptAnswer AskOkCancel(const QString& title, const QString& text) override {
+        Questions.push_back({title, text});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return TPromptAnswer::Cancel;
+        }
+        const TPromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
     }
     void ShowError(const QString& title, const QString& text) override {
         Errors.push_back({title, text});
@@ -89,6 +98,20 @@ public:
         Extensions << extension;
         InitialPaths << initialPath;
         return NextFileName();
+    }
+
+    bool ChooseFont(QFont& font) override {
+        FontsShown.push_back(font);
+        if (Fonts.empty()) {
+            ADD_FAILURE() << "unexpected font dialog";
+            return false;
+        }
+        const std::optional<QFont> chosen = Fonts.front();
+        Fonts.pop_front();
+        if (!chosen)
+            return false;
+        font = *chosen;
+        return true;
     }
 
 private:

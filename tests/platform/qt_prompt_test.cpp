@@ -1,5 +1,5 @@
-// The message boxes, input box and file dialogs as a user meets them, in the
-// Japanese user interface.
+// The message boxes, input box, file and font dialogs as a user meets them,
+// in the Japanese user interface.
 #include "japanese_ui.h"
 #include "qt_prompt.h"
 
@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -239,6 +240,35 @@ TEST_F(QtPromptTest, AllFilesFilterShowsFilesWithoutExtension) {
     });
     EXPECT_EQ(Prompt.OpenFileName(kFilter, "zvt"), QString());
     EXPECT_EQ(patterns, (QStringList{"*.zvt", "*"}));
+}
+
+TEST_F(QtPromptTest, FontDialogChangesTheFontOnlyWhenConfirmed) {
+    QFont font(QStringLiteral("IPAMincho"));
+    font.setPointSize(12);
+    QFont shown;
+    WhenDialogShows([&](QWidget* dialog) {
+        auto* fonts = qobject_cast<QFontDialog*>(dialog);
+        ASSERT_NE(fonts, nullptr);
+        shown = fonts->currentFont();
+        QFont chosen(QStringLiteral("IPAGothic"));
+        chosen.setPointSize(20);
+        fonts->setCurrentFont(chosen);
+        fonts->accept();
+    });
+    EXPECT_TRUE(Prompt.ChooseFont(font));
+    EXPECT_EQ(shown.family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(shown.pointSize(), 12);
+    EXPECT_EQ(font.family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(font.pointSize(), 20);
+
+    WhenDialogShows([](QWidget* dialog) {
+        QFont other(QStringLiteral("IPAMincho"));
+        other.setPointSize(8);
+        qobject_cast<QFontDialog*>(dialog)->setCurrentFont(other);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(Prompt.ChooseFont(font));
+    EXPECT_EQ(font.pointSize(), 20);
 }
 
 TEST(DefaultExtensionTest, AddedOnlyToANameWithoutExtension) {

@@ -1,28 +1,94 @@
-// Stand-ins for the sheet window's services: scripted prompts, a fixed printer,
-// a clock the test sets, a clipboard and a pointer of its own, and a shape
-// editor that hands back a scripted shape.
+// Stand-ins for the sheet window's services: scripted prompts, a printer that
+// prints onto images, a clock the test sets, a clipboard and a pointer of its
+// own, and a shape editor that hands back a scripted shape.
 #pragma once
 
 #include "clipboard.h"
 #include "fakes/fake_prompt.h"
 #include "fakes/fake_ticks.h"
-#include "printer_metrics.h"
+#include "printer.h"
 #include "screen_cursor.h"
 #include "shape_editor.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-// 10 printer pixels per millimetre and a printable page of 190 x 277 mm.
-class TFakePrinter : public IPrinterMetrics {
+// 10 printer pixels per millimetre and a printable page of 190 x 277 mm unless
+// a test changes it. Each job paints on an image of the printable page, which
+// the printer keeps once the job is finished; the setup dialog is a script.
+class TFakePrinter : public IPrinter {
 public:
+    struct TPrinted {
+        QString Title;
+        QString File;
+        QImage Page;
+    };
+
+    long double PageWidth = 1900;
+    long double PageHeight = 2770;
+    TPrinterDevice Current{0, 0, 100};
+    std::vector<TPrinterDevice> DevicesSet;
+    std::function<bool()> SetupDialog; // none: cancelled
+    int SetupCount = 0;
+    bool ToFile = false;
+    bool JobsFail = false;
+    std::vector<TPrinted> Printed;
+
     long double PixelsPerInchX() const override { return 254; }
     long double PixelsPerInchY() const override { return 254; }
-    long double PageWidthPixels() const override { return 1900; }
-    long double PageHeightPixels() const override { return 2770; }
+    long double PageWidthPixels() const override { return PageWidth; }
+    long double PageHeightPixels() const override { return PageHeight; }
+
+    TPrinterDevice Device() const override { return Current; }
+    void SetDevice(const TPrinterDevice& device) override {
+        DevicesSet.push_back(device);
+        Current = device;
+    }
+    bool Setup(QWidget*) override {
+        ++SetupCount;
+        return SetupDialog && SetupDialog();
+    }
+    bool PrintsToFile() const override { return ToFile; }
+    std::unique_ptr<IPrintJob> StartJob(const QString& title, const QString& file) override {
+        if (JobsFail)
+            return nullptr;
+        return std::make_unique<TJob>(*this, TPrinted{title, file, {}});
+    }
+
+private:
+    class TJob : public IPrintJob {
+    public:
+        TJob(TFakePrinter& printer, TPrinted printed)
+            : FPrinter(printer), FPrinted(std::move(printed)),
+              FImage(static_cast<int>(printer.PageWidth), static_cast<int>(printer.PageHeight),
+                     QImage::Format_RGB32) {
+            FImage.fill(Qt::white);
+            // 254 pixels per inch, so that fonts have their size on paper.
+            FImage.setDotsPerMeterX(10000);
+            FImage.setDotsPerMeterY(10000);
+            FPainter.begin(&FImage);
+        }
+        QPainter& Painter() override { return FPainter; }
+        bool Finish() override {
+            FPainter.end();
+            FPrinted.Page = FImage;
+            FPrinter.Printed.push_back(FPrinted);
+            return true;
+        }
+
+    private:
+        TFakePrinter& FPrinter;
+        TPrinted FPrinted;
+        QImage FImage;
+        QPainter FPainter;
+    };
 };
 
 // Holds its text in memory.

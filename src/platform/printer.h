@@ -1,0 +1,49 @@
+// The printer the sheet prints on: its metrics, the device settings kept
+// between runs, its setup dialog and print jobs of one document each, behind
+// an interface so that tests stand in for it and nothing reaches paper.
+#pragma once
+
+#include "printer_metrics.h"
+
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QWidget;
+
+// The printer's own codes for its paper size, orientation and scale, as the
+// settings file keeps them; -1 stands for none.
+struct TPrinterDevice {
+    int PaperSize = -1;
+    int Orientation = -1;
+    int Scale = -1;
+    friend bool operator==(const TPrinterDevice&, const TPrinterDevice&) = default;
+};
+
+// One print document of one page, begun on the printer.
+class IPrintJob {
+public:
+    virtual ~IPrintJob() = default;
+    // Paints in printer pixels, (0, 0) the top-left corner of the printable area.
+    virtual QPainter& Painter() = 0;
+    // Ends the document, sending it to the printer or writing its file; false
+    // when that failed. A job that is not finished is ended when it goes.
+    virtual bool Finish() = 0;
+};
+
+class IPrinter : public IPrinterMetrics {
+public:
+    virtual TPrinterDevice Device() const = 0;
+    // Takes the codes the printer knows; others leave that setting as it is.
+    virtual void SetDevice(const TPrinterDevice& device) = 0;
+
+    // The system's printer setup dialog (printer, paper, orientation and so
+    // on); the printer takes what the user confirms. False when cancelled.
+    virtual bool Setup(QWidget* parent) = 0;
+
+    // True when jobs are written to PDF files instead of going to a printer.
+    virtual bool PrintsToFile() const = 0;
+    // Starts a document named title; when the printer prints to files it is
+    // written to file. Null when the document cannot be started.
+    virtual std::unique_ptr<IPrintJob> StartJob(const QString& title, const QString& file) = 0;
+};

@@ -1,0 +1,120 @@
+// The print settings dialog: margins shown as "%2d" and read back leniently,
+// and the printer setup behind "プリンタ設定".
+#include "print_set_dlg.h"
+
+#include "format/number_field.h"
+#include "printer.h"
+#include "screen_centre.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace {
+
+QLineEdit* MarginField(const char* name) {
+    auto* field = new QLineEdit;
+    field->setObjectName(QLatin1String(name));
+    // Room for a few digits: margins are whole millimetres.
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    return field;
+}
+
+QPushButton* Button(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString MarginText(int margin) {
+    return QString::asprintf("%2d", margin);
+}
+
+int MarginOf(const QLineEdit* field) {
+    return LenientInteger(field->text().trimmed().toStdString());
+}
+
+} // namespace
+
+TPrintSetDlg::TPrintSetDlg(IPrinter& printer, QWidget* parent) : QDialog(parent), Printer(printer) {
+    setObjectName(QStringLiteral("PrintSetDlg"));
+    setWindowTitle(QStringLiteral("印刷設定"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    createControls();
+    connect(Button1, &QPushButton::clicked, this, &TPrintSetDlg::Button1Click);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The margins from top to bottom of the group; the buttons beside it.
+void TPrintSetDlg::createControls() {
+    TYohakuEd = MarginField("TYohakuEd");
+    LYohakuEd = MarginField("LYohakuEd");
+    RYohakuEd = MarginField("RYohakuEd");
+    BYohakuEd = MarginField("BYohakuEd");
+
+    auto* group = new QGroupBox(QStringLiteral("余白設定(mm)"));
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* fields = new QGridLayout(group);
+    const std::pair<QString, QLineEdit*> rows[] = {{QStringLiteral("上"), TYohakuEd},
+                                                   {QStringLiteral("左"), LYohakuEd},
+                                                   {QStringLiteral("右"), RYohakuEd},
+                                                   {QStringLiteral("下"), BYohakuEd}};
+    int row = 0;
+    for (const auto& [caption, field] : rows) {
+        auto* label = new QLabel(caption);
+        label->setBuddy(field);
+        fields->addWidget(label, row, 0);
+        fields->addWidget(field, row, 1);
+        ++row;
+    }
+
+    Button1 = Button("Button1", QStringLiteral("プリンタ設定"));
+    OKBtn = Button("OKBtn", QStringLiteral("OK"));
+    OKBtn->setDefault(true);
+    Button2 = Button("Button2", QStringLiteral("ｷｬﾝｾﾙ"));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addStretch(1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(Button2);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TPrintSetDlg::LoadMargins(const TPageMargins& margins) {
+    TYohakuEd->setText(MarginText(margins.Top));
+    BYohakuEd->setText(MarginText(margins.Bottom));
+    RYohakuEd->setText(MarginText(margins.Right));
+    LYohakuEd->setText(MarginText(margins.Left));
+}
+
+bool TPrintSetDlg::ShowModal() {
+    TYohakuEd->setFocus();
+    return exec() == QDialog::Accepted;
+}
+
+TPageMargins TPrintSetDlg::ReadMargins() const {
+    return {MarginOf(TYohakuEd), MarginOf(BYohakuEd), MarginOf(LYohakuEd), MarginOf(RYohakuEd)};
+}
+
+void TPrintSetDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+}
+
+void TPrintSetDlg::Button1Click() {
+    Printer.Setup(this);
+}

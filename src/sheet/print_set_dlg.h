@@ -1,0 +1,54 @@
+// The print settings dialog "印刷設定": the four page margins in millimetres
+// and the button to the printer's setup dialog.
+#pragma once
+
+#include "drawing/print_layout.h"
+
+#include <QDialog>
+
+class IPrinter;
+class QLineEdit;
+class QPushButton;
+
+// What the sheet window asks of the print settings dialog; sheet tests stand
+// in for it.
+class IPrintSetDialog {
+public:
+    virtual ~IPrintSetDialog() = default;
+    virtual void LoadMargins(const TPageMargins& margins) = 0;
+    // Shows the dialog and returns once it is closed: true when with OK.
+    virtual bool ShowModal() = 0;
+    // A field that does not hold a whole number counts as 0; nothing is
+    // range-checked.
+    virtual TPageMargins ReadMargins() const = 0;
+};
+
+class TPrintSetDlg : public QDialog, public IPrintSetDialog {
+    Q_OBJECT
+
+public:
+    // "プリンタ設定" opens the setup dialog of printer, which takes what the
+    // user confirms there at once, whichever way this dialog is closed.
+    explicit TPrintSetDlg(IPrinter& printer, QWidget* parent = nullptr);
+
+    void LoadMargins(const TPageMargins& margins) override;
+    bool ShowModal() override;
+    TPageMargins ReadMargins() const override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void Button1Click();
+
+    IPrinter& Printer;
+
+    QLineEdit* TYohakuEd = nullptr;
+    QLineEdit* LYohakuEd = nullptr;
+    QLineEdit* RYohakuEd = nullptr;
+    QLineEdit* BYohakuEd = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* Button2 = nullptr;
+};

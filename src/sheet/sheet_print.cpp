@@ -1,0 +1,167 @@
+// The sheet's printing: the print font, the print settings with the printer's
+// own setup, and the current page or every page that has shapes printed at
+// full size, each page a print job of its own with its caption. Without a
+// printer every job is a PDF file.
+#include "main_fm.h"
+
+#include "drawing/draw_polygon.h"
+#include "drawing/print_layout.h"
+#include "geometry/rounding.h"
+#include "print_set_dlg.h"
+#include "printer.h"
+#include "prompt.h"
+#include "qpainter_canvas.h"
+#include "shift_jis_codec.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <vector>
+
+namespace {
+
+const QString InfoTitle = QStringLiteral("情報");
+const QString PrintPageText = QStringLiteral("現在表示中のページを印刷します。");
+const QString PrintAllText = QStringLiteral("全てのページを印刷します。");
+const QString ErrorTitle = QStringLiteral("エラー");
+const QString PrintFailedText = QStringLiteral("印刷できませんでした。");
+const QString PrintFileFailedText = QStringLiteral("ファイル「%1」に印刷できませんでした。");
+
+const QString PdfFilter = QStringLiteral("PDFファイル (*.pdf)|*.pdf|全てのファイル (*.*)|*.*");
+const QString PdfExtension = QStringLiteral("pdf");
+
+// The file of one page of a print-all: the page number joined to the name
+// before its extension ("box.pdf" gives "box-3.pdf").
+QString NumberedFileName(const QString& path, int pageNumber) {
+    const QFileInfo info(path);
+    QString name = info.completeBaseName() + QStringLiteral("-") + QString::number(pageNumber);
+    if (!info.suffix().isEmpty())
+        name += QStringLiteral(".") + info.suffix();
+    return QDir(info.path()).filePath(name);
+}
+
+// The drawing file's name as a PDF beside it; none for a drawing never saved.
+QString PdfNameFor(const QString& drawingFile) {
+    if (drawingFile.isEmpty())
+        return QString();
+    const QFileInfo info(drawingFile);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".") + PdfExtension);
+}
+
+TColor ToTColor(const QColor& color) {
+    return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+            static_cast<std::uint8_t>(color.blue())};
+}
+
+} // namespace
+
+void TMainFm::connectPrintCommands() {
+    connect(PrintFontSetMi, &QAction::triggered, this, &TMainFm::PrintFontSetMiClick);
+    connect(PrintSetMi, &QAction::triggered, this, &TMainFm::PrintSetMiClick);
+    connect(Print1, &QAction::triggered, this, &TMainFm::Print1Click);
+    connect(PrintAll, &QAction::triggered, this, &TMainFm::PrintAllClick);
+}
+
+void TMainFm::PrintFontSetMiClick() {
+    QFont font = Print.PrintFont;
+    if (Prompt.ChooseFont(font))
+        Print.PrintFont = font;
+}
+
+// Changes made through the printer's own setup stay with the printer even when
+// the dialog is cancelled; only OK stores them and resizes the page.
+void TMainFm::PrintSetMiClick() {
+    if (PrintSetDlg == nullptr)
+        return;
+    ApplyStoredPrinterSettings();
+    PrintSetDlg->LoadMargins(Print.Margins());
+    if (!PrintSetDlg->ShowModal())
+        return;
+    Print.SetMargins(PrintSetDlg->ReadMargins());
+    Print.StoreDevice(Printer.Device());
+    ReadPrinterResolution();
+    UpdateAreaSize();
+    RepaintPage();
+}
+
+void TMainFm::Print1Click() {
+    if (ShownPage().empty())
+        return;
+    if (Prompt.AskOkCancel(InfoTitle, PrintPageText) != TPromptAnswer::Ok)
+        return;
+    QString file;
+    if (AskPrintFileName(file))
+        PrintPage(Document.CurPage(), file);
+}
+
+// Empty pages are skipped, the others keep their own page numbers; the first
+// job that fails ends the command.
+void TMainFm::PrintAllClick() {
+    if (Prompt.AskOkCancel(InfoTitle, PrintAllText) != TPromptAnswer::Ok)
+        return;
+    std::vector<int> pages;
+    for (std::size_t page = 0; page < Document.Drawing().size(); ++page)
+        if (!Document.Drawing()[page].empty())
+            pages.push_back(static_cast<int>(page));
+    QString file;
+    if (pages.empty() || !AskPrintFileName(file))
+        return;
+    for (const int page : pages)
+        if (!PrintPage(page, file.isEmpty() ? file : NumberedFileName(file, page + 1)))
+            return;
+}
+
+void TMainFm::ApplyStoredPrinterSettings() {
+    if (Print.PrintPaperSize >= 0)
+        Printer.SetDevice(Print.StoredDevice());
+}
+
+// A printer that writes files needs one name per command; false when the user
+// gives none. The drawing's own name, as a PDF, is offered.
+bool TMainFm::AskPrintFileName(QString& file) {
+    file.clear();
+    if (!Printer.PrintsToFile())
+        return true;
+    file = Prompt.SaveFileName(PdfFilter, PdfExtension, PdfNameFor(FileName));
+    return !file.isEmpty();
+}
+
+bool TMainFm::PrintPage(int page, const QString& file) {
+    ApplyStoredPrinterSettings();
+    ReadPrinterResolution();
+    const QString caption = windowTitle() + QStringLiteral(" - ") + QString::number(page + 1);
+    const std::unique_ptr<IPrintJob> job = Printer.StartJob(caption, file);
+    if (job != nullptr) {
+        DrawPrintedPage(job->Painter(), page, caption);
+        if (job->Finish())
+            return true;
+    }
+    if (file.isEmpty())
+        Prompt.ShowError(ErrorTitle, PrintFailedText);
+    else
+        Prompt.ShowError(ErrorTitle, PrintFileFailedText.arg(QDir::toNativeSeparators(file)));
+    return false;
+}
+
+// The caption goes to the bottom-right corner of the printable area, the page
+// at full size with its origin moved in by the left and top margins. The
+// selection belongs to the page it was made on, so other pages print without.
+void TMainFm::DrawPrintedPage(QPainter& painter, int page, const QString& caption) const {
+    painter.setFont(Print.PrintFont);
+    TQPainterCanvas canvas(painter);
+    const std::string text = UnicodeToShiftJis(caption);
+    const TPixelPoint at = CaptionPosition(RoundToInt(Printer.PageWidthPixels()),
+                                           RoundToInt(Printer.PageHeightPixels()),
+                                           canvas.TextWidth(text), canvas.TextHeight(text));
+    canvas.SetPenColor(ToTColor(Print.PrintFontColor));
+    canvas.TextOut(at.X, at.Y, text);
+
+    const TPixelShift origin = PageOriginOnPaper(Print.Margins(), PrinterPxPerMMX, PrinterPxPerMMY);
+    painter.translate(static_cast<qreal>(origin.X), static_cast<qreal>(origin.Y));
+    const TDaInt noSelection;
+    const TDaInt& selection = page == Document.CurPage() ? Document.Selection() : noSelection;
+    DrawPolygonTbl(canvas, Document.Drawing()[page], -1, PrinterPxPerMMX, PrinterPxPerMMY,
+                   selection, dmPrint, dmSelected);
+}

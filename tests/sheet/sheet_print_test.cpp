@@ -1,0 +1,384 @@
+// Tests of the sheet's printing on a stand-in printer that prints onto
+// images at 10 pixels per millimetre: the print settings and the page area,
+// the stored printer settings, the print font, the two print commands with
+// their questions, captions and files, and the about box command.
+#include "print_set_dlg.h"
+#include "sheet_fixture.h"
+
+#include <QDialog>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFF;
+constexpr QRgb Black = 0x000000;
+constexpr QRgb Blue = 0x0000FF;
+
+constexpr long double RightAngle = Pi / 2;
+
+const QString PrintPageText = QStringLiteral("現在表示中のページを印刷します。");
+const QString PrintAllText = QStringLiteral("全てのページを印刷します。");
+
+// Shows the margins it was given and closes with the ones the test entered,
+// or with Cancel; WhileShown stands for what the user does in between.
+class TFakePrintSetDialog : public IPrintSetDialog {
+public:
+    std::optional<TPageMargins> Entered;
+    std::function<void()> WhileShown;
+    std::vector<TPageMargins> Loaded;
+
+    void LoadMargins(const TPageMargins& margins) override {
+        Loaded.push_back(margins);
+        FMargins = margins;
+    }
+    bool ShowModal() override {
+        if (WhileShown)
+            WhileShown();
+        if (Entered)
+            FMargins = *Entered;
+        return Entered.has_value();
+    }
+    TPageMargins ReadMargins() const override { return FMargins; }
+
+private:
+    TPageMargins FMargins;
+};
+
+// An about box that counts how often it is shown instead of waiting for a person.
+class TCountingDialog : public QDialog {
+public:
+    int Shown = 0;
+    int exec() override {
+        ++Shown;
+        return QDialog::Accepted;
+    }
+};
+
+QRgb PixelOf(const QImage& page, int x, int y) {
+    return page.pixel(x, y) & 0xFFFFFF;
+}
+
+// The bounding box of the pixels in area that are not white; empty when all are.
+QRect InkIn(const QImage& page, const QRect& area) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((page.pixel(x, y) & 0xFFFFFF) != White)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+int CountOf(const QImage& page, QRgb color) {
+    int count = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            count += (page.pixel(x, y) & 0xFFFFFF) == color ? 1 : 0;
+    return count;
+}
+
+class SheetPrintTest : public SheetWindowTest {
+protected:
+    TFakePrintSetDialog Dialog;
+    TCountingDialog AboutBox;
+
+    void Start(std::string_view settings = {}) {
+        if (!settings.empty())
+            WriteFile(SettingsPath(), settings);
+        SheetWindowTest::Start();
+        Fm->SetPrintSetDialog(&Dialog);
+        Fm->SetAboutBox(&AboutBox);
+    }
+
+    void PrintCurrentPage() {
+        Prompt.Answers.push_back(TPromptAnswer::Ok);
+        Trigger("Print1");
+    }
+    void PrintAllPages() {
+        Prompt.Answers.push_back(TPromptAnswer::Ok);
+        Trigger("PrintAll");
+    }
+};
+
+TEST_F(SheetPrintTest, OkStoresTheMarginsAndThePrintersSettingsAndResizesThePage) {
+    Start();
+    ASSERT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 190);
+    Dialog.Entered = TPageMargins{0, 0, 10, 15};
+    // The user turns the paper in the printer's own setup.
+    Dialog.WhileShown = [this] {
+        Printer.Current = {QPageSize::A4, QPageLayout::Landscape, 100};
+        std::swap(Printer.PageWidth, Printer.PageHeight);
+    };
+    Trigger("PrintSetMi");
+    EXPECT_EQ(Dialog.Loaded, std::vector<TPageMargins>{TPageMargins{}});
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 277 - 25);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaHeight()), 190);
+    EXPECT_EQ(PaintBox()->size(), QSize(882, 665));
+    EXPECT_EQ(Fm->PrintSettings().Margins(), (TPageMargins{0, 0, 10, 15}));
+    EXPECT_EQ(Fm->PrintSettings().StoredDevice(),
+              (TPrinterDevice{QPageSize::A4, QPageLayout::Landscape, 100}));
+
+    // Negative margins widen the page; the dialog shows what is stored.
+    Dialog.WhileShown = nullptr;
+    Dialog.Entered = TPageMargins{-5, 0, 0, 0};
+    Trigger("PrintSetMi");
+    EXPECT_EQ(Dialog.Loaded.back(), (TPageMargins{0, 0, 10, 15}));
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 277);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaHeight()), 195);
+
+    Fm.reset();
+    const TIniFile stored = StoredSettings();
+    EXPECT_EQ(stored.ReadInteger("Print", "TYohaku", 0), -5);
+    EXPECT_EQ(stored.ReadInteger("Print", "LYohaku", 9), 0);
+    EXPECT_EQ(stored.ReadInteger("Print", "PrintPaperSize", -1), QPageSize::A4);
+    EXPECT_EQ(stored.ReadInteger("Print", "PrintDir", -1), QPageLayout::Landscape);
+    EXPECT_EQ(stored.ReadInteger("Print", "PrintPaperScale", -1), 100);
+}
+
+TEST_F(SheetPrintTest, CancelStoresNothingAndKeepsThePage) {
+    Start(TenMillimetreMargins);
+    Dialog.Entered = std::nullopt;
+    Dialog.WhileShown = [this] { Printer.Current = {QPageSize::A3, QPageLayout::Portrait, 100}; };
+    Trigger("PrintSetMi");
+    EXPECT_EQ(Dialog.Loaded, std::vector<TPageMargins>{(TPageMargins{10, 10, 10, 10})});
+    EXPECT_EQ(Fm->PrintSettings().Margins(), (TPageMargins{10, 10, 10, 10}));
+    EXPECT_EQ(Fm->PrintSettings().PrintPaperSize, -1);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 170);
+    // What the printer's own setup changed stays with the printer.
+    EXPECT_EQ(Printer.Current.PaperSize, QPageSize::A3);
+}
+
+TEST_F(SheetPrintTest, StoredPrinterSettingsAreAppliedAtStartBeforeTheDialogAndEachPage) {
+    Start("[Print]\nPrintPaperSize=8\nPrintDir=1\nPrintPaperScale=100\n");
+    const TPrinterDevice stored{8, 1, 100};
+    EXPECT_EQ(Printer.DevicesSet, std::vector<TPrinterDevice>{stored});
+
+    Printer.Current = {QPageSize::A4, 0, 100};
+    Dialog.WhileShown = [&] { EXPECT_EQ(Printer.Current, stored); };
+    Trigger("PrintSetMi");
+    EXPECT_EQ(Printer.DevicesSet.size(), 2u);
+
+    Open({{Square(10)}, {Square(10)}});
+    Printer.Current = {QPageSize::A4, 0, 100};
+    PrintAllPages();
+    EXPECT_EQ(Printer.DevicesSet.size(), 4u);
+    EXPECT_EQ(Printer.DevicesSet.back(), stored);
+    EXPECT_EQ(Printer.Printed.size(), 2u);
+}
+
+TEST_F(SheetPrintTest, WithoutStoredPaperThePrintersOwnSettingsAreUsed) {
+    Start("[Print]\nPrintDir=1\nPrintPaperScale=100\n");
+    Open({{Square(10)}});
+    Dialog.Entered = std::nullopt;
+    Trigger("PrintSetMi");
+    PrintCurrentPage();
+    EXPECT_TRUE(Printer.DevicesSet.empty());
+    EXPECT_EQ(Printer.Printed.size(), 1u);
+}
+
+TEST_F(SheetPrintTest, PrintingAnEmptyCurrentPageAsksNothingAndPrintsNothing) {
+    Start();
+    Open({{}, {Square(10)}});
+    Trigger("Print1");
+    EXPECT_TRUE(Prompt.Questions.empty());
+    EXPECT_TRUE(Printer.Printed.empty());
+}
+
+TEST_F(SheetPrintTest, EachPrintCommandAsksFirstAndCancelPrintsNothing) {
+    Start();
+    Open({{Square(10)}});
+    Prompt.Answers = {TPromptAnswer::Cancel, TPromptAnswer::Cancel};
+    Trigger("Print1");
+    Trigger("PrintAll");
+    ASSERT_EQ(Prompt.Questions.size(), 2u);
+    EXPECT_EQ(Prompt.Questions[0].Title, QStringLiteral("情報"));
+    EXPECT_EQ(Prompt.Questions[0].Text, PrintPageText);
+    EXPECT_EQ(Prompt.Questions[1].Text, PrintAllText);
+    EXPECT_TRUE(Printer.Printed.empty());
+
+    // Printing all pages asks even when there is nothing to print.
+    Trigger("New1");
+    PrintAllPages();
+    EXPECT_EQ(Prompt.Questions.size(), 3u);
+    EXPECT_TRUE(Printer.Printed.empty());
+}
+
+TEST_F(SheetPrintTest, APageIsPrintedAtFullSizeInsideTheLeftAndTopMargins) {
+    Start("[Print]\nTYohaku=5\nLYohaku=10\nRYohaku=20\nBYohaku=30\n");
+    Open({{Rect(20, 10, {30, 40}), Square(10, {100, 40})}});
+    Fm->SelectPolygon(1);
+    PrintCurrentPage();
+    ASSERT_EQ(Printer.Printed.size(), 1u);
+    EXPECT_EQ(Printer.Printed[0].Title, QStringLiteral("Zelvo - drawing - 1"));
+    EXPECT_TRUE(Printer.Printed[0].File.isEmpty());
+    const QImage& page = Printer.Printed[0].Page;
+
+    // The rectangle's corners at 10 pixels per millimetre, 10 mm in and 5 mm down.
+    EXPECT_EQ(PixelOf(page, 400, 450), Black);
+    EXPECT_EQ(PixelOf(page, 600, 450), Black);
+    EXPECT_EQ(PixelOf(page, 400, 550), Black);
+    EXPECT_EQ(PixelOf(page, 600, 550), Black);
+    EXPECT_EQ(InkIn(page, QRect(300, 400, 400, 200)), QRect(400, 450, 201, 101));
+    // The selected square in blue.
+    EXPECT_EQ(PixelOf(page, 1100, 450), Blue);
+    EXPECT_EQ(PixelOf(page, 1200, 550), Blue);
+    // Printing leaves the view, the drawing and the history alone.
+    EXPECT_EQ(Fm->CurrentSelection(), TDaInt{1});
+    EXPECT_FALSE(Fm->IsModified());
+}
+
+TEST_F(SheetPrintTest, TheCaptionSitsInTheBottomRightCornerOfThePrintableArea) {
+    Start();
+    Open({{Square(10)}});
+    PrintCurrentPage();
+    ASSERT_EQ(Printer.Printed.size(), 1u);
+    const QImage& page = Printer.Printed[0].Page;
+    const QRect caption = InkIn(page, QRect(0, 200, 1900, 2570));
+    ASSERT_FALSE(caption.isEmpty());
+    // Glyphs keep a little room inside the text cell; 12 points are about 42 pixels.
+    EXPECT_GE(caption.right(), 1899 - 10);
+    EXPECT_GE(caption.bottom(), 2769 - 15);
+    EXPECT_LE(caption.height(), 45);
+    EXPECT_GT(caption.width(), 200);
+}
+
+TEST_F(SheetPrintTest, PrintAllPrintsEachPageWithShapesAsAJobCaptionedWithItsNumber) {
+    Start();
+    Open({{Square(10, {10, 10})}, {}, {Square(10, {50, 50})}});
+    PrintAllPages();
+    ASSERT_EQ(Printer.Printed.size(), 2u);
+    EXPECT_EQ(Printer.Printed[0].Title, QStringLiteral("Zelvo - drawing - 1"));
+    EXPECT_EQ(Printer.Printed[1].Title, QStringLiteral("Zelvo - drawing - 3"));
+    EXPECT_EQ(PixelOf(Printer.Printed[0].Page, 100, 100), Black);
+    EXPECT_EQ(PixelOf(Printer.Printed[0].Page, 500, 500), White);
+    EXPECT_EQ(PixelOf(Printer.Printed[1].Page, 100, 100), White);
+    EXPECT_EQ(PixelOf(Printer.Printed[1].Page, 500, 500), Black);
+    // The command leaves the page shown as it was.
+    EXPECT_EQ(Fm->CurrentPage(), 0);
+}
+
+TEST_F(SheetPrintTest, TheSelectionPrintsBlueOnlyOnItsOwnPage) {
+    Start();
+    Open({{Square(10, {10, 10})}, {Square(10, {10, 10})}});
+    Fm->SelectPolygon(0);
+    PrintAllPages();
+    ASSERT_EQ(Printer.Printed.size(), 2u);
+    EXPECT_EQ(PixelOf(Printer.Printed[0].Page, 100, 100), Blue);
+    EXPECT_EQ(PixelOf(Printer.Printed[1].Page, 100, 100), Black);
+    EXPECT_EQ(CountOf(Printer.Printed[1].Page, Blue), 0);
+}
+
+TEST_F(SheetPrintTest, FlangeNamesArePrintedInThePrintFont) {
+    Start();
+    TPolygon flanged = Rect(100, 20, {20, 40});
+    flanged.Flanges[0] = MakeFlange("Tab1", 10, RightAngle, RightAngle);
+    Open({{flanged}});
+    const QRect flange(200, 300, 1000, 100); // the 10 mm deep flange above the top side
+    PrintCurrentPage();
+    const QRect small = InkIn(Printer.Printed.back().Page, flange.adjusted(1, 1, -1, -1));
+
+    QFont large = Fm->PrintSettings().PrintFont;
+    large.setPointSize(24);
+    Prompt.Fonts.push_back(large);
+    Trigger("PrintFontSetMi");
+    EXPECT_EQ(Fm->PrintSettings().PrintFont.pointSize(), 24);
+    PrintCurrentPage();
+    const QRect big = InkIn(Printer.Printed.back().Page, flange.adjusted(1, 1, -1, -1));
+
+    // The name sits on the side, centred along it, growing with the font.
+    ASSERT_FALSE(small.isEmpty());
+    EXPECT_NEAR(small.bottom(), 400, 12);
+    EXPECT_NEAR(small.center().x(), 700, 10);
+    EXPECT_GT(big.height(), small.height() * 3 / 2);
+    EXPECT_GT(big.width(), small.width() * 3 / 2);
+}
+
+TEST_F(SheetPrintTest, ThePrintFontChangesOnlyWhenTheFontDialogIsConfirmed) {
+    Start();
+    const QFont before = Fm->PrintSettings().PrintFont;
+    Prompt.Fonts.push_back(std::nullopt);
+    Trigger("PrintFontSetMi");
+    ASSERT_EQ(Prompt.FontsShown.size(), 1u);
+    EXPECT_EQ(Prompt.FontsShown[0], before);
+    EXPECT_EQ(Fm->PrintSettings().PrintFont, before);
+
+    QFont chosen(QStringLiteral("IPAGothic"));
+    chosen.setPointSize(9);
+    chosen.setItalic(true);
+    Prompt.Fonts.push_back(chosen);
+    Trigger("PrintFontSetMi");
+    Fm.reset();
+    const TIniFile stored = StoredSettings();
+    EXPECT_EQ(stored.ReadString("Print", "FontName", ""), "IPAGothic");
+    EXPECT_EQ(stored.ReadInteger("Print", "FontSize", 0), 9);
+    EXPECT_EQ(stored.ReadInteger("Print", "FontStyle", 0), 2);
+}
+
+TEST_F(SheetPrintTest, WithoutPrinterEachJobIsAFileNamedOncePerCommand) {
+    Printer.ToFile = true;
+    Start();
+    Open({{Square(10)}, {}, {Square(10)}});
+    const QString chosen = PathIn(QStringLiteral("out.pdf"));
+    Prompt.FileNames.push_back(chosen);
+    PrintAllPages();
+    ASSERT_EQ(Printer.Printed.size(), 2u);
+    EXPECT_EQ(Printer.Printed[0].File, PathIn(QStringLiteral("out-1.pdf")));
+    EXPECT_EQ(Printer.Printed[1].File, PathIn(QStringLiteral("out-3.pdf")));
+    // The drawing's own name is offered, as a PDF beside it.
+    EXPECT_EQ(Prompt.InitialPaths.back(), PathIn(QStringLiteral("drawing.pdf")));
+    EXPECT_EQ(Prompt.Extensions.back(), QStringLiteral("pdf"));
+    EXPECT_EQ(Prompt.Filters.back(),
+              QStringLiteral("PDFファイル (*.pdf)|*.pdf|全てのファイル (*.*)|*.*"));
+
+    // The current page goes to the very file named.
+    Prompt.FileNames.push_back(chosen);
+    PrintCurrentPage();
+    ASSERT_EQ(Printer.Printed.size(), 3u);
+    EXPECT_EQ(Printer.Printed[2].File, chosen);
+
+    // Cancelling the file dialog prints nothing.
+    Prompt.FileNames.push_back(QString());
+    PrintCurrentPage();
+    Prompt.FileNames.push_back(QString());
+    PrintAllPages();
+    EXPECT_EQ(Printer.Printed.size(), 3u);
+    EXPECT_TRUE(Prompt.FileNames.empty());
+}
+
+TEST_F(SheetPrintTest, NothingToPrintAsksForNoFile) {
+    Printer.ToFile = true;
+    Start();
+    PrintAllPages();
+    EXPECT_TRUE(Prompt.InitialPaths.isEmpty());
+    EXPECT_TRUE(Printer.Printed.empty());
+}
+
+TEST_F(SheetPrintTest, AJobThatFailsIsReportedAndEndsTheCommand) {
+    Start();
+    Open({{Square(10)}, {Square(10)}});
+    Printer.JobsFail = true;
+    PrintAllPages();
+    ASSERT_EQ(Prompt.Errors.size(), 1u);
+    EXPECT_EQ(Prompt.Errors[0].Title, QStringLiteral("エラー"));
+    EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("印刷できませんでした。"));
+
+    Printer.ToFile = true;
+    Prompt.FileNames.push_back(PathIn(QStringLiteral("out.pdf")));
+    PrintAllPages();
+    ASSERT_EQ(Prompt.Errors.size(), 2u);
+    EXPECT_EQ(Prompt.Errors[1].Text,
+              QStringLiteral("ファイル「%1」に印刷できませんでした。")
+                  .arg(QDir::toNativeSeparators(PathIn(QStringLiteral("out-1.pdf")))));
+    EXPECT_TRUE(Printer.Printed.empty());
+}
+
+TEST_F(SheetPrintTest, TheAboutCommandShowsTheAboutBox) {
+    Start();
+    Trigger("About1");
+    EXPECT_EQ(AboutBox.Shown, 1);
+}
+
+} // namespace
