@@ -5,6 +5,8 @@
 
 #include "geometry/polygon.h"
 
+#include <ostream>
+
 inline TPolygon Shape(const TDaPointF& apexes) {
     TPolygon shape;
     shape.Apexes = apexes;
@@ -25,4 +27,21 @@ inline TPolygon Square(long double size, const TPointF& at = {}) {
 // The right angle at `at`, one leg along the top and one down the left.
 inline TPolygon Triangle(long double size, const TPointF& at = {}) {
     return Shape({at, PointF(at.X + size, at.Y), PointF(at.X, at.Y + size)});
+}
+
+// Failing comparisons show a shape's vertices, flange widths and fold lines
+// instead of its bytes.
+inline void PrintTo(const TPolygon& shape, std::ostream* out) {
+    *out << "{";
+    for (std::size_t i = 0; i < shape.Apexes.size(); ++i) {
+        *out << (i == 0 ? "" : ", ") << "(" << static_cast<double>(shape.Apexes[i].X) << " "
+             << static_cast<double>(shape.Apexes[i].Y) << ")";
+        if (i < shape.Flanges.size() && shape.Flanges[i].Width != 0)
+            *out << " w" << static_cast<double>(shape.Flanges[i].Width);
+    }
+    *out << " | " << shape.Flanges.size() << " flanges";
+    for (std::size_t set = 0; set < shape.BendLines.size(); ++set)
+        for (const TBendLine& line : shape.BendLines[set])
+            *out << " | set" << set + 1 << " " << line.Apex1 << "-" << line.Apex2;
+    *out << "}";
 }

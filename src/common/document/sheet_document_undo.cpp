@@ -141,6 +141,13 @@ void TSheetDocument::ShiftPolygon(const TPeiMovePolygon& entry, long double sign
     TDaPointF& apexes = FDrawing[entry.Page][entry.Index].Apexes;
     if (apexes.size() != entry.Delta.size())
         return;
+    // Where the shape stands as the entry left it, it goes exactly where the
+    // entry says; otherwise it is shifted by the recorded differences.
+    const TDaPointF& from = sign < 0 ? entry.After : entry.Before;
+    if (apexes == from) {
+        apexes = sign < 0 ? entry.Before : entry.After;
+        return;
+    }
     for (std::size_t i = 0; i < apexes.size(); ++i) {
         apexes[i].X += sign * entry.Delta[i].X;
         apexes[i].Y += sign * entry.Delta[i].Y;

@@ -18,11 +18,21 @@ void SetSlot(TSelApex& selApex, std::int32_t slot, std::int32_t value) {
         selApex[slot] = value;
 }
 
-void MoveApexBy(TPolygon& polygon, std::int32_t index, long double dx, long double dy) {
-    if (!IsIndexOf(polygon.Apexes, index))
+// A vertex found where the entry left it goes exactly where the entry says;
+// one found elsewhere (an entry replayed over a changed shape) is shifted by
+// the recorded difference.
+void MoveApex(TPolygon& polygon, const TPeiMoveApex& move, long double sign) {
+    if (!IsIndexOf(polygon.Apexes, move.Index))
         return;
-    polygon.Apexes[index].X += dx;
-    polygon.Apexes[index].Y += dy;
+    TPointF& apex = polygon.Apexes[move.Index];
+    const TPointF& from = sign < 0 ? move.After : move.Before;
+    const TPointF& to = sign < 0 ? move.Before : move.After;
+    if (apex == from) {
+        apex = to;
+        return;
+    }
+    apex.X += sign * move.DX;
+    apex.Y += sign * move.DY;
 }
 
 void SetFlange(TPolygon& polygon, std::int32_t side, const TFlange& flange) {
@@ -136,7 +146,7 @@ void UndoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
         break;
     case pkMoveApex:
         if (const auto* move = std::get_if<TPeiMoveApex>(&data))
-            MoveApexBy(state.Polygon, move->Index, -move->DX, -move->DY);
+            MoveApex(state.Polygon, *move, -1);
         break;
     case pkChangeSelApex:
         if (const auto* sel = std::get_if<TPeiSelApex>(&data))
@@ -180,7 +190,7 @@ void RedoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
         break;
     case pkMoveApex:
         if (const auto* move = std::get_if<TPeiMoveApex>(&data))
-            MoveApexBy(state.Polygon, move->Index, move->DX, move->DY);
+            MoveApex(state.Polygon, *move, 1);
         break;
     case pkChangeSelApex:
         if (const auto* sel = std::get_if<TPeiSelApex>(&data))

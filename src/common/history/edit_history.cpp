@@ -128,7 +128,8 @@ void TEditHistory::RecordMovePolygon(std::int32_t page, std::int32_t index,
         delta[i].X = shapeNow.Apexes[i].X - shapeBefore.Apexes[i].X;
         delta[i].Y = shapeNow.Apexes[i].Y - shapeBefore.Apexes[i].Y;
     }
-    Add(pkMovePolygon, TPeiMovePolygon{page, index, std::move(delta)});
+    Add(pkMovePolygon,
+        TPeiMovePolygon{page, index, std::move(delta), shapeBefore.Apexes, shapeNow.Apexes});
 }
 
 void TEditHistory::RecordChangePolygon(std::int32_t page, std::int32_t index,
@@ -177,8 +178,8 @@ void TEditHistory::RecordDeleteApex(std::int32_t index, const TPointF& point,
 
 void TEditHistory::RecordMoveApex(std::int32_t index, const TPointF& pointBefore,
                                   const TPointF& pointAfter) {
-    Add(pkMoveApex,
-        TPeiMoveApex{index, pointAfter.X - pointBefore.X, pointAfter.Y - pointBefore.Y});
+    Add(pkMoveApex, TPeiMoveApex{index, pointAfter.X - pointBefore.X, pointAfter.Y - pointBefore.Y,
+                                 pointBefore, pointAfter});
 }
 
 void TEditHistory::RecordChangeSelApex(std::int32_t slot, std::int32_t oldValue,

@@ -44,10 +44,15 @@ struct TPeiDelPolygon {
     TPolygon Polygon;       // the removed shape
 };
 
+// A move keeps the positions themselves besides their difference: adding and
+// taking away a rounded difference can miss the old position by a unit in the
+// last place, while undo and redo must give every vertex back bit for bit.
 struct TPeiMovePolygon {
     std::int32_t Page = 0;
     std::int32_t Index = 0;
-    TDaPointF Delta; // per vertex: new position minus old position
+    TDaPointF Delta;  // per vertex: new position minus old position
+    TDaPointF Before; // the vertices before the move
+    TDaPointF After;  // and after it
 };
 
 struct TPeiChangePolygon {
@@ -87,6 +92,8 @@ struct TPeiMoveApex {
     std::int32_t Index = 0;
     long double DX = 0; // new position minus old position
     long double DY = 0;
+    TPointF Before; // the positions themselves, as with TPeiMovePolygon
+    TPointF After;
 };
 
 struct TPeiSelApex {

@@ -148,11 +148,28 @@ TEST_F(EditorHistoryTest, SelectionFlangeAndFoldLineEntriesSwitchBackAndForth) {
     EXPECT_EQ(Polygon.BendLines[0], TDaBendLine({MakeBendLine(0, 2)}));
 }
 
+// From 1e-20 to 1 the difference rounds to 1, and 1 - 1 is 0, not 1e-20.
+TEST_F(EditorHistoryTest, MovesComeBackBitForBitWhereTheirDifferenceRounds) {
+    Polygon = Shape({{1e-20L, 5}, {10, 0}, {10, 10}});
+    History.RecordMoveApex(0, Polygon.Apexes[0], PointF(1, 5));
+    const THistoryItem entry = History.Items().back();
+    Polygon.Apexes[0] = PointF(1, 5);
+    UndoEntry(entry.Kind, entry.Data);
+    EXPECT_EQ(Polygon.Apexes[0], PointF(1e-20L, 5));
+    RedoEntry(entry.Kind, entry.Data);
+    EXPECT_EQ(Polygon.Apexes[0], PointF(1, 5));
+
+    // A vertex found elsewhere than the entry left it is shifted by the move.
+    Polygon.Apexes[0] = PointF(3, 5);
+    UndoEntry(entry.Kind, entry.Data);
+    EXPECT_EQ(Polygon.Apexes[0], PointF(2, 5));
+}
+
 TEST_F(EditorHistoryTest, EntriesThatNoLongerFitTheShapeAreSkipped) {
     Polygon = Shape({{0, 0}, {10, 0}, {10, 10}});
     const TPolygon before = Polygon;
-    UndoEntry(pkMoveApex, TPeiMoveApex{3, 1, 1});
-    RedoEntry(pkMoveApex, TPeiMoveApex{-1, 1, 1});
+    UndoEntry(pkMoveApex, TPeiMoveApex{3, 1, 1, {}, {}});
+    RedoEntry(pkMoveApex, TPeiMoveApex{-1, 1, 1, {}, {}});
     UndoEntry(pkInsertApex, TPeiApex{5, TPointF(), TFlange()});
     RedoEntry(pkInsertApex, TPeiApex{5, TPointF(), TFlange()});
     RedoEntry(pkDeleteApex, TPeiApex{3, TPointF(), TFlange()});
