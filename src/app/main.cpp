@@ -19,6 +19,7 @@
 #include "qt_printer.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
+#include "recovery_file.h"
 #include "screen_cursor.h"
 #include "settings_file.h"
 #include "version.h"
@@ -36,11 +37,12 @@ int main(int argc, char** argv) {
     TQtClipboard clipboard;
     TQtScreenCursor cursor;
     const QString settingsPath = DefaultSettingsPath();
+    TRecoveryFile recovery(DefaultRecoveryFolder());
 
     // The sheet window comes first: its creation reads the settings and sets
     // the view scale the other windows start from.
-    TMainFm mainFm(
-        TSheetServices{prompt, view, printer, ticks, settingsPath, clipboard, cursor, nullptr});
+    TMainFm mainFm(TSheetServices{prompt, view, printer, ticks, settingsPath, clipboard, cursor,
+                                  nullptr, &recovery});
     // Destroyed before the sheet window, so each writes its own settings section.
     TMkPolygonFm editor(
         TEditorServices{prompt, view, ticks, settingsPath, [&mainFm] {
@@ -64,5 +66,6 @@ int main(int argc, char** argv) {
     mainFm.SetPrintSetDialog(&printSetDlg);
 
     mainFm.show();
+    mainFm.OfferRecovery();
     return application.exec();
 }

@@ -44,7 +44,7 @@ constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 TMainFm::TMainFm(const TSheetServices& services)
     : Prompt(services.Prompt), View(services.View), Printer(services.Printer),
       SettingsPath(services.SettingsPath), Clipboard(services.Clipboard), Cursor(services.Cursor),
-      Editor(services.Editor), Document(services.Ticks) {
+      Editor(services.Editor), Recovery(services.Recovery), Document(services.Ticks) {
     setWindowTitle(AppCaption);
     createActions();
     createRecentFileItems();
@@ -57,6 +57,7 @@ TMainFm::TMainFm(const TSheetServices& services)
     ReadPrinterResolution();
     ApplyStoredPrinterSettings();
     UpdateAreaSize();
+    createRecoveryTimer();
     NewDrawing();
 }
 
@@ -200,10 +201,12 @@ void TMainFm::NewDrawing() {
     RepaintPage();
 }
 
-// From here on the drawing counts as unchanged and nothing can be undone.
+// From here on the drawing counts as unchanged and nothing can be undone: it
+// has been saved, opened or started anew, so no copy of it needs keeping.
 void TMainFm::ResetChangeTracking() {
     Document.ClearHistory();
     Document.SetModified(false);
+    ForgetRecovery();
 }
 
 // True when the caller may discard the drawing.
@@ -314,6 +317,11 @@ void TMainFm::About1Click() {
         AboutBox->exec();
 }
 
+// A normal end leaves no copy behind: the user has saved or given up the changes.
 void TMainFm::closeEvent(QCloseEvent* event) {
     event->setAccepted(ConfirmSaveChanges());
+    if (event->isAccepted()) {
+        RecoveryOffered = true;
+        ForgetRecovery();
+    }
 }

@@ -27,6 +27,7 @@ class IPrinter;
 class IScreenCursor;
 class IShapeEditor;
 class ITickCounter;
+class TRecoveryFile;
 class TViewScale;
 class TPageTabs;
 class TPaintSurface;
@@ -37,6 +38,7 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QScrollArea;
+class QTimer;
 
 // The pointer gesture in progress on the sheet.
 enum TDragState : std::uint8_t {
@@ -56,6 +58,8 @@ struct TSheetServices {
     IClipboard& Clipboard;
     IScreenCursor& Cursor;          // read to place shapes, set to hold a refused drag
     IShapeEditor* Editor = nullptr; // none: the shape commands do nothing
+    // Where unsaved changes are kept against a crash; none keeps nothing.
+    TRecoveryFile* Recovery = nullptr;
 };
 
 class TMainFm : public QMainWindow {
@@ -103,6 +107,14 @@ public:
     bool DeletePolygonAt(int page, int index) { return Document.DeletePolygonAt(page, index); }
 
     void MarkModified() { Document.SetModified(true); }
+
+    // sheet_recovery.cpp. Asks, once, whether to open the drawing a program
+    // that did not end normally left unsaved; the program calls it once the
+    // window is shown.
+    void OfferRecovery();
+    // Writes the drawing aside while it has unsaved changes and removes the
+    // copy once it has none; the recovery timer calls it every minute.
+    void WriteRecovery();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -206,6 +218,10 @@ private:
     void DrawPrintedPage(QPainter& painter, int page, const QString& caption) const;
     void About1Click();
 
+    // Crash recovery.
+    void createRecoveryTimer();
+    void ForgetRecovery();
+
     IPrompt& Prompt;
     TViewScale& View;
     IPrinter& Printer;
@@ -213,6 +229,11 @@ private:
     IClipboard& Clipboard;
     IScreenCursor& Cursor;
     IShapeEditor* Editor;
+    TRecoveryFile* Recovery;
+    QTimer* RecoveryTimer = nullptr;
+    // A drawing left by a program that did not end normally, not yet offered:
+    // it is kept until the user has answered.
+    bool RecoveryOffered = true;
     QDialog* AboutBox = nullptr;
     IPrintSetDialog* PrintSetDlg = nullptr;
 

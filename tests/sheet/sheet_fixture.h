@@ -9,6 +9,7 @@
 #include "format/ini_file.h"
 #include "main_fm.h"
 #include "page_tabs.h"
+#include "recovery_file.h"
 #include "settings_file.h"
 #include "sheet_test_fakes.h"
 
@@ -60,6 +61,7 @@ protected:
     TFakeCursor Cursor;
     TFakeShapeEditor Editor;
     TViewScale View;
+    TRecoveryFile* Recovery = nullptr; // none unless a test gives one
     std::unique_ptr<TStagedMainFm> Fm;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }
@@ -70,7 +72,7 @@ protected:
     // it writes its settings back when it goes.
     std::unique_ptr<TStagedMainFm> NewWindow() {
         return std::make_unique<TStagedMainFm>(TSheetServices{
-            Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor, &Editor});
+            Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor, &Editor, Recovery});
     }
     // The window before goes once the new one has read the settings, and
     // writes its own over them.
