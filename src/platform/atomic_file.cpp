@@ -2,6 +2,8 @@
 // is completely on disk.
 #include "atomic_file.h"
 
+#include "format/drawing_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,6 +19,30 @@ bool ReadFileBytes(const QString& path, std::string& bytes) {
     if (file.error() != QFileDevice::NoError)
         return false;
     bytes.assign(content.constData(), static_cast<std::size_t>(content.size()));
+    return true;
+}
+
+bool ReadDrawingFileBytes(const QString& path, std::string& bytes) {
+    constexpr qint64 ChunkBytes = 1 << 20;
+    if (QFileInfo(path).isDir())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    std::string read;
+    TDrawingFileScanner scanner;
+    QByteArray chunk;
+    while (!scanner.Ended() && !file.atEnd()) {
+        chunk = file.read(ChunkBytes);
+        if (file.error() != QFileDevice::NoError)
+            return false;
+        const std::string_view taken = scanner.Take(
+            std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+        if (scanner.Refused())
+            return false;
+        read.append(taken);
+    }
+    bytes = std::move(read);
     return true;
 }
 

@@ -7,6 +7,12 @@
 // False when the file does not exist or cannot be read.
 bool ReadFileBytes(const QString& path, std::string& bytes);
 
+// A drawing file's bytes up to its end-of-file mark, read a chunk at a time:
+// a file that cannot be a drawing (a line far longer than any drawing has) is
+// given up at its first such line, without reading the rest. False then, and
+// when the file cannot be read.
+bool ReadDrawingFileBytes(const QString& path, std::string& bytes);
+
 // Writes to a temporary file beside the target and renames it over the target
 // only after everything was written, so a failed write never damages the file
 // that was there.

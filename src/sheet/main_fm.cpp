@@ -244,7 +244,8 @@ bool TMainFm::SaveDrawing(const QString& path) {
 bool TMainFm::LoadDrawing(const QString& path) {
     std::string bytes;
     TZvDat drawing = Document.Drawing();
-    if (!ReadFileBytes(path, bytes) || TextToDrawing(bytes, drawing) != TDrawingReadResult::Ok)
+    if (!ReadDrawingFileBytes(path, bytes) ||
+        TextToDrawing(bytes, drawing) != TDrawingReadResult::Ok)
         return false;
     Document.SetDrawing(std::move(drawing));
     ShowPageTabs(static_cast<int>(Document.Drawing().size()));

@@ -62,6 +62,8 @@ bool TMainFm::IsAvailable(const QAction* item) const {
     // Turning aside only means something while a collision can happen.
     if (item == AutoRotateMi)
         return WallChkMi->isChecked() || PorigonCrossChkMi->isChecked();
+    if (item == AddNewPageMi)
+        return Document.Drawing().size() < MaxPageCount;
     return true;
 }
 
@@ -108,6 +110,8 @@ void TMainFm::Repeat1Click() {
 // A page command takes the selection away from a gesture, so the gesture is
 // ended first and its moves recorded.
 void TMainFm::AddNewPageMiClick() {
+    if (!IsAvailable(AddNewPageMi))
+        return;
     EndDrag();
     Document.AddPage();
     SyncPageTabs();

@@ -90,7 +90,9 @@ void TSheetDocument::ChangePage(int page) {
     RefreshSelectionCopy();
 }
 
-void TSheetDocument::AddPage() {
+bool TSheetDocument::AddPage() {
+    if (FDrawing.size() >= MaxPageCount)
+        return false;
     const int oldPage = FCurPage;
     const TDaInt oldSelection = FSelection;
     FDrawing.emplace_back();
@@ -100,6 +102,7 @@ void TSheetDocument::AddPage() {
     FHistory.RecordAddPage();
     FHistory.RecordChangePage(oldPage, FCurPage);
     RecordUnselectEvery(oldPage, oldSelection);
+    return true;
 }
 
 // The shapes are recorded last first, so that undo puts them back in order.

@@ -59,8 +59,9 @@ public:
 
     // Shows another page; the selection stays behind, unselected.
     void ChangePage(int page);
-    // Appends an empty page and shows it.
-    void AddPage();
+    // Appends an empty page and shows it; false, changing nothing, once the
+    // drawing has MaxPageCount pages.
+    bool AddPage();
     // Deletes the current page with its shapes; false with a single page.
     bool DeletePage();
 

@@ -7,6 +7,7 @@
 #include "format/shape_text.h"
 #include "format/text_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -78,6 +79,9 @@ TTextReadResult ReadPage(std::string_view text, TTextLines& lines, TPolygonTbl& 
 bool DrawingToText(const TZvDat& drawing, std::string& bytes) {
     const TZvDat oneEmptyPage(1);
     const TZvDat& pages = drawing.empty() ? oneEmptyPage : drawing;
+    bytes.clear();
+    if (pages.size() > MaxPageCount)
+        return false;
     std::string text;
     AppendInteger(text, static_cast<std::int64_t>(pages.size()));
     text += LineEnd;
@@ -91,8 +95,30 @@ bool DrawingToText(const TZvDat& drawing, std::string& bytes) {
     return true;
 }
 
+std::string_view TDrawingFileScanner::Take(std::string_view chunk) {
+    if (FEnded || FRefused)
+        return {};
+    const std::string_view text = TextBeforeEndOfFileMark(chunk);
+    FEnded = text.size() < chunk.size();
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\r'); end != std::string_view::npos;
+         end = text.find('\r', start)) {
+        if (FLineBytes + (end - start) > DrawingFileMaxLineBytes)
+            FRefused = true;
+        FLineBytes = 0;
+        start = end + 1;
+    }
+    FLineBytes += text.size() - start;
+    if (FLineBytes > DrawingFileMaxLineBytes)
+        FRefused = true;
+    return text;
+}
+
 TDrawingReadResult TextToDrawing(std::string_view bytes, TZvDat& drawing) {
-    const std::string_view text = TextBeforeEndOfFileMark(bytes);
+    TDrawingFileScanner scanner;
+    const std::string_view text = scanner.Take(bytes);
+    if (scanner.Refused())
+        return TDrawingReadResult::Malformed;
     TTextLines lines(text, TLineEnd::Cr);
     const std::int32_t pageCount = LenientInteger(lines.Next());
     if (pageCount <= 0) {
@@ -100,7 +126,7 @@ TDrawingReadResult TextToDrawing(std::string_view bytes, TZvDat& drawing) {
         return TDrawingReadResult::Ok;
     }
     // Each page needs at least one byte for its count line.
-    if (static_cast<std::size_t>(pageCount) > lines.RemainingBytes())
+    if (static_cast<std::size_t>(pageCount) > std::min(MaxPageCount, lines.RemainingBytes()))
         return TDrawingReadResult::Malformed;
 
     // Pages are added as they are read, so memory grows with the file's

@@ -20,7 +20,30 @@ enum class TDrawingReadResult {
     RangeError, // a negative fold-line count
 };
 
+// No line of a drawing file is longer; the longest a program writes is a
+// vertex line of about a hundred bytes.
+inline constexpr std::size_t DrawingFileMaxLineBytes = 4096;
+
 // Reads the file's bytes. Lines end at CR (one LF after it is skipped; a lone
-// LF does not end a line) and the byte 0x1A ends the file. On success drawing
-// holds the pages read (at least one); on failure drawing is left as it was.
+// LF does not end a line) and the byte 0x1A ends the file. A line longer than
+// DrawingFileMaxLineBytes fails the read. On success drawing holds the pages
+// read (at least one); on failure drawing is left as it was.
 TDrawingReadResult TextToDrawing(std::string_view bytes, TZvDat& drawing);
+
+// Follows a drawing file's bytes chunk by chunk as they are read, so that a
+// file that cannot be a drawing (a line longer than DrawingFileMaxLineBytes)
+// is given up at once instead of being read whole, and reading stops at the
+// end-of-file mark.
+class TDrawingFileScanner {
+public:
+    // The part of chunk that belongs to the file: all of it, or what comes
+    // before the end-of-file mark.
+    std::string_view Take(std::string_view chunk);
+    bool Ended() const { return FEnded; }
+    bool Refused() const { return FRefused; }
+
+private:
+    std::size_t FLineBytes = 0; // of the line the last chunk ended in
+    bool FEnded = false;
+    bool FRefused = false;
+};

@@ -16,6 +16,14 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The limit has 16 digits before the decimal point; every number below it has
+// at most 15.
+bool IsBelowLimit(std::string_view written) {
+    if (!written.empty() && written.front() == '-')
+        written.remove_prefix(1);
+    return written.substr(0, written.find('.')).size() < 16;
+}
+
 void AppendRightAligned(std::string& text, std::string_view digits, std::size_t width) {
     text.append(width - digits.size(), ' ');
     text.append(digits);
@@ -33,7 +41,12 @@ bool AppendNumberField(std::string& text, long double value) {
         const auto [end, error] = std::to_chars(digits, digits + NumberFieldWidth, value,
                                                 std::chars_format::fixed, decimals);
         if (error == std::errc{}) {
-            AppendRightAligned(text, std::string_view(digits, end - digits), NumberFieldWidth);
+            const std::string_view written(digits, end - digits);
+            // Rounding may carry a value just below the limit up to it, and a
+            // number of the limit would not read back.
+            if (!IsBelowLimit(written))
+                return false;
+            AppendRightAligned(text, written, NumberFieldWidth);
             return true;
         }
     }

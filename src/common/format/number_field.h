@@ -16,7 +16,8 @@ inline constexpr long double NumberFieldLimit = 1e15L;
 // Appends value right-aligned in NumberFieldWidth columns, blank-padded, with
 // NumberFieldDecimals decimals or, when that is too wide, with as many as fit.
 // The decimals are rounded as printf rounds them. False, and nothing appended,
-// for a value that is not finite, reaches NumberFieldLimit or does not fit.
+// for a value that is not finite, reaches NumberFieldLimit, rounds to it or
+// does not fit: the readers refuse such numbers, so they are never written.
 bool AppendNumberField(std::string& text, long double value);
 
 // Appends value right-aligned in width columns, blank-padded. False, and

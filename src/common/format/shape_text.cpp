@@ -8,6 +8,7 @@
 #include "geometry/shift_jis.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -72,16 +73,23 @@ bool AppendPolygonBlock(std::string& text, const TPolygon& polygon) {
     return true;
 }
 
+// What is read must be writable again, or a drawing that opens could not be
+// saved: a number of NumberFieldLimit or more, or a name holding a byte that
+// would end its line or the file, fails the line.
 bool ReadVertexLine(std::string_view line, TPointF& apex, TFlange& flange) {
     if (line.size() < VertexLineMinBytes)
         return false;
     std::array<long double, NumberFieldColumns.size()> values{};
-    for (std::size_t i = 0; i < values.size(); ++i)
-        if (!TryTextToFloat(line.substr(NumberFieldColumns[i], NumberFieldWidth), values[i]))
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!TryTextToFloat(line.substr(NumberFieldColumns[i], NumberFieldWidth), values[i]) ||
+            !(std::fabs(values[i]) < NumberFieldLimit))
             return false;
+    }
+    std::string name = CutShiftJis(line.substr(NameColumn), FlangeNameMaxBytes);
+    if (!IsWritableName(name))
+        return false;
     apex = TPointF{values[0], values[1]};
-    flange = TFlange{values[2], values[3], values[4],
-                     CutShiftJis(line.substr(NameColumn), FlangeNameMaxBytes)};
+    flange = TFlange{values[2], values[3], values[4], std::move(name)};
     return true;
 }
 
@@ -103,11 +111,11 @@ TTextReadResult ReadBendLines(TTextLines& lines, TDaBendLine& bendLines) {
     return TTextReadResult::Ok;
 }
 
-// Text from the clipboard keeps the file's line ends unless it has no CR at
-// all; then its lines can only have ended at LF. A block we wrote always has
-// CR, so it is never split at an LF inside a name.
+// Text from the clipboard ends its lines at CR LF, as a block we wrote does,
+// unless it has no CR at all; then its lines can only have ended at LF. A CR
+// or LF alone, and the end-of-file mark, are bytes of their line.
 TLineEnd ClipboardLineEnd(std::string_view text) {
-    return text.find('\r') == std::string_view::npos ? TLineEnd::Lf : TLineEnd::Cr;
+    return text.find('\r') == std::string_view::npos ? TLineEnd::Lf : TLineEnd::CrLf;
 }
 
 } // namespace
@@ -143,7 +151,6 @@ TTextReadResult ReadPolygonBlock(TTextLines& lines, TPolygon& polygon) {
 }
 
 TTextReadResult TextToPolygon(std::string_view text, TPolygon& polygon) {
-    text = TextBeforeEndOfFileMark(text);
     TTextLines lines(text, ClipboardLineEnd(text));
     return ReadPolygonBlock(lines, polygon);
 }

@@ -8,15 +8,17 @@ std::string_view TextBeforeEndOfFileMark(std::string_view text) {
 std::string_view TTextLines::Next() {
     if (AtEnd())
         return {};
-    const char endByte = FLineEnd == TLineEnd::Cr ? '\r' : '\n';
-    const std::size_t stop = FText.find(endByte, FPosition);
+    const std::string_view lineEnd = FLineEnd == TLineEnd::Cr   ? "\r"
+                                     : FLineEnd == TLineEnd::Lf ? "\n"
+                                                                : "\r\n";
+    const std::size_t stop = FText.find(lineEnd, FPosition);
     if (stop == std::string_view::npos) {
         const std::string_view line = FText.substr(FPosition);
         FPosition = FText.size();
         return line;
     }
     const std::string_view line = FText.substr(FPosition, stop - FPosition);
-    FPosition = stop + 1;
+    FPosition = stop + lineEnd.size();
     if (FLineEnd == TLineEnd::Cr && FPosition < FText.size() && FText[FPosition] == '\n')
         ++FPosition;
     return line;

@@ -12,8 +12,9 @@ inline constexpr char EndOfFileMark = '\x1A';
 std::string_view TextBeforeEndOfFileMark(std::string_view text);
 
 enum class TLineEnd {
-    Cr, // a line ends at CR; one LF right after the CR is skipped
-    Lf, // a line ends at LF
+    Cr,   // a line ends at CR; one LF right after the CR is skipped
+    Lf,   // a line ends at LF
+    CrLf, // a line ends at CR LF; a CR or LF alone is part of its line
 };
 
 class TTextLines {

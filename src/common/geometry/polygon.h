@@ -72,6 +72,10 @@ struct TPolygon {
 using TPolygonTbl = std::vector<TPolygon>; // the shapes of one page, in drawing order
 using TZvDat = std::vector<TPolygonTbl>;   // the pages of a drawing; page 1 is index 0
 
+// A drawing has at most this many pages: more would not fit beside the sheet
+// as tabs, and a file claiming more is refused before its pages are read.
+inline constexpr std::size_t MaxPageCount = 1000;
+
 TPointF PointF(long double x, long double y);
 TSegmentF MakeSegment(const TPointF& p1, const TPointF& p2);
 TBendLine MakeBendLine(std::int32_t apex1, std::int32_t apex2);

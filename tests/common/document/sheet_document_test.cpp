@@ -114,6 +114,15 @@ TEST_F(SheetDocumentTest, AddingAPageAndUndoingReselectsInTheSameOrder) {
     EXPECT_FALSE(Document.Modified());
 }
 
+TEST_F(SheetDocumentTest, NoPageIsAddedBeyondTheLimit) {
+    Open(TZvDat(MaxPageCount - 1));
+    EXPECT_TRUE(Document.AddPage());
+    const int entries = Document.History().Count();
+    EXPECT_FALSE(Document.AddPage());
+    EXPECT_EQ(Document.Drawing().size(), MaxPageCount);
+    EXPECT_EQ(Document.History().Count(), entries);
+}
+
 TEST_F(SheetDocumentTest, DeletingAShapeKeepsTheRestOfTheSelectionOnItsShapes) {
     const TPolygon a = Square(10, {10, 10});
     const TPolygon b = Square(10, {40, 10});

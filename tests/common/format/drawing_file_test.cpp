@@ -155,4 +155,15 @@ TEST(TextToDrawing, FailsAtOnceForCountsTheFileCannotHold) {
     EXPECT_EQ(TZvDat(3), ReadBack("3\r\n\r\n\r\n\r"));
 }
 
+// Bare line ends are pages without shapes, a few bytes each: a file of them
+// once read as millions of pages. A drawing has at most MaxPageCount.
+TEST(TextToDrawing, RefusesMorePagesThanADrawingHolds) {
+    EXPECT_EQ(TZvDat(MaxPageCount), ReadBack("1000\r" + std::string(MaxPageCount, '\r')));
+    ExpectReadFails("1001\r" + std::string(MaxPageCount + 1, '\r'), TDrawingReadResult::Malformed);
+    ExpectReadFails("33000000\r" + std::string(33000, '\r'), TDrawingReadResult::Malformed);
+    std::string bytes = "stale";
+    EXPECT_FALSE(DrawingToText(TZvDat(MaxPageCount + 1), bytes));
+    EXPECT_TRUE(bytes.empty());
+}
+
 } // namespace

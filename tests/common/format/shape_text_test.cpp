@@ -99,9 +99,11 @@ TEST(PolygonToText, NumbersTooWideForElevenDecimalsKeepTheirColumns) {
 }
 
 TEST(PolygonToText, FailsForWhatCannotBeReadBack) {
+    // 999999999999999.6 has no room for a decimal and rounds up to 1e15.
     const long double unwritable[] = {1e15L,
                                       -1e15L,
                                       1e20L,
+                                      999999999999999.6L,
                                       -999999999999999.6L,
                                       std::numeric_limits<long double>::infinity(),
                                       std::numeric_limits<long double>::quiet_NaN()};
@@ -117,6 +119,8 @@ TEST(PolygonToText, FailsForWhatCannotBeReadBack) {
     largest.Apexes[1].Y = -999999999999999.0L;
     EXPECT_EQ(999999999999999.0L, ReadBack(Text(largest)).Apexes[1].X);
     EXPECT_EQ(-999999999999999.0L, ReadBack(Text(largest)).Apexes[1].Y);
+    largest.Apexes[1].X = 999999999999999.4L;
+    EXPECT_EQ(999999999999999.0L, ReadBack(Text(largest)).Apexes[1].X);
 
     for (const TBendLine& wide : {MakeBendLine(10000, 1), MakeBendLine(1, -1000)}) {
         TPolygon polygon = Square(10);
@@ -250,6 +254,17 @@ TEST(TextToPolygon, HostileCountsFailBeforeAllocating) {
             .empty());
 }
 
+// Whatever reads can be written again: a number of 1e15 or more, or a name
+// holding a byte that would end its line or the file, fails the read.
+TEST(TextToPolygon, RefusesWhatCouldNotBeSavedAgain) {
+    ExpectReadFails(TriangleBlock(VertexLine(Ten, "1000000000000000")), TTextReadResult::Malformed);
+    ExpectReadFails(TriangleBlock(VertexLine(Ten, "   -1.5e15      ")), TTextReadResult::Malformed);
+    EXPECT_EQ(999999999999999.0L,
+              ReadBack(TriangleBlock(VertexLine(Ten, " 999999999999999"))).Apexes[1].Y);
+    ExpectReadFails(TriangleBlock(VertexLine(Ten, Zero, "a\rb")), TTextReadResult::Malformed);
+    ExpectReadFails(TriangleBlock(VertexLine(Ten, Zero, "a\x1A")), TTextReadResult::Malformed);
+}
+
 TEST(TextToPolygon, ClipboardTextWithLfOnlyLineEndsReads) {
     TPolygon polygon = Named("\x95\x5C");
     polygon.BendLines[1].push_back(MakeBendLine(0, 2));
@@ -258,9 +273,15 @@ TEST(TextToPolygon, ClipboardTextWithLfOnlyLineEndsReads) {
         if (c != '\r')
             lfOnly += c;
     EXPECT_EQ(polygon, ReadBack(lfOnly));
-    // With CR in the text, an LF alone stays inside its line: here in a name.
+    // With CR in the text, lines end at CR LF: an LF alone stays inside its
+    // line, here in a name, and a CR alone is data that no line may hold.
     EXPECT_EQ("a\nb", ReadBack(TriangleBlock(VertexLine(Ten, Zero, "a\nb"))).Flanges[1].Name);
-    // Text from a file ends at the end-of-file mark.
+    std::string crOnly = Text(polygon);
+    for (std::size_t at = crOnly.find("\r\n"); at != std::string::npos; at = crOnly.find("\r\n"))
+        crOnly.erase(at + 1, 1);
+    ExpectReadFails(crOnly, TTextReadResult::Malformed);
+    // The end-of-file mark is a byte like any other: after the block it is
+    // ignored with everything else there.
     EXPECT_EQ(polygon, ReadBack(Text(polygon) + "\x1A" + "garbage"));
 }
 
