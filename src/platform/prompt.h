@@ -8,6 +8,9 @@ class QFont;
 
 enum class TPromptAnswer { Yes, No, Cancel, Ok };
 
+// An input box's text is never longer than this.
+inline constexpr int InputBoxMaxLength = 255;
+
 class IPrompt {
 public:
     virtual ~IPrompt() = default;
@@ -24,7 +27,8 @@ public:
     // Warning box with OK.
     virtual void ShowWarning(const QString& title, const QString& text) = 0;
 
-    // Text input box; false when cancelled (text is then left unchanged).
+    // Text input box taking at most InputBoxMaxLength characters; false when
+    // cancelled (text is then left unchanged).
     virtual bool InputText(const QString& caption, const QString& prompt, QString& text) = 0;
 
     // File dialogs with a filter ("name (*.ext)|*.ext|...") and a default

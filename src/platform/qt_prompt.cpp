@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -125,7 +126,9 @@ bool TQtPrompt::InputText(const QString& caption, const QString& prompt, QString
     QInputDialog dialog(DialogParent(FParent));
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
-    dialog.setTextValue(text);
+    dialog.setTextValue(text.left(InputBoxMaxLength));
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMaxLength(InputBoxMaxLength);
     dialog.setOkButtonText(QString::fromUtf8(kOkCaption));
     dialog.setCancelButtonText(QString::fromUtf8(kCancelCaption));
     if (dialog.exec() != QDialog::Accepted)

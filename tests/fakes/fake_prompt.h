@@ -84,7 +84,7 @@ public:
         Entries.pop_front();
         if (!entry)
             return false;
-        text = *entry;
+        text = entry->left(InputBoxMaxLength); // as the box's field takes it
         return true;
     }
     QString OpenFileName(const QString& filter, const QString& extension) override {

@@ -179,6 +179,7 @@ TEST_F(QtPromptTest, InputBoxChangesTheTextOnlyWhenConfirmed) {
         ASSERT_NE(input, nullptr);
         prompt = input->labelText();
         EXPECT_EQ(input->textValue(), "100");
+        EXPECT_EQ(input->findChild<QLineEdit*>()->maxLength(), 255);
         input->setTextValue("250");
         input->accept();
     });

@@ -8,7 +8,9 @@
 inline constexpr long double PixelsPerMmAt100 = 3.5L;
 
 // Zoom factors the zoom commands accept lie strictly between these bounds.
-inline constexpr long double MinZoomExclusive = 0.001L;
+// The lower bound is reckoned as the input box reckons a typed 0.1 %, so that
+// 0.1 % is refused however 0.1 rounds.
+inline constexpr long double MinZoomExclusive = 0.1L / 100;
 inline constexpr long double MaxZoomExclusive = 1000.0L;
 
 class TViewScale {

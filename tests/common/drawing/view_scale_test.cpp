@@ -57,6 +57,11 @@ TEST(ViewScale, AcceptedZoomExcludesBothBounds) {
     EXPECT_FALSE(IsAcceptedZoom(2000));
     EXPECT_TRUE(IsAcceptedZoom(0.002L));
     EXPECT_TRUE(IsAcceptedZoom(999.99L));
+    // As typed into the input box: 0.1 % and 100000 % are the bounds.
+    EXPECT_FALSE(IsAcceptedZoom(ZoomFromPercentText("0.1", 1)));
+    EXPECT_TRUE(IsAcceptedZoom(ZoomFromPercentText("0.1001", 1)));
+    EXPECT_FALSE(IsAcceptedZoom(ZoomFromPercentText("100000", 1)));
+    EXPECT_TRUE(IsAcceptedZoom(ZoomFromPercentText("99999.9", 1)));
 }
 
 TEST(ViewScale, StoredZoomRoundTripsAndFallsBackWhenNotPositive) {
