@@ -97,7 +97,9 @@ bool TIniFile::IsBlankLine(const TEntry& entry) {
 
 TIniFile::TIniFile(std::string_view text) {
     const std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, byteOrderMark.size()) == byteOrderMark)
+    // Every mark goes: the text is written without one, and a second mark left
+    // at the start of the first line would read as the file's own next time.
+    while (text.substr(0, byteOrderMark.size()) == byteOrderMark)
         text.remove_prefix(byteOrderMark.size());
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

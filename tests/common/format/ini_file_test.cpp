@@ -103,3 +103,11 @@ TEST(IniFileTest, NewKeyOfSectionWithoutEntriesFollowsItsHeaderAndComments) {
 }
 
 } // namespace
+
+// Found by fuzzing: of two marks only the first was dropped, the second began
+// the first line, and the text written without the first read differently.
+TEST(IniFileTest, EveryLeadingByteOrderMarkIsDropped) {
+    const TIniFile twoMarks("\xEF\xBB\xBF\xEF\xBB\xBF[A]\r\nKey=1\r\n");
+    EXPECT_EQ(twoMarks.ReadInteger("A", "Key", 0), 1);
+    EXPECT_EQ(twoMarks.ToText(), "[A]\r\nKey=1\r\n");
+}
