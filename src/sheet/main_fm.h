@@ -28,6 +28,7 @@ class IScreenCursor;
 class IShapeEditor;
 class ITickCounter;
 class TViewScale;
+class TFlangeCheckDlg;
 class TPageTabs;
 class TPaintSurface;
 class QAction;
@@ -124,6 +125,7 @@ private:
     void connectPageView();
     void connectEditCommands();
     void connectPrintCommands();
+    void connectFlangeCheck();
 
     void ReadSettings();
     void WriteSettings() const;
@@ -195,6 +197,10 @@ private:
     void CollectFlangeNamesForEditor();
     void ShowEditor(int editedIndex);
 
+    // The flange check window.
+    void FlangeCheckMiClick();
+    void ShowChosenShape(int page, int index);
+
     // Printing.
     void PrintFontSetMiClick();
     void PrintSetMiClick();
@@ -263,6 +269,7 @@ private:
     QAction* PorigonCrossChkMi = nullptr;
     QAction* AutoRotateMi = nullptr;
     QAction* AllMi = nullptr;
+    QAction* FlangeCheckMi = nullptr;
 
     QAction* About1 = nullptr;
 
@@ -270,4 +277,5 @@ private:
     QScrollArea* ScrollBox1 = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel = nullptr; // panel 0 of StatusBar1: the mouse position
+    TFlangeCheckDlg* FlangeCheckDlg = nullptr;
 };
