@@ -5,10 +5,12 @@
 
 #include "document/sheet_document.h"
 #include "flange_check_model.h"
+#include "window_placement.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -82,7 +84,9 @@ void TFlangeCheckDlg::Refresh() {
     FModel->SetReport(CheckFlangePartners(FDocument.Drawing()));
     if (current >= 0 && FModel->rowCount() > 0)
         PartnerGrid->selectRow(std::min(current, FModel->rowCount() - 1));
-    PartnerGrid->resizeColumnsToContents();
+    // The findings column takes what room is left.
+    for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
+        PartnerGrid->resizeColumnToContents(column);
 
     const TFlangePartnerReport& report = FModel->Report();
     const int withFindings = NamesWithFindings(report);
@@ -91,8 +95,17 @@ void TFlangeCheckDlg::Refresh() {
     UnnamedLabel->setText(UnnamedFlangesText.arg(report.UnnamedFlanges));
 }
 
+// The first time it comes up beside the sheet, not over the page it points
+// into; after that it opens where the user left it.
 void TFlangeCheckDlg::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!FPlaced && parentWidget() != nullptr) {
+        FPlaced = true;
+        const QWidget& sheet = *parentWidget()->window();
+        move(PlacedBeside(sheet.frameGeometry(), frameGeometry().size(),
+                          sheet.screen()->availableGeometry())
+                 .topLeft());
+    }
     Refresh();
 }
 

@@ -40,6 +40,7 @@ private:
 
     const TSheetDocument& FDocument;
     bool FRefreshPending = false;
+    bool FPlaced = false;
     TFlangeCheckModel* FModel = nullptr;
     QTableView* PartnerGrid = nullptr;
     QLabel* SummaryLabel = nullptr;

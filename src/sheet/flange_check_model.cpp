@@ -62,7 +62,7 @@ void TFlangeCheckModel::SetReport(TFlangePartnerReport report) {
 }
 
 const TNamedSide& TFlangeCheckModel::SideAt(const QModelIndex& index) const {
-    const TRow& row = FRows.at(static_cast<std::size_t>(index.row()));
+    const TRow& row = FRows[static_cast<std::size_t>(index.row())];
     const std::vector<TNamedSide>& sides = FReport.Names[row.Name].Sides;
     return index.column() == ColSecondSide && row.Second > 0 ? sides[row.Second] : sides.front();
 }

@@ -18,8 +18,9 @@ public:
     void SetReport(TFlangePartnerReport report);
     const TFlangePartnerReport& Report() const { return FReport; }
 
-    // The side the cell at index stands for: the row's second side in its
-    // column when the row has one, its first side anywhere else.
+    // The side the cell at index (a cell of the table) stands for: the row's
+    // second side in its column when the row has one, its first side anywhere
+    // else.
     const TNamedSide& SideAt(const QModelIndex& index) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -1,10 +1,12 @@
 // Tests of the flange check window with the sheet window: the rows and the
 // summary for hand-built drawings, the window kept current while it is open,
-// and a double-click that shows a row's shape on its page.
+// where it opens, and a double-click that shows a row's shape on its page.
 #include "flange_check_dlg.h"
 #include "sheet_fixture.h"
+#include "window_placement.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
@@ -120,6 +122,19 @@ TEST_F(FlangeCheckDlgTest, TheCommandShowsANonModalWindowWithEveryNameAndItsFind
     Trigger("AddNewPageMi");
     EXPECT_EQ(Fm->CurrentDrawing().size(), 4u);
     EXPECT_TRUE(Window()->isVisible());
+}
+
+TEST_F(FlangeCheckDlgTest, ItFirstOpensBesideTheSheetThenWhereItWasLeft) {
+    Fm->show();
+    OpenCheckWindow();
+    const QRect screen = Fm->screen()->availableGeometry();
+    EXPECT_EQ(
+        Window()->frameGeometry().topLeft(),
+        PlacedBeside(Fm->frameGeometry(), Window()->frameGeometry().size(), screen).topLeft());
+    Window()->move(40, 30);
+    Window()->close();
+    OpenCheckWindow();
+    EXPECT_EQ(Window()->pos(), QPoint(40, 30));
 }
 
 TEST_F(FlangeCheckDlgTest, WithNothingToReportItSaysSo) {
