@@ -23,8 +23,6 @@ public:
     // The drawing has changed: while the window is shown the check runs again
     // once the change's command is over, however many changes it made.
     void DrawingChanged();
-    // Runs the check now.
-    void Refresh();
 
 signals:
     // A row was double-clicked: the shape carrying the side it names, the
@@ -36,6 +34,7 @@ protected:
 
 private:
     void createControls();
+    void Refresh();
     void RowDoubleClicked(const QModelIndex& index);
 
     const TSheetDocument& FDocument;
