@@ -73,6 +73,19 @@ QRect KeptOnScreen(const QRect& bounds, const QList<QRect>& screenAreas) {
     return kept;
 }
 
+QRect PlacedBeside(const QRect& other, const QSize& size, const QRect& area) {
+    constexpr int Gap = 8;
+    QRect bounds(QPoint(other.right() + 1 + Gap, other.top()), size);
+    if (bounds.right() > area.right())
+        bounds.moveRight(other.left() - 1 - Gap);
+    if (bounds.left() < area.left())
+        bounds.moveRight(area.right());
+    bounds.moveLeft(std::max(bounds.left(), area.left()));
+    bounds.moveTop(std::clamp(bounds.top(), area.top(),
+                              std::max(area.top(), area.bottom() + 1 - bounds.height())));
+    return bounds;
+}
+
 void ApplyWindowPlacement(QWidget& window, const TWindowPlacement& placement) {
     window.setGeometry(KeptOnScreen(
         QRect(placement.Left, placement.Top, placement.Width, placement.Height), ScreenAreas()));

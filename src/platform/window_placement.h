@@ -37,6 +37,11 @@ void WriteWindowPlacement(TIniFile& settings, std::string_view section,
 // is moved onto the primary screen. Any other bounds stay as they are.
 QRect KeptOnScreen(const QRect& bounds, const QList<QRect>& screenAreas);
 
+// Bounds of size beside the frame of another window, their tops level: to its
+// right where area has room, else to its left, else against area's right
+// edge; always within area as far as size allows.
+QRect PlacedBeside(const QRect& other, const QSize& size, const QRect& area);
+
 // Sets the bounds, kept on the screens the window can be shown on, then
 // minimises or maximises; any other state leaves the window as it is.
 void ApplyWindowPlacement(QWidget& window, const TWindowPlacement& placement);

@@ -97,6 +97,8 @@ void TMainFm::createActions() {
     PolygonDeleteMi =
         NamedAction(this, "PolygonDeleteMi", QStringLiteral("削除(&D)"), Qt::CTRL | Qt::Key_Delete);
     Z1 = NamedAction(this, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
+    FlangeCheckMi =
+        NamedAction(this, "FlangeCheckMi", QStringLiteral("糊代の検査..."), Qt::CTRL | Qt::Key_G);
     ClickDragMi = NamedAction(this, "ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"),
                               Qt::CTRL | Qt::Key_H);
     WallChkMi = NamedAction(this, "WallChkMi",
@@ -145,7 +147,7 @@ void TMainFm::createMenus() {
     EditMi1->addActions(
         {PolygonEditMi, PolygonCutMi, PolygonCopyMi, PolygonPasteMi, PolygonDeleteMi});
     EditMi1->addSeparator();
-    EditMi1->addAction(Z1);
+    EditMi1->addActions({Z1, FlangeCheckMi});
     EditMi1->addSeparator();
     EditMi1->addActions({ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi});
 
@@ -167,6 +169,7 @@ void TMainFm::createConnections() {
     connectPageView();
     connectEditCommands();
     connectPrintCommands();
+    connectFlangeCheck();
 }
 
 void TMainFm::ReadSettings() {

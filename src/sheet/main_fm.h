@@ -29,6 +29,7 @@ class IShapeEditor;
 class ITickCounter;
 class TRecoveryFile;
 class TViewScale;
+class TFlangeCheckDlg;
 class TPageTabs;
 class TPaintSurface;
 class QAction;
@@ -136,6 +137,7 @@ private:
     void connectPageView();
     void connectEditCommands();
     void connectPrintCommands();
+    void connectFlangeCheck();
 
     void ReadSettings();
     void WriteSettings() const;
@@ -206,6 +208,10 @@ private:
     void PlaceShape(const TPolygon& shape);
     void CollectFlangeNamesForEditor();
     void ShowEditor(int editedIndex);
+
+    // The flange check window.
+    void FlangeCheckMiClick();
+    void ShowChosenShape(int page, int index);
 
     // Printing.
     void PrintFontSetMiClick();
@@ -284,6 +290,7 @@ private:
     QAction* PorigonCrossChkMi = nullptr;
     QAction* AutoRotateMi = nullptr;
     QAction* AllMi = nullptr;
+    QAction* FlangeCheckMi = nullptr;
 
     QAction* About1 = nullptr;
 
@@ -291,4 +298,5 @@ private:
     QScrollArea* ScrollBox1 = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel = nullptr; // panel 0 of StatusBar1: the mouse position
+    TFlangeCheckDlg* FlangeCheckDlg = nullptr;
 };

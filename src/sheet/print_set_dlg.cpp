@@ -1,11 +1,12 @@
 // The print settings dialog: margins shown as "%2d" and read back leniently,
-// and the printer setup behind "プリンタ設定".
+// the partner page option, and the printer setup behind "プリンタ設定".
 #include "print_set_dlg.h"
 
 #include "format/number_field.h"
 #include "printer.h"
 #include "screen_centre.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,7 +55,8 @@ TPrintSetDlg::TPrintSetDlg(IPrinter& printer, QWidget* parent) : QDialog(parent)
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-// The margins from top to bottom of the group; the buttons beside it.
+// The margins from top to bottom of the group, the partner page option under
+// it; the buttons beside them.
 void TPrintSetDlg::createControls() {
     TYohakuEd = MarginField("TYohakuEd");
     LYohakuEd = MarginField("LYohakuEd");
@@ -88,8 +90,14 @@ void TPrintSetDlg::createControls() {
     buttons->addWidget(OKBtn);
     buttons->addWidget(Button2);
 
+    PartnerPageChk = new QCheckBox(QStringLiteral("相手ページを印字"));
+    PartnerPageChk->setObjectName(QStringLiteral("PartnerPageChk"));
+    auto* options = new QVBoxLayout;
+    options->addWidget(group);
+    options->addWidget(PartnerPageChk);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(group);
+    layout->addLayout(options);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -108,6 +116,14 @@ bool TPrintSetDlg::ShowModal() {
 
 TPageMargins TPrintSetDlg::ReadMargins() const {
     return {MarginOf(TYohakuEd), MarginOf(BYohakuEd), MarginOf(LYohakuEd), MarginOf(RYohakuEd)};
+}
+
+void TPrintSetDlg::LoadPartnerPages(bool print) {
+    PartnerPageChk->setChecked(print);
+}
+
+bool TPrintSetDlg::ReadPartnerPages() const {
+    return PartnerPageChk->isChecked();
 }
 
 void TPrintSetDlg::showEvent(QShowEvent* event) {

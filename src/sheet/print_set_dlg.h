@@ -1,5 +1,6 @@
-// The print settings dialog "印刷設定": the four page margins in millimetres
-// and the button to the printer's setup dialog.
+// The print settings dialog "印刷設定": the four page margins in millimetres,
+// whether partner pages are printed after flange names, and the button to the
+// printer's setup dialog.
 #pragma once
 
 #include "drawing/print_layout.h"
@@ -7,6 +8,7 @@
 #include <QDialog>
 
 class IPrinter;
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -21,6 +23,9 @@ public:
     // A field that does not hold a whole number counts as 0; nothing is
     // range-checked.
     virtual TPageMargins ReadMargins() const = 0;
+    // "相手ページを印字": the partner's page printed after each flange name.
+    virtual void LoadPartnerPages(bool print) = 0;
+    virtual bool ReadPartnerPages() const = 0;
 };
 
 class TPrintSetDlg : public QDialog, public IPrintSetDialog {
@@ -34,6 +39,8 @@ public:
     void LoadMargins(const TPageMargins& margins) override;
     bool ShowModal() override;
     TPageMargins ReadMargins() const override;
+    void LoadPartnerPages(bool print) override;
+    bool ReadPartnerPages() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,6 +55,7 @@ private:
     QLineEdit* LYohakuEd = nullptr;
     QLineEdit* RYohakuEd = nullptr;
     QLineEdit* BYohakuEd = nullptr;
+    QCheckBox* PartnerPageChk = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* Button2 = nullptr;

@@ -42,6 +42,7 @@ TPrintSettings ReadPrintSettings(const TIniFile& settings) {
     const QColor windowText = QGuiApplication::palette().color(QPalette::WindowText);
     print.PrintFontColor = ColorFromStored(
         settings.ReadInteger(PrintSection, "FontColor", ColorToStored(windowText)), windowText);
+    print.PrintPartnerPages = ReadInt(settings, "PrintPartnerPage", 0) != 0;
     return print;
 }
 
@@ -57,6 +58,7 @@ void WritePrintSettings(TIniFile& settings, const TPrintSettings& print) {
     settings.WriteInteger(PrintSection, "FontSize", print.PrintFont.pointSize());
     settings.WriteInteger(PrintSection, "FontColor", ColorToStored(print.PrintFontColor));
     settings.WriteInteger(PrintSection, "FontStyle", FontStyleBits(print.PrintFont));
+    settings.WriteInteger(PrintSection, "PrintPartnerPage", print.PrintPartnerPages ? 1 : 0);
 }
 
 long long ColorToStored(const QColor& color) {

@@ -19,6 +19,7 @@ struct TPrintSettings {
     int RYohaku = 0;          // and right
     QFont PrintFont;          // flange names are printed in it
     QColor PrintFontColor;
+    bool PrintPartnerPages = false; // the page of a flange's partner after its name ("A→3")
 
     TPageMargins Margins() const { return {TYohaku, BYohaku, LYohaku, RYohaku}; }
     void SetMargins(const TPageMargins& margins) {
@@ -36,7 +37,8 @@ struct TPrintSettings {
 };
 
 // Missing keys and values that are not whole numbers give the defaults: no
-// stored printer values, no margins, "ＭＳ 明朝" 12 pt in the window-text colour.
+// stored printer values, no margins, "ＭＳ 明朝" 12 pt in the window-text colour,
+// no partner pages.
 TPrintSettings ReadPrintSettings(const TIniFile& settings);
 void WritePrintSettings(TIniFile& settings, const TPrintSettings& print);
 

@@ -4,6 +4,7 @@
 // printer every job is a PDF file.
 #include "main_fm.h"
 
+#include "document/flange_partners.h"
 #include "drawing/draw_polygon.h"
 #include "drawing/print_layout.h"
 #include "geometry/rounding.h"
@@ -77,9 +78,11 @@ void TMainFm::PrintSetMiClick() {
         return;
     ApplyStoredPrinterSettings();
     PrintSetDlg->LoadMargins(Print.Margins());
+    PrintSetDlg->LoadPartnerPages(Print.PrintPartnerPages);
     if (!PrintSetDlg->ShowModal())
         return;
     Print.SetMargins(PrintSetDlg->ReadMargins());
+    Print.PrintPartnerPages = PrintSetDlg->ReadPartnerPages();
     Print.StoreDevice(Printer.Device());
     ReadPrinterResolution();
     UpdateAreaSize();
@@ -148,6 +151,8 @@ bool TMainFm::PrintPage(int page, const QString& file) {
 // The caption goes to the bottom-right corner of the printable area, the page
 // at full size with its origin moved in by the left and top margins. The
 // selection belongs to the page it was made on, so other pages print without.
+// With the partner page option each flange name is followed by the page of
+// its partner, where that is another page.
 void TMainFm::DrawPrintedPage(QPainter& painter, int page, const QString& caption) const {
     painter.setFont(Print.PrintFont);
     TQPainterCanvas canvas(painter);
@@ -162,6 +167,10 @@ void TMainFm::DrawPrintedPage(QPainter& painter, int page, const QString& captio
     painter.translate(static_cast<qreal>(origin.X), static_cast<qreal>(origin.Y));
     const TDaInt noSelection;
     const TDaInt& selection = page == Document.CurPage() ? Document.Selection() : noSelection;
-    DrawPolygonTbl(canvas, Document.Drawing()[page], -1, PrinterPxPerMMX, PrinterPxPerMMY,
-                   selection, dmPrint, dmSelected);
+    const TZvDat& drawing = Document.Drawing();
+    const TPageNameMarks marks = Print.PrintPartnerPages
+                                     ? PartnerPageMarks(CheckFlangePartners(drawing), drawing, page)
+                                     : TPageNameMarks();
+    DrawPolygonTbl(canvas, drawing[page], -1, PrinterPxPerMMX, PrinterPxPerMMY, selection, dmPrint,
+                   dmSelected, marks);
 }

@@ -425,4 +425,42 @@ TEST(DrawPolygon, FlangeNamesAreCentredAlongTheSide) {
     EXPECT_TRUE(screen.Texts.empty());
 }
 
+TEST(DrawPolygon, ANameSuffixIsWrittenWithTheNameAsOneCentredText) {
+    TPolygon square = WithFlange(Square(20, {10, 10}), 0, 5, RightAngle, RightAngle, "ab");
+    square = WithFlange(square, 1, 5, RightAngle, RightAngle, "cd");
+    const std::vector<std::string> suffixes = {"\x81\xa8"
+                                               "3"}; // "→3"; side 1 has none
+    TTextRecorder recorder;
+    DrawPolygon(recorder, square, -1, -1, 1, 1, dmPrint, suffixes);
+    ASSERT_EQ(2u, recorder.Texts.size());
+    // Five bytes, 15 pixels wide on the 20 mm side: it starts 2.5 mm in.
+    EXPECT_EQ("ab\x81\xa8"
+              "3",
+              recorder.Texts[0].Text);
+    EXPECT_EQ(12, recorder.Texts[0].X);
+    EXPECT_EQ(6, recorder.Texts[0].Y);
+    EXPECT_EQ("cd", recorder.Texts[1].Text);
+
+    // Screen modes write no names, suffixes or not.
+    TTextRecorder screen;
+    DrawPolygon(screen, square, -1, -1, 1, 1, dmNormal, suffixes);
+    EXPECT_TRUE(screen.Texts.empty());
+
+    // A page hands shape i the suffixes of entry i; shapes beyond the list get none,
+    // and selected shapes print without names.
+    const TPolygonTbl page = {square, square, square};
+    const std::vector<std::vector<std::string>> perShape = {{},
+                                                            {"", "\x81\xa8"
+                                                                 "2"}};
+    TTextRecorder printed;
+    DrawPolygonTbl(printed, page, -1, 1, 1, TDaInt{0}, dmPrint, dmSelected, perShape);
+    std::vector<std::string> texts;
+    for (const TTextRecorder::TText& text : printed.Texts)
+        texts.push_back(text.Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"ab",
+                                               "cd\x81\xa8"
+                                               "2",
+                                               "ab", "cd"}));
+}
+
 } // namespace

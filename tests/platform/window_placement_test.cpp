@@ -80,6 +80,27 @@ TEST(KeptOnScreenTest, OversizedOrLostWindowsComeBackOnScreen) {
     EXPECT_EQ(KeptOnScreen(QRect(5, 5, 10, 10), {}), QRect(5, 5, 10, 10)) << "no screen known";
 }
 
+TEST(PlacedBesideTest, RightOfTheWindowElseLeftElseAgainstTheScreensEdge) {
+    const QRect screen(0, 0, 1600, 1170);
+    const QSize size(640, 320);
+    const struct {
+        const char* Case;
+        QRect Other;
+        QPoint TopLeft;
+    } cases[] = {
+        {"room to the right", QRect(203, 106, 480, 626), QPoint(691, 106)},
+        {"room only to the left", QRect(1000, 50, 480, 626), QPoint(352, 50)},
+        {"room on neither side", QRect(300, 50, 1000, 626), QPoint(960, 50)},
+        {"low on the screen", QRect(203, 1000, 480, 626), QPoint(691, 850)},
+        {"above the screen", QRect(203, -200, 480, 626), QPoint(691, 0)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlacedBeside(c.Other, size, screen), QRect(c.TopLeft, size)) << c.Case;
+    EXPECT_EQ(PlacedBeside(QRect(0, 0, 100, 100), QSize(2000, 1500), screen).topLeft(),
+              QPoint(0, 0))
+        << "larger than the screen";
+}
+
 TEST(KeptOnScreenTest, AppliedPlacementFitsTheScreen) {
     QWidget window;
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();

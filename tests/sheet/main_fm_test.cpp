@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
+#include <map>
 #include <vector>
 
 namespace {
@@ -113,12 +114,25 @@ TEST_F(MainFmTest, MenuBarHoldsEveryCommandWithItsCaptionAndShortcut) {
          {"PolygonDeleteMi", QStringLiteral("削除(&D)"), "Ctrl+Del"},
          Separator,
          {"Z1", QStringLiteral("ズーム(&Z)..."), "Ctrl+Z"},
+         {"FlangeCheckMi", QStringLiteral("糊代の検査..."), "Ctrl+G"},
          Separator,
          {"ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"), "Ctrl+H"},
          {"WallChkMi", QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"), "Ctrl+W"},
          {"PorigonCrossChkMi", QStringLiteral("移動時・図形の重なりを回避する(&L)"), "Ctrl+L"},
          {"AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"), "Ctrl+M"},
          {"AllMi", QStringLiteral("移動時制御・一括(&A)"), "Ctrl+A"}});
+}
+
+TEST_F(MainFmTest, NoTwoCommandsShareAShortcut) {
+    const auto fm = NewWindow();
+    std::map<QString, QStringList> commands; // shortcut: the commands that have it
+    for (const QAction* item : fm->findChildren<QAction*>())
+        for (const QKeySequence& shortcut : item->shortcuts())
+            commands[shortcut.toString(QKeySequence::PortableText)] << item->objectName();
+    EXPECT_GE(commands.size(), 16u);
+    for (const auto& [shortcut, names] : commands)
+        EXPECT_EQ(names.size(), 1)
+            << shortcut.toStdString() << ": " << names.join(u' ').toStdString();
 }
 
 TEST_F(MainFmTest, DragOptionsStartUncheckedAndAutoRotateNeedsAPlacementCheck) {

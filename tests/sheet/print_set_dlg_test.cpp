@@ -1,8 +1,10 @@
 // Tests of the print settings dialog: its captions and fields, the margins
-// shown and read back, the printer's setup behind its button and how it closes.
+// and the partner page option shown and read back, the printer's setup behind
+// its button and how it closes.
 #include "print_set_dlg.h"
 #include "sheet_test_fakes.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +96,24 @@ TEST_F(PrintSetDlgTest, WhatIsNotAWholeNumberReadsAsZeroAndNothingIsRangeChecked
     Enter("LYohakuEd", "x");
     Enter("RYohakuEd", "4");
     EXPECT_EQ(Dlg.ReadMargins(), (TPageMargins{1, 2, 0, 4}));
+}
+
+TEST_F(PrintSetDlgTest, ThePartnerPageBoxIsShownUnderTheMarginsAndReadBack) {
+    auto* box = Dlg.findChild<QCheckBox*>(QStringLiteral("PartnerPageChk"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QStringLiteral("相手ページを印字"));
+    EXPECT_FALSE(Dlg.ReadPartnerPages());
+    Dlg.LoadPartnerPages(true);
+    EXPECT_TRUE(box->isChecked());
+    box->click();
+    EXPECT_FALSE(Dlg.ReadPartnerPages());
+    box->click();
+    EXPECT_TRUE(Dlg.ReadPartnerPages());
+
+    Dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Dlg));
+    const QWidget* group = Dlg.findChild<QGroupBox*>();
+    EXPECT_GT(box->y(), group->geometry().bottom());
 }
 
 TEST_F(PrintSetDlgTest, ThePrinterButtonOpensThePrintersSetupAndTheDialogStaysOpen) {

@@ -1,7 +1,8 @@
 // A page printed without a printer, through the real PDF printer, measured on
 // the PDF's rendered page: one millimetre of the drawing is one millimetre on
 // paper all over the page, the flange names and the caption are text, and
-// the page is drawn in vectors.
+// the page is drawn in vectors; with the partner page option the names carry
+// their partners' pages.
 #include "japanese_ui.h"
 #include "pdf_tools.h"
 #include "qt_printer.h"
@@ -139,6 +140,44 @@ TEST_F(SheetPrintPdfTest, APageComesOutAtFullSizeInAVectorPdf) {
     EXPECT_NEAR(NearestLine(LineCentres(page, MmToRenderPixel(left + cornerX + 5), false),
                             top + cornerY + 10),
                 top + cornerY + 10, Tolerance);
+}
+
+TEST_F(SheetPrintPdfTest, WithThePartnerPageOptionANameShowsThePageOfItsPartner) {
+    const auto named = [](const char* name, const TPointF& at) {
+        TPolygon shape = Rect(60, 20, at);
+        shape.Flanges[0] = MakeFlange(name, 8, RightAngle, RightAngle);
+        return shape;
+    };
+    const TZvDat drawing = {{named("A", {20, 30})},
+                            {named("B", {20, 30}), named("B", {20, 100})},
+                            {named("A", {20, 30})}};
+
+    WriteFile(SettingsPath(), "[Print]\nPrintPartnerPage=1\n");
+    StartWithPdfPrinter();
+    Open(drawing);
+    Prompt.Answers.push_back(TPromptAnswer::Ok);
+    Prompt.FileNames.push_back(PathIn(QStringLiteral("on.pdf")));
+    Trigger("PrintAll");
+    ASSERT_TRUE(Prompt.Errors.empty());
+    const QString first = PdfText(PathIn(QStringLiteral("on-1.pdf")));
+    EXPECT_TRUE(first.contains(QStringLiteral("A→3"))) << first.toStdString();
+    const QString second = PdfText(PathIn(QStringLiteral("on-2.pdf")));
+    EXPECT_TRUE(second.contains(QStringLiteral("B"))) << second.toStdString();
+    EXPECT_FALSE(second.contains(QStringLiteral("→"))) << "partners on the same page";
+    const QString third = PdfText(PathIn(QStringLiteral("on-3.pdf")));
+    EXPECT_TRUE(third.contains(QStringLiteral("A→1"))) << third.toStdString();
+
+    Fm.reset();
+    WriteFile(SettingsPath(), "[Print]\nPrintPartnerPage=0\n");
+    StartWithPdfPrinter();
+    Open(drawing);
+    Prompt.Answers.push_back(TPromptAnswer::Ok);
+    Prompt.FileNames.push_back(PathIn(QStringLiteral("off.pdf")));
+    Trigger("Print1");
+    const QString plain = PdfText(PathIn(QStringLiteral("off.pdf")));
+    EXPECT_TRUE(plain.contains(QStringLiteral("A"))) << plain.toStdString();
+    EXPECT_FALSE(plain.contains(QStringLiteral("→"))) << plain.toStdString();
+    EXPECT_FALSE(plain.contains(QStringLiteral("A3"))) << plain.toStdString();
 }
 
 } // namespace

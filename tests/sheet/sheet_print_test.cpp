@@ -24,12 +24,15 @@ const QString PrintPageText = QStringLiteral("現在表示中のページを印�
 const QString PrintAllText = QStringLiteral("全てのページを印刷します。");
 
 // Shows the margins it was given and closes with the ones the test entered,
-// or with Cancel; WhileShown stands for what the user does in between.
+// or with Cancel; WhileShown stands for what the user does in between, Ticked
+// for how the user leaves the partner page box.
 class TFakePrintSetDialog : public IPrintSetDialog {
 public:
     std::optional<TPageMargins> Entered;
+    std::optional<bool> Ticked;
     std::function<void()> WhileShown;
     std::vector<TPageMargins> Loaded;
+    std::vector<bool> PartnerPagesLoaded;
 
     void LoadMargins(const TPageMargins& margins) override {
         Loaded.push_back(margins);
@@ -40,12 +43,20 @@ public:
             WhileShown();
         if (Entered)
             FMargins = *Entered;
+        if (Ticked)
+            FPartnerPages = *Ticked;
         return Entered.has_value();
     }
     TPageMargins ReadMargins() const override { return FMargins; }
+    void LoadPartnerPages(bool print) override {
+        PartnerPagesLoaded.push_back(print);
+        FPartnerPages = print;
+    }
+    bool ReadPartnerPages() const override { return FPartnerPages; }
 
 private:
     TPageMargins FMargins;
+    bool FPartnerPages = false;
 };
 
 // An about box that counts how often it is shown instead of waiting for a person.
@@ -149,6 +160,31 @@ TEST_F(SheetPrintTest, CancelStoresNothingAndKeepsThePage) {
     EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 170);
     // What the printer's own setup changed stays with the printer.
     EXPECT_EQ(Printer.Current.PaperSize, QPageSize::A3);
+}
+
+TEST_F(SheetPrintTest, ThePartnerPageOptionStartsOffAndIsKeptOnlyWithOk) {
+    Start();
+    EXPECT_FALSE(Fm->PrintSettings().PrintPartnerPages);
+    Dialog.Entered = TPageMargins{};
+    Dialog.Ticked = true;
+    Trigger("PrintSetMi");
+    EXPECT_TRUE(Fm->PrintSettings().PrintPartnerPages);
+
+    Dialog.Entered = std::nullopt;
+    Dialog.Ticked = false;
+    Trigger("PrintSetMi");
+    EXPECT_EQ(Dialog.PartnerPagesLoaded, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(Fm->PrintSettings().PrintPartnerPages) << "cancelled";
+
+    Fm.reset();
+    EXPECT_EQ(StoredSettings().ReadInteger("Print", "PrintPartnerPage", 0), 1);
+    Start();
+    EXPECT_TRUE(Fm->PrintSettings().PrintPartnerPages);
+    Dialog.Entered = TPageMargins{};
+    Trigger("PrintSetMi");
+    EXPECT_EQ(Dialog.PartnerPagesLoaded.back(), true);
+    Fm.reset();
+    EXPECT_EQ(StoredSettings().ReadInteger("Print", "PrintPartnerPage", 1), 0);
 }
 
 TEST_F(SheetPrintTest, StoredPrinterSettingsAreAppliedAtStartBeforeTheDialogAndEachPage) {

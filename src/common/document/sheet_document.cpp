@@ -23,6 +23,12 @@ void TSheetDocument::SetDrawing(TZvDat drawing) {
     FCurPage = 0;
     FSelection.clear();
     FSelectionCopy.clear();
+    DrawingChanged();
+}
+
+void TSheetDocument::DrawingChanged() const {
+    if (FDrawingChanged)
+        FDrawingChanged();
 }
 
 const TPolygon* TSheetDocument::PolygonAt(int index) const {
@@ -102,6 +108,7 @@ bool TSheetDocument::AddPage() {
     FHistory.RecordAddPage();
     FHistory.RecordChangePage(oldPage, FCurPage);
     RecordUnselectEvery(oldPage, oldSelection);
+    DrawingChanged();
     return true;
 }
 
@@ -120,6 +127,7 @@ bool TSheetDocument::DeletePage() {
     }
     DeletePageAt(page);
     FHistory.RecordDelPage(page);
+    DrawingChanged();
     return true;
 }
 
@@ -173,11 +181,16 @@ void TSheetDocument::SelectShapesInBand(const TPointF& corner1, const TPointF& c
 }
 
 void TSheetDocument::EndDrag() {
+    bool moved = false;
     for (std::size_t k = 0; k < FSelection.size() && k < FSelectionCopy.size(); ++k) {
-        if (const TPolygon* shape = PolygonAt(FSelection[k]))
+        if (const TPolygon* shape = PolygonAt(FSelection[k])) {
             FHistory.RecordMovePolygon(FCurPage, FSelection[k], *shape, FSelectionCopy[k]);
+            moved = moved || *shape != FSelectionCopy[k];
+        }
     }
     FSelectionCopy.clear();
+    if (moved)
+        DrawingChanged();
 }
 
 // Every selected shape tries the step in selection order, each against the
@@ -242,6 +255,7 @@ int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long doub
     FHistory.RecordAddPolygon(FCurPage, page.back());
     FHistory.RecordSelect(FCurPage, index);
     FModified = true;
+    DrawingChanged();
     return index;
 }
 
@@ -259,6 +273,7 @@ bool TSheetDocument::ChangePolygon(int index, const TPolygon& shape) {
     *target = std::move(after);
     FHistory.RecordChangePolygon(FCurPage, index, *target, before);
     FModified = true;
+    DrawingChanged();
     return true;
 }
 
@@ -275,5 +290,6 @@ bool TSheetDocument::DeleteCurrentPolygon() {
     DeletePolygonAt(FCurPage, index);
     RefreshSelectionCopy();
     FModified = true;
+    DrawingChanged();
     return true;
 }

@@ -9,6 +9,9 @@
 #include "history/tick_counter.h"
 #include "placement/placement.h"
 
+#include <functional>
+#include <utility>
+
 // How one step of a drag went for the selected shapes.
 struct TDragStepResult {
     // At least one shape took the step.
@@ -36,6 +39,13 @@ public:
     const TEditHistory& History() const { return FHistory; }
     bool Modified() const { return FModified; }
     void SetModified(bool modified) { FModified = modified; }
+
+    // Called once a change to the pages or their shapes is done: each recorded
+    // command, each undo or redo step, a drawing taken or reset. A drag counts
+    // when its moves are recorded, at its end.
+    void SetDrawingChangedHandler(std::function<void()> handler) {
+        FDrawingChanged = std::move(handler);
+    }
 
     // One empty page, page 1 current, nothing selected. The history is kept.
     void Reset();
@@ -132,6 +142,7 @@ private:
     bool IsShapeOf(std::int32_t page, std::int32_t index) const;
     void RemoveFromSelection(int position);
     void DeletePageAt(int page);
+    void DrawingChanged() const;
 
     TEditHistory FHistory;
     TZvDat FDrawing;
@@ -139,4 +150,5 @@ private:
     TDaInt FSelection;
     TPolygonTbl FSelectionCopy;
     bool FModified = false;
+    std::function<void()> FDrawingChanged;
 };

@@ -16,15 +16,21 @@ TPolygon CopyOf(const TPolygon& shape) {
 
 } // namespace
 
+// A step of selection entries alone changes no shape, but telling it too
+// keeps the rule simple: every step walked is a change.
 int TSheetDocument::UndoStep() {
     const int walked = FHistory.Undo([this](const THistoryItem& item) { UndoSheetEntry(item); });
     KeepSelectionValid();
+    if (walked > 0)
+        DrawingChanged();
     return walked;
 }
 
 int TSheetDocument::RedoStep() {
     const int walked = FHistory.Redo([this](const THistoryItem& item) { RedoSheetEntry(item); });
     KeepSelectionValid();
+    if (walked > 0)
+        DrawingChanged();
     return walked;
 }
 

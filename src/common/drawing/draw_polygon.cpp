@@ -128,7 +128,7 @@ void DrawOutline(TPixelPath& path, const TDaPointF& apexes, bool closed) {
 
 // The name runs along the side, centred, with the bottom of its text cell on
 // the side and the tops of its letters towards the flange's outer edge.
-void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, const std::string& name,
+void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, std::string_view name,
                     bool clockwise, long double scaleX, long double scaleY) {
     const long double length = PointDistance(quad[0], quad[3]);
     const long double offset = (length - canvas.TextWidth(name) / scaleX) / 2;
@@ -142,8 +142,19 @@ void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, const s
     DrawRotatedText(canvas, p.X, p.Y, name, static_cast<float>(angle));
 }
 
+// The name and its suffix are measured and centred as one text; only a
+// suffix costs a new string.
+void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, const std::string& name,
+                    std::string_view suffix, bool clockwise, long double scaleX,
+                    long double scaleY) {
+    if (suffix.empty())
+        DrawFlangeName(canvas, quad, name, clockwise, scaleX, scaleY);
+    else
+        DrawFlangeName(canvas, quad, name + std::string(suffix), clockwise, scaleX, scaleY);
+}
+
 void DrawFlanges(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon, long double scaleX,
-                 long double scaleY, bool withNames) {
+                 long double scaleY, bool withNames, std::span<const std::string> nameSuffixes) {
     const bool clockwise = IsClockwiseOnScreen(polygon.Apexes);
     std::array<TPointF, 4> quad;
     const int n = static_cast<int>(polygon.Apexes.size());
@@ -152,7 +163,10 @@ void DrawFlanges(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon, lon
             continue;
         const std::string& name = polygon.Flanges[side].Name;
         if (withNames && !name.empty())
-            DrawFlangeName(canvas, quad, name, clockwise, scaleX, scaleY);
+            DrawFlangeName(canvas, quad, name,
+                           IsIndexOf(nameSuffixes, side) ? std::string_view(nameSuffixes[side])
+                                                         : std::string_view(),
+                           clockwise, scaleX, scaleY);
         path.Start(quad[0]);
         path.To(quad[1]);
         path.To(quad[2]);
@@ -182,7 +196,7 @@ void DrawBendLines(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon) {
 } // namespace
 
 void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
-                 long double scaleY, TDrawMode mode) {
+                 long double scaleY, TDrawMode mode, std::span<const std::string> nameSuffixes) {
     if (polygon.Apexes.size() < 2)
         return;
     const TModeLook look = LookOf(mode);
@@ -194,20 +208,23 @@ void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2,
     canvas.SetPenColor(look.Color);
     TPixelPath path(canvas, scaleX, scaleY);
     DrawOutline(path, polygon.Apexes, look.Closed);
-    DrawFlanges(canvas, path, polygon, scaleX, scaleY, look.Names);
+    DrawFlanges(canvas, path, polygon, scaleX, scaleY, look.Names, nameSuffixes);
     DrawBendLines(canvas, path, polygon);
 }
 
 void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, long double scaleX,
                     long double scaleY, const TDaInt& selection, TDrawMode otherMode,
-                    TDrawMode selectedMode) {
+                    TDrawMode selectedMode,
+                    std::span<const std::vector<std::string>> nameSuffixes) {
     for (std::size_t i = 0; i < page.size(); ++i) {
         const int index = static_cast<int>(i);
         if (index == skipIndex)
             continue;
         const bool selected =
             std::find(selection.begin(), selection.end(), index) != selection.end();
-        DrawPolygon(canvas, page[i], -1, -1, scaleX, scaleY, selected ? selectedMode : otherMode);
+        DrawPolygon(canvas, page[i], -1, -1, scaleX, scaleY, selected ? selectedMode : otherMode,
+                    i < nameSuffixes.size() ? std::span<const std::string>(nameSuffixes[i])
+                                            : std::span<const std::string>());
     }
 }
 

@@ -7,7 +7,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // How DrawPolygon draws a shape. Value 3, and any value not listed, draws as
 // dmNormal.
@@ -23,15 +26,19 @@ enum TDrawMode : std::uint8_t {
 // Draws the outline, flanges and fold lines of polygon at scaleX, scaleY pixels
 // per millimetre. mark1 and mark2 are vertex indices to mark, -1 for none; when
 // both name the same vertex it gets the mark1 colour. Fewer than 2 vertices
-// draw nothing.
+// draw nothing. Where a flange name is written, nameSuffixes[side] follows it
+// as one text; a side beyond the list adds nothing.
 void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
-                 long double scaleY, TDrawMode mode);
+                 long double scaleY, TDrawMode mode,
+                 std::span<const std::string> nameSuffixes = {});
 
 // Draws the shapes of a page in order, except the one at skipIndex (-1 skips
 // none): those listed in selection in selectedMode, the others in otherMode.
+// Shape i gets nameSuffixes[i], when the list reaches it.
 void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, long double scaleX,
                     long double scaleY, const TDaInt& selection, TDrawMode otherMode,
-                    TDrawMode selectedMode);
+                    TDrawMode selectedMode,
+                    std::span<const std::vector<std::string>> nameSuffixes = {});
 
 // Writes text rotated by angle (radians, clockwise as seen, as PointDirection
 // gives) with the lower-left corner of its text cell at pixel (x, y). The

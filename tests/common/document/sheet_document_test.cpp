@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <numbers>
 #include <random>
 
@@ -265,6 +266,54 @@ TEST_F(SheetDocumentTest, SelectionChangesAreRecordedAndUndoneInOrder) {
     }
     EXPECT_EQ(Document.UndoStep(), 0);
     EXPECT_FALSE(Document.Modified());
+}
+
+TEST_F(SheetDocumentTest, EveryChangeOfTheShapesIsToldOnceItIsDone) {
+    int told = 0;
+    Document.SetDrawingChangedHandler([&] { ++told; });
+    const auto tells = [&](const char* what, int times, const std::function<void()>& change) {
+        told = 0;
+        Later();
+        change();
+        EXPECT_EQ(told, times) << what;
+    };
+    const TPolygon square = Square(10, {10, 10});
+    tells("open", 1, [&] { Open({{square, Square(10, {40, 10})}, {}}); });
+    tells("selection", 0, [&] {
+        Document.Select(0);
+        Document.Unselect(0);
+        Document.SelectOnly(1);
+        Document.UnselectAll();
+        Document.SelectShapesInBand(PointF(0, 0), PointF(60, 30));
+    });
+    tells("page change", 0, [&] { Document.ChangePage(1); });
+    tells("page added", 1, [&] { Document.AddPage(); });
+    tells("page deleted", 1, [&] { Document.DeletePage(); });
+    tells("shape placed", 1, [&] { Document.PlaceShape(square, PointF(80, 80), 1); });
+    tells("unchanged edit", 0, [&] { Document.ChangePolygon(0, Document.Drawing()[1][0]); });
+    tells("edit", 1, [&] { Document.ChangePolygon(0, Square(12)); });
+    tells("shape deleted", 1, [&] { Document.DeleteCurrentPolygon(); });
+    tells("nothing to delete", 0, [&] { Document.DeleteCurrentPolygon(); });
+    tells("undo", 1, [&] { Document.UndoStep(); });
+    tells("redo", 1, [&] { Document.RedoStep(); });
+    tells("reset", 1, [&] { Document.Reset(); });
+    tells("nothing to undo", 0, [&] {
+        Document.ClearHistory();
+        Document.UndoStep();
+    });
+
+    Open({{square}});
+    Document.Select(0);
+    tells("a drag without a move", 0, [&] {
+        Document.BeginDrag();
+        Document.EndDrag();
+    });
+    tells("a drag, told at its end", 0, [&] {
+        Document.BeginDrag();
+        Document.MoveSelection(PointF(15, 15), PointF(25, 15), Rules(false, false, false), {});
+    });
+    tells("the drag's end", 1, [&] { Document.EndDrag(); });
+    EXPECT_EQ(Page(0)[0], Square(10, {20, 10}));
 }
 
 TEST_F(SheetDocumentTest, DragStepsSendThePointerBackOnlyWhenTheCurrentShapeCollides) {

@@ -1,0 +1,117 @@
+// The flange check window: the table of names and their sides, the summary
+// under it, the check run again after the drawing changes, and the shape of a
+// double-clicked row handed to the sheet.
+#include "flange_check_dlg.h"
+
+#include "document/sheet_document.h"
+#include "flange_check_model.h"
+#include "window_placement.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString NothingToReportText = QStringLiteral("問題はありません。");
+const QString NamesWithFindingsText = QStringLiteral("問題のある名前: %1");
+const QString UnnamedFlangesText = QStringLiteral("名前のない糊代: %1");
+
+constexpr QSize DefaultSize(640, 320);
+
+} // namespace
+
+TFlangeCheckDlg::TFlangeCheckDlg(const TSheetDocument& document, QWidget* parent)
+    : QWidget(parent, Qt::Tool), FDocument(document) {
+    setObjectName(QStringLiteral("TFlangeCheckDlg"));
+    setWindowTitle(QStringLiteral("糊代の検査"));
+    createControls();
+    resize(DefaultSize);
+}
+
+void TFlangeCheckDlg::createControls() {
+    FModel = new TFlangeCheckModel(this);
+    PartnerGrid = new QTableView;
+    PartnerGrid->setObjectName(QStringLiteral("PartnerGrid"));
+    PartnerGrid->setModel(FModel);
+    PartnerGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PartnerGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    PartnerGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    PartnerGrid->setWordWrap(false);
+    // Rows of one height let the view skip measuring a large drawing's rows.
+    PartnerGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    PartnerGrid->horizontalHeader()->setStretchLastSection(true);
+    connect(PartnerGrid, &QTableView::doubleClicked, this, &TFlangeCheckDlg::RowDoubleClicked);
+
+    SummaryLabel = new QLabel;
+    SummaryLabel->setObjectName(QStringLiteral("SummaryLabel"));
+    UnnamedLabel = new QLabel;
+    UnnamedLabel->setObjectName(QStringLiteral("UnnamedLabel"));
+    auto* summary = new QHBoxLayout;
+    summary->addWidget(SummaryLabel, 1);
+    summary->addWidget(UnnamedLabel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PartnerGrid, 1);
+    layout->addLayout(summary);
+}
+
+// A command can change the drawing several times (opening a file resets it
+// first); the check runs once, after it.
+void TFlangeCheckDlg::DrawingChanged() {
+    if (!isVisible() || FRefreshPending)
+        return;
+    FRefreshPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FRefreshPending = false;
+            if (isVisible())
+                Refresh();
+        },
+        Qt::QueuedConnection);
+}
+
+// The row in view stays selected when it is still there, so that working
+// through the list row by row does not lose the place.
+void TFlangeCheckDlg::Refresh() {
+    const int current = PartnerGrid->currentIndex().row();
+    FModel->SetReport(CheckFlangePartners(FDocument.Drawing()));
+    if (current >= 0 && FModel->rowCount() > 0)
+        PartnerGrid->selectRow(std::min(current, FModel->rowCount() - 1));
+    // The findings column takes what room is left.
+    for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
+        PartnerGrid->resizeColumnToContents(column);
+
+    const TFlangePartnerReport& report = FModel->Report();
+    const int withFindings = NamesWithFindings(report);
+    SummaryLabel->setText(withFindings == 0 ? NothingToReportText
+                                            : NamesWithFindingsText.arg(withFindings));
+    UnnamedLabel->setText(UnnamedFlangesText.arg(report.UnnamedFlanges));
+}
+
+// The first time it comes up beside the sheet, not over the page it points
+// into; after that it opens where the user left it.
+void TFlangeCheckDlg::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!FPlaced && parentWidget() != nullptr) {
+        FPlaced = true;
+        const QWidget& sheet = *parentWidget()->window();
+        move(PlacedBeside(sheet.frameGeometry(), frameGeometry().size(),
+                          sheet.screen()->availableGeometry())
+                 .topLeft());
+    }
+    Refresh();
+}
+
+void TFlangeCheckDlg::RowDoubleClicked(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const TNamedSide& side = FModel->SideAt(index);
+    emit ShapeChosen(side.Page, side.Shape);
+}

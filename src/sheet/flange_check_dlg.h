@@ -1,0 +1,47 @@
+// The flange check window "糊代の検査": a non-modal window beside the sheet
+// that lists every flange name of the drawing with the sides that carry it and
+// what is wrong with them, kept current while it is open.
+#pragma once
+
+#include "document/flange_partners.h"
+
+#include <QWidget>
+
+class TSheetDocument;
+class QLabel;
+class QTableView;
+class TFlangeCheckModel;
+
+class TFlangeCheckDlg : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows the check of document's drawing; parent is the sheet window, above
+    // which it stays.
+    explicit TFlangeCheckDlg(const TSheetDocument& document, QWidget* parent = nullptr);
+
+    // The drawing has changed: while the window is shown the check runs again
+    // once the change's command is over, however many changes it made.
+    void DrawingChanged();
+
+signals:
+    // A row was double-clicked: the shape carrying the side it names, the
+    // second side's when that cell was clicked, the first side's otherwise.
+    void ShapeChosen(int page, int shape);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void Refresh();
+    void RowDoubleClicked(const QModelIndex& index);
+
+    const TSheetDocument& FDocument;
+    bool FRefreshPending = false;
+    bool FPlaced = false;
+    TFlangeCheckModel* FModel = nullptr;
+    QTableView* PartnerGrid = nullptr;
+    QLabel* SummaryLabel = nullptr;
+    QLabel* UnnamedLabel = nullptr;
+};
