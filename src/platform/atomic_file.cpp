@@ -9,8 +9,9 @@
 #include <QSaveFile>
 
 bool ReadFileBytes(const QString& path, std::string& bytes) {
-    // A folder opens as a file on some systems; it is never a readable file here.
-    if (QFileInfo(path).isDir())
+    // Only a plain file is read: a folder opens as a file on some systems, and
+    // a pipe or a device would never end.
+    if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -24,7 +25,7 @@ bool ReadFileBytes(const QString& path, std::string& bytes) {
 
 bool ReadDrawingFileBytes(const QString& path, std::string& bytes) {
     constexpr qint64 ChunkBytes = 1 << 20;
-    if (QFileInfo(path).isDir())
+    if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -25,6 +25,16 @@ bool CopyPolygonToClipboard(IClipboard& clipboard, const TPolygon& shape) {
     return true;
 }
 
+// Text that does not begin as a block does, or holds a character no block can
+// (one without a Shift-JIS code), is refused before anything is converted or
+// read: a clipboard may hold a hundred megabytes of anything.
 TTextReadResult PastePolygonFromClipboard(const IClipboard& clipboard, TPolygon& shape) {
-    return TextToPolygon(UnicodeToShiftJis(clipboard.Text()), shape);
+    const QString text = clipboard.Text();
+    if (!text.startsWith(QLatin1String(PolygonMagicLine.data(),
+                                       static_cast<qsizetype>(PolygonMagicLine.size()))))
+        return TTextReadResult::Malformed;
+    std::string bytes;
+    if (!TryUnicodeToShiftJis(text, bytes))
+        return TTextReadResult::Malformed;
+    return TextToPolygon(bytes, shape);
 }

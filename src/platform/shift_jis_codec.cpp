@@ -139,18 +139,30 @@ std::string UnicodeToShiftJis(const QString& text) {
 }
 
 bool IsShiftJisEncodable(const QString& text) {
+    std::string bytes;
+    return TryUnicodeToShiftJis(text, bytes);
+}
+
+// Whole runs go to the converter at once; nothing is tried character by
+// character, so even a very long text that cannot be encoded fails quickly.
+bool TryUnicodeToShiftJis(const QString& text, std::string& bytes) {
+    bytes.clear();
     qsizetype position = 0;
     while (position < text.size()) {
         if (IsAscii(text.at(position))) {
+            bytes += static_cast<char>(text.at(position).unicode());
             ++position;
             continue;
         }
         const qsizetype start = position;
         while (position < text.size() && !IsAscii(text.at(position)))
             ++position;
-        std::string bytes;
-        if (!TryEncode(text.mid(start, position - start), bytes))
+        std::string run;
+        if (!TryEncode(text.mid(start, position - start), run)) {
+            bytes.clear();
             return false;
+        }
+        bytes += run;
     }
     return true;
 }

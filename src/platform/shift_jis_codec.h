@@ -17,3 +17,7 @@ std::string UnicodeToShiftJis(const QString& text);
 // True when every character of text has a Shift-JIS code, so that
 // UnicodeToShiftJis keeps it as it is.
 bool IsShiftJisEncodable(const QString& text);
+
+// The Shift-JIS bytes of text, or false (bytes empty) as soon as a character
+// has no code: text that no Shift-JIS file could have held.
+bool TryUnicodeToShiftJis(const QString& text, std::string& bytes);

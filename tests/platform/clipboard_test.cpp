@@ -75,6 +75,26 @@ TEST(ClipboardTest, TextThatIsNoBlockPastesNothing) {
     EXPECT_EQ(shape, untouched);
 }
 
+// A clipboard may hold anything: 100 MB of text after a block's first line,
+// or of noise, pastes nothing, without being converted character by character.
+TEST(ClipboardTest, HugeTextOrNoisePastesNothing) {
+    TMemoryClipboard clipboard;
+    const TPolygon untouched = NamedTriangle();
+    TPolygon shape = untouched;
+    clipboard.Content = QStringLiteral("Mirovelantiska PolygonDat\r\n3\r\n") +
+                        QString(50 * 1024 * 1024, QLatin1Char('7'));
+    EXPECT_EQ(PastePolygonFromClipboard(clipboard, shape), TTextReadResult::Malformed);
+
+    QString noise(50 * 1024 * 1024, QChar());
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = QChar(static_cast<char16_t>(0x2000 + (i * 2654435761u >> 7) % 0xB000));
+    clipboard.Content = noise;
+    EXPECT_EQ(PastePolygonFromClipboard(clipboard, shape), TTextReadResult::Malformed);
+    clipboard.Content = QStringLiteral("Mirovelantiska PolygonDat\r\n") + noise;
+    EXPECT_EQ(PastePolygonFromClipboard(clipboard, shape), TTextReadResult::Malformed);
+    EXPECT_EQ(shape, untouched);
+}
+
 TEST(ClipboardTest, ShapeWithoutATextBlockLeavesTheClipboardAlone) {
     TMemoryClipboard clipboard;
     clipboard.Content = QStringLiteral("before");

@@ -2,6 +2,7 @@
 // the document commands, with scripted prompts and a fixed printer.
 #include "sheet_fixture.h"
 
+#include "atomic_file.h"
 #include "expect_menu.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QScreen>
 #include <map>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -298,6 +301,48 @@ TEST_F(MainFmTest, MaximisedWindowKeepsItsNormalBounds) {
 
 // A window once grown past the screen by a tall tab strip wrote its height to
 // the settings; the next start must still show the whole window.
+// Whatever lies where the settings file should be, the program starts with
+// the defaults: noise, nothing, a folder or a pipe that would never end.
+TEST_F(MainFmTest, UnusableSettingsFilesGiveTheDefaults) {
+    const auto expectDefaults = [&](const char* what) {
+        View.SetZoom(3);
+        const auto fm = NewWindow();
+        EXPECT_EQ(View.Zoom(), 1) << what;
+        EXPECT_EQ(fm->RecentFileList().Count(), 0) << what;
+        EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1)) << what;
+    };
+    std::string noise(64 * 1024, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>(i * 2654435761u >> 11);
+    WriteFile(SettingsPath(), noise);
+    expectDefaults("noise");
+    WriteFile(SettingsPath(), "");
+    expectDefaults("empty");
+    ASSERT_TRUE(QFile::remove(SettingsPath()));
+    ASSERT_TRUE(QDir().mkdir(SettingsPath()));
+    expectDefaults("a folder");
+    ASSERT_TRUE(QDir().rmdir(SettingsPath()));
+    ASSERT_EQ(mkfifo(SettingsPath().toLocal8Bit().constData(), 0600), 0);
+    expectDefaults("a pipe");
+}
+
+TEST_F(MainFmTest, FileNamesWithJapaneseAndSpacesOpenAndSave) {
+    const auto fm = NewWindow();
+    const QString path = DrawingFile(QStringLiteral("紙 模型 第1号.zvt"), TwoPages());
+    OpenFile(*fm, path);
+    EXPECT_EQ(fm->CurrentDrawing(), TwoPages());
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - 紙 模型 第1号"));
+    const QString copy = PathIn(QStringLiteral("控え ファイル.zvt"));
+    Prompt.FileNames = {copy};
+    Trigger(*fm, "SaveAs1");
+    std::string saved;
+    ASSERT_TRUE(ReadFileBytes(copy, saved));
+    TZvDat reread;
+    ASSERT_EQ(TextToDrawing(saved, reread), TDrawingReadResult::Ok);
+    EXPECT_EQ(reread, TwoPages());
+    EXPECT_EQ(fm->RecentFileList().At(0), copy);
+}
+
 TEST_F(MainFmTest, StoredBoundsLargerThanTheScreenAreCutToIt) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     WriteFile(SettingsPath(), "[TMainFm]\nLeft=203\nTop=106\nWidth=480\nHeight=3975\n");
