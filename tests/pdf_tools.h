@@ -1,5 +1,6 @@
 // Reading PDF files the program wrote with the poppler tools (tools/setup
-// installs them): the document's information, its text and a page rendered.
+// installs them): the document's information, its text and a page rendered
+// in grey or in colour.
 #pragma once
 
 #include <QImage>
@@ -44,4 +45,17 @@ inline QImage RenderPdfPage(const QString& pdf, int dotsPerInch) {
     // A whole page at a fine resolution is larger than Qt reads by default.
     QImageReader::setAllocationLimit(1024);
     return QImage(prefix + QStringLiteral(".pgm"));
+}
+
+// Page number page (1 the first) in colour at dotsPerInch; a null image when
+// it cannot be rendered.
+inline QImage RenderPdfPageInColour(const QString& pdf, int dotsPerInch, int page) {
+    QTemporaryDir folder;
+    const QString prefix = folder.filePath(QStringLiteral("page"));
+    PdfToolOutput(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
+                   QString::number(page), QStringLiteral("-l"), QString::number(page),
+                   QStringLiteral("-singlefile"), pdf, prefix});
+    QImageReader::setAllocationLimit(1024);
+    return QImage(prefix + QStringLiteral(".ppm"));
 }
