@@ -13,7 +13,6 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -41,40 +40,9 @@ bool IsGreen(QRgb c) {
     return qGreen(c) > 180 && qRed(c) < 120 && qBlue(c) < 120;
 }
 
-double PixelToMm(double pixel) {
-    return pixel * 25.4 / RenderDotsPerInch;
-}
-int MmToPixel(double mm) {
-    return static_cast<int>(mm * RenderDotsPerInch / 25.4);
-}
-
-// The centres, in mm from the paper's edge, of the runs of a colour crossed
-// along a row (or down a column) at mm.
 std::vector<double> LinesAcross(const QImage& page, double mm, bool alongRow,
                                 const TColourTest& colour) {
-    std::vector<double> centres;
-    const int fixed = MmToPixel(mm);
-    const int length = alongRow ? page.width() : page.height();
-    int start = -1;
-    for (int i = 0; i <= length; ++i) {
-        const bool hit =
-            i < length && colour(alongRow ? page.pixel(i, fixed) : page.pixel(fixed, i));
-        if (hit && start < 0)
-            start = i;
-        if (!hit && start >= 0) {
-            centres.push_back(PixelToMm((start + i) / 2.0));
-            start = -1;
-        }
-    }
-    return centres;
-}
-
-double Nearest(const std::vector<double>& centres, double expected) {
-    if (centres.empty())
-        return -1;
-    return *std::min_element(centres.begin(), centres.end(), [expected](double a, double b) {
-        return std::abs(a - expected) < std::abs(b - expected);
-    });
+    return LineCentresMm(page, mm, alongRow, RenderDotsPerInch, colour);
 }
 
 class PdfExportTest : public testing::Test {
@@ -116,26 +84,26 @@ TEST_F(PdfExportTest, ThePageLiesOnThePrintersPaperWithEachLayerInItsColour) {
     // Across the square 30 mm down the page: its plain left side is cut, its
     // flanged right side folds, the flange's outer edge is cut.
     const double row = PageTop + 30;
-    EXPECT_NEAR(Nearest(LinesAcross(page, row, true, IsRed), PageLeft + 10), PageLeft + 10,
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, row, true, IsRed), PageLeft + 10), PageLeft + 10,
                 Tolerance);
-    EXPECT_NEAR(Nearest(LinesAcross(page, row, true, IsBlue), PageLeft + 50), PageLeft + 50,
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, row, true, IsBlue), PageLeft + 50), PageLeft + 50,
                 Tolerance);
-    EXPECT_NEAR(Nearest(LinesAcross(page, row, true, IsRed), PageLeft + 58), PageLeft + 58,
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, row, true, IsRed), PageLeft + 58), PageLeft + 58,
                 Tolerance);
     // The set 2 fold line from (50, 20) to (10, 60) crosses that row at 40.
-    EXPECT_NEAR(Nearest(LinesAcross(page, row, true, IsGreen), PageLeft + 40), PageLeft + 40,
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, row, true, IsGreen), PageLeft + 40), PageLeft + 40,
                 Tolerance);
     // Down the square 20 mm in: the flange's edge is cut, the top side folds,
     // the bottom side is cut.
     const double column = PageLeft + 20;
-    EXPECT_NEAR(Nearest(LinesAcross(page, column, false, IsRed), PageTop + 12), PageTop + 12,
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, column, false, IsRed), PageTop + 12), PageTop + 12,
                 Tolerance);
-    EXPECT_NEAR(Nearest(LinesAcross(page, column, false, IsBlue), PageTop + 20), PageTop + 20,
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, column, false, IsBlue), PageTop + 20), PageTop + 20,
                 Tolerance);
-    EXPECT_NEAR(Nearest(LinesAcross(page, column, false, IsRed), PageTop + 60), PageTop + 60,
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, column, false, IsRed), PageTop + 60), PageTop + 60,
                 Tolerance);
     // The plain rectangle far down is all cut.
-    EXPECT_NEAR(Nearest(LinesAcross(page, PageLeft + 35, false, IsRed), PageTop + 110),
+    EXPECT_NEAR(NearestLineMm(LinesAcross(page, PageLeft + 35, false, IsRed), PageTop + 110),
                 PageTop + 110, Tolerance);
 }
 
@@ -149,11 +117,11 @@ TEST_F(PdfExportTest, TheCalibrationCorrectsWhatThePrinterDoes) {
     const double left = 5 + (10 + 20) / 0.99;
     const double top = 7 + (10 + 30) / 1.01;
     const std::vector<double> across = LinesAcross(page, top + 50, true, IsRed);
-    const double width = Nearest(across, left + 101.01) - Nearest(across, left);
-    EXPECT_NEAR(Nearest(across, left), left, Tolerance);
+    const double width = NearestLineMm(across, left + 101.01) - NearestLineMm(across, left);
+    EXPECT_NEAR(NearestLineMm(across, left), left, Tolerance);
     EXPECT_NEAR(width, 101.01, Tolerance);
     const std::vector<double> down = LinesAcross(page, left + 50, false, IsRed);
-    EXPECT_NEAR(Nearest(down, top + 99.01) - Nearest(down, top), 99.01, Tolerance);
+    EXPECT_NEAR(NearestLineMm(down, top + 99.01) - NearestLineMm(down, top), 99.01, Tolerance);
 }
 
 TEST_F(PdfExportTest, ALandscapePaperGivesALandscapePage) {
