@@ -14,7 +14,7 @@ namespace {
 constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr int CoordinateDecimals = 6;
 
-// The AutoCAD colour index of each layer's colour.
+// The DXF colour number of each layer's colour.
 int ColorIndex(TLayerKind kind) {
     switch (kind) {
     case lkCut:

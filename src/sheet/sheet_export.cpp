@@ -81,8 +81,9 @@ std::vector<std::string> CalibrationNotes(const TPrintScale& scale) {
                                 .arg(static_cast<int>(CalibrationSquareSide));
     const QString factors = QStringLiteral("この印刷の補正: 横 %1・縦 %2")
                                 .arg(FactorText(scale.X), FactorText(scale.Y));
+    // Every character here has a Shift-JIS code, as canvas text must.
     const QString steps = QStringLiteral("定規の 0 から端の目盛りまでを測り、"
-                                         "ファイル › 印刷の校正 に入力してください。");
+                                         "ファイル メニューの「印刷の校正」に入力してください。");
     return {UnicodeToShiftJis(CalibrationTitle), UnicodeToShiftJis(lengths),
             UnicodeToShiftJis(factors), UnicodeToShiftJis(steps)};
 }

@@ -69,15 +69,6 @@ TEST(AcceptedMeasurements, AreTheLengthsCalibrationTakes) {
     }
 }
 
-TEST(PrintScale, OnlyFactorsFromNineTenthsToElevenTenthsAreAccepted) {
-    EXPECT_TRUE(IsAcceptedPrintScale(0.9L));
-    EXPECT_TRUE(IsAcceptedPrintScale(1));
-    EXPECT_TRUE(IsAcceptedPrintScale(1.1L));
-    EXPECT_FALSE(IsAcceptedPrintScale(0.8999L));
-    EXPECT_FALSE(IsAcceptedPrintScale(1.1001L));
-    EXPECT_FALSE(IsAcceptedPrintScale(std::numeric_limits<long double>::quiet_NaN()));
-}
-
 // A printer that prints 1 % short along X and 1 % long along Y gets 100 mm
 // lines drawn 101.01 and 99.01 mm long, which it prints 100 mm long.
 TEST(PixelsPerPaperMm, CorrectsWhatThePrinterDoes) {
