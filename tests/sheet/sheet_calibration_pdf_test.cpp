@@ -90,6 +90,8 @@ TEST_F(SheetCalibrationPdfTest, TheCalibrationPageHasRulersOfTheirLengthsAndItsN
     EXPECT_TRUE(text.contains(QStringLiteral("印刷の校正"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("横 1.0000・縦 1.0000"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("150"))) << text.toStdString();
+    // Every character of the notes came through Shift-JIS.
+    EXPECT_FALSE(text.contains(u'?')) << text.toStdString();
 
     const QImage page = RenderPdfPage(pdf, RenderDotsPerInch);
     ASSERT_FALSE(page.isNull());
