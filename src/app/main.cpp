@@ -1,11 +1,13 @@
 // Program start: the Japanese user interface, the sheet window, then the shape
-// editor with its dialogs and information monitor, the about box and the print
-// settings dialog, with the real prompts, printer, settings file, clipboard and
-// pointer, and the event loop until the sheet window closes.
+// editor with its dialogs and information monitor, the about box, the print
+// settings, export and printer calibration dialogs, with the real prompts,
+// printer, settings file, clipboard and pointer, and the event loop until the
+// sheet window closes.
 #include "about_box.h"
 #include "clipboard.h"
 #include "dialog_runner.h"
 #include "drawing/view_scale.h"
+#include "export_dlg.h"
 #include "flange_dlg.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
@@ -15,6 +17,7 @@
 #include "nset_point_angle_dlg.h"
 #include "nset_point_pos_dlg.h"
 #include "polygon_info_dlg.h"
+#include "print_calibration_dlg.h"
 #include "print_set_dlg.h"
 #include "qt_printer.h"
 #include "qt_prompt.h"
@@ -64,6 +67,10 @@ int main(int argc, char** argv) {
     mainFm.SetAboutBox(&aboutBox);
     TPrintSetDlg printSetDlg(printer);
     mainFm.SetPrintSetDialog(&printSetDlg);
+    TExportDlg exportDlg;
+    mainFm.SetExportDialog(&exportDlg);
+    TPrintCalibrationDlg calibrationDlg(prompt);
+    mainFm.SetPrintCalibrationDialog(&calibrationDlg);
 
     mainFm.show();
     mainFm.OfferRecovery();

@@ -3,6 +3,7 @@
 // an interface so that tests stand in for it and nothing reaches paper.
 #pragma once
 
+#include "drawing/print_layout.h"
 #include "printer_metrics.h"
 
 #include <QString>
@@ -36,6 +37,10 @@ public:
     virtual TPrinterDevice Device() const = 0;
     // Takes the codes the printer knows; others leave that setting as it is.
     virtual void SetDevice(const TPrinterDevice& device) = 0;
+
+    // The current paper and the printer's margins around the printable area,
+    // in millimetres.
+    virtual TPaperLayout PaperLayout() const = 0;
 
     // The system's printer setup dialog (printer, paper, orientation and so
     // on); the printer takes what the user confirms. False when cancelled.

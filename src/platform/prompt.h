@@ -32,7 +32,8 @@ public:
     virtual bool InputText(const QString& caption, const QString& prompt, QString& text) = 0;
 
     // File dialogs with a filter ("name (*.ext)|*.ext|...") and a default
-    // extension added to a typed name without one. Empty when cancelled.
+    // extension added to a typed name without one. Empty when cancelled. In a
+    // save dialog, choosing a type of one extension adds that one instead.
     virtual QString OpenFileName(const QString& filter, const QString& defaultExtension) = 0;
     virtual QString SaveFileName(const QString& filter, const QString& defaultExtension,
                                  const QString& initialPath) = 0;

@@ -104,6 +104,18 @@ void TQtPrinter::SetDevice(const TPrinterDevice& device) {
         FPrinter->setPageOrientation(static_cast<QPageLayout::Orientation>(device.Orientation));
 }
 
+TPaperLayout TQtPrinter::PaperLayout() const {
+    const QPageLayout layout = FPrinter->pageLayout();
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+    return {paper.width(),
+            paper.height(),
+            printable.left() - paper.left(),
+            printable.top() - paper.top(),
+            paper.right() - printable.right(),
+            paper.bottom() - printable.bottom()};
+}
+
 // Choosing another printer gives the printer that printer's resolution; ours
 // is put back, so that the pixels per millimetre never change.
 bool TQtPrinter::Setup(QWidget* parent) {

@@ -32,6 +32,7 @@ public:
     // other scale than 100 %, so the scale reads as 100 and is not set.
     TPrinterDevice Device() const override;
     void SetDevice(const TPrinterDevice& device) override;
+    TPaperLayout PaperLayout() const override;
 
     bool Setup(QWidget* parent) override;
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <utility>
 #include <vector>
@@ -62,6 +63,14 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& 
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(QtNameFilters(filter));
     dialog.setDefaultSuffix(defaultExtension);
+}
+
+// A file type of one extension ("name (*.svg)") gives that extension to a
+// name typed without one; other types ("*", "*.a *.b") give the caller's.
+QString ExtensionOfType(const QString& type, const QString& defaultExtension) {
+    static const QRegularExpression single(QStringLiteral("\\(\\*\\.([^ .*()]+)\\)$"));
+    const QRegularExpressionMatch match = single.match(type);
+    return match.hasMatch() ? match.captured(1) : defaultExtension;
 }
 
 QString ChosenFile(QFileDialog& dialog) {
@@ -152,10 +161,15 @@ QString TQtPrompt::SaveFileName(const QString& filter, const QString& defaultExt
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The dialog would add the caller's extension itself; the type chosen decides.
+    dialog.setDefaultSuffix(QString());
     if (!initialPath.isEmpty())
         dialog.selectFile(initialPath);
     const QString chosen = ChosenFile(dialog);
-    return chosen.isEmpty() ? chosen : WithDefaultExtension(chosen, defaultExtension);
+    if (chosen.isEmpty())
+        return chosen;
+    return WithDefaultExtension(chosen,
+                                ExtensionOfType(dialog.selectedNameFilter(), defaultExtension));
 }
 
 bool TQtPrompt::ChooseFont(QFont& font) {

@@ -1,6 +1,7 @@
 // The sheet window: its menu bar, the settings it keeps between runs and the
 // document commands with the save-changes question that guards them. The page
-// view lives in sheet_view.cpp, printing in sheet_print.cpp.
+// view lives in sheet_view.cpp, printing in sheet_print.cpp, export and the
+// printer's calibration in sheet_export.cpp.
 #include "main_fm.h"
 
 #include "atomic_file.h"
@@ -71,8 +72,10 @@ void TMainFm::createActions() {
     Open1 = NamedAction(this, "Open1", QStringLiteral("開く(&O)..."));
     Save1 = NamedAction(this, "Save1", QStringLiteral("上書き保存(&S)..."));
     SaveAs1 = NamedAction(this, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
+    ExportMi = NamedAction(this, "ExportMi", QStringLiteral("エクスポート..."));
     PrintFontSetMi = NamedAction(this, "PrintFontSetMi", QStringLiteral("印字フォント設定..."));
     PrintSetMi = NamedAction(this, "PrintSetMi", QStringLiteral("印刷設定..."));
+    PrintCalibrationMi = NamedAction(this, "PrintCalibrationMi", QStringLiteral("印刷の校正..."));
     Print1 = NamedAction(this, "Print1", QStringLiteral("現在のページを印刷..."));
     PrintAll = NamedAction(this, "PrintAll", QStringLiteral("全てのページを印刷..."));
     Exit1 = NamedAction(this, "Exit1", QStringLiteral("終了(&X)"));
@@ -131,9 +134,9 @@ void TMainFm::createRecentFileItems() {
 void TMainFm::createMenus() {
     File1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)..."));
     File1->setObjectName(QStringLiteral("File1"));
-    File1->addActions({New1, Open1, Save1, SaveAs1});
+    File1->addActions({New1, Open1, Save1, SaveAs1, ExportMi});
     File1->addSeparator();
-    File1->addActions({PrintFontSetMi, PrintSetMi, Print1, PrintAll});
+    File1->addActions({PrintFontSetMi, PrintSetMi, PrintCalibrationMi, Print1, PrintAll});
     File1->addSeparator();
     File1->addAction(Exit1);
     File1->addSeparator(); // N6: the recent-file items follow it
@@ -170,6 +173,7 @@ void TMainFm::createConnections() {
     connectEditCommands();
     connectPrintCommands();
     connectFlangeCheck();
+    connectExportCommands();
 }
 
 void TMainFm::ReadSettings() {
@@ -190,9 +194,11 @@ void TMainFm::WriteSettings() const {
     SaveSettings(SettingsPath, settings);
 }
 
+// The printer's pixels per millimetre on paper: with the calibration applied,
+// the page area is what the printer can reach, and prints come out true.
 void TMainFm::ReadPrinterResolution() {
-    PrinterPxPerMMX = PixelsPerMm(Printer.PixelsPerInchX());
-    PrinterPxPerMMY = PixelsPerMm(Printer.PixelsPerInchY());
+    PrinterPxPerMMX = PixelsPerPaperMm(Printer.PixelsPerInchX(), Print.PrintScaleX);
+    PrinterPxPerMMY = PixelsPerPaperMm(Printer.PixelsPerInchY(), Print.PrintScaleY);
 }
 
 void TMainFm::NewDrawing() {

@@ -1,10 +1,12 @@
 // The sheet window: holds the sheet document (the drawing, its current page,
 // the selection and the edit history) and shows it: the menu bar, the page
 // view with its pointer gestures, the edit commands, the settings kept between
-// runs, the document commands New, Open, Save and Save As, and printing.
+// runs, the document commands New, Open, Save and Save As, printing, export
+// and the printer's calibration.
 #pragma once
 
 #include "document/sheet_document.h"
+#include "export_dlg.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/polygon.h"
 #include "history/edit_history.h"
@@ -17,10 +19,12 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 class IClipboard;
+class IPrintCalibrationDialog;
 class IPrintSetDialog;
 class IPrompt;
 class IPrinter;
@@ -75,6 +79,10 @@ public:
     void SetShapeEditor(IShapeEditor* editor) { Editor = editor; }
     void SetAboutBox(QDialog* box) { AboutBox = box; }
     void SetPrintSetDialog(IPrintSetDialog* dialog) { PrintSetDlg = dialog; }
+    void SetExportDialog(IExportDialog* dialog) { ExportDlg = dialog; }
+    void SetPrintCalibrationDialog(IPrintCalibrationDialog* dialog) {
+        PrintCalibrationDlg = dialog;
+    }
 
     const TZvDat& CurrentDrawing() const { return Document.Drawing(); }
     int CurrentPage() const { return Document.CurPage(); }
@@ -138,6 +146,7 @@ private:
     void connectEditCommands();
     void connectPrintCommands();
     void connectFlangeCheck();
+    void connectExportCommands();
 
     void ReadSettings();
     void WriteSettings() const;
@@ -219,9 +228,19 @@ private:
     void Print1Click();
     void PrintAllClick();
     void ApplyStoredPrinterSettings();
-    bool AskPrintFileName(QString& file);
+    bool AskPrintFileName(QString& file, const QString& offered);
     bool PrintPage(int page, const QString& file);
+    // One print job: the stored printer settings applied, draw painting the
+    // page; a failure is reported.
+    bool RunPrintJob(const QString& title, const QString& file,
+                     const std::function<void(QPainter&)>& draw);
     void DrawPrintedPage(QPainter& painter, int page, const QString& caption) const;
+
+    // Export for cutting machines, and the printer's calibration.
+    void ExportMiClick();
+    bool ExportPages(const std::vector<int>& pages, bool numbered, const QString& path);
+    void PrintCalibrationMiClick();
+    void PrintCalibrationPage();
     void About1Click();
 
     // Crash recovery.
@@ -242,6 +261,9 @@ private:
     bool RecoveryOffered = true;
     QDialog* AboutBox = nullptr;
     IPrintSetDialog* PrintSetDlg = nullptr;
+    IExportDialog* ExportDlg = nullptr;
+    IPrintCalibrationDialog* PrintCalibrationDlg = nullptr;
+    TExportPages ExportChoice = TExportPages::Current;
 
     TSheetDocument Document;
     TDragState DragState = dsIdle;
@@ -267,8 +289,10 @@ private:
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
+    QAction* ExportMi = nullptr;
     QAction* PrintFontSetMi = nullptr;
     QAction* PrintSetMi = nullptr;
+    QAction* PrintCalibrationMi = nullptr;
     QAction* Print1 = nullptr;
     QAction* PrintAll = nullptr;
     QAction* Exit1 = nullptr;

@@ -2,6 +2,8 @@
 #include "print_settings.h"
 
 #include "format/int_setting.h"
+#include "format/number_field.h"
+#include "format/text_to_float.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -10,11 +12,21 @@ namespace {
 
 constexpr std::string_view PrintSection = "Print";
 constexpr int DefaultFontSize = 12;
+// Far finer than any ruler can be read.
+constexpr int ScaleDecimals = 8;
 
 enum TFontStyleBit { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 int ReadInt(const TIniFile& settings, std::string_view key, int defaultValue) {
     return ReadIntSetting(settings, PrintSection, key, defaultValue);
+}
+
+long double ReadScale(const TIniFile& settings, std::string_view key) {
+    long double scale = 1;
+    if (!TryTextToFloat(settings.ReadString(PrintSection, key, ""), scale) ||
+        !IsAcceptedPrintScale(scale))
+        return 1;
+    return scale;
 }
 
 QFont ReadPrintFont(const TIniFile& settings) {
@@ -43,6 +55,8 @@ TPrintSettings ReadPrintSettings(const TIniFile& settings) {
     print.PrintFontColor = ColorFromStored(
         settings.ReadInteger(PrintSection, "FontColor", ColorToStored(windowText)), windowText);
     print.PrintPartnerPages = ReadInt(settings, "PrintPartnerPage", 0) != 0;
+    print.PrintScaleX = ReadScale(settings, "PrintScaleX");
+    print.PrintScaleY = ReadScale(settings, "PrintScaleY");
     return print;
 }
 
@@ -59,6 +73,10 @@ void WritePrintSettings(TIniFile& settings, const TPrintSettings& print) {
     settings.WriteInteger(PrintSection, "FontColor", ColorToStored(print.PrintFontColor));
     settings.WriteInteger(PrintSection, "FontStyle", FontStyleBits(print.PrintFont));
     settings.WriteInteger(PrintSection, "PrintPartnerPage", print.PrintPartnerPages ? 1 : 0);
+    settings.WriteString(PrintSection, "PrintScaleX",
+                         DecimalText(print.PrintScaleX, ScaleDecimals));
+    settings.WriteString(PrintSection, "PrintScaleY",
+                         DecimalText(print.PrintScaleY, ScaleDecimals));
 }
 
 long long ColorToStored(const QColor& color) {

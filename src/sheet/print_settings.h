@@ -2,6 +2,7 @@
 // the stored printer values, the page margins and the print font.
 #pragma once
 
+#include "drawing/print_calibration.h"
 #include "drawing/print_layout.h"
 #include "format/ini_file.h"
 #include "printer.h"
@@ -20,6 +21,8 @@ struct TPrintSettings {
     QFont PrintFont;          // flange names are printed in it
     QColor PrintFontColor;
     bool PrintPartnerPages = false; // the page of a flange's partner after its name ("A→3")
+    long double PrintScaleX = 1; // the printer's calibration, applied to every
+    long double PrintScaleY = 1; // print and PDF export
 
     TPageMargins Margins() const { return {TYohaku, BYohaku, LYohaku, RYohaku}; }
     void SetMargins(const TPageMargins& margins) {
@@ -27,6 +30,11 @@ struct TPrintSettings {
         BYohaku = margins.Bottom;
         LYohaku = margins.Left;
         RYohaku = margins.Right;
+    }
+    TPrintScale Scale() const { return {PrintScaleX, PrintScaleY}; }
+    void SetScale(const TPrintScale& scale) {
+        PrintScaleX = scale.X;
+        PrintScaleY = scale.Y;
     }
     TPrinterDevice StoredDevice() const { return {PrintPaperSize, PrintDir, PrintPaperScale}; }
     void StoreDevice(const TPrinterDevice& device) {
@@ -38,7 +46,8 @@ struct TPrintSettings {
 
 // Missing keys and values that are not whole numbers give the defaults: no
 // stored printer values, no margins, "ＭＳ 明朝" 12 pt in the window-text colour,
-// no partner pages.
+// no partner pages; a calibration factor that is not a number between 0.9 and
+// 1.1 reads as 1.
 TPrintSettings ReadPrintSettings(const TIniFile& settings);
 void WritePrintSettings(TIniFile& settings, const TPrintSettings& print);
 

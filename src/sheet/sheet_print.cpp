@@ -8,6 +8,7 @@
 #include "drawing/draw_polygon.h"
 #include "drawing/print_layout.h"
 #include "geometry/rounding.h"
+#include "page_files.h"
 #include "print_set_dlg.h"
 #include "printer.h"
 #include "prompt.h"
@@ -16,7 +17,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 
 #include <vector>
@@ -32,24 +32,6 @@ const QString PrintFileFailedText = QStringLiteral("ファイル「%1」に印�
 
 const QString PdfFilter = QStringLiteral("PDFファイル (*.pdf)|*.pdf|全てのファイル (*.*)|*.*");
 const QString PdfExtension = QStringLiteral("pdf");
-
-// The file of one page of a print-all: the page number joined to the name
-// before its extension ("box.pdf" gives "box-3.pdf").
-QString NumberedFileName(const QString& path, int pageNumber) {
-    const QFileInfo info(path);
-    QString name = info.completeBaseName() + QStringLiteral("-") + QString::number(pageNumber);
-    if (!info.suffix().isEmpty())
-        name += QStringLiteral(".") + info.suffix();
-    return QDir(info.path()).filePath(name);
-}
-
-// The drawing file's name as a PDF beside it; none for a drawing never saved.
-QString PdfNameFor(const QString& drawingFile) {
-    if (drawingFile.isEmpty())
-        return QString();
-    const QFileInfo info(drawingFile);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".") + PdfExtension);
-}
 
 TColor ToTColor(const QColor& color) {
     return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
@@ -95,7 +77,7 @@ void TMainFm::Print1Click() {
     if (Prompt.AskOkCancel(InfoTitle, PrintPageText) != TPromptAnswer::Ok)
         return;
     QString file;
-    if (AskPrintFileName(file))
+    if (AskPrintFileName(file, DrawingNameAs(FileName, PdfExtension)))
         PrintPage(Document.CurPage(), file);
 }
 
@@ -109,7 +91,7 @@ void TMainFm::PrintAllClick() {
         if (!Document.Drawing()[page].empty())
             pages.push_back(static_cast<int>(page));
     QString file;
-    if (pages.empty() || !AskPrintFileName(file))
+    if (pages.empty() || !AskPrintFileName(file, DrawingNameAs(FileName, PdfExtension)))
         return;
     for (const int page : pages)
         if (!PrintPage(page, file.isEmpty() ? file : NumberedFileName(file, page + 1)))
@@ -122,22 +104,28 @@ void TMainFm::ApplyStoredPrinterSettings() {
 }
 
 // A printer that writes files needs one name per command; false when the user
-// gives none. The drawing's own name, as a PDF, is offered.
-bool TMainFm::AskPrintFileName(QString& file) {
+// gives none. The name offered is the caller's.
+bool TMainFm::AskPrintFileName(QString& file, const QString& offered) {
     file.clear();
     if (!Printer.PrintsToFile())
         return true;
-    file = Prompt.SaveFileName(PdfFilter, PdfExtension, PdfNameFor(FileName));
+    file = Prompt.SaveFileName(PdfFilter, PdfExtension, offered);
     return !file.isEmpty();
 }
 
 bool TMainFm::PrintPage(int page, const QString& file) {
+    const QString caption = windowTitle() + QStringLiteral(" - ") + QString::number(page + 1);
+    return RunPrintJob(caption, file,
+                       [&](QPainter& painter) { DrawPrintedPage(painter, page, caption); });
+}
+
+bool TMainFm::RunPrintJob(const QString& title, const QString& file,
+                          const std::function<void(QPainter&)>& draw) {
     ApplyStoredPrinterSettings();
     ReadPrinterResolution();
-    const QString caption = windowTitle() + QStringLiteral(" - ") + QString::number(page + 1);
-    const std::unique_ptr<IPrintJob> job = Printer.StartJob(caption, file);
+    const std::unique_ptr<IPrintJob> job = Printer.StartJob(title, file);
     if (job != nullptr) {
-        DrawPrintedPage(job->Painter(), page, caption);
+        draw(job->Painter());
         if (job->Finish())
             return true;
     }

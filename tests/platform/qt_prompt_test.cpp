@@ -227,6 +227,31 @@ TEST_F(QtPromptTest, SaveDialogAddsTheExtensionAndNeverAsksAboutOverwriting) {
     EXPECT_EQ(Prompt.SaveFileName(kFilter, "zvt", QString()), QString());
 }
 
+TEST_F(QtPromptTest, SaveDialogTypeChosenGivesItsExtensionToANameWithout) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString filter =
+        "SVGファイル (*.svg)|*.svg|DXFファイル (*.dxf)|*.dxf|全てのファイル (*.*)|*.*";
+    const auto saveAs = [&](int type, const QString& typed) {
+        WhenDialogShows([type, typed](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(files, nullptr);
+            auto* types = files->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            types->setCurrentIndex(type);
+            emit types->activated(type);
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+            static_cast<QDialog*>(files)->accept();
+        });
+        return Prompt.SaveFileName(filter, "svg", folder.filePath("box"));
+    };
+    EXPECT_EQ(saveAs(1, "box"), folder.filePath("box.dxf"));
+    EXPECT_EQ(saveAs(0, "box"), folder.filePath("box.svg"));
+    // A name with an extension keeps it; all files gives the caller's.
+    EXPECT_EQ(saveAs(1, "box.svg"), folder.filePath("box.svg"));
+    EXPECT_EQ(saveAs(2, "box"), folder.filePath("box.svg"));
+}
+
 TEST_F(QtPromptTest, AllFilesFilterShowsFilesWithoutExtension) {
     QStringList patterns;
     WhenDialogShows([&](QWidget* dialog) {

@@ -20,8 +20,9 @@
 #include <utility>
 #include <vector>
 
-// 10 printer pixels per millimetre and a printable page of 190 x 277 mm unless
-// a test changes it. Each job paints on an image of the printable page, which
+// 10 printer pixels per millimetre and a printable page of 190 x 277 mm, 10 mm
+// in from the top-left corner of a paper 10 mm larger, unless a test changes
+// it. Each job paints on an image of the printable page, which
 // the printer keeps once the job is finished; the setup dialog is a script.
 class TFakePrinter : public IPrinter {
 public:
@@ -47,6 +48,9 @@ public:
     long double PageHeightPixels() const override { return PageHeight; }
 
     TPrinterDevice Device() const override { return Current; }
+    TPaperLayout PaperLayout() const override {
+        return {PageWidth / 10 + 10, PageHeight / 10 + 10, 10, 10, 0, 0};
+    }
     void SetDevice(const TPrinterDevice& device) override {
         DevicesSet.push_back(device);
         Current = device;

@@ -17,6 +17,10 @@ TPixelShift PageOriginOnPaper(const TPageMargins& margins, long double pixelsPer
     return {margins.Left * pixelsPerMmX, margins.Top * pixelsPerMmY};
 }
 
+TPointF PageOriginOnPaperMm(const TPaperLayout& paper, const TPageMargins& margins) {
+    return {paper.Left + margins.Left, paper.Top + margins.Top};
+}
+
 TPixelPoint CaptionPosition(std::int64_t printableWidth, std::int64_t printableHeight,
                             std::int64_t textWidth, std::int64_t textHeight) {
     return {printableWidth - textWidth, printableHeight - textHeight};

@@ -46,6 +46,21 @@ struct TPixelShift {
 TPixelShift PageOriginOnPaper(const TPageMargins& margins, long double pixelsPerMmX,
                               long double pixelsPerMmY);
 
+// The paper in millimetres and the printer's own margins around its printable
+// area.
+struct TPaperLayout {
+    long double Width = 0;
+    long double Height = 0;
+    long double Left = 0;
+    long double Top = 0;
+    long double Right = 0;
+    long double Bottom = 0;
+};
+
+// Where the page's millimetre origin lies on the paper: at the printable
+// area's corner and the left and top margins in, as on a printed page.
+TPointF PageOriginOnPaperMm(const TPaperLayout& paper, const TPageMargins& margins);
+
 // The top-left corner of a caption whose bottom-right corner is that of the
 // printable area.
 TPixelPoint CaptionPosition(std::int64_t printableWidth, std::int64_t printableHeight,

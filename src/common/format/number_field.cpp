@@ -69,6 +69,26 @@ void AppendInteger(std::string& text, std::int64_t value) {
     text.append(digits, end);
 }
 
+std::string DecimalText(long double value, int maxDecimals) {
+    if (!std::isfinite(value))
+        return {};
+    // Enough for the 4933 digits before the point of the largest long double.
+    char digits[5000];
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, maxDecimals);
+    if (error != std::errc{})
+        return {};
+    std::string text(digits, end);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    if (text == "-0")
+        text = "0";
+    return text;
+}
+
 std::int32_t LenientInteger(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);

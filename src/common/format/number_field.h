@@ -27,6 +27,11 @@ bool AppendIntegerField(std::string& text, std::int32_t value, std::size_t width
 // Appends value in decimal without padding.
 void AppendInteger(std::string& text, std::int64_t value);
 
+// value in decimal with at most maxDecimals decimals (rounded as printf rounds
+// them), trailing zeros and a trailing "." dropped and no "-" before a zero:
+// 12.5, -0.125, 3. Empty for a value that is not finite.
+std::string DecimalText(long double value, int maxDecimals);
+
 // The integer the text spells after leading blanks (an optional sign, then
 // digits and nothing else), or 0 for any other text and for a value outside
 // the 32-bit range.

@@ -17,6 +17,11 @@ TBendLine MakeBendLine(std::int32_t apex1, std::int32_t apex2) {
     return TBendLine{apex1, apex2};
 }
 
+bool IsValidBendLine(const TBendLine& line, int apexCount) {
+    return line.Apex1 >= 0 && line.Apex1 < apexCount && line.Apex2 >= 0 && line.Apex2 < apexCount &&
+           line.Apex1 != line.Apex2;
+}
+
 TFlange MakeFlange(std::string_view name, long double width, long double angle1,
                    long double angle2) {
     return TFlange{width, angle1, angle2, CutShiftJis(name, FlangeNameMaxBytes)};

@@ -79,6 +79,9 @@ inline constexpr std::size_t MaxPageCount = 1000;
 TPointF PointF(long double x, long double y);
 TSegmentF MakeSegment(const TPointF& p1, const TPointF& p2);
 TBendLine MakeBendLine(std::int32_t apex1, std::int32_t apex2);
+// True when line joins two different vertices of a shape of apexCount vertices;
+// a fold line that does not is ignored wherever fold lines are used.
+bool IsValidBendLine(const TBendLine& line, int apexCount);
 // Name is cut to FlangeNameMaxBytes at a whole Shift-JIS character.
 TFlange MakeFlange(std::string_view name, long double width, long double angle1,
                    long double angle2);

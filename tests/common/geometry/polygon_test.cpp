@@ -1,5 +1,5 @@
-// Tests of the shape records: flange names cut at whole Shift-JIS characters
-// and deep copies of shapes and pages.
+// Tests of the shape records: flange names cut at whole Shift-JIS characters,
+// which fold lines count, and deep copies of shapes and pages.
 #include "common/shape_builders.h"
 #include "geometry/polygon.h"
 
@@ -94,6 +94,15 @@ TEST(CopyPolygonTbl, ResizesAndCopiesEveryShape) {
     TPolygonTbl emptied(2, FlangedTriangle());
     CopyPolygonTbl({}, emptied);
     EXPECT_TRUE(emptied.empty());
+}
+
+TEST(IsValidBendLine, OnlyALineBetweenTwoDifferentVerticesCounts) {
+    EXPECT_TRUE(IsValidBendLine(MakeBendLine(0, 2), 4));
+    EXPECT_TRUE(IsValidBendLine(MakeBendLine(3, 0), 4));
+    EXPECT_FALSE(IsValidBendLine(MakeBendLine(2, 2), 4));
+    EXPECT_FALSE(IsValidBendLine(MakeBendLine(-1, 2), 4));
+    EXPECT_FALSE(IsValidBendLine(MakeBendLine(0, 4), 4));
+    EXPECT_FALSE(IsValidBendLine(MakeBendLine(0, 1), 0));
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+// A page as a cutting plotter or laser cutter takes it: the lines sorted by
+// what the machine does with them (cut, fold one way, fold the other way) and
+// the flange names as text, in millimetres on the paper.
+#pragma once
+
+#include "drawing/canvas.h"
+#include "geometry/polygon.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum TLayerKind : std::uint8_t {
+    lkCut = 0,   // the outer contour of each shape with its flanges
+    lkFold1 = 1, // the flanged sides and fold lines of set 1
+    lkFold2 = 2, // fold lines of set 2, which fold the other way
+    lkText = 3,  // flange names
+};
+
+inline constexpr std::array<TLayerKind, 4> LayerKinds{lkCut, lkFold1, lkFold2, lkText};
+
+// Cut red, fold-1 blue, fold-2 green, text black, in every output.
+TColor LayerColor(TLayerKind kind);
+
+// Where a line of text stands: the middle of its baseline, the direction it
+// runs in (radians, clockwise as seen, as PointDirection gives), the height
+// of its letters in mm. The tops of the letters point to the left of the
+// direction as seen.
+struct TTextPlacement {
+    TPointF At;
+    long double Angle = 0;
+    long double Height = 0;
+    std::string Text; // Shift-JIS bytes, as the flange holds them
+};
+
+struct TPageLayers {
+    std::vector<TDaPointF> Cut; // one closed outline per shape
+    std::vector<TSegmentF> Fold1;
+    std::vector<TSegmentF> Fold2;
+    std::vector<TTextPlacement> Text;
+};
+
+// How far the baseline of a flange name lies inside its flange, as a share of
+// the text height: the room that letters like "g" need below it.
+inline constexpr long double FlangeNameBaselineLift = 0.2L;
+
+// The layers of a page whose millimetre origin lies at origin on the paper,
+// shapes in page order. The cut outline of a shape is OutlineWithFlanges; a
+// side carries a fold line only where its flange is drawn; fold lines that
+// join no two vertices are left out, as are shapes of fewer than two
+// vertices and lines with a point that is not finite. Flange names are
+// centred along their side inside the flange, textHeight mm high, running
+// as they do on a printed page.
+TPageLayers PageLayersOf(const TPolygonTbl& page, const TPointF& origin, long double textHeight);
