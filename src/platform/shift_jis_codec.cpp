@@ -100,6 +100,27 @@ std::string EncodeNonAsciiRun(const QString& run) {
     return EncodeReplacingErrors(run);
 }
 
+// ASCII is copied one to one; each run of other characters goes to
+// encodeRun whole, which appends its bytes or stops the walk with false.
+template <class TEncodeRun>
+bool EncodeRuns(const QString& text, std::string& bytes, TEncodeRun encodeRun) {
+    bytes.clear();
+    qsizetype position = 0;
+    while (position < text.size()) {
+        if (IsAscii(text.at(position))) {
+            bytes += static_cast<char>(text.at(position).unicode());
+            ++position;
+            continue;
+        }
+        const qsizetype start = position;
+        while (position < text.size() && !IsAscii(text.at(position)))
+            ++position;
+        if (!encodeRun(text.mid(start, position - start), bytes))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString ShiftJisToUnicode(const std::string& bytes) {
@@ -123,18 +144,10 @@ QString ShiftJisToUnicode(const std::string& bytes) {
 
 std::string UnicodeToShiftJis(const QString& text) {
     std::string bytes;
-    qsizetype position = 0;
-    while (position < text.size()) {
-        if (IsAscii(text.at(position))) {
-            bytes += static_cast<char>(text.at(position).unicode());
-            ++position;
-            continue;
-        }
-        const qsizetype start = position;
-        while (position < text.size() && !IsAscii(text.at(position)))
-            ++position;
-        bytes += EncodeNonAsciiRun(text.mid(start, position - start));
-    }
+    EncodeRuns(text, bytes, [](const QString& run, std::string& out) {
+        out += EncodeNonAsciiRun(run);
+        return true;
+    });
     return bytes;
 }
 
@@ -146,23 +159,14 @@ bool IsShiftJisEncodable(const QString& text) {
 // Whole runs go to the converter at once; nothing is tried character by
 // character, so even a very long text that cannot be encoded fails quickly.
 bool TryUnicodeToShiftJis(const QString& text, std::string& bytes) {
-    bytes.clear();
-    qsizetype position = 0;
-    while (position < text.size()) {
-        if (IsAscii(text.at(position))) {
-            bytes += static_cast<char>(text.at(position).unicode());
-            ++position;
-            continue;
-        }
-        const qsizetype start = position;
-        while (position < text.size() && !IsAscii(text.at(position)))
-            ++position;
-        std::string run;
-        if (!TryEncode(text.mid(start, position - start), run)) {
-            bytes.clear();
+    const bool encoded = EncodeRuns(text, bytes, [](const QString& run, std::string& out) {
+        std::string runBytes;
+        if (!TryEncode(run, runBytes))
             return false;
-        }
-        bytes += run;
-    }
-    return true;
+        out += runBytes;
+        return true;
+    });
+    if (!encoded)
+        bytes.clear();
+    return encoded;
 }

@@ -2,6 +2,7 @@
 // fields it loads and reads, and the questions when a name in use is picked.
 #include "flange_dlg.h"
 
+#include "fake_flange_lookup.h"
 #include "fakes/fake_prompt.h"
 #include "shift_jis_codec.h"
 
@@ -11,30 +12,16 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <numbers>
 
 namespace {
 
 constexpr long double Pi = std::numbers::pi_v<long double>;
 
-// The drawing's flanges by name, as the sheet would find them.
-class TFakeLookup : public IFlangeLookup {
-public:
-    std::map<std::string, TNamedFlange> Flanges;
-    bool FindFlange(const std::string& name, TNamedFlange& found) const override {
-        const auto it = Flanges.find(name);
-        if (it == Flanges.end())
-            return false;
-        found = it->second;
-        return true;
-    }
-};
-
 class FlangeDlgTest : public testing::Test {
 protected:
     TFakePrompt Prompt;
-    TFakeLookup Lookup;
+    TFakeFlangeLookup Lookup;
     TFlangeDlg Dialog{Prompt};
 
     void SetUp() override {

@@ -4,6 +4,7 @@
 // one command undone in one step.
 #include "editor_fixture.h"
 #include "fake_dialog_runner.h"
+#include "fake_flange_lookup.h"
 
 #include "flange_dlg.h"
 #include "polygon_info_dlg.h"
@@ -13,7 +14,6 @@
 #include <QTableWidget>
 
 #include <cmath>
-#include <map>
 #include <numbers>
 
 namespace {
@@ -23,25 +23,13 @@ constexpr long double Pi = std::numbers::pi_v<long double>;
 
 const TPolygon Square40 = Square(40, {20, 20}); // (20, 20) to (60, 60)
 
-class TFakeLookup : public IFlangeLookup {
-public:
-    std::map<std::string, TNamedFlange> Flanges;
-    bool FindFlange(const std::string& name, TNamedFlange& found) const override {
-        const auto it = Flanges.find(name);
-        if (it == Flanges.end())
-            return false;
-        found = it->second;
-        return true;
-    }
-};
-
 class EditorFlangeTest : public EditorTest {
 protected:
     TFlangeDlg FlangeDlg{Prompt};
     std::unique_ptr<TPolygonInfoDlg> Monitor =
         std::make_unique<TPolygonInfoDlg>(Dir.filePath(QStringLiteral("monitor.ini")));
     TFakeDialogRunner Dialogs;
-    TFakeLookup Lookup;
+    TFakeFlangeLookup Lookup;
 
     void TearDown() override {
         EditorTest::TearDown();

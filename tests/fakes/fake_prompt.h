@@ -39,34 +39,13 @@ public:
     QStringList InitialPaths;
 
     TPromptAnswer AskYesNoCancel(const QString& title, const QString& text) override {
-        Questions.push_back({title, text});
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return TPromptAnswer::Cancel;
-        }
-        const TPromptAnswer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
+        return NextAnswer(title, text, TPromptAnswer::Cancel);
     }
     TPromptAnswer AskYesNo(const QString& title, const QString& text) override {
-        Questions.push_back({title, text});
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return TPromptAnswer::No;
-        }
-        const TPromptAnswer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
+        return NextAnswer(title, text, TPromptAnswer::No);
     }
     TPromptAnswer AskOkCancel(const QString& title, const QString& text) override {
-        Questions.push_back({title, text});
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return TPromptAnswer::Cancel;
-        }
-        const TPromptAnswer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
+        return NextAnswer(title, text, TPromptAnswer::Cancel);
     }
     void ShowError(const QString& title, const QString& text) override {
         Errors.push_back({title, text});
@@ -115,6 +94,17 @@ public:
     }
 
 private:
+    // A question the script has no answer for fails the test and is closed.
+    TPromptAnswer NextAnswer(const QString& title, const QString& text, TPromptAnswer closed) {
+        Questions.push_back({title, text});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return closed;
+        }
+        const TPromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
     QString NextFileName() {
         if (FileNames.empty()) {
             ADD_FAILURE() << "unexpected file dialog";
