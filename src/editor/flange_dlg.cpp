@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString InfoTitle = QStringLiteral("情報");
-const QString ErrorTitle = QStringLiteral("エラー");
 constexpr int NameMaxCharacters = 16;
 
 QString TwoDecimals(long double value) {

@@ -8,6 +8,12 @@ class QFont;
 
 enum class TPromptAnswer { Yes, No, Cancel, Ok };
 
+// The titles of the message boxes: information and questions, errors and
+// warnings.
+inline const QString InfoTitle = QStringLiteral("情報");
+inline const QString ErrorTitle = QStringLiteral("エラー");
+inline const QString WarningTitle = QStringLiteral("警告");
+
 // An input box's text is never longer than this.
 inline constexpr int InputBoxMaxLength = 255;
 

@@ -31,9 +31,7 @@ const QString DrawingFilter =
     QStringLiteral("Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
 const QString DrawingExtension = QStringLiteral("zvt");
 
-const QString InfoTitle = QStringLiteral("情報");
 const QString SaveChangesText = QStringLiteral("図面が変更されています。保存しますか？");
-const QString ErrorTitle = QStringLiteral("エラー");
 const QString SaveFailedText = QStringLiteral("ファイル「%1」を保存できませんでした。");
 const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込めませんでした。");
 

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("エラー");
 const QString RangeText = QStringLiteral("%1の長さは %2 mm から %3 mm の間で入力してください。");
 const QString HorizontalRuler = QStringLiteral("横の定規");
 const QString VerticalRuler = QStringLiteral("縦の定規");

@@ -20,7 +20,6 @@
 
 namespace {
 
-const QString WarningTitle = QStringLiteral("警告");
 const QString AlreadyOverlappingText = QStringLiteral(
     "図形の重なりを回避する指定になっていますが、選択した図形は既に重なった状態に有ります。"
     "このモードを解除し、手動で重複の解消を行って下さい。");

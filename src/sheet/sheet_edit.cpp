@@ -16,7 +16,6 @@
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("エラー");
 const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
 
 // The drawing as the flange dialog searches it for a name: every shape but

@@ -28,7 +28,6 @@
 namespace {
 
 const QString ExportTitle = QStringLiteral("エクスポート");
-const QString ErrorTitle = QStringLiteral("エラー");
 const QString NothingToExportText = QStringLiteral("書き出す図形がありません。");
 const QString UnknownTypeText =
     QStringLiteral("ファイル「%1」の種類が分かりません。名前の終わりを .svg、.dxf、.pdf "

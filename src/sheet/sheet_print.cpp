@@ -23,10 +23,8 @@
 
 namespace {
 
-const QString InfoTitle = QStringLiteral("情報");
 const QString PrintPageText = QStringLiteral("現在表示中のページを印刷します。");
 const QString PrintAllText = QStringLiteral("全てのページを印刷します。");
-const QString ErrorTitle = QStringLiteral("エラー");
 const QString PrintFailedText = QStringLiteral("印刷できませんでした。");
 const QString PrintFileFailedText = QStringLiteral("ファイル「%1」に印刷できませんでした。");
 

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int RecoveryIntervalMs = 60 * 1000;
 
-const QString RecoveryTitle = QStringLiteral("情報");
 const QString RecoveryQuestion =
     QStringLiteral("保存されずに終了した図形データがあります。復元しますか？");
 
@@ -36,7 +35,7 @@ void TMainFm::OfferRecovery() {
     RecoveryOffered = true;
     std::string bytes;
     TZvDat drawing;
-    const bool wanted = Prompt.AskYesNo(RecoveryTitle, RecoveryQuestion) == TPromptAnswer::Yes;
+    const bool wanted = Prompt.AskYesNo(InfoTitle, RecoveryQuestion) == TPromptAnswer::Yes;
     if (wanted && Recovery->Read(bytes) &&
         TextToDrawing(bytes, drawing) == TDrawingReadResult::Ok) {
         NewDrawing();
