@@ -115,8 +115,7 @@ void TMainFm::StartGesture(bool ctrl, const TPixelPoint& pixel) {
 bool TMainFm::GrabPolygon(int index, bool ctrl) {
     const TPolygon& shape = ShownPage()[index];
     const TPlacementRules rules = PlacementRules();
-    TPointF contact;
-    if (rules.AvoidOverlap && CollisionCheck(ShownPage(), index, shape, rules, contact)) {
+    if (rules.AvoidOverlap && Document.CollidesInPlace(index, rules)) {
         Prompt.ShowWarning(WarningTitle, AlreadyOverlappingText);
         return false;
     }

@@ -4,6 +4,7 @@
 // and the undo and redo of those records.
 #pragma once
 
+#include "geometry/page_index.h"
 #include "geometry/polygon.h"
 #include "history/edit_history.h"
 #include "history/tick_counter.h"
@@ -43,6 +44,10 @@ public:
     // gets one. Page 1 becomes current and nothing is selected.
     void SetDrawing(TZvDat drawing);
     void ClearHistory() { FHistory.Clear(); }
+
+    // The outlines of the current page's shapes, brought up to date with the
+    // page: what was computed for a shape is kept until it changes.
+    TPageIndex& PageIndex();
 
     // The shape at index on the current page, or nullptr.
     const TPolygon* PolygonAt(int index) const;
@@ -87,6 +92,8 @@ public:
                                   const TPlacementRules& rules, const TGrip& grip);
     TDragStepResult RotateSelection(const TPointF& downPoint, const TPointF& q,
                                     const TPlacementRules& rules, const TGrip& grip);
+    // True when the shape at index, where it lies, is not allowed by the rules.
+    bool CollidesInPlace(int index, const TPlacementRules& rules);
 
     // Appends shape to the current page with its snapped centroid (its first
     // vertex when it has no area) at pointer, as the only selected shape.
@@ -137,4 +144,5 @@ private:
     TDaInt FSelection;
     TPolygonTbl FSelectionCopy;
     bool FModified = false;
+    TPageIndex FPageIndex;
 };
