@@ -3,6 +3,7 @@
 // keeps between runs. The mouse and the status line live in mk_polygon_mouse.cpp.
 #pragma once
 
+#include "drawing/shape_repaint.h"
 #include "editing/apex_selection.h"
 #include "editing/editor_history.h"
 #include "geometry/plane_geometry.h"
@@ -96,6 +97,10 @@ private:
     void SizeSurface();
     void ScrollToShape();
     void RepaintSurface();
+    // Repaints only what the last change of the shape touched.
+    void RepaintChanges();
+    TPixelRect SurfacePixels() const;
+    TDrawMode DrawModeNow() const;
 
     // The routines every editing command shares.
     void SetSelApex(int slot, int value);
@@ -152,6 +157,7 @@ private:
     long double FSheetZoom = 1;
     bool FZoomSwapped = false; // the editor's zoom is the view's while it is shown
     TPixelPoint FCentroidMark; // where the centroid cross was drawn last
+    TShapeRepaint FRepaint;    // the shape as drawn last
     QEventLoop* FModalLoop = nullptr;
 
     QAction* New1 = nullptr;

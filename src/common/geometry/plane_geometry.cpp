@@ -29,7 +29,8 @@ std::int64_t ToPixel(long double value) {
         return static_cast<std::int64_t>(PixelLimit);
     if (rounded < -PixelLimit)
         return -static_cast<std::int64_t>(PixelLimit);
-    return RoundToInt(rounded);
+    // Already a whole number well within range: the conversion is exact.
+    return static_cast<std::int64_t>(rounded);
 }
 
 } // namespace
