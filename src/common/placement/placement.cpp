@@ -310,13 +310,20 @@ TDaInt ShapesInRubberBand(const TPolygonTbl& page, const TPointF& corner1, const
     return ShapesInRubberBand(shapes, corner1, corner2, selection);
 }
 
-// Shapes clearly apart from the band's box cannot meet it; the others get the
-// exact test on their cached outlines.
+// Shapes clearly apart from the band's box cannot meet it, and shapes within
+// its interior meet it: no side of theirs reaches a side of the band, and the
+// band holds their first vertex, which the point test finds with exact signs
+// as the band's sides run along the axes. The others get the exact test on
+// their cached outlines.
 TDaInt ShapesInRubberBand(TPageIndex& shapes, const TPointF& corner1, const TPointF& corner2,
                           const TDaInt& selection) {
     const TDaPointF band = {corner1, PointF(corner2.X, corner1.Y), corner2,
                             PointF(corner1.X, corner2.Y)};
     const TBox bandBox = BoxOf(band);
+    const auto withinBand = [&bandBox](const TBox& box) {
+        return !bandBox.Unbounded && !box.Unbounded && !box.IsEmpty() && box.Left > bandBox.Left &&
+               box.Right < bandBox.Right && box.Top > bandBox.Top && box.Bottom < bandBox.Bottom;
+    };
     std::vector<bool> selected(shapes.Size(), false);
     for (const int index : selection) {
         if (index >= 0 && index < shapes.Size())
@@ -324,10 +331,11 @@ TDaInt ShapesInRubberBand(TPageIndex& shapes, const TPointF& corner1, const TPoi
     }
     TDaInt found;
     for (int i = 0; i < shapes.Size(); ++i) {
-        if (selected[i] || BoxesClearlyApart(bandBox, shapes.Shape(i).Bounds()))
+        const TBox& bounds = shapes.Shape(i).Bounds();
+        if (selected[i] || BoxesClearlyApart(bandBox, bounds))
             continue;
         TPointF contact;
-        if (PolygonsOverlap(band, shapes.Shape(i).Outline(), contact))
+        if (withinBand(bounds) || PolygonsOverlap(band, shapes.Shape(i).Outline(), contact))
             found.push_back(i);
     }
     return found;
