@@ -59,6 +59,7 @@ class TSurfaceImage {
 public:
     TSurfaceImage(int width, int height);
     void Paint(const QRect& area, const std::function<void(QPainter&)>& paint);
+    void Grey() { FImage.fill(Qt::gray); }
     const QImage& Image() const { return FImage; }
     bool operator==(const TSurfaceImage& other) const { return FImage == other.FImage; }
 

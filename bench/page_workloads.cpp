@@ -162,8 +162,12 @@ TTimedRun RunFullRepaint(long double zoom, bool cold, int repeats, bool baseline
     TTimedRun run;
     auto document = std::make_unique<TSheetDocument>(ticks);
     document->SetDrawing(TZvDat{page});
+    // Each side paints into its own image again and again, as into a window,
+    // greyed before each paint so that a part left unpainted shows.
+    TSurfaceImage oldImage(ViewWidth, ViewHeight), newImage(ViewWidth, ViewHeight);
     for (int i = -1; i < repeats; ++i) {
-        TSurfaceImage oldImage(ViewWidth, ViewHeight), newImage(ViewWidth, ViewHeight);
+        oldImage.Grey();
+        newImage.Grey();
         if (baseline) {
             const TStopwatch watch;
             paintView(oldImage, [&](QPainter& painter) {

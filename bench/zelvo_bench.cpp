@@ -63,9 +63,9 @@ void RunSide(benchmark::State& state, const TWorkload& workload, bool production
         const TStopwatch watch;
         const std::vector<TWorkloadResult> results = workload.Run(options);
         const TWorkloadResult& first = results.front();
-        const double milliseconds =
-            first.Speeds ? watch.Milliseconds()
-                         : (production ? first.Production : first.Baseline).Total();
+        const double milliseconds = first.Speeds
+                                        ? watch.Milliseconds()
+                                        : (production ? first.Production : first.Baseline).Total();
         state.SetIterationTime(milliseconds / 1000);
         for (const TWorkloadResult& result : results) {
             const std::string prefix = results.size() > 1 ? result.Name + "_" : "";
