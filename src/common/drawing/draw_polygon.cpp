@@ -108,16 +108,20 @@ private:
     bool FPenDown = false;
 };
 
-// The vertices' pixels, found once for the outline, the flanges and the fold
-// lines.
-std::vector<TMaybePixel> ApexPixels(const TDaPointF& apexes, long double scaleX,
-                                    long double scaleY) {
-    std::vector<TMaybePixel> pixels;
-    pixels.reserve(apexes.size());
-    for (const TPointF& apex : apexes)
-        pixels.push_back(PixelOf(apex, scaleX, scaleY));
-    return pixels;
-}
+// The vertices' pixels for the outline, the flanges and the fold lines,
+// converted as they are asked for: drawing allocates nothing.
+class TApexPixels {
+public:
+    TApexPixels(const TDaPointF& apexes, long double scaleX, long double scaleY)
+        : FApexes(apexes), FScaleX(scaleX), FScaleY(scaleY) {}
+    TMaybePixel operator[](std::size_t k) const { return PixelOf(FApexes[k], FScaleX, FScaleY); }
+    std::size_t size() const { return FApexes.size(); }
+
+private:
+    const TDaPointF& FApexes;
+    long double FScaleX;
+    long double FScaleY;
+};
 
 void DrawMark(ICanvas& canvas, const TPointF& apex, long double scaleX, long double scaleY,
               TColor color) {
@@ -147,7 +151,7 @@ void DrawMarks(ICanvas& canvas, const TDaPointF& apexes, int mark1, int mark2, l
         DrawMark(canvas, apexes[second], scaleX, scaleY, colorOf(second));
 }
 
-void DrawOutline(TPixelPath& path, const std::vector<TMaybePixel>& apexes, bool closed) {
+void DrawOutline(TPixelPath& path, const TApexPixels& apexes, bool closed) {
     path.Start(apexes[0]);
     for (std::size_t k = 1; k < apexes.size(); ++k)
         path.To(apexes[k]);
@@ -175,8 +179,8 @@ void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, const s
 // clockwise() the outline's order, which only names need.
 template <class TQuadOf, class TClockwise>
 void DrawFlanges(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon,
-                 const std::vector<TMaybePixel>& apexes, long double scaleX, long double scaleY,
-                 bool withNames, TQuadOf quadOf, TClockwise clockwise) {
+                 const TApexPixels& apexes, long double scaleX, long double scaleY, bool withNames,
+                 TQuadOf quadOf, TClockwise clockwise) {
     std::array<TPointF, 4> quad;
     const int n = static_cast<int>(polygon.Apexes.size());
     for (int side = 0; side < n; ++side) {
@@ -199,7 +203,7 @@ bool IsDrawableBendLine(const TBendLine& line, int n) {
 }
 
 void DrawBendLines(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon,
-                   const std::vector<TMaybePixel>& apexes) {
+                   const TApexPixels& apexes) {
     const int n = static_cast<int>(polygon.Apexes.size());
     for (std::size_t set = 0; set < polygon.BendLines.size(); ++set) {
         canvas.SetPenStyle(set == 0 ? TPenStyle::Solid : TPenStyle::Dotted);
@@ -226,7 +230,7 @@ void DrawShape(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, l
     canvas.SetPenMode(look.PenMode);
     canvas.SetPenColor(look.Color);
     TPixelPath path(canvas, scaleX, scaleY);
-    const std::vector<TMaybePixel> apexes = ApexPixels(polygon.Apexes, scaleX, scaleY);
+    const TApexPixels apexes(polygon.Apexes, scaleX, scaleY);
     DrawOutline(path, apexes, look.Closed);
     DrawFlanges(canvas, path, polygon, apexes, scaleX, scaleY, look.Names, quadOf, clockwise);
     DrawBendLines(canvas, path, polygon, apexes);
