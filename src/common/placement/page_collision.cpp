@@ -61,6 +61,24 @@ bool FirstBorderContact(TOutlineCache& outline, long double width, long double h
     return false;
 }
 
+enum class TWallContact { None, Border, Outside };
+
+// With no side on the border the outline lies wholly on one side of it, so its
+// first point tells where. A step can carry a shape clean across the border,
+// and an outline around the whole page is not inside it either.
+TWallContact FindWallContact(TOutlineCache& outline, long double width, long double height,
+                             TPointF& contact, int& side, int& segment, int& edge) {
+    if (outline.SideCount() == 0)
+        return TWallContact::None;
+    if (FirstBorderContact(outline, width, height, contact, side, segment, edge))
+        return TWallContact::Border;
+    const TPointF& first = outline.Apexes()[0];
+    if (LiesInArea(first, width, height))
+        return TWallContact::None;
+    contact = first;
+    return TWallContact::Outside;
+}
+
 bool WithinRobustRange(const TDaPointF& apexes) {
     for (const TPointF& p : apexes) {
         if (!(std::fabs(p.X) <= RobustRange && std::fabs(p.Y) <= RobustRange))
@@ -71,21 +89,11 @@ bool WithinRobustRange(const TDaPointF& apexes) {
 
 } // namespace
 
-// With no side on the border the outline lies wholly on one side of it, so its
-// first point tells where. A step can carry a shape clean across the border,
-// and an outline around the whole page is not inside it either.
 bool CachedWallHit(TOutlineCache& outline, long double pageWidth, long double pageHeight,
                    TPointF& contact) {
-    if (outline.SideCount() == 0)
-        return false;
     int side = 0, segment = 0, edge = 0;
-    if (FirstBorderContact(outline, pageWidth, pageHeight, contact, side, segment, edge))
-        return true;
-    const TPointF& first = outline.Apexes()[0];
-    if (LiesInArea(first, pageWidth, pageHeight))
-        return false;
-    contact = first;
-    return true;
+    return FindWallContact(outline, pageWidth, pageHeight, contact, side, segment, edge) !=
+           TWallContact::None;
 }
 
 TPageCollision::TPageCollision(TPageIndex& shapes, int index, const TPlacementRules& rules)
@@ -185,19 +193,18 @@ const std::vector<int>& TPageCollision::ShapesNear() {
 }
 
 bool TPageCollision::WallHit(TPointF& contact) {
-    if (FCandidate.SideCount() == 0)
+    switch (FindWallContact(FCandidate, FRules.PageWidth, FRules.PageHeight, contact, FLastHit.Side,
+                            FLastHit.Segment, FLastHit.Edge)) {
+    case TWallContact::None:
         return false;
-    if (FirstBorderContact(FCandidate, FRules.PageWidth, FRules.PageHeight, contact, FLastHit.Side,
-                           FLastHit.Segment, FLastHit.Edge)) {
+    case TWallContact::Border:
         FLastHit.Kind = THitKind::Border;
         return true;
+    case TWallContact::Outside:
+        FLastHit.Kind = THitKind::Outside;
+        return true;
     }
-    const TPointF& first = FCandidate.Apexes()[0];
-    if (LiesInArea(first, FRules.PageWidth, FRules.PageHeight))
-        return false;
-    contact = first;
-    FLastHit.Kind = THitKind::Outside;
-    return true;
+    return false;
 }
 
 // Any contact an earlier check found that the candidate still makes means the
