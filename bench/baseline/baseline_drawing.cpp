@@ -2,10 +2,10 @@
 // every drawing of a shape builds its flanges anew.
 #include "baseline_drawing.h"
 
+#include "baseline_canvas.h"
 #include "baseline_geometry.h"
 #include "geometry/flange_outline.h"
 #include "geometry/rounding.h"
-#include "qpainter_canvas.h"
 
 #include <QPainter>
 
@@ -57,7 +57,7 @@ bool IsCanvasCoordinate(long double value) {
 bool ToPixel(const TPointF& p, long double scaleX, long double scaleY, TPixelPoint& pixel) {
     if (!IsCanvasCoordinate(p.X * scaleX) || !IsCanvasCoordinate(p.Y * scaleY))
         return false;
-    pixel = ModelToDevice(p, scaleX, scaleY);
+    pixel = baseline::ModelToDevice(p, scaleX, scaleY);
     return true;
 }
 
@@ -187,7 +187,7 @@ void DrawCentroidMark(ICanvas& canvas, const TPolygon& polygon, long double scal
         return;
     TPointF centroid;
     if (PolygonCentroid(polygon.Apexes, centroid) > 0)
-        centroidMark = ModelToDevice(centroid, scale, scale);
+        centroidMark = baseline::ModelToDevice(centroid, scale, scale);
     const std::int64_t x = centroidMark.X;
     const std::int64_t y = centroidMark.Y;
     canvas.SetPenColor(CentroidMarkColor);
@@ -239,7 +239,7 @@ QRect ShapeArea(const TPolygon& shape, long double scale, const QRect& surface) 
     std::int64_t right = std::numeric_limits<std::int64_t>::min();
     std::int64_t bottom = right;
     for (const TPointF& point : outline) {
-        const TPixelPoint pixel = ModelToDevice(point, scale, scale);
+        const TPixelPoint pixel = baseline::ModelToDevice(point, scale, scale);
         left = std::min(left, pixel.X);
         top = std::min(top, pixel.Y);
         right = std::max(right, pixel.X);

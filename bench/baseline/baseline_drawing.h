@@ -1,6 +1,7 @@
 // Today's repaint paths as they stand: shape drawing that computes every
 // flange anew, the sheet's paint of the whole page under any clip and the
-// pixel area of a dragged shape, and the editor's paint of its whole surface.
+// pixel area of a dragged shape, and the editor's paint of its whole surface,
+// all through today's canvas.
 #pragma once
 
 #include "drawing/canvas.h"
