@@ -311,6 +311,35 @@ void TMkPolygonFm::RepaintSurface() {
     PaintBox1->update();
 }
 
+// The centroid cross moves with the shape: where it was drawn and where it
+// will be are repainted too.
+void TMkPolygonFm::RepaintChanges() {
+    const long double scale = View.ScreenScale();
+    TPixelRect area = FRepaint.Changes(FPolygon, FSelApex[0], FSelApex[1], scale, DrawModeNow());
+    TPixelPoint mark = FCentroidMark;
+    TPointF centroid;
+    if (ApexCount() >= 3 && PolygonCentroid(FPolygon.Apexes, centroid) > 0)
+        mark = ModelToDevice(centroid, scale, scale);
+    if (ApexCount() >= 3 && mark != FCentroidMark) {
+        for (const TPixelPoint& p : {FCentroidMark, mark})
+            area = United(area, TPixelRect{p.X - CentroidMarkArm, p.Y - CentroidMarkArm,
+                                           p.X + CentroidMarkArm, p.Y + CentroidMarkArm});
+    }
+    area = Intersected(area, SurfacePixels());
+    if (!area.IsEmpty())
+        PaintBox1->update(
+            QRect(QPoint(static_cast<int>(area.Left), static_cast<int>(area.Top)),
+                  QPoint(static_cast<int>(area.Right), static_cast<int>(area.Bottom))));
+}
+
+TPixelRect TMkPolygonFm::SurfacePixels() const {
+    return {0, 0, PaintBox1->width() - 1, PaintBox1->height() - 1};
+}
+
+TDrawMode TMkPolygonFm::DrawModeNow() const {
+    return FMode == emDraw ? dmOpen : dmNormal;
+}
+
 void TMkPolygonFm::SetSelApex(int slot, int value) {
     ::SetSelApex(FHistory, FSelApex, slot, value);
 }
@@ -427,13 +456,20 @@ void TMkPolygonFm::OrgPolygonMiClick() {
     RefreshMonitor();
 }
 
+// Only what reaches into the exposed part is drawn.
 void TMkPolygonFm::PbPaint(QPainter& painter) {
     TQPainterCanvas canvas(painter);
-    canvas.FillRect(0, 0, PaintBox1->width() - 1, PaintBox1->height() - 1, ColorWhite);
+    TPixelRect area = SurfacePixels();
+    if (painter.hasClipping()) {
+        const QRect clip = painter.clipBoundingRect().toAlignedRect();
+        area = Intersected(area, {clip.left(), clip.top(), clip.right(), clip.bottom()});
+    }
+    if (area.IsEmpty())
+        return;
+    canvas.FillRect(area.Left, area.Top, area.Right, area.Bottom, ColorWhite);
     DrawCentroidMark(canvas);
-    const long double scale = View.ScreenScale();
-    DrawPolygon(canvas, FPolygon, FSelApex[0], FSelApex[1], scale, scale,
-                FMode == emDraw ? dmOpen : dmNormal);
+    FRepaint.Paint(canvas, area, FPolygon, FSelApex[0], FSelApex[1], View.ScreenScale(),
+                   DrawModeNow());
 }
 
 // A shape without area keeps the cross where it was drawn last.

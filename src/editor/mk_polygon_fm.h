@@ -4,6 +4,7 @@
 // the typed settings and the structural commands in mk_polygon_commands.cpp.
 #pragma once
 
+#include "drawing/shape_repaint.h"
 #include "editing/apex_selection.h"
 #include "editing/editor_history.h"
 #include "geometry/plane_geometry.h"
@@ -123,6 +124,10 @@ private:
     void SizeSurface();
     void ScrollToShape();
     void RepaintSurface();
+    // Repaints only what the last change of the shape touched.
+    void RepaintChanges();
+    TPixelRect SurfacePixels() const;
+    TDrawMode DrawModeNow() const;
 
     // The routines every editing command shares.
     void SetSelApex(int slot, int value);
@@ -203,6 +208,7 @@ private:
     long double FSheetZoom = 1;
     bool FZoomSwapped = false; // the editor's zoom is the view's while it is shown
     TPixelPoint FCentroidMark; // where the centroid cross was drawn last
+    TShapeRepaint FRepaint;    // the shape as drawn last
     QEventLoop* FModalLoop = nullptr;
     TEditorDialogs FDialogs;
     std::vector<std::string> FFlangeNames;

@@ -145,7 +145,7 @@ QString TMkPolygonFm::DrawStep(const TPointF& q) {
     const QString length =
         n > 1 ? DrawLengthStatusText(PointDistance(apexes[n - 2], q)) : QString();
     apexes[n - 1] = q;
-    RepaintSurface();
+    RepaintChanges();
     RefreshMonitor();
     return length;
 }
@@ -166,7 +166,7 @@ QString TMkPolygonFm::DragApexStep(const TPointF& q) {
         MoveApexKeepLen(FPolygon, k, q);
     else
         apexes[k] = q;
-    RepaintSurface();
+    RepaintChanges();
     RefreshMonitor();
     return lengths;
 }
@@ -176,7 +176,7 @@ void TMkPolygonFm::MoveShapeStep(const TPointF& q) {
     const long double dy = q.Y - FLastPoint.Y;
     FLastPoint = q;
     TranslateApexes(FPolygon.Apexes, dx, dy);
-    RepaintSurface();
+    RepaintChanges();
     RefreshMonitor();
 }
 
@@ -185,7 +185,7 @@ void TMkPolygonFm::RotateShapeStep(const TPointF& q) {
     if (PolygonCentroid(FPolygon.Apexes, centroid) > 0)
         RotatePoints(FPolygon.Apexes, centroid, RotationStep(centroid, FLastPoint, q));
     FLastPoint = q;
-    RepaintSurface();
+    RepaintChanges();
     RefreshMonitor();
 }
 

@@ -199,9 +199,19 @@ void TQPainterCanvas::TextOut(std::int64_t x, std::int64_t y, std::string_view t
     FPainter.restore();
 }
 
+// The painter's transform and clip stay as they were when the canvas first
+// drew (TextOut restores what it turns), so the bounds are found once.
+TQPainterCanvas::TBounds TQPainterCanvas::VisibleBounds() const {
+    if (!FBoundsKnown) {
+        FBounds = PainterBounds();
+        FBoundsKnown = true;
+    }
+    return FBounds;
+}
+
 // The logical pixels the painter can reach: its device, mapped back through
 // its transform, cut by its clip; one pixel of slack on every side.
-TQPainterCanvas::TBounds TQPainterCanvas::VisibleBounds() const {
+TQPainterCanvas::TBounds TQPainterCanvas::PainterBounds() const {
     const QPaintDevice* device = FPainter.device();
     if (device == nullptr)
         return {};

@@ -15,7 +15,8 @@ class TQPainterCanvas : public ICanvas {
 public:
     // The painter must be active; its state is restored when the canvas goes.
     // Coordinates are the painter's logical pixels, which should map to device
-    // pixels by at most a translation.
+    // pixels by at most a translation. The painter's transform and clip are
+    // taken as they are when the canvas first draws.
     explicit TQPainterCanvas(QPainter& painter);
     ~TQPainterCanvas() override;
     TQPainterCanvas(const TQPainterCanvas&) = delete;
@@ -49,6 +50,7 @@ private:
     };
 
     TBounds VisibleBounds() const;
+    TBounds PainterBounds() const;
     void DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
     // Paints the inclusive pixel rectangle, cut to bounds, in the pen's mode.
     void PaintSpan(const TBounds& bounds, std::int64_t left, std::int64_t top, std::int64_t right,
@@ -61,4 +63,6 @@ private:
     std::int64_t FPenX = 0;
     std::int64_t FPenY = 0;
     int FEscapement = 0;
+    mutable bool FBoundsKnown = false;
+    mutable TBounds FBounds;
 };

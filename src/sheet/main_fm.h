@@ -196,7 +196,7 @@ private:
     void DragStep(const TPointF& q);
     void EndDrag();
     void ReturnPointer(const TPointF& gripPoint);
-    QRect SelectionArea() const;
+    QRect SelectionArea();
     QRect RubberBandArea() const;
 
     // The edit commands.

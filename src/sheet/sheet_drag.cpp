@@ -5,8 +5,8 @@
 #include "main_fm.h"
 
 #include "drawing/hit_test.h"
+#include "drawing/page_repaint.h"
 #include "drawing/view_scale.h"
-#include "geometry/flange_outline.h"
 #include "paint_surface.h"
 #include "prompt.h"
 #include "screen_cursor.h"
@@ -24,9 +24,6 @@ const QString AlreadyOverlappingText = QStringLiteral(
     "図形の重なりを回避する指定になっていますが、選択した図形は既に重なった状態に有ります。"
     "このモードを解除し、手動で重複の解消を行って下さい。");
 
-// Room around a shape's lines for the pixels a 1-pixel pen rounds onto.
-constexpr int UpdateMargin = 2;
-
 TMouseKeys KeysOf(const QMouseEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)};
@@ -42,27 +39,6 @@ TPixelPoint PixelOf(const QMouseEvent& event) {
 int ToWidgetCoordinate(std::int64_t pixel) {
     constexpr std::int64_t limit = std::numeric_limits<int>::max() / 2;
     return static_cast<int>(std::clamp(pixel, -limit, limit));
-}
-
-// The pixels a shape's lines and flanges cover, within the surface.
-QRect ShapeArea(const TPolygon& shape, long double scale, const QRect& surface) {
-    const TDaPointF outline = OutlineWithFlanges(shape);
-    if (outline.empty())
-        return {};
-    std::int64_t left = std::numeric_limits<std::int64_t>::max();
-    std::int64_t top = left;
-    std::int64_t right = std::numeric_limits<std::int64_t>::min();
-    std::int64_t bottom = right;
-    for (const TPointF& point : outline) {
-        const TPixelPoint pixel = ModelToDevice(point, scale, scale);
-        left = std::min(left, pixel.X);
-        top = std::min(top, pixel.Y);
-        right = std::max(right, pixel.X);
-        bottom = std::max(bottom, pixel.Y);
-    }
-    const QRect area(QPoint(ToWidgetCoordinate(left), ToWidgetCoordinate(top)),
-                     QPoint(ToWidgetCoordinate(right), ToWidgetCoordinate(bottom)));
-    return area.adjusted(-UpdateMargin, -UpdateMargin, UpdateMargin, UpdateMargin) & surface;
 }
 
 } // namespace
@@ -114,8 +90,7 @@ void TMainFm::StartGesture(bool ctrl, const TPixelPoint& pixel) {
 bool TMainFm::GrabPolygon(int index, bool ctrl) {
     const TPolygon& shape = ShownPage()[index];
     const TPlacementRules rules = PlacementRules();
-    TPointF contact;
-    if (rules.AvoidOverlap && CollisionCheck(ShownPage(), index, shape, rules, contact)) {
+    if (rules.AvoidOverlap && Document.CollidesInPlace(index, rules)) {
         Prompt.ShowWarning(WarningTitle, AlreadyOverlappingText);
         return false;
     }
@@ -238,14 +213,14 @@ void TMainFm::EndDrag() {
     RepaintPage();
 }
 
-QRect TMainFm::SelectionArea() const {
-    const long double scale = View.ScreenScale();
-    QRect area;
-    for (const int index : Document.Selection()) {
-        if (const TPolygon* shape = Document.PolygonAt(index))
-            area |= ShapeArea(*shape, scale, PaintBox1->rect());
-    }
-    return area;
+QRect TMainFm::SelectionArea() {
+    const TPixelRect surface{0, 0, PaintBox1->width() - 1, PaintBox1->height() - 1};
+    const TPixelRect area =
+        SelectionPixelArea(Document.PageIndex(), Document.Selection(), View.ScreenScale(), surface);
+    if (area.IsEmpty())
+        return {};
+    return QRect(QPoint(ToWidgetCoordinate(area.Left), ToWidgetCoordinate(area.Top)),
+                 QPoint(ToWidgetCoordinate(area.Right), ToWidgetCoordinate(area.Bottom)));
 }
 
 QRect TMainFm::RubberBandArea() const {

@@ -3,7 +3,7 @@
 // the page change from the tab strip.
 #include "main_fm.h"
 
-#include "drawing/draw_polygon.h"
+#include "drawing/page_repaint.h"
 #include "drawing/view_scale.h"
 #include "geometry/plane_geometry.h"
 #include "page_surface.h"
@@ -154,12 +154,17 @@ void TMainFm::CentreOnCurrentPolygon() {
 
 // While a gesture is in progress the selected shapes are drawn in not-xor,
 // and the rubber band, grey in not-xor, over everything.
+// Only the shapes that reach into the exposed part are drawn.
 void TMainFm::PbPaint(QPainter& painter) {
     TQPainterCanvas canvas(painter);
-    canvas.FillRect(0, 0, PaintBox1->width() - 1, PaintBox1->height() - 1, ColorWhite);
-    const long double scale = View.ScreenScale();
-    DrawPolygonTbl(canvas, ShownPage(), -1, scale, scale, Document.Selection(), dmNormal,
-                   DragState != dsIdle ? dmXor : dmSelected);
+    const TPixelRect surface{0, 0, PaintBox1->width() - 1, PaintBox1->height() - 1};
+    TPixelRect area = surface;
+    if (painter.hasClipping()) {
+        const QRect clip = painter.clipBoundingRect().toAlignedRect();
+        area = {clip.left(), clip.top(), clip.right(), clip.bottom()};
+    }
+    PaintPageArea(canvas, ShownPage(), Document.PageIndex(), Document.Selection(),
+                  DragState != dsIdle ? dmXor : dmSelected, View.ScreenScale(), surface, area);
     if (DragState != dsRubberBand)
         return;
     canvas.SetPenMode(TPenMode::NotXor);

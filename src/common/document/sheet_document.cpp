@@ -4,6 +4,7 @@
 #include "document/sheet_document.h"
 
 #include "geometry/plane_geometry.h"
+#include "placement/page_collision.h"
 
 #include <algorithm>
 #include <utility>
@@ -29,6 +30,12 @@ void TSheetDocument::SetDrawing(TZvDat drawing) {
 void TSheetDocument::DrawingChanged() const {
     if (FDrawingChanged)
         FDrawingChanged();
+}
+
+TPageIndex& TSheetDocument::PageIndex() {
+    static const TPolygonTbl noPage;
+    FPageIndex.Sync(IsIndexOf(FDrawing, FCurPage) ? FDrawing[FCurPage] : noPage);
+    return FPageIndex;
 }
 
 const TPolygon* TSheetDocument::PolygonAt(int index) const {
@@ -173,11 +180,18 @@ void TSheetDocument::SelectOnly(int index) {
     Select(index);
 }
 
+// Each shape is recorded as it is selected; the copies are taken once, at the
+// end.
 void TSheetDocument::SelectShapesInBand(const TPointF& corner1, const TPointF& corner2) {
     if (!IsIndexOf(FDrawing, FCurPage))
         return;
-    for (const int index : ShapesInRubberBand(FDrawing[FCurPage], corner1, corner2, FSelection))
-        Select(index);
+    const TDaInt found = ShapesInRubberBand(PageIndex(), corner1, corner2, FSelection);
+    for (const int index : found) {
+        FSelection.push_back(index);
+        FHistory.RecordSelect(FCurPage, index);
+    }
+    if (!found.empty())
+        RefreshSelectionCopy();
 }
 
 void TSheetDocument::EndDrag() {
@@ -207,11 +221,13 @@ TDragStepResult TSheetDocument::DragSelection(const TPointF& q, const TGrip& gri
     if (!IsIndexOf(FDrawing, FCurPage))
         return result;
     TPolygonTbl& page = FDrawing[FCurPage];
+    TPageIndex& shapes = PageIndex();
     for (const int index : FSelection) {
         TPolygon candidate;
-        const TStepResult step = tryStep(page, index, candidate);
+        const TStepResult step = tryStep(page, shapes, index, candidate);
         if (step != TStepResult::Refused) {
             page[index] = std::move(candidate);
+            shapes.SyncShape(page, index);
             result.Changed = true;
         }
         const bool collided = step != TStepResult::Accepted;
@@ -225,9 +241,10 @@ TDragStepResult TSheetDocument::DragSelection(const TPointF& q, const TGrip& gri
 
 TDragStepResult TSheetDocument::MoveSelection(const TPointF& downPoint, const TPointF& q,
                                               const TPlacementRules& rules, const TGrip& grip) {
-    return DragSelection(q, grip, [&](const TPolygonTbl& page, int index, TPolygon& candidate) {
-        return TryMoveStep(page, index, downPoint, q, rules, candidate);
-    });
+    return DragSelection(
+        q, grip, [&](const TPolygonTbl& page, TPageIndex& shapes, int index, TPolygon& candidate) {
+            return TryMoveStep(page, shapes, index, downPoint, q, rules, candidate);
+        });
 }
 
 TDragStepResult TSheetDocument::RotateSelection(const TPointF& downPoint, const TPointF& q,
@@ -235,9 +252,19 @@ TDragStepResult TSheetDocument::RotateSelection(const TPointF& downPoint, const 
     const TPointF centre =
         IsIndexOf(FDrawing, FCurPage) ? SelectionCentroid(FDrawing[FCurPage], FSelection) : q;
     const long double angle = PointDirection(centre, q) - PointDirection(centre, downPoint);
-    return DragSelection(q, grip, [&](const TPolygonTbl& page, int index, TPolygon& candidate) {
-        return TryRotateStep(page, index, centre, angle, rules, candidate);
-    });
+    return DragSelection(
+        q, grip, [&](const TPolygonTbl& page, TPageIndex& shapes, int index, TPolygon& candidate) {
+            return TryRotateStep(page, shapes, index, centre, angle, rules, candidate);
+        });
+}
+
+bool TSheetDocument::CollidesInPlace(int index, const TPlacementRules& rules) {
+    const TPolygon* shape = PolygonAt(index);
+    if (shape == nullptr)
+        return false;
+    TPageCollision collision(PageIndex(), index, rules);
+    TPointF contact;
+    return collision.Check(shape->Apexes, shape->Flanges, contact);
 }
 
 int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep) {

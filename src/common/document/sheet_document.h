@@ -4,6 +4,7 @@
 // and the undo and redo of those records.
 #pragma once
 
+#include "geometry/page_index.h"
 #include "geometry/polygon.h"
 #include "history/edit_history.h"
 #include "history/tick_counter.h"
@@ -54,6 +55,10 @@ public:
     void SetDrawing(TZvDat drawing);
     void ClearHistory() { FHistory.Clear(); }
 
+    // The outlines of the current page's shapes, brought up to date with the
+    // page: what was computed for a shape is kept until it changes.
+    TPageIndex& PageIndex();
+
     // The shape at index on the current page, or nullptr.
     const TPolygon* PolygonAt(int index) const;
     TPolygon* PolygonAt(int index);
@@ -98,6 +103,8 @@ public:
                                   const TPlacementRules& rules, const TGrip& grip);
     TDragStepResult RotateSelection(const TPointF& downPoint, const TPointF& q,
                                     const TPlacementRules& rules, const TGrip& grip);
+    // True when the shape at index, where it lies, is not allowed by the rules.
+    bool CollidesInPlace(int index, const TPlacementRules& rules);
 
     // Appends shape to the current page with its snapped centroid (its first
     // vertex when it has no area) at pointer, as the only selected shape.
@@ -151,4 +158,5 @@ private:
     TPolygonTbl FSelectionCopy;
     bool FModified = false;
     std::function<void()> FDrawingChanged;
+    TPageIndex FPageIndex;
 };

@@ -2,6 +2,7 @@
 // names, and the two fold-line sets, in one of the draw modes.
 #include "drawing/draw_polygon.h"
 
+#include "drawing/culling_canvas.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/rounding.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -48,46 +50,77 @@ bool IsCanvasCoordinate(long double value) {
            std::fabs(value) <= static_cast<long double>(CanvasCoordinateLimit);
 }
 
-// False for a point that has no pixel position on a canvas: a coordinate that
-// is not finite or lies beyond the canvas range (a damaged file or an absurd
-// flange), which would otherwise reach the canvas as a meaningless integer.
-bool ToPixel(const TPointF& p, long double scaleX, long double scaleY, TPixelPoint& pixel) {
-    if (!IsCanvasCoordinate(p.X * scaleX) || !IsCanvasCoordinate(p.Y * scaleY))
-        return false;
-    pixel = ModelToDevice(p, scaleX, scaleY);
-    return true;
+// Where a point lands on a canvas, if anywhere: a point whose coordinate is
+// not finite or lies beyond the canvas range (a damaged file or an absurd
+// flange) has no pixel, which would otherwise reach the canvas as a
+// meaningless integer. Within the range the pixel is ModelToDevice's.
+struct TMaybePixel {
+    TPixelPoint Pixel;
+    bool Ok = false;
+};
+
+TMaybePixel PixelOf(const TPointF& p, long double scaleX, long double scaleY) {
+    const long double x = p.X * scaleX;
+    const long double y = p.Y * scaleY;
+    if (!IsCanvasCoordinate(x) || !IsCanvasCoordinate(y))
+        return {};
+    return {
+        {static_cast<std::int64_t>(RoundHalfEven(x)), static_cast<std::int64_t>(RoundHalfEven(y))},
+        true};
 }
 
-// Draws a chain of lines through model points, lifting the pen around any
-// point that has no pixel position.
+bool ToPixel(const TPointF& p, long double scaleX, long double scaleY, TPixelPoint& pixel) {
+    const TMaybePixel maybe = PixelOf(p, scaleX, scaleY);
+    pixel = maybe.Pixel;
+    return maybe.Ok;
+}
+
+// Draws a chain of lines through pixels, lifting the pen around any point that
+// has no pixel position.
 class TPixelPath {
 public:
     TPixelPath(ICanvas& canvas, long double scaleX, long double scaleY)
         : FCanvas(canvas), FScaleX(scaleX), FScaleY(scaleY) {}
 
-    void Start(const TPointF& p) {
+    void Start(const TMaybePixel& p) {
         FPenDown = false;
         To(p);
     }
+    void Start(const TPointF& p) { Start(PixelOf(p, FScaleX, FScaleY)); }
 
-    void To(const TPointF& p) {
-        TPixelPoint pixel;
-        if (!ToPixel(p, FScaleX, FScaleY, pixel)) {
+    void To(const TMaybePixel& p) {
+        if (!p.Ok) {
             FPenDown = false;
             return;
         }
         if (FPenDown)
-            FCanvas.LineTo(pixel.X, pixel.Y);
+            FCanvas.LineTo(p.Pixel.X, p.Pixel.Y);
         else
-            FCanvas.MoveTo(pixel.X, pixel.Y);
+            FCanvas.MoveTo(p.Pixel.X, p.Pixel.Y);
         FPenDown = true;
     }
+    void To(const TPointF& p) { To(PixelOf(p, FScaleX, FScaleY)); }
 
 private:
     ICanvas& FCanvas;
     long double FScaleX;
     long double FScaleY;
     bool FPenDown = false;
+};
+
+// The vertices' pixels for the outline, the flanges and the fold lines,
+// converted as they are asked for: drawing allocates nothing.
+class TApexPixels {
+public:
+    TApexPixels(const TDaPointF& apexes, long double scaleX, long double scaleY)
+        : FApexes(apexes), FScaleX(scaleX), FScaleY(scaleY) {}
+    TMaybePixel operator[](std::size_t k) const { return PixelOf(FApexes[k], FScaleX, FScaleY); }
+    std::size_t size() const { return FApexes.size(); }
+
+private:
+    const TDaPointF& FApexes;
+    long double FScaleX;
+    long double FScaleY;
 };
 
 void DrawMark(ICanvas& canvas, const TPointF& apex, long double scaleX, long double scaleY,
@@ -118,7 +151,7 @@ void DrawMarks(ICanvas& canvas, const TDaPointF& apexes, int mark1, int mark2, l
         DrawMark(canvas, apexes[second], scaleX, scaleY, colorOf(second));
 }
 
-void DrawOutline(TPixelPath& path, const TDaPointF& apexes, bool closed) {
+void DrawOutline(TPixelPath& path, const TApexPixels& apexes, bool closed) {
     path.Start(apexes[0]);
     for (std::size_t k = 1; k < apexes.size(); ++k)
         path.To(apexes[k]);
@@ -153,24 +186,28 @@ void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, const s
         DrawFlangeName(canvas, quad, name + std::string(suffix), clockwise, scaleX, scaleY);
 }
 
-void DrawFlanges(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon, long double scaleX,
-                 long double scaleY, bool withNames, std::span<const std::string> nameSuffixes) {
-    const bool clockwise = IsClockwiseOnScreen(polygon.Apexes);
+// quadOf(side, quad) gives FlangeOutline's quadrilateral of a side and
+// clockwise() the outline's order, which only names need.
+template <class TQuadOf, class TClockwise>
+void DrawFlanges(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon,
+                 const TApexPixels& apexes, long double scaleX, long double scaleY, bool withNames,
+                 std::span<const std::string> nameSuffixes, TQuadOf quadOf, TClockwise clockwise) {
     std::array<TPointF, 4> quad;
     const int n = static_cast<int>(polygon.Apexes.size());
     for (int side = 0; side < n; ++side) {
-        if (!FlangeOutline(polygon, clockwise, side, quad))
+        if (!quadOf(side, quad))
             continue;
         const std::string& name = polygon.Flanges[side].Name;
         if (withNames && !name.empty())
             DrawFlangeName(canvas, quad, name,
                            IsIndexOf(nameSuffixes, side) ? std::string_view(nameSuffixes[side])
                                                          : std::string_view(),
-                           clockwise, scaleX, scaleY);
-        path.Start(quad[0]);
+                           clockwise(), scaleX, scaleY);
+        // Q0 and Q3 are the side's own vertices.
+        path.Start(apexes[side]);
         path.To(quad[1]);
         path.To(quad[2]);
-        path.To(quad[3]);
+        path.To(apexes[(side + 1) % n]);
     }
 }
 
@@ -179,24 +216,25 @@ bool IsDrawableBendLine(const TBendLine& line, int n) {
            line.Apex1 != line.Apex2;
 }
 
-void DrawBendLines(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon) {
+void DrawBendLines(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon,
+                   const TApexPixels& apexes) {
     const int n = static_cast<int>(polygon.Apexes.size());
     for (std::size_t set = 0; set < polygon.BendLines.size(); ++set) {
         canvas.SetPenStyle(set == 0 ? TPenStyle::Solid : TPenStyle::Dotted);
         for (const TBendLine& line : polygon.BendLines[set]) {
             if (!IsDrawableBendLine(line, n))
                 continue;
-            path.Start(polygon.Apexes[line.Apex1]);
-            path.To(polygon.Apexes[line.Apex2]);
+            path.Start(apexes[line.Apex1]);
+            path.To(apexes[line.Apex2]);
         }
         canvas.SetPenStyle(TPenStyle::Solid);
     }
 }
 
-} // namespace
-
-void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
-                 long double scaleY, TDrawMode mode, std::span<const std::string> nameSuffixes) {
+template <class TQuadOf, class TClockwise>
+void DrawShape(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
+               long double scaleY, TDrawMode mode, std::span<const std::string> nameSuffixes,
+               TQuadOf quadOf, TClockwise clockwise) {
     if (polygon.Apexes.size() < 2)
         return;
     const TModeLook look = LookOf(mode);
@@ -207,24 +245,85 @@ void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2,
     canvas.SetPenMode(look.PenMode);
     canvas.SetPenColor(look.Color);
     TPixelPath path(canvas, scaleX, scaleY);
-    DrawOutline(path, polygon.Apexes, look.Closed);
-    DrawFlanges(canvas, path, polygon, scaleX, scaleY, look.Names, nameSuffixes);
-    DrawBendLines(canvas, path, polygon);
+    const TApexPixels apexes(polygon.Apexes, scaleX, scaleY);
+    DrawOutline(path, apexes, look.Closed);
+    DrawFlanges(canvas, path, polygon, apexes, scaleX, scaleY, look.Names, nameSuffixes, quadOf,
+                clockwise);
+    DrawBendLines(canvas, path, polygon, apexes);
+}
+
+std::vector<bool> SelectedFlags(std::size_t count, const TDaInt& selection) {
+    std::vector<bool> selected(count, false);
+    for (const int index : selection) {
+        if (index >= 0 && static_cast<std::size_t>(index) < count)
+            selected[index] = true;
+    }
+    return selected;
+}
+
+// Room around a shape's box for its vertex marks.
+constexpr std::int64_t MarkMargin = MarkHalfSide;
+
+} // namespace
+
+void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
+                 long double scaleY, TDrawMode mode, std::span<const std::string> nameSuffixes) {
+    const bool clockwise = IsClockwiseOnScreen(polygon.Apexes);
+    DrawShape(
+        canvas, polygon, mark1, mark2, scaleX, scaleY, mode, nameSuffixes,
+        [&](int side, std::array<TPointF, 4>& quad) {
+            return FlangeOutline(polygon, clockwise, side, quad);
+        },
+        [clockwise] { return clockwise; });
+}
+
+void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, TOutlineCache& outline, int mark1,
+                 int mark2, long double scaleX, long double scaleY, TDrawMode mode) {
+    const TDaPointF& apexes = polygon.Apexes;
+    DrawShape(
+        canvas, polygon, mark1, mark2, scaleX, scaleY, mode, {},
+        [&](int side, std::array<TPointF, 4>& quad) {
+            TPointF q1, q2;
+            if (!outline.Corners(side, q1, q2))
+                return false;
+            quad = {apexes[side], q1, q2, apexes[(side + 1) % apexes.size()]};
+            return true;
+        },
+        [&outline] { return outline.Clockwise(); });
 }
 
 void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, long double scaleX,
                     long double scaleY, const TDaInt& selection, TDrawMode otherMode,
                     TDrawMode selectedMode,
                     std::span<const std::vector<std::string>> nameSuffixes) {
+    const std::vector<bool> selected = SelectedFlags(page.size(), selection);
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        if (static_cast<int>(i) == skipIndex)
+            continue;
+        DrawPolygon(canvas, page[i], -1, -1, scaleX, scaleY,
+                    selected[i] ? selectedMode : otherMode,
+                    i < nameSuffixes.size() ? std::span<const std::string>(nameSuffixes[i])
+                                            : std::span<const std::string>());
+    }
+}
+
+void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, TPageIndex& shapes,
+                    const TPixelRect& area, int skipIndex, long double scaleX, long double scaleY,
+                    const TDaInt& selection, TDrawMode otherMode, TDrawMode selectedMode) {
+    shapes.Sync(page);
+    const std::vector<bool> selected = SelectedFlags(page.size(), selection);
+    TCullingCanvas culled(canvas, area);
     for (std::size_t i = 0; i < page.size(); ++i) {
         const int index = static_cast<int>(i);
         if (index == skipIndex)
             continue;
-        const bool selected =
-            std::find(selection.begin(), selection.end(), index) != selection.end();
-        DrawPolygon(canvas, page[i], -1, -1, scaleX, scaleY, selected ? selectedMode : otherMode,
-                    i < nameSuffixes.size() ? std::span<const std::string>(nameSuffixes[i])
-                                            : std::span<const std::string>());
+        const TDrawMode mode = selected[i] ? selectedMode : otherMode;
+        TOutlineCache& outline = shapes.Shape(index);
+        // Names reach beyond the shape's lines by the font's extent.
+        if (!LookOf(mode).Names &&
+            !RectsMeet(area, Inflated(PixelRectOf(outline.Bounds(), scaleX, scaleY), MarkMargin)))
+            continue;
+        DrawPolygon(culled, page[i], outline, -1, -1, scaleX, scaleY, mode);
     }
 }
 

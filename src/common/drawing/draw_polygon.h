@@ -3,6 +3,9 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/pixel_rect.h"
+#include "geometry/outline_cache.h"
+#include "geometry/page_index.h"
 #include "geometry/polygon.h"
 
 #include <array>
@@ -31,6 +34,10 @@ enum TDrawMode : std::uint8_t {
 void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
                  long double scaleY, TDrawMode mode,
                  std::span<const std::string> nameSuffixes = {});
+// The same with the flanges taken from outline, which must be synced with
+// polygon: the pixels are the same, the flanges are not computed again.
+void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, TOutlineCache& outline, int mark1,
+                 int mark2, long double scaleX, long double scaleY, TDrawMode mode);
 
 // Draws the shapes of a page in order, except the one at skipIndex (-1 skips
 // none): those listed in selection in selectedMode, the others in otherMode.
@@ -39,6 +46,13 @@ void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, lon
                     long double scaleY, const TDaInt& selection, TDrawMode otherMode,
                     TDrawMode selectedMode,
                     std::span<const std::vector<std::string>> nameSuffixes = {});
+// The same for a repaint of area only (which must hold the canvas's clip),
+// with the flanges taken from shapes, which is first brought up to date with
+// page: shapes that lie outside the area and lines that miss it are left out,
+// and what is drawn is the same as drawing everything would leave in the area.
+void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, TPageIndex& shapes,
+                    const TPixelRect& area, int skipIndex, long double scaleX, long double scaleY,
+                    const TDaInt& selection, TDrawMode otherMode, TDrawMode selectedMode);
 
 // Writes text rotated by angle (radians, clockwise as seen, as PointDirection
 // gives) with the lower-left corner of its text cell at pixel (x, y). The

@@ -21,3 +21,26 @@ bool FlangeOutline(const TPolygon& polygon, bool clockwise, int side, std::array
 // whose corners cannot be built (an angle with sine 0) takes no part.
 TDaPointF OutlineWithFlanges(const TPolygon& polygon);
 int OutlineWithFlangesCount(const TPolygon& polygon);
+
+// The two steps FlangeOutline takes, for callers that keep their results: the
+// part of a flange that does not depend on where its side lies, and the outer
+// corners on a side from a to b whose direction (PointDirection(a, b)) is
+// theta. Both give exactly FlangeOutline's numbers.
+struct TFlangeReach {
+    bool Usable = false;    // Width is not 0 and both sines are clear of 0
+    long double Angle1 = 0; // radians
+    long double Angle2 = 0;
+    long double Length1 = 0; // from the first vertex to Q1: Width / sin(Angle1)
+    long double Length2 = 0; // from the second vertex to Q2: Width / sin(Angle2)
+};
+TFlangeReach FlangeReachOf(const TFlange& flange);
+// False, leaving q1 and q2 alone, when the flange is not usable or a corner is
+// not finite.
+bool FlangeCorners(const TPointF& a, const TPointF& b, long double theta, const TFlangeReach& reach,
+                   bool clockwise, TPointF& q1, TPointF& q2);
+// Each corner alone, for a usable flange: Q1 beside the first vertex a and Q2
+// beside the second vertex b.
+TPointF FlangeCorner1(const TPointF& a, long double theta, const TFlangeReach& reach,
+                      bool clockwise);
+TPointF FlangeCorner2(const TPointF& b, long double theta, const TFlangeReach& reach,
+                      bool clockwise);

@@ -29,7 +29,8 @@ std::int64_t ToPixel(long double value) {
         return static_cast<std::int64_t>(PixelLimit);
     if (rounded < -PixelLimit)
         return -static_cast<std::int64_t>(PixelLimit);
-    return RoundToInt(rounded);
+    // Already a whole number well within range: the conversion is exact.
+    return static_cast<std::int64_t>(rounded);
 }
 
 } // namespace
@@ -94,8 +95,11 @@ long double RawApexAngle(const TDaPointF& apexes, int k) {
         return 0;
     const int p = (k - 1 + n) % n;
     const int q = (k + 1) % n;
-    const long double incoming = PointDirection(apexes[p], apexes[k]);
-    const long double outgoing = PointDirection(apexes[k], apexes[q]);
+    return RawApexAngleOf(PointDirection(apexes[p], apexes[k]),
+                          PointDirection(apexes[k], apexes[q]));
+}
+
+long double RawApexAngleOf(long double incoming, long double outgoing) {
     long double r = Pi - outgoing + incoming;
     if (r >= TwoPi)
         r -= TwoPi;
@@ -109,6 +113,14 @@ bool IsClockwiseOnScreen(const TDaPointF& apexes) {
     long double sum = 0;
     for (int k = 0; k < n; ++k)
         sum += RawApexAngle(apexes, k);
+    return std::fabs(sum - (n - 2) * Pi) < ClockwiseTolerance;
+}
+
+bool IsClockwiseFromSideDirections(const std::vector<long double>& directions) {
+    const int n = static_cast<int>(directions.size());
+    long double sum = 0;
+    for (int k = 0; k < n; ++k)
+        sum += RawApexAngleOf(directions[(k - 1 + n) % n], directions[k]);
     return std::fabs(sum - (n - 2) * Pi) < ClockwiseTolerance;
 }
 
@@ -157,8 +169,11 @@ TPointF SnapToGrid(const TPolygon& polygon, const TPointF& p, long double gridSt
 }
 
 void RotatePoints(TDaPointF& apexes, const TPointF& centre, long double angle) {
-    const long double cosine = std::cos(angle);
-    const long double sine = std::sin(angle);
+    RotatePointsBy(apexes, centre, std::cos(angle), std::sin(angle));
+}
+
+void RotatePointsBy(TDaPointF& apexes, const TPointF& centre, long double cosine,
+                    long double sine) {
     for (TPointF& apex : apexes) {
         const long double h = apex.X - centre.X;
         const long double o = apex.Y - centre.Y;

@@ -6,6 +6,7 @@
 #include "geometry/polygon.h"
 
 #include <cstdint>
+#include <vector>
 
 // An integer device pixel position.
 struct TPixelPoint {
@@ -32,6 +33,11 @@ long double PolygonCentroid(const TDaPointF& apexes, TPointF& centroid);
 // clockwise on screen, 2pi minus it otherwise.
 long double RawApexAngle(const TDaPointF& apexes, int k);
 bool IsClockwiseOnScreen(const TDaPointF& apexes);
+// The same from the directions (PointDirection) of the sides, side k running
+// from vertex k to vertex k + 1, for callers that keep them: the raw angle at a
+// vertex from the directions into and out of it, and the order of the outline.
+long double RawApexAngleOf(long double incoming, long double outgoing);
+bool IsClockwiseFromSideDirections(const std::vector<long double>& directions);
 // Interior angle at vertex k in [0, 2pi) for either vertex order.
 long double ApexAngle(const TDaPointF& apexes, int k);
 
@@ -47,3 +53,6 @@ TPointF SnapToGrid(const TPolygon& polygon, const TPointF& p, long double gridSt
 
 // Turns every vertex about centre; positive angles turn clockwise on screen.
 void RotatePoints(TDaPointF& apexes, const TPointF& centre, long double angle);
+// The same with the angle's cosine and sine given, for callers that turn by
+// the same angles again and again.
+void RotatePointsBy(TDaPointF& apexes, const TPointF& centre, long double cosine, long double sine);

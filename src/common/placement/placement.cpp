@@ -3,17 +3,17 @@
 // it collides, and the grab geometry of a drag.
 #include "placement/placement.h"
 
-#include "geometry/flange_outline.h"
-#include "geometry/intersection.h"
+#include "geometry/bounding_box.h"
 #include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/rounding.h"
+#include "placement/page_collision.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -42,37 +42,6 @@ bool IsOnPage(const TPolygonTbl& page, int index) {
 
 TPointF Difference(const TPointF& a, const TPointF& b) {
     return PointF(a.X - b.X, a.Y - b.Y);
-}
-
-// Top, right, bottom and left, each running clockwise on screen.
-std::array<TSegmentF, 4> PageBorder(long double width, long double height) {
-    return {MakeSegment(PointF(0, 0), PointF(width, 0)),
-            MakeSegment(PointF(width, 0), PointF(width, height)),
-            MakeSegment(PointF(width, height), PointF(0, height)),
-            MakeSegment(PointF(0, height), PointF(0, 0))};
-}
-
-// A side lying along a border line is no contact: only a crossing or a touch
-// at a point counts.
-bool OutlineMeetsBorder(const TDaPointF& outline, const std::array<TSegmentF, 4>& border,
-                        TPointF& contact) {
-    for (std::size_t k = 0; k < outline.size(); ++k) {
-        const TSegmentF side = MakeSegment(outline[k], outline[(k + 1) % outline.size()]);
-        for (const TSegmentF& edge : border) {
-            TPointF point;
-            bool collinear = false;
-            if (SegmentsIntersect(edge, side, point, collinear) && !collinear) {
-                contact = point;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-// The closed drawing area, border included.
-bool LiesInArea(const TPointF& p, long double width, long double height) {
-    return p.X >= 0 && p.X <= width && p.Y >= 0 && p.Y <= height;
 }
 
 // theta brought into (-pi, pi); the collision angle is a difference of two
@@ -108,45 +77,21 @@ long double ReferenceDirection(const TDaPointF& apexes) {
     return 0;
 }
 
-bool Contains(const TDaInt& list, int value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
+void Translate(TDaPointF& apexes, const TPointF& delta) {
+    for (TPointF& apex : apexes) {
+        apex.X += delta.X;
+        apex.Y += delta.Y;
+    }
 }
 
-} // namespace
-
-bool WallHit(const TPolygon& shape, long double pageWidth, long double pageHeight,
-             TPointF& contact) {
-    const TDaPointF outline = OutlineWithFlanges(shape);
-    if (outline.empty())
-        return false;
-    if (OutlineMeetsBorder(outline, PageBorder(pageWidth, pageHeight), contact))
-        return true;
-    // With no side on the border the outline lies wholly on one side of it, so
-    // one point tells where. A step can carry a shape clean across the border,
-    // and an outline around the whole page is not inside it either.
-    if (LiesInArea(outline[0], pageWidth, pageHeight))
-        return false;
-    contact = outline[0];
-    return true;
-}
-
-bool CollisionCheck(const TPolygonTbl& page, int index, const TPolygon& candidate,
-                    const TPlacementRules& rules, TPointF& contact) {
-    // A collinear touch names no point of its own; the candidate's first vertex
-    // then stands for the contact.
-    if (!candidate.Apexes.empty())
-        contact = candidate.Apexes[0];
-    if (rules.KeepInside && WallHit(candidate, rules.PageWidth, rules.PageHeight, contact))
-        return true;
-    if (!page.empty() && rules.AvoidOverlap)
-        return PolygonHitsOthers(page, index, candidate, contact);
-    return false;
-}
-
-bool RotateSearch(const TPolygonTbl& page, int index, const TPointF& downPoint, const TPointF& q,
-                  long double angle, const TPlacementRules& rules, TPolygon& candidate) {
+// Each try turns the moved vertices afresh; only the one found free becomes
+// the candidate, or the last one tried when none is.
+bool RotateSearch(const TPolygonTbl& page, TPageCollision& collision, int index,
+                  const TPointF& downPoint, const TPointF& q, long double angle,
+                  TPolygon& candidate) {
     if (!IsOnPage(page, index) || !IsFinite(downPoint) || !IsFinite(q) || !std::isfinite(angle))
         return true;
+    const TPolygon& shape = page[index];
     TPointF move = Difference(q, downPoint);
     const long double theta = IntoHalfTurn(angle);
     const long double size = std::fabs(theta);
@@ -155,23 +100,34 @@ bool RotateSearch(const TPolygonTbl& page, int index, const TPointF& downPoint, 
     // The count comes from the step's size: a collision turning the other way
     // searches just as far, only starting on the other side.
     const int tries = static_cast<int>(RoundToInt(SearchSpan / std::fabs(step))) + 2;
+    collision.ExpectMovesAbout(downPoint);
+    // Every halving of the move tries the same turns again.
+    std::vector<long double> cosines, sines;
+    TDaPointF moved;
+    TDaPointF turned;
+    bool colliding = true;
     do {
-        TPolygon moved = page[index];
-        TranslatePolygon(moved, move);
-        for (int i = 1; i <= tries; ++i) {
-            candidate = moved;
-            RotatePoints(candidate.Apexes, downPoint, SearchTurn(i, step));
-            TPointF contact;
-            if (!CollisionCheck(page, index, candidate, rules, contact))
-                return false;
+        moved = shape.Apexes;
+        Translate(moved, move);
+        for (int i = 1; i <= tries && colliding; ++i) {
+            if (cosines.size() < static_cast<std::size_t>(i)) {
+                const long double turn = SearchTurn(i, step);
+                cosines.push_back(std::cos(turn));
+                sines.push_back(std::sin(turn));
+            }
+            turned = moved;
+            RotatePointsBy(turned, downPoint, cosines[i - 1], sines[i - 1]);
+            colliding = collision.Collides(turned, shape.Flanges);
         }
         move = PointF(HalvedMoveComponent(move.X), HalvedMoveComponent(move.Y));
-    } while (move.X != 0 || move.Y != 0);
-    return true;
+    } while (colliding && (move.X != 0 || move.Y != 0));
+    candidate = shape;
+    candidate.Apexes = std::move(turned);
+    return colliding;
 }
 
-bool RotateOnSearch(const TPolygonTbl& page, int index, const TPointF& centre, long double angle,
-                    const TPlacementRules& rules, TPolygon& candidate) {
+bool RotateOnSearch(TPageCollision& collision, const TPointF& centre, long double angle,
+                    TPolygon& candidate) {
     if (!IsFinite(centre) || !std::isfinite(angle))
         return true;
     for (;;) {
@@ -179,16 +135,56 @@ bool RotateOnSearch(const TPolygonTbl& page, int index, const TPointF& centre, l
         if (std::fabs(angle) < SmallestTurn)
             angle = 0;
         RotatePoints(candidate.Apexes, centre, angle);
-        TPointF contact;
-        if (!CollisionCheck(page, index, candidate, rules, contact))
+        if (!collision.Collides(candidate.Apexes, candidate.Flanges))
             return false;
         if (angle == 0)
             return true;
     }
 }
 
+} // namespace
+
+bool WallHit(const TPolygon& shape, long double pageWidth, long double pageHeight,
+             TPointF& contact) {
+    TOutlineCache outline;
+    outline.Sync(shape);
+    return CachedWallHit(outline, pageWidth, pageHeight, contact);
+}
+
+bool CollisionCheck(const TPolygonTbl& page, int index, const TPolygon& candidate,
+                    const TPlacementRules& rules, TPointF& contact) {
+    TPageIndex shapes;
+    shapes.Sync(page);
+    TPageCollision collision(shapes, index, rules);
+    return collision.Check(candidate.Apexes, candidate.Flanges, contact);
+}
+
+bool RotateSearch(const TPolygonTbl& page, int index, const TPointF& downPoint, const TPointF& q,
+                  long double angle, const TPlacementRules& rules, TPolygon& candidate) {
+    TPageIndex shapes;
+    shapes.Sync(page);
+    TPageCollision collision(shapes, index, rules);
+    return RotateSearch(page, collision, index, downPoint, q, angle, candidate);
+}
+
+bool RotateOnSearch(const TPolygonTbl& page, int index, const TPointF& centre, long double angle,
+                    const TPlacementRules& rules, TPolygon& candidate) {
+    TPageIndex shapes;
+    shapes.Sync(page);
+    TPageCollision collision(shapes, index, rules);
+    return RotateOnSearch(collision, centre, angle, candidate);
+}
+
 TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downPoint,
                         const TPointF& q, const TPlacementRules& rules, TPolygon& candidate) {
+    TPageIndex shapes;
+    shapes.Sync(page);
+    return TryMoveStep(page, shapes, index, downPoint, q, rules, candidate);
+}
+
+TStepResult TryMoveStep(const TPolygonTbl& page, TPageIndex& shapes, int index,
+                        const TPointF& downPoint, const TPointF& q, const TPlacementRules& rules,
+                        TPolygon& candidate) {
     if (!IsOnPage(page, index) || !IsFinite(downPoint) || !IsFinite(q))
         return TStepResult::Refused;
     const TPointF move = Difference(q, downPoint);
@@ -196,8 +192,10 @@ TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downP
     TranslatePolygon(moved, move);
     if (!IsFinite(moved))
         return TStepResult::Refused;
+    TPageCollision collision(shapes, index, rules);
+    collision.ExpectMovesAbout(downPoint);
     TPointF contact = q;
-    if (!CollisionCheck(page, index, moved, rules, contact)) {
+    if (!collision.Check(moved.Apexes, moved.Flanges, contact)) {
         candidate = std::move(moved);
         return TStepResult::Accepted;
     }
@@ -205,7 +203,7 @@ TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downP
         return TStepResult::Refused;
     const long double angle =
         PointDirection(q, contact) - PointDirection(q, Difference(contact, move));
-    if (RotateSearch(page, index, downPoint, q, angle, rules, moved))
+    if (RotateSearch(page, collision, index, downPoint, q, angle, moved))
         return TStepResult::Refused;
     candidate = std::move(moved);
     return TStepResult::AcceptedAfterCollision;
@@ -213,16 +211,28 @@ TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downP
 
 TStepResult TryRotateStep(const TPolygonTbl& page, int index, const TPointF& centre,
                           long double angle, const TPlacementRules& rules, TPolygon& candidate) {
+    TPageIndex shapes;
+    shapes.Sync(page);
+    return TryRotateStep(page, shapes, index, centre, angle, rules, candidate);
+}
+
+TStepResult TryRotateStep(const TPolygonTbl& page, TPageIndex& shapes, int index,
+                          const TPointF& centre, long double angle, const TPlacementRules& rules,
+                          TPolygon& candidate) {
     if (!IsOnPage(page, index) || !IsFinite(centre) || !std::isfinite(angle))
         return TStepResult::Refused;
     TPolygon turned = page[index];
     RotatePoints(turned.Apexes, centre, angle);
     TStepResult result = TStepResult::Accepted;
-    TPointF contact;
-    if (rules.AvoidOverlap && CollisionCheck(page, index, turned, rules, contact)) {
-        if (RotateOnSearch(page, index, centre, angle, rules, turned))
-            return TStepResult::Refused;
-        result = TStepResult::AcceptedAfterCollision;
+    if (rules.AvoidOverlap) {
+        TPageCollision collision(shapes, index, rules);
+        collision.ExpectMovesAbout(centre);
+        TPointF contact;
+        if (collision.Check(turned.Apexes, turned.Flanges, contact)) {
+            if (RotateOnSearch(collision, centre, angle, turned))
+                return TStepResult::Refused;
+            result = TStepResult::AcceptedAfterCollision;
+        }
     }
     candidate = std::move(turned);
     return result;
@@ -290,22 +300,42 @@ TPointF PlacementReference(const TPolygon& shape, long double gridStep) {
 }
 
 void TranslatePolygon(TPolygon& shape, const TPointF& delta) {
-    for (TPointF& apex : shape.Apexes) {
-        apex.X += delta.X;
-        apex.Y += delta.Y;
-    }
+    Translate(shape.Apexes, delta);
 }
 
 TDaInt ShapesInRubberBand(const TPolygonTbl& page, const TPointF& corner1, const TPointF& corner2,
                           const TDaInt& selection) {
+    TPageIndex shapes;
+    shapes.Sync(page);
+    return ShapesInRubberBand(shapes, corner1, corner2, selection);
+}
+
+// Shapes clearly apart from the band's box cannot meet it, and shapes within
+// its interior meet it: no side of theirs reaches a side of the band, and the
+// band holds their first vertex, which the point test finds with exact signs
+// as the band's sides run along the axes. The others get the exact test on
+// their cached outlines.
+TDaInt ShapesInRubberBand(TPageIndex& shapes, const TPointF& corner1, const TPointF& corner2,
+                          const TDaInt& selection) {
     const TDaPointF band = {corner1, PointF(corner2.X, corner1.Y), corner2,
                             PointF(corner1.X, corner2.Y)};
+    const TBox bandBox = BoxOf(band);
+    const auto withinBand = [&bandBox](const TBox& box) {
+        return !bandBox.Unbounded && !box.Unbounded && !box.IsEmpty() && box.Left > bandBox.Left &&
+               box.Right < bandBox.Right && box.Top > bandBox.Top && box.Bottom < bandBox.Bottom;
+    };
+    std::vector<bool> selected(shapes.Size(), false);
+    for (const int index : selection) {
+        if (index >= 0 && index < shapes.Size())
+            selected[index] = true;
+    }
     TDaInt found;
-    for (int i = 0; i < static_cast<int>(page.size()); ++i) {
-        if (Contains(selection, i))
+    for (int i = 0; i < shapes.Size(); ++i) {
+        const TBox& bounds = shapes.Shape(i).Bounds();
+        if (selected[i] || BoxesClearlyApart(bandBox, bounds))
             continue;
         TPointF contact;
-        if (PolygonsOverlap(band, OutlineWithFlanges(page[i]), contact))
+        if (withinBand(bounds) || PolygonsOverlap(band, shapes.Shape(i).Outline(), contact))
             found.push_back(i);
     }
     return found;

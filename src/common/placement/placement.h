@@ -3,6 +3,7 @@
 // it collides, and the grab geometry of a drag.
 #pragma once
 
+#include "geometry/page_index.h"
 #include "geometry/polygon.h"
 
 // The placement options of the Edit menu and the page's drawing area.
@@ -53,6 +54,11 @@ enum class TStepResult {
 // outside the page or a point that is not finite refuses the step.
 TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downPoint,
                         const TPointF& q, const TPlacementRules& rules, TPolygon& candidate);
+// The same over an index synced with the page, which keeps the outlines of the
+// shapes that do not move from step to step.
+TStepResult TryMoveStep(const TPolygonTbl& page, TPageIndex& shapes, int index,
+                        const TPointF& downPoint, const TPointF& q, const TPlacementRules& rules,
+                        TPolygon& candidate);
 
 // One rotation step of the shape at index by angle about centre. Without
 // AvoidOverlap nothing is checked at all, not even the wall. candidate is
@@ -60,6 +66,9 @@ TStepResult TryMoveStep(const TPolygonTbl& page, int index, const TPointF& downP
 // centre or angle that is not finite refuses the step.
 TStepResult TryRotateStep(const TPolygonTbl& page, int index, const TPointF& centre,
                           long double angle, const TPlacementRules& rules, TPolygon& candidate);
+TStepResult TryRotateStep(const TPolygonTbl& page, TPageIndex& shapes, int index,
+                          const TPointF& centre, long double angle, const TPlacementRules& rules,
+                          TPolygon& candidate);
 
 // The area-weighted centroid of the selected shapes that have an area. Without
 // any area: the first vertex of the first selected shape, or (0, 0). Indices
@@ -94,4 +103,6 @@ void TranslatePolygon(TPolygon& shape, const TPointF& delta);
 // band rectangle (corners in mm) touches, contains or lies inside, flanges
 // included.
 TDaInt ShapesInRubberBand(const TPolygonTbl& page, const TPointF& corner1, const TPointF& corner2,
+                          const TDaInt& selection);
+TDaInt ShapesInRubberBand(TPageIndex& shapes, const TPointF& corner1, const TPointF& corner2,
                           const TDaInt& selection);

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cstring>
+#include <random>
 #include <string>
 
 namespace {
@@ -34,6 +37,45 @@ TEST(TextToFloat, MalformedTextGivesDefault) {
           "+",    "+-1", "--1",      "1e",   "1e+",    "e5",       "1.2.3", "inf",
           "-inf", "nan", "infinity", "0x10", "1\n",    "1\x81\x40"}) {
         EXPECT_EQ(Default, TextToFloat(text, Default)) << '"' << text << '"';
+    }
+}
+
+// The number as the library reads it, which rounds correctly, halves to even.
+bool LibraryValue(std::string_view text, long double& value) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative || (!text.empty() && text.front() == '+'))
+        text.remove_prefix(1);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return false;
+    value = negative ? -value : value;
+    return true;
+}
+
+void ExpectLibraryValue(const std::string& text) {
+    long double expected = 0, actual = 0;
+    ASSERT_TRUE(LibraryValue(text, expected)) << text;
+    ASSERT_TRUE(TryTextToFloat(text, actual)) << text;
+    EXPECT_EQ(std::memcmp(&actual, &expected, 10), 0) << text;
+}
+
+// Numbers as the drawing file holds them, and longer ones on either side of
+// the digit counts that the exact division takes.
+TEST(TryTextToFloat, ReadsTheLibrarysValueBitForBit) {
+    for (const char* text :
+         {"0.00000000000", "-0.00000000000", "9999.99999999999", "-999.99999999999",
+          "0.00024414062", "123456789012345", "0.1", "4.", ".25", "0090.5", "1234567890123456789",
+          "12345678901234567890", "0.123456789012345678", "0.1234567890123456789",
+          "9999999999999999999.999999999999999999", "0.000000000000000001",
+          "1.000000000000000001"}) {
+        ExpectLibraryValue(text);
+    }
+    std::mt19937_64 random(31);
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = static_cast<int>(random() % 19);
+        std::string text = std::to_string(random() % 100000000000000000ULL);
+        text.insert(text.size() - std::min<std::size_t>(decimals, text.size() - 1), ".");
+        ExpectLibraryValue((random() % 2 == 0 ? "-" : "") + text);
     }
 }
 

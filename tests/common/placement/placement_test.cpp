@@ -5,6 +5,7 @@
 
 #include "common/shape_builders.h"
 #include "geometry/flange_outline.h"
+#include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
 #include <vector>
 
 namespace {
@@ -430,4 +432,30 @@ TEST(RubberBandTest, SelectsShapesTheBandMeets) {
     EXPECT_EQ(band({20, 20}, {40, 40}), TDaInt{});
     EXPECT_EQ(band({-50, -50}, {150, 50}), (TDaInt{0, 1, 2}));
     EXPECT_EQ(band({-50, -50}, {150, 50}, {1}), (TDaInt{0, 2}));
+}
+
+// The band drawn in any direction, clicked, or cutting through shapes and
+// their flanges selects what testing each outline against it selects.
+TEST(RubberBandTest, SelectsWhatTestingEveryOutlineSelects) {
+    TPolygonTbl page;
+    for (int i = 0; i < 12; ++i) {
+        TPolygon shape = Square(8, PointF(10.0L * (i % 4), 10.0L * (i / 4)));
+        for (TFlange& flange : shape.Flanges)
+            flange = MakeFlange("", 0.8L + 0.1L * (i % 3), Pi / 3, Pi / 3);
+        page.push_back(shape);
+    }
+    std::mt19937 random(41);
+    std::uniform_real_distribution<double> coordinate(-5, 45);
+    for (int i = 0; i < 300; ++i) {
+        const TPointF a = PointF(coordinate(random), coordinate(random));
+        const TPointF b = i % 10 == 0 ? a : PointF(coordinate(random), coordinate(random));
+        const TDaPointF band = {a, PointF(b.X, a.Y), b, PointF(a.X, b.Y)};
+        TDaInt expected;
+        for (int k = 0; k < static_cast<int>(page.size()); ++k) {
+            TPointF contact;
+            if (PolygonsOverlap(band, OutlineWithFlanges(page[k]), contact))
+                expected.push_back(k);
+        }
+        EXPECT_EQ(ShapesInRubberBand(page, a, b, {}), expected) << i;
+    }
 }

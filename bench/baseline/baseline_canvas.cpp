@@ -1,0 +1,302 @@
+// Today's canvas over a QPainter and model-to-pixel conversion, kept as they
+// stand for the benchmarks' baseline repaints.
+#include "baseline_canvas.h"
+
+#include "shift_jis_codec.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace baseline {
+namespace {
+
+using TWide = __int128; // holds every product of two canvas coordinate differences
+
+// Pixel coordinates handed to QPainter stay well inside int.
+constexpr std::int64_t PainterCoordinateLimit = std::int64_t{1} << 30;
+
+// Every other pixel of a dotted line is set, counted from the line's start.
+constexpr std::int64_t DotPeriod = 2;
+
+bool IsCanvasCoordinate(std::int64_t value) {
+    return value >= -CanvasCoordinateLimit && value <= CanvasCoordinateLimit;
+}
+
+// Rounds a / b up; b > 0. Division truncates towards zero, which already
+// rounds a negative quotient up.
+TWide CeilDiv(TWide a, TWide b) {
+    TWide quotient = a / b;
+    if (a % b != 0 && a > 0)
+        ++quotient;
+    return quotient;
+}
+
+QColor ToQColor(TColor color) {
+    return QColor(color.R, color.G, color.B);
+}
+
+QPainter::CompositionMode CompositionOf(TPenMode mode) {
+    return mode == TPenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                    : QPainter::CompositionMode_SourceOver;
+}
+
+QString ShiftJisToQString(std::string_view bytes) {
+    return ShiftJisToUnicode(std::string(bytes));
+}
+
+// A line from (U0, V0) along its major axis U for Length pixels, the end pixel
+// excluded. Pixel t (0 <= t < Length) lies at U0 + StepU * t, V0 + StepV * f(t)
+// with f(t) = floor((2 t Minor + Length) / (2 Length)): the minor offset
+// rounded to nearest, halves away from the start.
+struct TLineWalk {
+    std::int64_t U0 = 0;
+    std::int64_t V0 = 0;
+    std::int64_t StepU = 1;
+    std::int64_t StepV = 1;
+    TWide Length = 0; // > 0
+    TWide Minor = 0;  // 0 <= Minor <= Length
+
+    TWide MinorOffset(TWide t) const { return (2 * t * Minor + Length) / (2 * Length); }
+    std::int64_t U(TWide t) const { return U0 + StepU * static_cast<std::int64_t>(t); }
+    std::int64_t V(TWide t) const { return V0 + StepV * static_cast<std::int64_t>(MinorOffset(t)); }
+
+    // The last step whose minor offset is at most offset.
+    TWide LastStepAtMost(TWide offset) const {
+        return CeilDiv((2 * offset + 1) * Length, 2 * Minor) - 1;
+    }
+    // The first step whose minor offset is at least offset.
+    TWide FirstStepAtLeast(TWide offset) const {
+        return CeilDiv((2 * offset - 1) * Length, 2 * Minor);
+    }
+
+    // Narrows [first, last] to the steps whose U lies in [low, high].
+    void ClipMajor(std::int64_t low, std::int64_t high, TWide& first, TWide& last) const {
+        const TWide from = StepU > 0 ? TWide{low} - U0 : TWide{U0} - high;
+        const TWide to = StepU > 0 ? TWide{high} - U0 : TWide{U0} - low;
+        first = std::max(first, from);
+        last = std::min(last, to);
+    }
+
+    // Narrows [first, last] to the steps whose V lies in [low, high].
+    void ClipMinor(std::int64_t low, std::int64_t high, TWide& first, TWide& last) const {
+        const TWide from = StepV > 0 ? TWide{low} - V0 : TWide{V0} - high;
+        const TWide to = StepV > 0 ? TWide{high} - V0 : TWide{V0} - low;
+        if (Minor == 0) {
+            if (from > 0 || to < 0)
+                last = first - 1;
+            return;
+        }
+        first = std::max(first, FirstStepAtLeast(from));
+        last = std::min(last, LastStepAtMost(to));
+    }
+};
+
+TLineWalk MakeWalk(std::int64_t u0, std::int64_t v0, std::int64_t du, std::int64_t dv) {
+    TLineWalk walk;
+    walk.U0 = u0;
+    walk.V0 = v0;
+    walk.StepU = du < 0 ? -1 : 1;
+    walk.StepV = dv < 0 ? -1 : 1;
+    walk.Length = du < 0 ? -TWide{du} : TWide{du};
+    walk.Minor = dv < 0 ? -TWide{dv} : TWide{dv};
+    return walk;
+}
+
+// The largest pixel coordinate a conversion gives.
+constexpr long double PixelLimit = 0x1p62L;
+
+std::int64_t ToPixel(long double value) {
+    if (std::isnan(value))
+        return 0;
+    const long double rounded = std::nearbyintl(value);
+    if (rounded > PixelLimit)
+        return static_cast<std::int64_t>(PixelLimit);
+    if (rounded < -PixelLimit)
+        return -static_cast<std::int64_t>(PixelLimit);
+    return static_cast<std::int64_t>(std::nearbyintl(rounded));
+}
+
+} // namespace
+
+TPixelPoint ModelToDevice(const TPointF& p, long double scaleX, long double scaleY) {
+    return TPixelPoint{ToPixel(p.X * scaleX), ToPixel(p.Y * scaleY)};
+}
+
+TQPainterCanvas::TQPainterCanvas(QPainter& painter) : FPainter(painter) {
+    FPainter.save();
+    FPainter.setRenderHint(QPainter::Antialiasing, false);
+    FPainter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+TQPainterCanvas::~TQPainterCanvas() {
+    FPainter.restore();
+}
+
+void TQPainterCanvas::SetPenMode(TPenMode mode) {
+    FPenMode = mode;
+}
+
+void TQPainterCanvas::SetPenColor(TColor color) {
+    FPenColor = ToQColor(color);
+}
+
+void TQPainterCanvas::SetPenStyle(TPenStyle style) {
+    FPenStyle = style;
+}
+
+void TQPainterCanvas::MoveTo(std::int64_t x, std::int64_t y) {
+    FPenX = x;
+    FPenY = y;
+}
+
+void TQPainterCanvas::LineTo(std::int64_t x, std::int64_t y) {
+    if (IsCanvasCoordinate(FPenX) && IsCanvasCoordinate(FPenY) && IsCanvasCoordinate(x) &&
+        IsCanvasCoordinate(y))
+        DrawLine(FPenX, FPenY, x, y);
+    FPenX = x;
+    FPenY = y;
+}
+
+// The four sides are painted as disjoint spans so that in not-xor mode no
+// corner pixel is toggled twice.
+void TQPainterCanvas::FrameRect(std::int64_t left, std::int64_t top, std::int64_t right,
+                                std::int64_t bottom) {
+    if (!IsCanvasCoordinate(left) || !IsCanvasCoordinate(top) || !IsCanvasCoordinate(right) ||
+        !IsCanvasCoordinate(bottom))
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    const TBounds bounds = VisibleBounds();
+    PaintSpan(bounds, left, top, right, top, FPenColor, FPenMode);
+    if (bottom > top)
+        PaintSpan(bounds, left, bottom, right, bottom, FPenColor, FPenMode);
+    if (bottom - top >= 2) {
+        PaintSpan(bounds, left, top + 1, left, bottom - 1, FPenColor, FPenMode);
+        if (right > left)
+            PaintSpan(bounds, right, top + 1, right, bottom - 1, FPenColor, FPenMode);
+    }
+}
+
+void TQPainterCanvas::FillRect(std::int64_t left, std::int64_t top, std::int64_t right,
+                               std::int64_t bottom, TColor color) {
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    PaintSpan(VisibleBounds(), left, top, right, bottom, ToQColor(color), TPenMode::Copy);
+}
+
+std::int64_t TQPainterCanvas::TextWidth(std::string_view text) {
+    return FPainter.fontMetrics().horizontalAdvance(ShiftJisToQString(text));
+}
+
+std::int64_t TQPainterCanvas::TextHeight(std::string_view) {
+    return FPainter.fontMetrics().height();
+}
+
+// The painter turns about the text origin, so the text cell's top-left corner
+// stays at (x, y) whatever the escapement.
+void TQPainterCanvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text) {
+    if (std::llabs(x) > PainterCoordinateLimit || std::llabs(y) > PainterCoordinateLimit)
+        return;
+    FPainter.save();
+    FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter.setPen(FPenColor);
+    FPainter.translate(static_cast<qreal>(x), static_cast<qreal>(y));
+    FPainter.rotate(-FEscapement / 10.0);
+    FPainter.drawText(QPointF(0, FPainter.fontMetrics().ascent()), ShiftJisToQString(text));
+    FPainter.restore();
+}
+
+// The logical pixels the painter can reach: its device, mapped back through
+// its transform, cut by its clip; one pixel of slack on every side.
+TQPainterCanvas::TBounds TQPainterCanvas::VisibleBounds() const {
+    const QPaintDevice* device = FPainter.device();
+    if (device == nullptr)
+        return {};
+    bool invertible = false;
+    const QTransform inverse = FPainter.combinedTransform().inverted(&invertible);
+    if (!invertible)
+        return {};
+    QRectF area = inverse.mapRect(QRectF(0, 0, device->width(), device->height()));
+    if (FPainter.hasClipping())
+        area &= FPainter.clipBoundingRect();
+    if (area.isEmpty())
+        return {};
+    const auto clamp = [](qreal value) {
+        return static_cast<std::int64_t>(
+            std::clamp<qreal>(value, -static_cast<qreal>(PainterCoordinateLimit),
+                              static_cast<qreal>(PainterCoordinateLimit)));
+    };
+    return TBounds{clamp(std::floor(area.left()) - 1), clamp(std::floor(area.top()) - 1),
+                   clamp(std::ceil(area.right()) + 1), clamp(std::ceil(area.bottom()) + 1)};
+}
+
+void TQPainterCanvas::PaintSpan(const TBounds& bounds, std::int64_t left, std::int64_t top,
+                                std::int64_t right, std::int64_t bottom, const QColor& color,
+                                TPenMode mode) {
+    left = std::max(left, bounds.Left);
+    top = std::max(top, bounds.Top);
+    right = std::min(right, bounds.Right);
+    bottom = std::min(bottom, bounds.Bottom);
+    if (left > right || top > bottom)
+        return;
+    FPainter.setCompositionMode(CompositionOf(mode));
+    FPainter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top),
+                            static_cast<int>(right - left + 1), static_cast<int>(bottom - top + 1)),
+                      color);
+}
+
+// Walks only the steps whose pixels fall inside the visible bounds, painting
+// each run of pixels that share a row (or column) as one span.
+void TQPainterCanvas::DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+    const std::int64_t dx = x1 - x0;
+    const std::int64_t dy = y1 - y0;
+    if (dx == 0 && dy == 0)
+        return;
+    const TBounds bounds = VisibleBounds();
+    if (bounds.Right < bounds.Left || bounds.Bottom < bounds.Top)
+        return;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const TLineWalk walk = xMajor ? MakeWalk(x0, y0, dx, dy) : MakeWalk(y0, x0, dy, dx);
+    TWide first = 0;
+    TWide last = walk.Length - 1;
+    walk.ClipMajor(xMajor ? bounds.Left : bounds.Top, xMajor ? bounds.Right : bounds.Bottom, first,
+                   last);
+    walk.ClipMinor(xMajor ? bounds.Top : bounds.Left, xMajor ? bounds.Bottom : bounds.Right, first,
+                   last);
+
+    const auto paintRun = [&](TWide from, TWide to) {
+        const std::int64_t v = walk.V(from);
+        const std::int64_t uLow = std::min(walk.U(from), walk.U(to));
+        const std::int64_t uHigh = std::max(walk.U(from), walk.U(to));
+        if (xMajor)
+            PaintSpan(bounds, uLow, v, uHigh, v, FPenColor, FPenMode);
+        else
+            PaintSpan(bounds, v, uLow, v, uHigh, FPenColor, FPenMode);
+    };
+
+    if (FPenStyle == TPenStyle::Dotted) {
+        for (TWide t = first + (DotPeriod - first % DotPeriod) % DotPeriod; t <= last;
+             t += DotPeriod)
+            paintRun(t, t);
+        return;
+    }
+    for (TWide t = first; t <= last;) {
+        TWide runEnd = last;
+        if (walk.Minor != 0)
+            runEnd = std::min(last, walk.LastStepAtMost(walk.MinorOffset(t)));
+        paintRun(t, runEnd);
+        t = runEnd + 1;
+    }
+}
+
+} // namespace baseline
