@@ -300,8 +300,7 @@ void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, lon
     for (std::size_t i = 0; i < page.size(); ++i) {
         if (static_cast<int>(i) == skipIndex)
             continue;
-        DrawPolygon(canvas, page[i], -1, -1, scaleX, scaleY,
-                    selected[i] ? selectedMode : otherMode,
+        DrawPolygon(canvas, page[i], -1, -1, scaleX, scaleY, selected[i] ? selectedMode : otherMode,
                     i < nameSuffixes.size() ? std::span<const std::string>(nameSuffixes[i])
                                             : std::span<const std::string>());
     }
