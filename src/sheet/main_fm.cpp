@@ -37,6 +37,16 @@ const QString ErrorTitle = QStringLiteral("エラー");
 const QString SaveFailedText = QStringLiteral("ファイル「%1」を保存できませんでした。");
 const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込めませんでした。");
 
+// True when path names an existing file other than ownFile (which may be
+// empty, or gone).
+bool IsOtherExistingFile(const QString& path, const QString& ownFile) {
+    const QFileInfo chosen(path);
+    if (!chosen.exists())
+        return false;
+    const QString own = ownFile.isEmpty() ? QString() : QFileInfo(ownFile).canonicalFilePath();
+    return own.isEmpty() || chosen.canonicalFilePath() != own;
+}
+
 // The window's designed bounds, used when the settings hold none.
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
@@ -46,7 +56,6 @@ TMainFm::TMainFm(const TSheetServices& services)
     : Prompt(services.Prompt), View(services.View), Printer(services.Printer),
       SettingsPath(services.SettingsPath), Clipboard(services.Clipboard), Cursor(services.Cursor),
       Editor(services.Editor), Recovery(services.Recovery), Document(services.Ticks) {
-    setWindowTitle(AppCaption);
     createActions();
     createRecentFileItems();
     createMenus();
@@ -201,11 +210,13 @@ void TMainFm::ReadPrinterResolution() {
     PrinterPxPerMMY = PixelsPerPaperMm(Printer.PixelsPerInchY(), Print.PrintScaleY);
 }
 
+// No file is open any more, so the caption names none.
 void TMainFm::NewDrawing() {
     Document.Reset();
     DragState = dsIdle;
     ResetChangeTracking();
     FileName.clear();
+    setWindowTitle(AppCaption);
     ShowPageTabs(1);
     RepaintPage();
 }
@@ -232,9 +243,17 @@ bool TMainFm::ConfirmSaveChanges() {
     }
 }
 
+// Another file is replaced only when the user says so; No goes back to the
+// dialog with the name chosen, as the dialog itself would.
 bool TMainFm::SaveDrawingAs() {
-    const QString path = Prompt.SaveFileName(DrawingFilter, DrawingExtension, FileName);
-    return !path.isEmpty() && SaveDrawing(path);
+    QString path = FileName;
+    for (;;) {
+        path = Prompt.SaveFileName(DrawingFilter, DrawingExtension, path);
+        if (path.isEmpty())
+            return false;
+        if (!IsOtherExistingFile(path, FileName) || Prompt.AskReplaceFile(path))
+            return SaveDrawing(path);
+    }
 }
 
 // The file is replaced only by a complete new one, and the drawing takes the
