@@ -341,6 +341,12 @@ void TMainFm::RecentFileClick(const QAction* item) {
     OpenDrawingFile(path);
 }
 
+// A drawing recovered a moment ago is not given up without the question.
+void TMainFm::OpenStartFile(const QString& path) {
+    if (ConfirmSaveChanges())
+        OpenDrawingFile(path);
+}
+
 void TMainFm::About1Click() {
     if (AboutBox != nullptr)
         AboutBox->exec();

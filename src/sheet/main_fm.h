@@ -117,6 +117,11 @@ public:
 
     void MarkModified() { Document.SetModified(true); }
 
+    // Opens the drawing file the program was started with, as a recent-file
+    // entry opens one: a file that cannot be read is reported and leaves the
+    // empty drawing.
+    void OpenStartFile(const QString& path);
+
     // sheet_recovery.cpp. Asks, once, whether to open the drawing a program
     // that did not end normally left unsaved; the program calls it once the
     // window is shown.

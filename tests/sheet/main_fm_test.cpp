@@ -569,6 +569,35 @@ TEST_F(MainFmTest, CaptionNamesNoFileAfterNewOrAFailedOpen) {
     }
 }
 
+TEST_F(MainFmTest, FileNamedAtStartOpensAsARecentFileDoes) {
+    const QString box = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
+    auto fm = NewWindow();
+    fm->OpenStartFile(box);
+    EXPECT_EQ(fm->CurrentDrawing(), TwoPages());
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - box"));
+    EXPECT_EQ(fm->RecentFileList().Paths(), QStringList({box}));
+    EXPECT_FALSE(fm->IsModified());
+    EXPECT_TRUE(Prompt.Questions.empty());
+
+    const QString missing = PathIn(QStringLiteral("missing.zvt"));
+    fm = NewWindow();
+    fm->OpenStartFile(missing);
+    ASSERT_EQ(Prompt.Errors.size(), 1u);
+    EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("ファイル「%1」を読み込めませんでした。")
+                                         .arg(QDir::toNativeSeparators(missing)));
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo"));
+    EXPECT_TRUE(fm->CurrentFileName().isEmpty());
+
+    // Unsaved work (a recovered drawing) is kept when the user cancels.
+    fm->MarkModified();
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    fm->OpenStartFile(box);
+    EXPECT_EQ(Prompt.Questions.size(), 1u);
+    EXPECT_TRUE(fm->IsModified());
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+}
+
 TEST_F(MainFmTest, FileWithoutPagesOpensAsTheEmptyDrawing) {
     for (const std::string content : {"0\r\n", "", "abc\r\n", "2\n1\n"}) {
         const QString path = PathIn(QStringLiteral("blank.zvt"));
