@@ -176,6 +176,8 @@ void TMainFm::createConnections() {
         connect(item, &QAction::triggered, this, [this, item] { RecentFileClick(item); });
     connect(EditMi1, &QMenu::aboutToShow, this, &TMainFm::EditMi1Popup);
     connect(EditMi1, &QMenu::aboutToHide, this, &TMainFm::EditMi1Closed);
+    connect(File1, &QMenu::aboutToShow, this, &TMainFm::File1Popup);
+    connect(File1, &QMenu::aboutToHide, this, &TMainFm::File1Closed);
     connect(Z1, &QAction::triggered, this, &TMainFm::Z1Click);
     connect(About1, &QAction::triggered, this, &TMainFm::About1Click);
     connectPageView();
@@ -214,6 +216,7 @@ void TMainFm::ReadPrinterResolution() {
 void TMainFm::NewDrawing() {
     Document.Reset();
     DragState = dsIdle;
+    ShowPlacingHint(false);
     ResetChangeTracking();
     FileName.clear();
     setWindowTitle(AppCaption);

@@ -215,6 +215,7 @@ void TMainFm::PbMouseUp(const QMouseEvent* event) {
         Document.EndDrag();
     Document.DropSelectionCopy();
     DragState = dsIdle;
+    ShowPlacingHint(false);
     RepaintPage();
 }
 
@@ -236,6 +237,7 @@ void TMainFm::EndDrag() {
         Document.EndDrag();
     Document.DropSelectionCopy();
     DragState = dsIdle;
+    ShowPlacingHint(false);
     RepaintPage();
 }
 

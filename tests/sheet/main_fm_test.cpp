@@ -168,6 +168,30 @@ TEST_F(MainFmTest, DragOptionsStartUncheckedAndAutoRotateNeedsAPlacementCheck) {
     EXPECT_FALSE(item("AutoRotateMi")->isEnabled());
 }
 
+TEST_F(MainFmTest, FileMenuShowsPrintAndExportDisabledWithNothingToActOn) {
+    const auto fm = NewWindow();
+    QMenu* file = fm->findChild<QMenu*>(QStringLiteral("File1"));
+    const auto enabled = [&](const char* name) {
+        return fm->findChild<QAction*>(QLatin1String(name))->isEnabled();
+    };
+    const auto expectEnabled = [&](bool print, bool exporting) {
+        emit file->aboutToShow();
+        EXPECT_EQ(enabled("Print1"), print);
+        EXPECT_EQ(enabled("ExportMi"), exporting);
+        for (const char* name : {"New1", "Open1", "Save1", "SaveAs1", "PrintFontSetMi",
+                                 "PrintSetMi", "PrintCalibrationMi", "PrintAll", "Exit1"})
+            EXPECT_TRUE(enabled(name)) << name;
+        // Closed, the menu leaves every command to check for itself.
+        emit file->aboutToHide();
+        EXPECT_TRUE(enabled("Print1") && enabled("ExportMi"));
+    };
+    expectEnabled(false, false);
+    OpenFile(*fm, DrawingFile(QStringLiteral("box.zvt"), TwoPages()));
+    expectEnabled(true, true);
+    fm->findChild<TPageTabs*>(QStringLiteral("TabControl1"))->setCurrentIndex(1);
+    expectEnabled(false, true);
+}
+
 TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
     View.SetZoom(3);
     const auto fm = NewWindow();
