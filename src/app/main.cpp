@@ -1,10 +1,11 @@
 // Program start: the Japanese user interface, the sheet window, then the shape
 // editor with its dialogs and information monitor, the about box, the print
 // settings, export and printer calibration dialogs, with the real prompts,
-// printer, settings file, clipboard and pointer, and the event loop until the
-// sheet window closes.
+// printer, settings file, clipboard and pointer, the drawing named on the
+// command line, and the event loop until the sheet window closes.
 #include "about_box.h"
 #include "clipboard.h"
+#include "command_line.h"
 #include "dialog_runner.h"
 #include "drawing/view_scale.h"
 #include "export_dlg.h"
@@ -74,5 +75,9 @@ int main(int argc, char** argv) {
 
     mainFm.show();
     mainFm.OfferRecovery();
+    // A file manager names the drawing to open; without one the drawing is empty.
+    const QString startFile = DrawingFileArgument(QCoreApplication::arguments());
+    if (!startFile.isEmpty())
+        mainFm.OpenStartFile(startFile);
     return application.exec();
 }

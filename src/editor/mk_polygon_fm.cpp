@@ -31,6 +31,8 @@
 namespace {
 
 const QString Caption = QStringLiteral("MkPolygon");
+const QString DrawingHintText = QStringLiteral(
+    "クリックで頂点を置きます。最後に置いた頂点をもう一度クリックすると図形を閉じます。");
 
 constexpr int StatusPanel0Width = 160;
 constexpr int StatusPanel1Width = 50;
@@ -201,6 +203,7 @@ void TMkPolygonFm::NewPolygon() {
     FPolygon = NewOutline();
     SetMode(emDraw);
     UpdateSelFlags();
+    ShowDrawingHint();
     RepaintSurface();
     RefreshMonitor();
 }
@@ -267,7 +270,7 @@ void TMkPolygonFm::FormShow() {
     ScrollToShape();
     // The last run's positions and lengths say nothing about this shape.
     StatusPanel0->clear();
-    StatusPanel1->clear();
+    ShowDrawingHint();
     RefreshMonitor();
     if (PInfoMi->isChecked() && FDialogs.Monitor != nullptr)
         FDialogs.Monitor->show();
@@ -355,6 +358,12 @@ void TMkPolygonFm::UpdateSelFlags() {
     NSetClick();
 }
 
+// Nothing on screen tells how an outline is drawn and closed, so panel 1,
+// which reports lines only once the outline is closed, tells it meanwhile.
+void TMkPolygonFm::ShowDrawingHint() {
+    StatusPanel1->setText(FMode == emDraw ? DrawingHintText : QString());
+}
+
 void TMkPolygonFm::RecordApexMoves() {
     ::RecordApexMoves(FHistory, FPolygon, FBackPolygon);
 }
@@ -410,6 +419,7 @@ void TMkPolygonFm::Repeat1Click() {
 void TMkPolygonFm::AfterHistoryWalk() {
     DropStaleSelApex(FSelApex, ApexCount());
     UpdateSelFlags();
+    ShowDrawingHint();
     RepaintSurface();
     RefreshMonitor();
     if (FMode == emDraw)

@@ -133,6 +133,7 @@ private:
     void SetSelApex(int slot, int value);
     void SetMode(TEditMode mode);
     void UpdateSelFlags();
+    void ShowDrawingHint();
     void RecordApexMoves();
     void RefreshMonitor();
     TEditorState State();

@@ -64,6 +64,7 @@ void TMkPolygonFm::PlaceOrFinishOutline(const TPointF& q) {
     if (IsOutlineClosingPress(FPolygon, q, View.CloseDist())) {
         FinishOutline(FPolygon);
         SetMode(emIdle);
+        ShowDrawingHint();
     } else {
         const int placed = PlaceOutlineVertex(FPolygon, q);
         if (placed >= 0)

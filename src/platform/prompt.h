@@ -32,6 +32,10 @@ public:
     virtual void ShowError(const QString& title, const QString& text) = 0;
     // Warning box with OK.
     virtual void ShowWarning(const QString& title, const QString& text) = 0;
+    // The save dialog's own question whether the existing file at path is to
+    // be replaced, with Yes and No; No is the default, closing answers No.
+    // True for Yes.
+    virtual bool AskReplaceFile(const QString& path) = 0;
 
     // Text input box taking at most InputBoxMaxLength characters; false when
     // cancelled (text is then left unchanged).

@@ -131,6 +131,20 @@ void TQtPrompt::ShowMessage(QMessageBox::Icon icon, const QString& title, const 
     box.exec();
 }
 
+// Qt's file dialog asks this itself, but only of the name as typed, before
+// the default extension is added; the words are its own, in its translation.
+bool TQtPrompt::AskReplaceFile(const QString& path) {
+    QMessageBox box(QMessageBox::Warning, QFileDialog::tr("Save As"),
+                    QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                        .arg(QFileInfo(path).fileName()),
+                    QMessageBox::NoButton, DialogParent(FParent));
+    QPushButton* yes = AddButton(box, QMessageBox::Yes, kYesCaption);
+    QPushButton* no = AddButton(box, QMessageBox::No, kNoCaption);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    return Ask(box, {{yes, TPromptAnswer::Yes}, {no, TPromptAnswer::No}}) == TPromptAnswer::Yes;
+}
+
 bool TQtPrompt::InputText(const QString& caption, const QString& prompt, QString& text) {
     QInputDialog dialog(DialogParent(FParent));
     dialog.setWindowTitle(caption);

@@ -35,6 +35,16 @@ const QString SaveChangesText = QStringLiteral("図面が変更されていま�
 const QString SaveFailedText = QStringLiteral("ファイル「%1」を保存できませんでした。");
 const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込めませんでした。");
 
+// True when path names an existing file other than ownFile (which may be
+// empty, or gone).
+bool IsOtherExistingFile(const QString& path, const QString& ownFile) {
+    const QFileInfo chosen(path);
+    if (!chosen.exists())
+        return false;
+    const QString own = ownFile.isEmpty() ? QString() : QFileInfo(ownFile).canonicalFilePath();
+    return own.isEmpty() || chosen.canonicalFilePath() != own;
+}
+
 // The window's designed bounds, used when the settings hold none.
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
@@ -44,7 +54,6 @@ TMainFm::TMainFm(const TSheetServices& services)
     : Prompt(services.Prompt), View(services.View), Printer(services.Printer),
       SettingsPath(services.SettingsPath), Clipboard(services.Clipboard), Cursor(services.Cursor),
       Editor(services.Editor), Recovery(services.Recovery), Document(services.Ticks) {
-    setWindowTitle(AppCaption);
     createActions();
     createRecentFileItems();
     createMenus();
@@ -165,6 +174,8 @@ void TMainFm::createConnections() {
         connect(item, &QAction::triggered, this, [this, item] { RecentFileClick(item); });
     connect(EditMi1, &QMenu::aboutToShow, this, &TMainFm::EditMi1Popup);
     connect(EditMi1, &QMenu::aboutToHide, this, &TMainFm::EditMi1Closed);
+    connect(File1, &QMenu::aboutToShow, this, &TMainFm::File1Popup);
+    connect(File1, &QMenu::aboutToHide, this, &TMainFm::File1Closed);
     connect(Z1, &QAction::triggered, this, &TMainFm::Z1Click);
     connect(About1, &QAction::triggered, this, &TMainFm::About1Click);
     connectPageView();
@@ -199,11 +210,14 @@ void TMainFm::ReadPrinterResolution() {
     PrinterPxPerMMY = PixelsPerPaperMm(Printer.PixelsPerInchY(), Print.PrintScaleY);
 }
 
+// No file is open any more, so the caption names none.
 void TMainFm::NewDrawing() {
     Document.Reset();
     DragState = dsIdle;
+    ShowPlacingHint(false);
     ResetChangeTracking();
     FileName.clear();
+    setWindowTitle(AppCaption);
     ShowPageTabs(1);
     RepaintPage();
 }
@@ -230,9 +244,17 @@ bool TMainFm::ConfirmSaveChanges() {
     }
 }
 
+// Another file is replaced only when the user says so; No goes back to the
+// dialog with the name chosen, as the dialog itself would.
 bool TMainFm::SaveDrawingAs() {
-    const QString path = Prompt.SaveFileName(DrawingFilter, DrawingExtension, FileName);
-    return !path.isEmpty() && SaveDrawing(path);
+    QString path = FileName;
+    for (;;) {
+        path = Prompt.SaveFileName(DrawingFilter, DrawingExtension, path);
+        if (path.isEmpty())
+            return false;
+        if (!IsOtherExistingFile(path, FileName) || Prompt.AskReplaceFile(path))
+            return SaveDrawing(path);
+    }
 }
 
 // The file is replaced only by a complete new one, and the drawing takes the
@@ -318,6 +340,12 @@ void TMainFm::RecentFileClick(const QAction* item) {
     // A copy: opening the file reorders the list.
     const QString path = RecentFiles.At(tag - 1);
     OpenDrawingFile(path);
+}
+
+// A drawing recovered a moment ago is not given up without the question.
+void TMainFm::OpenStartFile(const QString& path) {
+    if (ConfirmSaveChanges())
+        OpenDrawingFile(path);
 }
 
 void TMainFm::About1Click() {

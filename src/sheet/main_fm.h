@@ -117,6 +117,11 @@ public:
 
     void MarkModified() { Document.SetModified(true); }
 
+    // Opens the drawing file the program was started with, as a recent-file
+    // entry opens one: a file that cannot be read is reported and leaves the
+    // empty drawing.
+    void OpenStartFile(const QString& path);
+
     // sheet_recovery.cpp. Asks, once, whether to open the drawing a program
     // that did not end normally left unsaved; the program calls it once the
     // window is shown.
@@ -177,6 +182,8 @@ private:
     void RecentFileClick(const QAction* item);
     void EditMi1Popup();
     void EditMi1Closed();
+    void File1Popup();
+    void File1Closed();
     bool IsAvailable(const QAction* item) const;
     void TabControl1Change(int index);
     void Z1Click();
@@ -215,6 +222,9 @@ private:
     bool CopyCurrentPolygon();
     void DeleteCurrentPolygon();
     void PlaceShape(const TPolygon& shape);
+    // Shows, or takes away, the status line's word that a new or pasted shape
+    // follows the pointer until the next click.
+    void ShowPlacingHint(bool placing);
     void CollectFlangeNamesForEditor();
     void ShowEditor(int editedIndex);
 
@@ -322,5 +332,6 @@ private:
     QScrollArea* ScrollBox1 = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel = nullptr; // panel 0 of StatusBar1: the mouse position
+    QLabel* HintPanel = nullptr;   // panel 1: what the pointer is doing, when it is not plain
     TFlangeCheckDlg* FlangeCheckDlg = nullptr;
 };

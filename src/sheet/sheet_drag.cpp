@@ -189,6 +189,7 @@ void TMainFm::PbMouseUp(const QMouseEvent* event) {
         Document.EndDrag();
     Document.DropSelectionCopy();
     DragState = dsIdle;
+    ShowPlacingHint(false);
     RepaintPage();
 }
 
@@ -210,6 +211,7 @@ void TMainFm::EndDrag() {
         Document.EndDrag();
     Document.DropSelectionCopy();
     DragState = dsIdle;
+    ShowPlacingHint(false);
     RepaintPage();
 }
 

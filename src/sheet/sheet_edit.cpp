@@ -12,11 +12,16 @@
 #include "shape_editor.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+
+#include <algorithm>
 
 namespace {
 
 const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
+const QString PlacingHintText =
+    QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
 
 // The drawing as the flange dialog searches it for a name: every shape but
 // the one being edited.
@@ -63,6 +68,12 @@ bool TMainFm::IsAvailable(const QAction* item) const {
         return WallChkMi->isChecked() || PorigonCrossChkMi->isChecked();
     if (item == AddNewPageMi)
         return Document.Drawing().size() < MaxPageCount;
+    // Printing an empty page does nothing, and an export needs a shape somewhere.
+    if (item == Print1)
+        return !ShownPage().empty();
+    if (item == ExportMi)
+        return std::any_of(Document.Drawing().begin(), Document.Drawing().end(),
+                           [](const TPolygonTbl& page) { return !page.empty(); });
     return true;
 }
 
@@ -75,6 +86,17 @@ void TMainFm::EditMi1Popup() {
 // availability again when it is triggered.
 void TMainFm::EditMi1Closed() {
     for (QAction* item : EditMi1->actions())
+        item->setEnabled(true);
+}
+
+// A command with nothing to act on shows so in the File menu.
+void TMainFm::File1Popup() {
+    for (QAction* item : File1->actions())
+        item->setEnabled(IsAvailable(item));
+}
+
+void TMainFm::File1Closed() {
+    for (QAction* item : File1->actions())
         item->setEnabled(true);
 }
 
@@ -220,5 +242,11 @@ void TMainFm::PlaceShape(const TPolygon& shape) {
     DownPoint = pointer;
     Grip = GripOf(*Document.PolygonAt(index), pointer);
     DragState = dsMove;
+    ShowPlacingHint(true);
     RepaintPage();
+}
+
+// Nothing else on screen says that the shape is held until the next click.
+void TMainFm::ShowPlacingHint(bool placing) {
+    HintPanel->setText(placing ? PlacingHintText : QString());
 }

@@ -57,7 +57,13 @@ void TMainFm::createStatusBar() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel = new QLabel;
     StatusPanel->setObjectName(QStringLiteral("StatusPanel0"));
-    statusBar()->addWidget(StatusPanel, 1);
+    // Wide enough for any position on a page, so the panel beside it stays put.
+    StatusPanel->setMinimumWidth(
+        StatusPanel->fontMetrics().horizontalAdvance(QStringLiteral("X:0000.0 Y:0000.0 ")));
+    statusBar()->addWidget(StatusPanel);
+    HintPanel = new QLabel;
+    HintPanel->setObjectName(QStringLiteral("StatusPanel1"));
+    statusBar()->addWidget(HintPanel, 1);
 }
 
 void TMainFm::connectPageView() {

@@ -82,7 +82,19 @@ TEST_F(EditorTest, StatusLineShowsThePositionAndTheSideBeingDrawn) {
     Hover({12.5L, 30});
     EXPECT_EQ(Panel(0), QStringLiteral("X:12.5 Y:30.0 R:17.5"));
     EXPECT_EQ(fm.WorkingPolygon().Apexes.back(), PointF(12.5L, 30)) << "the rubber band follows";
-    EXPECT_EQ(Panel(1), QString()) << "the line report waits for the outline";
+    // The line report waits for the outline; until then panel 1 says how to draw it.
+    const QString hint = QStringLiteral(
+        "クリックで頂点を置きます。最後に置いた頂点をもう一度クリックすると図形を閉じます。");
+    EXPECT_EQ(Panel(1), hint);
+    Click({30, 12.5L});
+    Click({30, 30});
+    Later();
+    Click({30, 30});
+    EXPECT_EQ(fm.Mode(), emIdle);
+    EXPECT_EQ(Panel(1), QString());
+    Undo();
+    EXPECT_EQ(fm.Mode(), emDraw);
+    EXPECT_EQ(Panel(1), hint);
 }
 
 TEST_F(EditorTest, HoveringOverALineReportsItsLengthSlopeAndFlange) {

@@ -32,6 +32,7 @@ public:
     std::vector<TMessage> Questions;
     std::vector<TMessage> Errors;
     std::vector<TMessage> Warnings;
+    QStringList ReplaceQuestions; // the files whose replacement was asked about
     std::vector<TInputBox> InputBoxes;
     std::vector<QFont> FontsShown;
     QStringList Filters;
@@ -52,6 +53,16 @@ public:
     }
     void ShowWarning(const QString& title, const QString& text) override {
         Warnings.push_back({title, text});
+    }
+    bool AskReplaceFile(const QString& path) override {
+        ReplaceQuestions << path;
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected replace question: " << path.toStdString();
+            return false;
+        }
+        const TPromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer == TPromptAnswer::Yes;
     }
     bool InputText(const QString& caption, const QString& prompt, QString& text) override {
         InputBoxes.push_back({caption, prompt, text});

@@ -227,6 +227,38 @@ TEST_F(QtPromptTest, SaveDialogAddsTheExtensionAndNeverAsksAboutOverwriting) {
     EXPECT_EQ(Prompt.SaveFileName(kFilter, "zvt", QString()), QString());
 }
 
+// The save dialog's own question, which it would ask of the name as typed.
+TEST_F(QtPromptTest, ReplaceQuestionIsTheSaveDialogsOwnInJapanese) {
+    QString title;
+    QString text;
+    QStringList captions;
+    QString defaultCaption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenDialogShows([&](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        captions = ButtonCaptions(box);
+        icon = box->icon();
+        defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(Prompt.AskReplaceFile("/home/u/紙 模型.zvt"));
+    EXPECT_EQ(title, "名前を付けて保存");
+    EXPECT_EQ(text, "紙 模型.zvt は既に存在します。\n置き換えますか?");
+    EXPECT_EQ(captions, (QStringList{"いいえ(&N)", "はい(&Y)"}));
+    EXPECT_EQ(defaultCaption, "いいえ(&N)");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+
+    WhenDialogShows([](QWidget* dialog) {
+        ButtonCaptioned(qobject_cast<QMessageBox*>(dialog), "はい(&Y)")->click();
+    });
+    EXPECT_TRUE(Prompt.AskReplaceFile("/home/u/box.zvt"));
+    WhenDialogShows([](QWidget* dialog) { dialog->close(); });
+    EXPECT_FALSE(Prompt.AskReplaceFile("/home/u/box.zvt"));
+}
+
 TEST_F(QtPromptTest, SaveDialogTypeChosenGivesItsExtensionToANameWithout) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());

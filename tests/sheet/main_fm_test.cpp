@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -165,6 +166,30 @@ TEST_F(MainFmTest, DragOptionsStartUncheckedAndAutoRotateNeedsAPlacementCheck) {
     item("ClickDragMi")->setChecked(true);
     openEditMenu();
     EXPECT_FALSE(item("AutoRotateMi")->isEnabled());
+}
+
+TEST_F(MainFmTest, FileMenuShowsPrintAndExportDisabledWithNothingToActOn) {
+    const auto fm = NewWindow();
+    QMenu* file = fm->findChild<QMenu*>(QStringLiteral("File1"));
+    const auto enabled = [&](const char* name) {
+        return fm->findChild<QAction*>(QLatin1String(name))->isEnabled();
+    };
+    const auto expectEnabled = [&](bool print, bool exporting) {
+        emit file->aboutToShow();
+        EXPECT_EQ(enabled("Print1"), print);
+        EXPECT_EQ(enabled("ExportMi"), exporting);
+        for (const char* name : {"New1", "Open1", "Save1", "SaveAs1", "PrintFontSetMi",
+                                 "PrintSetMi", "PrintCalibrationMi", "PrintAll", "Exit1"})
+            EXPECT_TRUE(enabled(name)) << name;
+        // Closed, the menu leaves every command to check for itself.
+        emit file->aboutToHide();
+        EXPECT_TRUE(enabled("Print1") && enabled("ExportMi"));
+    };
+    expectEnabled(false, false);
+    OpenFile(*fm, DrawingFile(QStringLiteral("box.zvt"), TwoPages()));
+    expectEnabled(true, true);
+    fm->findChild<TPageTabs*>(QStringLiteral("TabControl1"))->setCurrentIndex(1);
+    expectEnabled(false, true);
 }
 
 TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
@@ -454,6 +479,48 @@ TEST_F(MainFmTest, CancelledSaveAsLeavesTheDrawingChanged) {
     EXPECT_EQ(Prompt.Questions.size(), 1u);
 }
 
+TEST_F(MainFmTest, SaveAsAsksBeforeReplacingAnotherFileButNotTheDrawingsOwn) {
+    const auto fm = StartWithChangedDrawing();
+    const QString box = PathIn(QStringLiteral("box.zvt"));
+    const QString other = PathIn(QStringLiteral("other.zvt"));
+    WriteFile(other, "someone else's drawing");
+
+    // No goes back to the dialog with the name chosen; cancelling it keeps both.
+    Prompt.FileNames = {other, QString()};
+    Prompt.Answers = {TPromptAnswer::No};
+    Trigger(*fm, "SaveAs1");
+    EXPECT_EQ(Prompt.ReplaceQuestions, QStringList({other}));
+    EXPECT_EQ(Prompt.InitialPaths, QStringList({box, other}));
+    EXPECT_EQ(FileContent(other), QByteArray("someone else's drawing"));
+    EXPECT_EQ(fm->CurrentFileName(), box);
+    EXPECT_TRUE(fm->IsModified());
+
+    Prompt.FileNames = {other};
+    Prompt.Answers = {TPromptAnswer::Yes};
+    Trigger(*fm, "SaveAs1");
+    EXPECT_EQ(FileContent(other).toStdString(), ToBytes(TwoPages()));
+    EXPECT_EQ(fm->CurrentFileName(), other);
+    EXPECT_FALSE(fm->IsModified());
+
+    // The drawing's own file, however it is spelt, and a new file are written
+    // without a question.
+    Prompt.ReplaceQuestions.clear();
+    Prompt.FileNames = {Dir.path() + QStringLiteral("/./other.zvt"),
+                        PathIn(QStringLiteral("new.zvt"))};
+    Trigger(*fm, "SaveAs1");
+    Trigger(*fm, "SaveAs1");
+    EXPECT_TRUE(Prompt.ReplaceQuestions.isEmpty());
+    EXPECT_TRUE(QFile::exists(PathIn(QStringLiteral("new.zvt"))));
+
+    // A drawing that has no file yet asks about every existing one.
+    Trigger(*fm, "New1");
+    Prompt.FileNames = {box, QString()};
+    Prompt.Answers = {TPromptAnswer::No};
+    Trigger(*fm, "SaveAs1");
+    EXPECT_EQ(Prompt.ReplaceQuestions, QStringList({box}));
+    EXPECT_EQ(FileContent(box).toStdString(), ToBytes(TwoPages()));
+}
+
 TEST_F(MainFmTest, ClosingWithUnsavedChangesFollowsTheAnswer) {
     const QString saved = PathIn(QStringLiteral("saved.zvt"));
     auto fm = StartWithChangedDrawing();
@@ -501,6 +568,58 @@ TEST_F(MainFmTest, FailedLoadShowsTheFileAndLeavesTheEmptyDrawing) {
         EXPECT_FALSE(fm->IsModified());
         EXPECT_FALSE(fm->RecentFileList().Paths().contains(path));
     }
+}
+
+// With no file open the caption names none, whichever way the file went.
+TEST_F(MainFmTest, CaptionNamesNoFileAfterNewOrAFailedOpen) {
+    const auto fm = NewWindow();
+    const QString box = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
+    const QString missing = PathIn(QStringLiteral("missing.zvt"));
+    const std::vector<std::function<void()>> leaveTheFile = {
+        [&] { Trigger(*fm, "New1"); },
+        [&] { OpenFile(*fm, missing); },
+        [&] { // entry 1 is the box, gone for the moment
+            QFile::rename(box, box + ".gone");
+            fm->RecentFileItem(1)->trigger();
+            QFile::rename(box + ".gone", box);
+        },
+    };
+    for (std::size_t way = 0; way < leaveTheFile.size(); ++way) {
+        OpenFile(*fm, box);
+        ASSERT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - box"));
+        leaveTheFile[way]();
+        EXPECT_TRUE(fm->CurrentFileName().isEmpty()) << way;
+        EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo")) << way;
+    }
+}
+
+TEST_F(MainFmTest, FileNamedAtStartOpensAsARecentFileDoes) {
+    const QString box = DrawingFile(QStringLiteral("box.zvt"), TwoPages());
+    auto fm = NewWindow();
+    fm->OpenStartFile(box);
+    EXPECT_EQ(fm->CurrentDrawing(), TwoPages());
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo - box"));
+    EXPECT_EQ(fm->RecentFileList().Paths(), QStringList({box}));
+    EXPECT_FALSE(fm->IsModified());
+    EXPECT_TRUE(Prompt.Questions.empty());
+
+    const QString missing = PathIn(QStringLiteral("missing.zvt"));
+    fm = NewWindow();
+    fm->OpenStartFile(missing);
+    ASSERT_EQ(Prompt.Errors.size(), 1u);
+    EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("ファイル「%1」を読み込めませんでした。")
+                                         .arg(QDir::toNativeSeparators(missing)));
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
+    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo"));
+    EXPECT_TRUE(fm->CurrentFileName().isEmpty());
+
+    // Unsaved work (a recovered drawing) is kept when the user cancels.
+    fm->MarkModified();
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    fm->OpenStartFile(box);
+    EXPECT_EQ(Prompt.Questions.size(), 1u);
+    EXPECT_TRUE(fm->IsModified());
+    EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
 }
 
 TEST_F(MainFmTest, FileWithoutPagesOpensAsTheEmptyDrawing) {

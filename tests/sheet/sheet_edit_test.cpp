@@ -4,7 +4,12 @@
 // options' toggles and shortcuts.
 #include "sheet_fixture.h"
 
+#include <QLabel>
 #include <QTest>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -148,6 +153,50 @@ TEST_F(SheetEditTest, UndoDuringAPlacementDropsTheShapeFirst) {
     ExpectNearPoints(ShapeAt(0).Apexes, Square(10, {45, 45}).Apexes);
     Trigger("Undo1");
     EXPECT_TRUE(Fm->CurrentDrawing()[0].empty());
+}
+
+// Nothing but the status line says that the shape is held until a click.
+TEST_F(SheetEditTest, StatusLineSaysThatAPlacedShapeFollowsThePointerUntilTheClick) {
+    const QString hint =
+        QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
+    const QLabel* panel = Fm->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+    ASSERT_NE(panel, nullptr);
+    Open({{}});
+    Clipboard.Content = QString::fromStdString(BlockOf(Square(10)));
+    Editor.Result = Triangle(30);
+    PutPointerAt(At(60, 70));
+    const std::vector<std::pair<const char*, std::function<void()>>> ends = {
+        {"a press", [&] { Press(At(60, 70)); }},
+        {"undo", [&] { Trigger("Undo1"); }},
+        {"a new drawing",
+         [&] {
+             Prompt.Answers = {TPromptAnswer::No};
+             Trigger("New1");
+         }},
+    };
+    for (const char* command : {"PolygonPasteMi", "MkNewPolygonMi"}) {
+        for (const auto& [end, endPlacing] : ends) {
+            EXPECT_TRUE(panel->text().isEmpty()) << command << ", " << end;
+            Trigger(command);
+            MoveTo(At(60, 70), Qt::NoButton);
+            EXPECT_EQ(panel->text(), hint) << command << ", " << end;
+            Later();
+            endPlacing();
+            EXPECT_EQ(Fm->CurrentDragState(), dsIdle) << command << ", " << end;
+            EXPECT_TRUE(panel->text().isEmpty()) << command << ", " << end;
+            Release(At(60, 70));
+        }
+    }
+    // A shape grabbed and moved needs no word.
+    Trigger("PolygonPasteMi");
+    Press(At(60, 70));
+    Release(At(60, 70));
+    Later();
+    Press(At(60, 70));
+    MoveTo(At(80, 90));
+    EXPECT_EQ(Fm->CurrentDragState(), dsMove);
+    EXPECT_TRUE(panel->text().isEmpty());
+    Release(At(80, 90));
 }
 
 TEST_F(SheetEditTest, UnreadableClipboardPastesNothing) {
