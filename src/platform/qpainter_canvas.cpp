@@ -267,27 +267,58 @@ void TQPainterCanvas::DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1
     walk.ClipMinor(xMajor ? bounds.Top : bounds.Left, xMajor ? bounds.Bottom : bounds.Right, first,
                    last);
 
+    // A line's runs are disjoint, so they are painted together: one painter
+    // call per line rather than one per run.
+    TSpanBatch runs;
     const auto paintRun = [&](TWide from, TWide to) {
         const std::int64_t v = walk.V(from);
         const std::int64_t uLow = std::min(walk.U(from), walk.U(to));
         const std::int64_t uHigh = std::max(walk.U(from), walk.U(to));
         if (xMajor)
-            PaintSpan(bounds, uLow, v, uHigh, v, FPenColor, FPenMode);
+            runs.Add(bounds, uLow, v, uHigh, v);
         else
-            PaintSpan(bounds, v, uLow, v, uHigh, FPenColor, FPenMode);
+            runs.Add(bounds, v, uLow, v, uHigh);
     };
 
     if (FPenStyle == TPenStyle::Dotted) {
         for (TWide t = first + (DotPeriod - first % DotPeriod) % DotPeriod; t <= last;
              t += DotPeriod)
             paintRun(t, t);
+    } else {
+        for (TWide t = first; t <= last;) {
+            TWide runEnd = last;
+            if (walk.Minor != 0)
+                runEnd = std::min(last, walk.LastStepAtMost(walk.MinorOffset(t)));
+            paintRun(t, runEnd);
+            t = runEnd + 1;
+        }
+    }
+    PaintSpans(runs);
+}
+
+void TQPainterCanvas::PaintSpans(const TSpanBatch& spans) {
+    if (spans.Rects.empty())
+        return;
+    FPainter.setCompositionMode(CompositionOf(FPenMode));
+    if (spans.Rects.size() == 1) {
+        FPainter.fillRect(spans.Rects.front(), FPenColor);
         return;
     }
-    for (TWide t = first; t <= last;) {
-        TWide runEnd = last;
-        if (walk.Minor != 0)
-            runEnd = std::min(last, walk.LastStepAtMost(walk.MinorOffset(t)));
-        paintRun(t, runEnd);
-        t = runEnd + 1;
-    }
+    // Without a pen, the brush fills each rectangle's pixels exactly as
+    // fillRect does.
+    FPainter.setPen(Qt::NoPen);
+    FPainter.setBrush(FPenColor);
+    FPainter.drawRects(spans.Rects.constData(), static_cast<int>(spans.Rects.size()));
+}
+
+void TQPainterCanvas::TSpanBatch::Add(const TBounds& bounds, std::int64_t left, std::int64_t top,
+                                      std::int64_t right, std::int64_t bottom) {
+    left = std::max(left, bounds.Left);
+    top = std::max(top, bounds.Top);
+    right = std::min(right, bounds.Right);
+    bottom = std::min(bottom, bounds.Bottom);
+    if (left > right || top > bottom)
+        return;
+    Rects.append(QRect(static_cast<int>(left), static_cast<int>(top),
+                       static_cast<int>(right - left + 1), static_cast<int>(bottom - top + 1)));
 }

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QVarLengthArray>
 #include <cstdint>
 
 class QPainter;
@@ -51,7 +52,16 @@ private:
 
     TBounds VisibleBounds() const;
     TBounds PainterBounds() const;
+    // The pixel rectangles of one line, cut to the visible bounds.
+    struct TSpanBatch {
+        QVarLengthArray<QRect, 64> Rects;
+        void Add(const TBounds& bounds, std::int64_t left, std::int64_t top, std::int64_t right,
+                 std::int64_t bottom);
+    };
+
     void DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+    // Paints the spans in the pen's colour and mode.
+    void PaintSpans(const TSpanBatch& spans);
     // Paints the inclusive pixel rectangle, cut to bounds, in the pen's mode.
     void PaintSpan(const TBounds& bounds, std::int64_t left, std::int64_t top, std::int64_t right,
                    std::int64_t bottom, const QColor& color, TPenMode mode);

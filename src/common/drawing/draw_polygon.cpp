@@ -64,9 +64,9 @@ TMaybePixel PixelOf(const TPointF& p, long double scaleX, long double scaleY) {
     const long double y = p.Y * scaleY;
     if (!IsCanvasCoordinate(x) || !IsCanvasCoordinate(y))
         return {};
-    return {
-        {static_cast<std::int64_t>(RoundHalfEven(x)), static_cast<std::int64_t>(RoundHalfEven(y))},
-        true};
+    // Within the canvas range llrintl rounds as RoundHalfEven does, straight
+    // to an integer, without switching the FPU to truncation for a cast.
+    return {{std::llrintl(x), std::llrintl(y)}, true};
 }
 
 bool ToPixel(const TPointF& p, long double scaleX, long double scaleY, TPixelPoint& pixel) {
