@@ -233,19 +233,29 @@ TQPainterCanvas::TBounds TQPainterCanvas::PainterBounds() const {
                    clamp(std::ceil(area.right()) + 1), clamp(std::ceil(area.bottom()) + 1)};
 }
 
-void TQPainterCanvas::PaintSpan(const TBounds& bounds, std::int64_t left, std::int64_t top,
-                                std::int64_t right, std::int64_t bottom, const QColor& color,
-                                TPenMode mode) {
+// The inclusive pixel rectangle cut to bounds, as a QRect; false when nothing
+// of it is left.
+bool TQPainterCanvas::ClipToBounds(const TBounds& bounds, std::int64_t left, std::int64_t top,
+                                   std::int64_t right, std::int64_t bottom, QRect& rect) {
     left = std::max(left, bounds.Left);
     top = std::max(top, bounds.Top);
     right = std::min(right, bounds.Right);
     bottom = std::min(bottom, bounds.Bottom);
     if (left > right || top > bottom)
+        return false;
+    rect = QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
+                 static_cast<int>(bottom - top + 1));
+    return true;
+}
+
+void TQPainterCanvas::PaintSpan(const TBounds& bounds, std::int64_t left, std::int64_t top,
+                                std::int64_t right, std::int64_t bottom, const QColor& color,
+                                TPenMode mode) {
+    QRect rect;
+    if (!ClipToBounds(bounds, left, top, right, bottom, rect))
         return;
     FPainter.setCompositionMode(CompositionOf(mode));
-    FPainter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top),
-                            static_cast<int>(right - left + 1), static_cast<int>(bottom - top + 1)),
-                      color);
+    FPainter.fillRect(rect, color);
 }
 
 // Walks only the steps whose pixels fall inside the visible bounds, painting
@@ -313,12 +323,7 @@ void TQPainterCanvas::PaintSpans(const TSpanBatch& spans) {
 
 void TQPainterCanvas::TSpanBatch::Add(const TBounds& bounds, std::int64_t left, std::int64_t top,
                                       std::int64_t right, std::int64_t bottom) {
-    left = std::max(left, bounds.Left);
-    top = std::max(top, bounds.Top);
-    right = std::min(right, bounds.Right);
-    bottom = std::min(bottom, bounds.Bottom);
-    if (left > right || top > bottom)
-        return;
-    Rects.append(QRect(static_cast<int>(left), static_cast<int>(top),
-                       static_cast<int>(right - left + 1), static_cast<int>(bottom - top + 1)));
+    QRect rect;
+    if (ClipToBounds(bounds, left, top, right, bottom, rect))
+        Rects.append(rect);
 }

@@ -52,6 +52,9 @@ private:
 
     TBounds VisibleBounds() const;
     TBounds PainterBounds() const;
+    static bool ClipToBounds(const TBounds& bounds, std::int64_t left, std::int64_t top,
+                             std::int64_t right, std::int64_t bottom, QRect& rect);
+
     // The pixel rectangles of one line, cut to the visible bounds.
     struct TSpanBatch {
         QVarLengthArray<QRect, 64> Rects;

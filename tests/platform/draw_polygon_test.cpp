@@ -11,9 +11,11 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -316,6 +318,46 @@ TEST(QPainterCanvas, LongLinesAreClippedExactly) {
         EXPECT_EQ(Black, surface.At(i, i)) << i;
     }
     EXPECT_EQ(48 + 47, surface.Count(Black));
+}
+
+// A line's pixels, independently of how the canvas hands them to the painter:
+// along the major axis from the start, the end pixel left out, the minor
+// offset rounded to nearest with halves away from the start.
+std::vector<QPoint> WalkPixels(QPoint from, QPoint to) {
+    const int du = std::abs(to.x() - from.x()), dv = std::abs(to.y() - from.y());
+    const bool xMajor = du >= dv;
+    const int length = xMajor ? du : dv, minor = xMajor ? dv : du;
+    const int stepX = to.x() < from.x() ? -1 : 1, stepY = to.y() < from.y() ? -1 : 1;
+    std::vector<QPoint> pixels;
+    for (int t = 0; t < length; ++t) {
+        const int offset = (2 * t * minor + length) / (2 * length);
+        pixels.emplace_back(from.x() + stepX * (xMajor ? t : offset),
+                            from.y() + stepY * (xMajor ? offset : t));
+    }
+    return pixels;
+}
+
+TEST(QPainterCanvas, SlantedLinesSetExactlyTheirPixelsInEitherPenMode) {
+    const std::pair<QPoint, QPoint> lines[] = {{{2, 3}, {40, 17}},  {{40, 2}, {5, 44}},
+                                               {{30, 30}, {1, 29}}, {{7, 45}, {9, 1}},
+                                               {{3, 3}, {44, 44}},  {{44, 10}, {10, 11}}};
+    for (const TPenMode mode : {TPenMode::Copy, TPenMode::NotXor}) {
+        for (const auto& [from, to] : lines) {
+            TSurface surface;
+            {
+                QPainter painter(&surface.Image());
+                TQPainterCanvas canvas(painter);
+                canvas.SetPenMode(mode);
+                canvas.SetPenColor(ColorBlue);
+                canvas.MoveTo(from.x(), from.y());
+                canvas.LineTo(to.x(), to.y());
+            }
+            const std::vector<QPoint> pixels = WalkPixels(from, to);
+            for (const QPoint& p : pixels)
+                EXPECT_EQ(Blue, surface.At(p.x(), p.y())) << p.x() << "," << p.y();
+            EXPECT_EQ(static_cast<int>(pixels.size()), surface.Count(Blue));
+        }
+    }
 }
 
 TEST(QPainterCanvas, MeasuresShiftJisText) {
