@@ -33,10 +33,14 @@ app_pid=
 
 watchdog=
 
+# Every step runs whatever the one before it gave: a process that has already
+# ended must not stop the X server from being ended too, or the test run would
+# wait for it.
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  [ -n "$watchdog" ] && kill "$watchdog" 2>/dev/null
+  set +e
+  for pid in $app_pid $xvfb_pid $watchdog; do
+    kill "$pid" 2>/dev/null
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -56,7 +60,13 @@ fail() {
 }
 
 # The whole run is bounded: a hung dialog ends the test, not the test run.
-sleep 180 >/dev/null 2>&1 && kill -TERM $$ 2>/dev/null &
+# Ended early, the watchdog takes its timer with it.
+(
+  sleep 180 >/dev/null 2>&1 &
+  timer=$!
+  trap 'kill "$timer" 2>/dev/null; exit 0' TERM
+  wait "$timer" && kill -TERM $$ 2>/dev/null
+) &
 watchdog=$!
 trap 'fail "the run took longer than 180 s"' TERM
 
@@ -92,7 +102,7 @@ pdf=$models/box.pdf
 printf 'not a drawing of ours\r\n' >"$other"
 
 # The server picks a free display itself, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
