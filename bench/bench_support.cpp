@@ -79,24 +79,22 @@ bool SameBits(const TPolygon& a, const TPolygon& b) {
     return true;
 }
 
+namespace {
+
+// Two lists hold the same elements bit for bit, in the same order.
+template <class TList> bool SameBitsEach(const TList& a, const TList& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const auto& x, const auto& y) { return SameBits(x, y); });
+}
+
+} // namespace
+
 bool SameBits(const TPolygonTbl& a, const TPolygonTbl& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (!SameBits(a[i], b[i]))
-            return false;
-    }
-    return true;
+    return SameBitsEach(a, b);
 }
 
 bool SameBits(const TZvDat& a, const TZvDat& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (!SameBits(a[i], b[i]))
-            return false;
-    }
-    return true;
+    return SameBitsEach(a, b);
 }
 
 TSurfaceImage::TSurfaceImage(int width, int height) : FImage(width, height, QImage::Format_RGB32) {
