@@ -31,8 +31,8 @@ bool IsCanvasCoordinate(std::int64_t value) {
 
 // Rounds a / b up; b > 0. Division truncates towards zero, which already
 // rounds a negative quotient up.
-TWide CeilDiv(TWide a, TWide b) {
-    TWide quotient = a / b;
+template <class TInt> TInt CeilDiv(TInt a, TInt b) {
+    TInt quotient = a / b;
     if (a % b != 0 && a > 0)
         ++quotient;
     return quotient;
@@ -55,39 +55,39 @@ QString ShiftJisToQString(std::string_view bytes) {
 // excluded. Pixel t (0 <= t < Length) lies at U0 + StepU * t, V0 + StepV * f(t)
 // with f(t) = floor((2 t Minor + Length) / (2 Length)): the minor offset
 // rounded to nearest, halves away from the start.
-struct TLineWalk {
+template <class TInt> struct TLineWalk {
     std::int64_t U0 = 0;
     std::int64_t V0 = 0;
     std::int64_t StepU = 1;
     std::int64_t StepV = 1;
-    TWide Length = 0; // > 0
-    TWide Minor = 0;  // 0 <= Minor <= Length
+    TInt Length = 0; // > 0
+    TInt Minor = 0;  // 0 <= Minor <= Length
 
-    TWide MinorOffset(TWide t) const { return (2 * t * Minor + Length) / (2 * Length); }
-    std::int64_t U(TWide t) const { return U0 + StepU * static_cast<std::int64_t>(t); }
-    std::int64_t V(TWide t) const { return V0 + StepV * static_cast<std::int64_t>(MinorOffset(t)); }
+    TInt MinorOffset(TInt t) const { return (2 * t * Minor + Length) / (2 * Length); }
+    std::int64_t U(TInt t) const { return U0 + StepU * static_cast<std::int64_t>(t); }
+    std::int64_t V(TInt t) const { return V0 + StepV * static_cast<std::int64_t>(MinorOffset(t)); }
 
     // The last step whose minor offset is at most offset.
-    TWide LastStepAtMost(TWide offset) const {
+    TInt LastStepAtMost(TInt offset) const {
         return CeilDiv((2 * offset + 1) * Length, 2 * Minor) - 1;
     }
     // The first step whose minor offset is at least offset.
-    TWide FirstStepAtLeast(TWide offset) const {
+    TInt FirstStepAtLeast(TInt offset) const {
         return CeilDiv((2 * offset - 1) * Length, 2 * Minor);
     }
 
     // Narrows [first, last] to the steps whose U lies in [low, high].
-    void ClipMajor(std::int64_t low, std::int64_t high, TWide& first, TWide& last) const {
-        const TWide from = StepU > 0 ? TWide{low} - U0 : TWide{U0} - high;
-        const TWide to = StepU > 0 ? TWide{high} - U0 : TWide{U0} - low;
+    void ClipMajor(std::int64_t low, std::int64_t high, TInt& first, TInt& last) const {
+        const TInt from = StepU > 0 ? TInt{low} - U0 : TInt{U0} - high;
+        const TInt to = StepU > 0 ? TInt{high} - U0 : TInt{U0} - low;
         first = std::max(first, from);
         last = std::min(last, to);
     }
 
     // Narrows [first, last] to the steps whose V lies in [low, high].
-    void ClipMinor(std::int64_t low, std::int64_t high, TWide& first, TWide& last) const {
-        const TWide from = StepV > 0 ? TWide{low} - V0 : TWide{V0} - high;
-        const TWide to = StepV > 0 ? TWide{high} - V0 : TWide{V0} - low;
+    void ClipMinor(std::int64_t low, std::int64_t high, TInt& first, TInt& last) const {
+        const TInt from = StepV > 0 ? TInt{low} - V0 : TInt{V0} - high;
+        const TInt to = StepV > 0 ? TInt{high} - V0 : TInt{V0} - low;
         if (Minor == 0) {
             if (from > 0 || to < 0)
                 last = first - 1;
@@ -98,15 +98,54 @@ struct TLineWalk {
     }
 };
 
-TLineWalk MakeWalk(std::int64_t u0, std::int64_t v0, std::int64_t du, std::int64_t dv) {
-    TLineWalk walk;
+template <class TInt>
+TLineWalk<TInt> MakeWalk(std::int64_t u0, std::int64_t v0, std::int64_t du, std::int64_t dv) {
+    TLineWalk<TInt> walk;
     walk.U0 = u0;
     walk.V0 = v0;
     walk.StepU = du < 0 ? -1 : 1;
     walk.StepV = dv < 0 ? -1 : 1;
-    walk.Length = du < 0 ? -TWide{du} : TWide{du};
-    walk.Minor = dv < 0 ? -TWide{dv} : TWide{dv};
+    walk.Length = du < 0 ? -TInt{du} : TInt{du};
+    walk.Minor = dv < 0 ? -TInt{dv} : TInt{dv};
     return walk;
+}
+
+// Calls run(v, uLow, uHigh) for each run of the line's pixels that share a
+// row (or column) and whose steps fall inside [majorLow, majorHigh] along U
+// and [minorLow, minorHigh] along V; dotted lines give every other pixel.
+template <class TInt, class TRun>
+void WalkVisibleRuns(const TLineWalk<TInt>& walk, std::int64_t majorLow, std::int64_t majorHigh,
+                     std::int64_t minorLow, std::int64_t minorHigh, bool dotted, TRun run) {
+    TInt first = 0;
+    TInt last = walk.Length - 1;
+    walk.ClipMajor(majorLow, majorHigh, first, last);
+    walk.ClipMinor(minorLow, minorHigh, first, last);
+    const auto runOf = [&](TInt from, TInt to) {
+        run(walk.V(from), std::min(walk.U(from), walk.U(to)), std::max(walk.U(from), walk.U(to)));
+    };
+    if (dotted) {
+        for (TInt t = first + (DotPeriod - first % DotPeriod) % DotPeriod; t <= last;
+             t += DotPeriod)
+            runOf(t, t);
+        return;
+    }
+    for (TInt t = first; t <= last;) {
+        TInt runEnd = last;
+        if (walk.Minor != 0)
+            runEnd = std::min(last, walk.LastStepAtMost(walk.MinorOffset(t)));
+        runOf(t, runEnd);
+        t = runEnd + 1;
+    }
+}
+
+// Lines whose ends lie within this of the origin are walked in 64 bits: with
+// the visible bounds inside 2^30, every product of the walk stays below 2^63.
+// Others need 128.
+constexpr std::int64_t NarrowWalkLimit = std::int64_t{1} << 29;
+
+bool IsNarrowWalk(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+    return std::max({std::llabs(x0), std::llabs(y0), std::llabs(x1), std::llabs(y1)}) <=
+           NarrowWalkLimit;
 }
 
 } // namespace
@@ -269,40 +308,28 @@ void TQPainterCanvas::DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1
     if (bounds.Right < bounds.Left || bounds.Bottom < bounds.Top)
         return;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const TLineWalk walk = xMajor ? MakeWalk(x0, y0, dx, dy) : MakeWalk(y0, x0, dy, dx);
-    TWide first = 0;
-    TWide last = walk.Length - 1;
-    walk.ClipMajor(xMajor ? bounds.Left : bounds.Top, xMajor ? bounds.Right : bounds.Bottom, first,
-                   last);
-    walk.ClipMinor(xMajor ? bounds.Top : bounds.Left, xMajor ? bounds.Bottom : bounds.Right, first,
-                   last);
-
     // A line's runs are disjoint, so they are painted together: one painter
     // call per line rather than one per run.
     TSpanBatch runs;
-    const auto paintRun = [&](TWide from, TWide to) {
-        const std::int64_t v = walk.V(from);
-        const std::int64_t uLow = std::min(walk.U(from), walk.U(to));
-        const std::int64_t uHigh = std::max(walk.U(from), walk.U(to));
+    const auto addRun = [&](std::int64_t v, std::int64_t uLow, std::int64_t uHigh) {
         if (xMajor)
             runs.Add(bounds, uLow, v, uHigh, v);
         else
             runs.Add(bounds, v, uLow, v, uHigh);
     };
-
-    if (FPenStyle == TPenStyle::Dotted) {
-        for (TWide t = first + (DotPeriod - first % DotPeriod) % DotPeriod; t <= last;
-             t += DotPeriod)
-            paintRun(t, t);
-    } else {
-        for (TWide t = first; t <= last;) {
-            TWide runEnd = last;
-            if (walk.Minor != 0)
-                runEnd = std::min(last, walk.LastStepAtMost(walk.MinorOffset(t)));
-            paintRun(t, runEnd);
-            t = runEnd + 1;
-        }
-    }
+    const auto walkAs = [&](auto wide) {
+        using TInt = decltype(wide);
+        const TLineWalk<TInt> walk =
+            xMajor ? MakeWalk<TInt>(x0, y0, dx, dy) : MakeWalk<TInt>(y0, x0, dy, dx);
+        WalkVisibleRuns(walk, xMajor ? bounds.Left : bounds.Top,
+                        xMajor ? bounds.Right : bounds.Bottom, xMajor ? bounds.Top : bounds.Left,
+                        xMajor ? bounds.Bottom : bounds.Right, FPenStyle == TPenStyle::Dotted,
+                        addRun);
+    };
+    if (IsNarrowWalk(x0, y0, x1, y1))
+        walkAs(std::int64_t{});
+    else
+        walkAs(TWide{});
     PaintSpans(runs);
 }
 
@@ -315,9 +342,13 @@ void TQPainterCanvas::PaintSpans(const TSpanBatch& spans) {
         return;
     }
     // Without a pen, the brush fills each rectangle's pixels exactly as
-    // fillRect does.
-    FPainter.setPen(Qt::NoPen);
-    FPainter.setBrush(FPenColor);
+    // fillRect does. TextOut restores the pen it sets, so both stay set.
+    if (!FFillReady || FFillColor != FPenColor) {
+        FPainter.setPen(Qt::NoPen);
+        FPainter.setBrush(FPenColor);
+        FFillColor = FPenColor;
+        FFillReady = true;
+    }
     FPainter.drawRects(spans.Rects.constData(), static_cast<int>(spans.Rects.size()));
 }
 

@@ -17,7 +17,8 @@ public:
     // The painter must be active; its state is restored when the canvas goes.
     // Coordinates are the painter's logical pixels, which should map to device
     // pixels by at most a translation. The painter's transform and clip are
-    // taken as they are when the canvas first draws.
+    // taken as they are when the canvas first draws; its pen and brush are the
+    // canvas's own while it lives.
     explicit TQPainterCanvas(QPainter& painter);
     ~TQPainterCanvas() override;
     TQPainterCanvas(const TQPainterCanvas&) = delete;
@@ -76,6 +77,9 @@ private:
     std::int64_t FPenX = 0;
     std::int64_t FPenY = 0;
     int FEscapement = 0;
+    // Whether the painter's pen is off and its brush FFillColor, for spans.
+    bool FFillReady = false;
+    QColor FFillColor;
     mutable bool FBoundsKnown = false;
     mutable TBounds FBounds;
 };
