@@ -21,8 +21,8 @@ struct TPrintSettings {
     QFont PrintFont;          // flange names are printed in it
     QColor PrintFontColor;
     bool PrintPartnerPages = false; // the page of a flange's partner after its name ("A→3")
-    long double PrintScaleX = 1; // the printer's calibration, applied to every
-    long double PrintScaleY = 1; // print and PDF export
+    long double PrintScaleX = 1;    // the printer's calibration, applied to every
+    long double PrintScaleY = 1;    // print and PDF export
 
     TPageMargins Margins() const { return {TYohaku, BYohaku, LYohaku, RYohaku}; }
     void SetMargins(const TPageMargins& margins) {
