@@ -5,6 +5,7 @@
 #include "baseline_placement.h"
 #include "crowded_page.h"
 #include "document/sheet_document.h"
+#include "drawing/centroid_mark.h"
 #include "drawing/hit_test.h"
 #include "drawing/page_repaint.h"
 #include "drawing/shape_repaint.h"
@@ -43,21 +44,13 @@ bool SameSelection(TSheetDocument& a, TSheetDocument& b) {
 }
 
 // The editor's centroid cross, drawn as the editor window draws it before the
-// shape, where the centroid is (or where it was last, for a shape without area).
+// shape.
 void DrawCentroidCross(ICanvas& canvas, const TPolygon& polygon, long double scale,
                        TPixelPoint& mark) {
-    constexpr TColor CrossColor{0, 128, 0};
-    constexpr int Arm = 10;
     if (polygon.Apexes.size() < 3)
         return;
-    TPointF centroid;
-    if (PolygonCentroid(polygon.Apexes, centroid) > 0)
-        mark = ModelToDevice(centroid, scale, scale);
-    canvas.SetPenColor(CrossColor);
-    canvas.MoveTo(mark.X, mark.Y - Arm);
-    canvas.LineTo(mark.X, mark.Y + Arm);
-    canvas.MoveTo(mark.X - Arm, mark.Y);
-    canvas.LineTo(mark.X + Arm, mark.Y);
+    mark = CentroidMarkPixel(polygon, scale, mark);
+    DrawCentroidMark(canvas, mark);
 }
 
 QRect ToQRect(const TPixelRect& rect) {

@@ -3,6 +3,7 @@
 // painting, and undo and redo over the editor's own history.
 #include "mk_polygon_fm.h"
 
+#include "drawing/centroid_mark.h"
 #include "drawing/draw_polygon.h"
 #include "drawing/view_scale.h"
 #include "editing/new_outline.h"
@@ -36,10 +37,6 @@ const QString DrawingHintText = QStringLiteral(
 
 constexpr int StatusPanel0Width = 160;
 constexpr int StatusPanel1Width = 50;
-
-// The centroid cross: a darker green than the current-vertex mark.
-constexpr TColor CentroidMarkColor{0, 128, 0};
-constexpr int CentroidMarkArm = 10; // pixels from the centre to each end
 
 } // namespace
 
@@ -319,15 +316,9 @@ void TMkPolygonFm::RepaintSurface() {
 void TMkPolygonFm::RepaintChanges() {
     const long double scale = View.ScreenScale();
     TPixelRect area = FRepaint.Changes(FPolygon, FSelApex[0], FSelApex[1], scale, DrawModeNow());
-    TPixelPoint mark = FCentroidMark;
-    TPointF centroid;
-    if (ApexCount() >= 3 && PolygonCentroid(FPolygon.Apexes, centroid) > 0)
-        mark = ModelToDevice(centroid, scale, scale);
-    if (ApexCount() >= 3 && mark != FCentroidMark) {
-        for (const TPixelPoint& p : {FCentroidMark, mark})
-            area = United(area, TPixelRect{p.X - CentroidMarkArm, p.Y - CentroidMarkArm,
-                                           p.X + CentroidMarkArm, p.Y + CentroidMarkArm});
-    }
+    const TPixelPoint mark = CentroidMarkPixel(FPolygon, scale, FCentroidMark);
+    if (ApexCount() >= 3 && mark != FCentroidMark)
+        area = United(area, United(CentroidMarkArea(FCentroidMark), CentroidMarkArea(mark)));
     area = Intersected(area, SurfacePixels());
     if (!area.IsEmpty())
         PaintBox1->update(
@@ -486,16 +477,6 @@ void TMkPolygonFm::PbPaint(QPainter& painter) {
 void TMkPolygonFm::DrawCentroidMark(ICanvas& canvas) {
     if (ApexCount() < 3)
         return;
-    TPointF centroid;
-    if (PolygonCentroid(FPolygon.Apexes, centroid) > 0) {
-        const long double scale = View.ScreenScale();
-        FCentroidMark = ModelToDevice(centroid, scale, scale);
-    }
-    const std::int64_t x = FCentroidMark.X;
-    const std::int64_t y = FCentroidMark.Y;
-    canvas.SetPenColor(CentroidMarkColor);
-    canvas.MoveTo(x, y - CentroidMarkArm);
-    canvas.LineTo(x, y + CentroidMarkArm);
-    canvas.MoveTo(x - CentroidMarkArm, y);
-    canvas.LineTo(x + CentroidMarkArm, y);
+    FCentroidMark = CentroidMarkPixel(FPolygon, View.ScreenScale(), FCentroidMark);
+    ::DrawCentroidMark(canvas, FCentroidMark);
 }
