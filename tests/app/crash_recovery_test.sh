@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
 # The real program, killed with SIGKILL while its drawing has unsaved changes,
-# offers them at the next start: run under Xvfb and driven with xdotool, in a
-# folder of its own so that no real settings or data are touched.
+# offers them at the next start: run on a virtual X server and driven with
+# xdotool, in a folder of its own so that no real settings or data are touched.
 #   crash_recovery_test.sh <zelvo executable> <folder for screenshots>
 set -euo pipefail
 program="$1"
 shots="$2"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT # the program ends with its X server
+xvfb_pid=
+pid=
+
+cleanup() {
+  set +e
+  for p in $pid $xvfb_pid; do kill "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
 mkdir -p "$shots" "$work/data"
 cp "$program" "$work/zelvo" # its settings file lives beside it
 unset QT_QPA_PLATFORM
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
+
+# What went wrong, with what the program printed, then the end.
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$shots/recovery-failure.png" 2>/dev/null || true
+  [ -s "$work/zelvo.log" ] && sed 's/^/  program: /' "$work/zelvo.log" >&2
+  exit 1
+}
 
 square() { # x y: a 40 mm square block
   printf 'Mirovelantiska PolygonDat\r\n4\r\n'
@@ -24,20 +41,33 @@ square() { # x y: a 40 mm square block
 { printf '1\r\n2\r\n'; square 20 20; printf '\r\n'; square 100 20; printf '\r\n'; } > "$work/box.zvt"
 recovery="$work/data/zelvo/recovery.zvt"
 
+# The server picks a free display itself, so parallel runs never collide, and
+# it does not reset when its last client goes: a reset while the restarted
+# program connects would turn it away.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3> "$work/display" \
+  > "$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+
 # Waits up to $2 seconds for command $1 to succeed.
 wait_for() {
   for ((i = 0; i < $2 * 10; i++)); do
     if eval "$1"; then return 0; fi
     sleep 0.1
   done
-  echo "timed out waiting for: $1" >&2
-  return 1
+  fail "timed out waiting for: $1"
+}
+
+wait_for "test -s '$work/display'" 10
+export DISPLAY=":$(head -1 "$work/display")"
+
+program_runs() {
+  kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
 }
 
 start() {
   "$work/zelvo" > "$work/zelvo.log" 2>&1 &
   pid=$!
-  wait_for 'xdotool search --name "^Zelvo" > /dev/null 2>&1' 20
+  wait_for 'program_runs; xdotool search --name "^Zelvo" > /dev/null 2>&1' 20
   sleep 1
 }
 
@@ -46,43 +76,39 @@ focus() {
   xdotool windowfocus --sync "$(xdotool search --name "^Zelvo" | head -1)"
 }
 
-run() {
-  start
-  focus
-  # Open the drawing through the file dialog, as a user does.
-  xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key o; sleep 1.5
-  xdotool type --delay 20 "$work/box.zvt"; xdotool key Return
-  sleep 1.5
-  # Select the first square with a click and delete it: an unsaved change.
-  window=$(xdotool search --name "^Zelvo - box" | head -1)
-  xdotool mousemove --window "$window" 90 160 click 1; sleep 0.5
-  focus
-  xdotool key ctrl+Delete; sleep 0.5
-  import -window root "$shots/recovery-1-changed.png"
-  # The copy is written within a minute of the change.
-  wait_for "test -s '$recovery'" 90
-  kill -9 "$pid"
-  wait "$pid" 2>/dev/null || true
+start
+focus
+# Open the drawing through the file dialog, as a user does.
+xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key o; sleep 1.5
+xdotool type --delay 20 "$work/box.zvt"; xdotool key Return
+sleep 1.5
+# Select the first square with a click and delete it: an unsaved change.
+window=$(xdotool search --name "^Zelvo - box" | head -1)
+[ -n "$window" ] || fail "the drawing did not open"
+xdotool mousemove --window "$window" 90 160 click 1; sleep 0.5
+focus
+xdotool key ctrl+Delete; sleep 0.5
+import -window root "$shots/recovery-1-changed.png"
+# The copy is written within a minute of the change.
+wait_for "program_runs; test -s '$recovery'" 90
+kill -9 "$pid"
+wait "$pid" 2> /dev/null || true
 
-  start
-  import -window root "$shots/recovery-2-offered.png"
-  xdotool key y; sleep 1
-  import -window root "$shots/recovery-3-restored.png"
-  focus
-  # Saving the restored drawing asks for a name: it has none of its own.
-  xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key s; sleep 1.5
-  xdotool key ctrl+a; xdotool type --delay 20 "$work/restored.zvt"; xdotool key Return
-  wait_for "test -s '$work/restored.zvt'" 10
-  wait_for "! test -e '$recovery'" 10
-  kill "$pid"
-}
-
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f wait_for start focus run); \
-  work='$work' shots='$shots' recovery='$recovery' run"
+start
+import -window root "$shots/recovery-2-offered.png"
+xdotool key y; sleep 1
+import -window root "$shots/recovery-3-restored.png"
+focus
+# Saving the restored drawing asks for a name: it has none of its own.
+xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key s; sleep 1.5
+xdotool key ctrl+a; xdotool type --delay 20 "$work/restored.zvt"; xdotool key Return
+wait_for "program_runs; test -s '$work/restored.zvt'" 10
+wait_for "program_runs; ! test -e '$recovery'" 10
 
 # The restored drawing is the changed one: one page, one square left.
 lines=$(tr -d '\r' < "$work/restored.zvt")
-test "$(printf '%s\n' "$lines" | sed -n 1p)" = 1
-test "$(printf '%s\n' "$lines" | sed -n 2p)" = 1
-test "$(grep -c 'Mirovelantiska PolygonDat' "$work/restored.zvt")" = 1
+[ "$(printf '%s\n' "$lines" | sed -n 1p)" = 1 ] || fail "the restored drawing has no page count 1"
+[ "$(printf '%s\n' "$lines" | sed -n 2p)" = 1 ] || fail "the restored page holds not one shape"
+[ "$(grep -c 'Mirovelantiska PolygonDat' "$work/restored.zvt")" = 1 ] ||
+  fail "the restored drawing holds not one shape"
 echo "crash recovery: the killed program's change came back and saved"

@@ -101,8 +101,10 @@ other=$models/other.zvt
 pdf=$models/box.pdf
 printf 'not a drawing of ours\r\n' >"$other"
 
-# The server picks a free display itself, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# The server picks a free display itself, so parallel runs never collide, and
+# it does not reset when its last client goes: a reset while the restarted
+# program connects would turn it away.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
