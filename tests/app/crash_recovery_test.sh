@@ -64,11 +64,16 @@ program_runs() {
   kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
 }
 
+# Waits for a visible window whose name matches $1 while the program runs.
+wait_window() {
+  wait_for "program_runs; xdotool search --onlyvisible --name '$1' > /dev/null 2>&1" 20
+}
+
 start() {
   "$work/zelvo" > "$work/zelvo.log" 2>&1 &
   pid=$!
-  wait_for 'program_runs; xdotool search --name "^Zelvo" > /dev/null 2>&1' 20
-  sleep 1
+  wait_window '^Zelvo'
+  sleep 0.5
 }
 
 # Without a window manager nothing gives the window the keyboard by itself.
@@ -79,12 +84,12 @@ focus() {
 start
 focus
 # Open the drawing through the file dialog, as a user does.
-xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key o; sleep 1.5
+xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key o
+wait_window '^開く$'; sleep 0.5
 xdotool type --delay 20 "$work/box.zvt"; xdotool key Return
-sleep 1.5
+wait_window '^Zelvo - box'; sleep 0.5
 # Select the first square with a click and delete it: an unsaved change.
-window=$(xdotool search --name "^Zelvo - box" | head -1)
-[ -n "$window" ] || fail "the drawing did not open"
+window=$(xdotool search --onlyvisible --name "^Zelvo - box" | head -1)
 xdotool mousemove --window "$window" 90 160 click 1; sleep 0.5
 focus
 xdotool key ctrl+Delete; sleep 0.5
@@ -95,12 +100,14 @@ kill -9 "$pid"
 wait "$pid" 2> /dev/null || true
 
 start
+wait_window '^情報$'; sleep 0.5
 import -window root "$shots/recovery-2-offered.png"
 xdotool key y; sleep 1
 import -window root "$shots/recovery-3-restored.png"
 focus
 # Saving the restored drawing asks for a name: it has none of its own.
-xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key s; sleep 1.5
+xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key s
+wait_window '^名前を付けて保存$'; sleep 0.5
 xdotool key ctrl+a; xdotool type --delay 20 "$work/restored.zvt"; xdotool key Return
 wait_for "program_runs; test -s '$work/restored.zvt'" 10
 wait_for "program_runs; ! test -e '$recovery'" 10
