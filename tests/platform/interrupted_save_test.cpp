@@ -70,8 +70,9 @@ TEST(InterruptedSaveTest, KilledSavesLeaveTheOldOrTheNewFileWhole) {
         ASSERT_TRUE(bytes == contents[0] || bytes == contents[1])
             << "the file is neither the old nor the new drawing (" << bytes.size() << " bytes)";
         current = bytes == contents[0] ? 0 : 1;
-        EXPECT_LE(OthersThan(folder.path(), QStringLiteral("模型 箱.zvt")).size(), 1)
-            << "what killed saves left piles up";
+        const QStringList left = OthersThan(folder.path(), QStringLiteral("模型 箱.zvt"));
+        EXPECT_LE(left.size(), 1) << "what killed saves left piles up: "
+                                  << left.join(u' ').toStdString();
     }
     std::printf("interrupted saves: seed %u, %d of %d killed while writing, a save takes %lld ms\n",
                 seed, killedMidway, rounds, static_cast<long long>(saveMs));
@@ -79,5 +80,6 @@ TEST(InterruptedSaveTest, KilledSavesLeaveTheOldOrTheNewFileWhole) {
 
     // The next whole save leaves nothing but the file.
     ASSERT_TRUE(WriteFileAtomically(path, contents[current]));
-    EXPECT_TRUE(OthersThan(folder.path(), QStringLiteral("模型 箱.zvt")).isEmpty());
+    const QStringList left = OthersThan(folder.path(), QStringLiteral("模型 箱.zvt"));
+    EXPECT_TRUE(left.isEmpty()) << "left beside the file: " << left.join(u' ').toStdString();
 }
