@@ -14,6 +14,7 @@ bool ReadFileBytes(const QString& path, std::string& bytes);
 bool ReadDrawingFileBytes(const QString& path, std::string& bytes);
 
 // Writes to a temporary file beside the target and renames it over the target
-// only after everything was written, so a failed write never damages the file
-// that was there.
+// only after everything was written and synced, so a failed or killed write
+// never damages the file that was there. The target keeps its permissions; a
+// link is followed to the file it names.
 bool WriteFileAtomically(const QString& path, const std::string& bytes);

@@ -89,6 +89,44 @@ TEST(AtomicFileTest, ReplacesTheFileAndLeavesNothingElse) {
     EXPECT_EQ(FolderEntries(temporary.path()), QStringList{"box.zvt"});
 }
 
+// A save killed after its content was named but before the rename leaves
+// that content under a fixed name; the next save of the file takes it over.
+TEST(AtomicFileTest, TheNextSaveTakesOverWhatAnInterruptedOneLeft) {
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QString path = temporary.filePath("模型 箱.zvt");
+    ASSERT_TRUE(WriteFileAtomically(path, "old"));
+    {
+        QFile left(temporary.filePath(".模型 箱.zvt.saving"));
+        ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+        left.write("half");
+    }
+    ASSERT_TRUE(WriteFileAtomically(path, "new"));
+    EXPECT_EQ(FileBytes(path), "new");
+    EXPECT_EQ(FolderEntries(temporary.path()), QStringList{"模型 箱.zvt"});
+}
+
+// What the user set on the file and where it lies survive the replacement.
+TEST(AtomicFileTest, KeepsThePermissionsAndALinkToTheFile) {
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QString real = temporary.filePath("models/box.zvt");
+    ASSERT_TRUE(QDir().mkpath(temporary.filePath("models")));
+    ASSERT_TRUE(WriteFileAtomically(real, "old"));
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(real, ownerOnly));
+    const QString link = temporary.filePath("box.zvt");
+    ASSERT_TRUE(QFile::link(real, link));
+
+    ASSERT_TRUE(WriteFileAtomically(link, "new"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(FileBytes(real), "new");
+    const QFileDevice::Permissions groupAndOthers(0x00FF);
+    EXPECT_EQ(QFile::permissions(real) & groupAndOthers, 0) << "the file is readable by others";
+    EXPECT_EQ(QFile::permissions(real) & ownerOnly, ownerOnly);
+    EXPECT_EQ(FolderEntries(temporary.filePath("models")), QStringList{"box.zvt"});
+}
+
 TEST(AtomicFileTest, UnwritableTargetsFailWithoutDamage) {
     QTemporaryDir temporary;
     ASSERT_TRUE(temporary.isValid());
