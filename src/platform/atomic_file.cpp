@@ -147,10 +147,12 @@ bool WritePending(const QByteArray& folder, const QByteArray& pending, const QBy
     struct stat old {};
     if (::stat(target.constData(), &old) == 0)
         ::fchmod(fd.Get(), old.st_mode & 07777);
-    bool ok = WriteAllAndSync(fd.Get(), bytes);
     bool named = !unnamed;
-    if (ok && unnamed)
-        ok = named = NameUnnamedFile(fd.Get(), pending);
+    bool ok = WriteAllAndSync(fd.Get(), bytes);
+    if (ok && unnamed) {
+        named = NameUnnamedFile(fd.Get(), pending);
+        ok = named;
+    }
     ok = fd.Close() && ok;
     if (!ok && named)
         ::unlink(pending.constData());
