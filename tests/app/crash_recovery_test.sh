@@ -41,12 +41,8 @@ square() { # x y: a 40 mm square block
 { printf '1\r\n2\r\n'; square 20 20; printf '\r\n'; square 100 20; printf '\r\n'; } > "$work/box.zvt"
 recovery="$work/data/zelvo/recovery.zvt"
 
-# The server picks a free display itself, so parallel runs never collide, and
-# it does not reset when its last client goes: a reset while the restarted
-# program connects would turn it away.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3> "$work/display" \
-  > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
+source "$(dirname "${BASH_SOURCE[0]}")/../virtual_display.sh"
+start_virtual_display "$work" 1280x1024x24
 
 # Waits up to $2 seconds for command $1 to succeed.
 wait_for() {
@@ -56,9 +52,6 @@ wait_for() {
   done
   fail "timed out waiting for: $1"
 }
-
-wait_for "test -s '$work/display'" 10
-export DISPLAY=":$(head -1 "$work/display")"
 
 program_runs() {
   kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"

@@ -101,17 +101,8 @@ other=$models/other.zvt
 pdf=$models/box.pdf
 printf 'not a drawing of ours\r\n' >"$other"
 
-# The server picks a free display itself, so parallel runs never collide, and
-# it does not reset when its last client goes: a reset while the restarted
-# program connects would turn it away.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -1 "$work/display")
+source "$(dirname "${BASH_SOURCE[0]}")/../virtual_display.sh"
+start_virtual_display "$work" 1600x1200x24
 
 # --- driving ------------------------------------------------------------------
 
