@@ -22,14 +22,12 @@ const QString RangeText = QStringLiteral("%1の長さは %2 mm から %3 mm の�
 const QString HorizontalRuler = QStringLiteral("横の定規");
 const QString VerticalRuler = QStringLiteral("縦の定規");
 
-// Factors as the calibration page prints them.
-constexpr int FactorDecimals = 4;
 // The accepted range is shown to a tenth of a millimetre, rounded inwards so
 // that every length shown is accepted.
 constexpr long double ShownStep = 10;
 
 QString FactorText(long double factor) {
-    return QString::number(static_cast<double>(factor), 'f', FactorDecimals);
+    return QString::fromStdString(PrintScaleText(factor));
 }
 
 QString MmText(long double length) {

@@ -35,7 +35,7 @@ QPushButton* Button(const char* name, const QString& caption) {
 }
 
 QString MarginText(int margin) {
-    return QString::asprintf("%2d", margin);
+    return QString::fromStdString(FixedText(margin, 0, 2));
 }
 
 int MarginOf(const QLineEdit* field) {

@@ -7,6 +7,7 @@
 #include "drawing/view_scale.h"
 #include "format/drawing_file.h"
 #include "format/ini_file.h"
+#include "geometry/angles.h"
 #include "main_fm.h"
 #include "page_tabs.h"
 #include "recovery_file.h"
@@ -24,7 +25,6 @@
 
 #include <cmath>
 #include <memory>
-#include <numbers>
 #include <string>
 #include <string_view>
 
@@ -36,8 +36,6 @@ public:
     using TMainFm::SetDragState;
     using TMainFm::TMainFm;
 };
-
-inline constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Settings that leave a drawing area of 170 x 257 mm on the fake printer's page.
 inline constexpr std::string_view TenMillimetreMargins =
