@@ -63,7 +63,7 @@ protected:
         Trigger(fm, "Open1");
     }
     // The drawing of box.zvt open, then changed.
-    std::unique_ptr<TStagedMainFm> StartWithChangedDrawing() {
+    TSheetHandle StartWithChangedDrawing() {
         auto fm = NewWindow();
         OpenFile(*fm, DrawingFile(QStringLiteral("box.zvt"), TwoPages()));
         fm->MarkModified();
@@ -193,13 +193,12 @@ TEST_F(MainFmTest, FileMenuShowsPrintAndExportDisabledWithNothingToActOn) {
 }
 
 TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
-    View.SetZoom(3);
     const auto fm = NewWindow();
     EXPECT_EQ(fm->geometry(), QRect(203, 106, 480, 626));
     EXPECT_FALSE(fm->isMaximized());
-    EXPECT_EQ(View.Zoom(), 1);
+    EXPECT_EQ(fm->Zoom(), 1);
 
-    const TPrintSettings& print = fm->PrintSettings();
+    const TPrintSettings& print = fm.PrintSettings();
     EXPECT_EQ(print.PrintPaperSize, -1);
     EXPECT_EQ(print.PrintDir, -1);
     EXPECT_EQ(print.PrintPaperScale, -1);
@@ -210,8 +209,8 @@ TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
                  print.PrintFont.underline() || print.PrintFont.strikeOut());
     EXPECT_EQ(print.PrintFontColor, fm->palette().color(QPalette::WindowText));
 
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaWidth()), 190);
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaHeight()), 277);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaWidth()), 190);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaHeight()), 277);
 
     EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
     EXPECT_EQ(fm->CurrentPage(), 0);
@@ -229,9 +228,9 @@ TEST_F(MainFmTest, StoredSettingsAreApplied) {
                               "FontName=Arial\nFontSize=9\nFontColor=255\nFontStyle=5\n");
     const auto fm = NewWindow();
     EXPECT_EQ(fm->geometry(), QRect(10, 20, 300, 400));
-    EXPECT_EQ(View.Zoom(), 2.5L);
+    EXPECT_EQ(fm->Zoom(), 2.5L);
 
-    const TPrintSettings& print = fm->PrintSettings();
+    const TPrintSettings& print = fm.PrintSettings();
     EXPECT_EQ(print.PrintPaperSize, 9);
     EXPECT_EQ(print.PrintDir, 2);
     EXPECT_EQ(print.PrintPaperScale, 100);
@@ -244,8 +243,8 @@ TEST_F(MainFmTest, StoredSettingsAreApplied) {
     EXPECT_FALSE(print.PrintFont.strikeOut());
 
     // 190 x 277 mm printable less 10 mm on every side.
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaWidth()), 170);
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaHeight()), 257);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaWidth()), 170);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaHeight()), 257);
 
     const QList<QAction*> recent = RecentMenuItems(*fm);
     ASSERT_EQ(recent.size(), 3);
@@ -258,9 +257,7 @@ TEST_F(MainFmTest, StoredSettingsAreApplied) {
 TEST_F(MainFmTest, StoredZoomThatIsNotPositiveOrNotANumberGives100Percent) {
     for (const char* stored : {"0", "-5", "abc"}) {
         WriteFile(SettingsPath(), std::string("[TMainFm]\nZoom=") + stored + "\n");
-        View.SetZoom(3);
-        NewWindow();
-        EXPECT_EQ(View.Zoom(), 1) << stored;
+        EXPECT_EQ(NewWindow()->Zoom(), 1) << stored;
     }
 }
 
@@ -272,7 +269,8 @@ TEST_F(MainFmTest, SettingsAreWrittenWhenTheWindowGoesAndReadAtTheNextStart) {
     {
         auto fm = NewWindow();
         fm->setGeometry(50, 60, 700, 500);
-        View.SetZoom(1.5L);
+        Prompt.Entries.push_back(QStringLiteral("150"));
+        Trigger(*fm, "Z1");
         fm->MarkModified();
         Prompt.FileNames.push_back(box);
         Trigger(*fm, "Save1");
@@ -300,10 +298,9 @@ TEST_F(MainFmTest, SettingsAreWrittenWhenTheWindowGoesAndReadAtTheNextStart) {
     EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File2", ""), "/c.zvt");
     EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File3", ""), "/c.zvt");
 
-    View.SetZoom(1);
     WriteFile(SettingsPath(), "[TMainFm]\nZoom=25000\nFile1=" + box.toStdString() + "\n");
     const auto next = NewWindow();
-    EXPECT_EQ(View.Zoom(), 2.5L);
+    EXPECT_EQ(next->Zoom(), 2.5L);
     ASSERT_EQ(next->RecentFileList().Count(), 1);
     EXPECT_EQ(next->RecentFileList().At(0), box);
 }
@@ -332,9 +329,8 @@ TEST_F(MainFmTest, MaximisedWindowKeepsItsNormalBounds) {
 // the defaults: noise, nothing, a folder or a pipe that would never end.
 TEST_F(MainFmTest, UnusableSettingsFilesGiveTheDefaults) {
     const auto expectDefaults = [&](const char* what) {
-        View.SetZoom(3);
         const auto fm = NewWindow();
-        EXPECT_EQ(View.Zoom(), 1) << what;
+        EXPECT_EQ(fm->Zoom(), 1) << what;
         EXPECT_EQ(fm->RecentFileList().Count(), 0) << what;
         EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1)) << what;
     };
