@@ -2,7 +2,7 @@
 // the selection and the edit history) and routes the menu commands, the page
 // tabs and the mouse to the classes that do the work: the drawing's file, the
 // page view and its gestures, printing, export, the printer's calibration
-// and crash recovery. main_fm_commands.cpp holds the Edit menu's commands.
+// and crash recovery.
 #pragma once
 
 #include "crash_recovery.h"
@@ -135,7 +135,7 @@ private:
     // follows the pointer until the next click.
     void ShowPlacingHint(bool placing);
 
-    // The Edit menu, main_fm_commands.cpp.
+    // The Edit menu.
     TPlacementRules PlacementRules() const;
     bool IsAvailable(const QAction* item) const;
     // Opening a menu greys the commands that have nothing to act on; closed, it

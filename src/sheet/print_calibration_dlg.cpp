@@ -2,12 +2,12 @@
 // prints the calibration page, and the two measured lengths, checked on OK.
 #include "print_calibration_dlg.h"
 
+#include "dialog_parts.h"
 #include "format/number_field.h"
 #include "format/text_to_float.h"
 #include "prompt.h"
 #include "screen_centre.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,10 +45,7 @@ QLineEdit* LengthField(const char* name) {
 
 TPrintCalibrationDlg::TPrintCalibrationDlg(IPrompt& prompt, QWidget* parent)
     : QDialog(parent), Prompt(prompt) {
-    setObjectName(QStringLiteral("PrintCalibrationDlg"));
-    setWindowTitle(QStringLiteral("印刷の校正"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    SetFixedDialogFrame(*this, "PrintCalibrationDlg", QStringLiteral("印刷の校正"));
     createControls();
     connect(PrintPageBtn, &QPushButton::clicked, this, [this] {
         if (FPrintPage)
@@ -72,32 +69,18 @@ void TPrintCalibrationDlg::createControls() {
     MeasuredXEd = LengthField("MeasuredXEd");
     MeasuredYEd = LengthField("MeasuredYEd");
     auto* fields = new QGridLayout;
-    const std::pair<QString, QLineEdit*> rows[] = {
-        {HorizontalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerX)), MeasuredXEd},
-        {VerticalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerY)), MeasuredYEd}};
-    int row = 0;
-    for (const auto& [caption, field] : rows) {
-        auto* label = new QLabel(caption);
-        label->setBuddy(field);
-        fields->addWidget(label, row, 0);
-        fields->addWidget(field, row, 1);
-        fields->addWidget(new QLabel(QStringLiteral("mm")), row, 2);
-        ++row;
-    }
-
-    auto* buttons = new QDialogButtonBox;
-    OKBtn = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    AddFieldRows(
+        *fields,
+        {{HorizontalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerX)), MeasuredXEd},
+         {VerticalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerY)), MeasuredYEd}},
+        QStringLiteral("mm"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(steps);
     layout->addWidget(PrintPageBtn, 0, Qt::AlignLeft);
     layout->addWidget(CurrentLbl);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(OKBtn, CancelBtn));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -88,6 +88,7 @@ TFlange MakeFlange(std::string_view name, long double width, long double angle1,
 
 // Deep copies. The destination gets exactly one flange per source vertex.
 void CopyPolygon(const TPolygon& source, TPolygon& destination);
+// A reference for tests: pages are copied by value everywhere else.
 void CopyPolygonTbl(const TPolygonTbl& source, TPolygonTbl& destination);
 
 // The indices of the pages that hold at least one shape, in page order: what
