@@ -132,16 +132,17 @@ TEST_P(FixedTextTest, WritesAsPrintfDoes) {
     EXPECT_EQ(FixedText(c.Value, c.Decimals, c.Width), c.Text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, FixedTextTest,
-    testing::Values(TFixedCase{"OneDecimal", 12.25L, 1, 0, "12.2"},
-                    TFixedCase{"TieToEven", 0.375L, 2, 0, "0.38"},
-                    TFixedCase{"KeepsZeros", 1, 4, 0, "1.0000"},
-                    TFixedCase{"NegativeRoundingToZero", -0.04L, 1, 0, "-0.0"},
-                    TFixedCase{"PaddedInteger", -5, 0, 3, " -5"},
-                    TFixedCase{"WiderThanWidth", 123, 0, 2, "123"},
-                    TFixedCase{"Padded", 7.5L, 1, 6, "   7.5"}),
-    [](const testing::TestParamInfo<TFixedCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Values, FixedTextTest,
+                         testing::Values(TFixedCase{"OneDecimal", 12.25L, 1, 0, "12.2"},
+                                         TFixedCase{"TieToEven", 0.375L, 2, 0, "0.38"},
+                                         TFixedCase{"KeepsZeros", 1, 4, 0, "1.0000"},
+                                         TFixedCase{"NegativeRoundingToZero", -0.04L, 1, 0, "-0.0"},
+                                         TFixedCase{"PaddedInteger", -5, 0, 3, " -5"},
+                                         TFixedCase{"WiderThanWidth", 123, 0, 2, "123"},
+                                         TFixedCase{"Padded", 7.5L, 1, 6, "   7.5"}),
+                         [](const testing::TestParamInfo<TFixedCase>& info) {
+                             return info.param.Name;
+                         });
 
 // The status line and the dialogs wrote their numbers with printf before;
 // they must read the same now, ties included.
