@@ -38,14 +38,16 @@ TCrashRecovery::TCrashRecovery(TRecoveryFile* file, IPrompt& prompt, const TShee
     Timer.start();
 }
 
-// The recovered drawing has no file: the user chooses where to save it.
+// The recovered drawing has no file: the user chooses where to save it. The
+// timer goes on while the question waits, and must not take the copy away
+// before the answer.
 std::optional<TZvDat> TCrashRecovery::Offer() {
     if (Offered)
         return std::nullopt;
+    const bool wanted = Prompt.AskYesNo(InfoTitle, RecoveryQuestion) == TPromptAnswer::Yes;
     Offered = true;
     std::string bytes;
     TZvDat drawing;
-    const bool wanted = Prompt.AskYesNo(InfoTitle, RecoveryQuestion) == TPromptAnswer::Yes;
     if (wanted && File->Read(bytes) && TextToDrawing(bytes, drawing) == TDrawingReadResult::Ok)
         return drawing;
     Forget();

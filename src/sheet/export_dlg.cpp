@@ -4,6 +4,7 @@
 #include "dialog_parts.h"
 #include "screen_centre.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>

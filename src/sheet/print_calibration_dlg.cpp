@@ -8,6 +8,7 @@
 #include "prompt.h"
 #include "screen_centre.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>

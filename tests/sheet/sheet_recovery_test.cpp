@@ -140,3 +140,19 @@ TEST(RecoveryInterval, IsAPositiveWholeNumberOfMillisecondsOrTheMinute) {
     for (const char* text : {"", "0", "-5", "1.5", "12ms", " 50", "99999999999"})
         EXPECT_EQ(RecoveryIntervalFrom(text), milliseconds(60000)) << text;
 }
+
+// The copy a crash left outlives intervals that pass while the question waits
+// for the user: Yes still restores it.
+TEST_F(SheetRecoveryTest, TheCopyWaitsForTheAnswerHoweverLongItTakes) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    ASSERT_TRUE(WriteFileAtomically(CopyPath(), TextOf(Box)));
+    TRecoveryFile recovery(Folder());
+    Recovery = &recovery;
+    RecoveryInterval = std::chrono::milliseconds(10);
+    Start();
+    Prompt.WhileAsking = [] { QTest::qWait(200); };
+    Prompt.Answers = {TPromptAnswer::Yes};
+    Fm->OfferRecovery();
+    EXPECT_EQ(Fm->CurrentDrawing(), Box);
+    EXPECT_TRUE(Fm->IsModified());
+}
