@@ -4,17 +4,16 @@
 // flanges.
 #include "crowded_page.h"
 
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <random>
 #include <string>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr int Columns = 15;
 constexpr int Rows = 21;
 constexpr long double MinMargin = 0.0025L;

@@ -3,15 +3,15 @@
 // again on every change while its window is open, so it must stay well below
 // 50 ms; the marks of one printed page come from its report.
 #include "document/flange_partners.h"
+#include "geometry/angles.h"
 
 #include <benchmark/benchmark.h>
 
-#include <numbers>
 #include <string>
 
 namespace {
 
-constexpr long double Angle = std::numbers::pi_v<long double> / 4;
+constexpr long double Angle = Pi / 4;
 constexpr int Pages = 100; // an even number: the pages pair up
 constexpr int ShapesPerPage = 200;
 constexpr int ShapesInAll = Pages * ShapesPerPage;

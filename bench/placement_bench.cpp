@@ -1,15 +1,13 @@
 // How long one drag step takes on a full page: a free step, a step refused
 // by the overlap rule, and a colliding step that the auto-rotate search turns
 // aside. Each runs once per mouse move, so it must stay well below a frame.
+#include "geometry/angles.h"
 #include "placement/placement.h"
 
 #include <benchmark/benchmark.h>
 
-#include <numbers>
-
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr int Columns = 6;
 constexpr int Rows = 8;
 constexpr long double Pitch = 30; // mm between the shapes' corners

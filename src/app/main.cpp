@@ -1,11 +1,13 @@
-// Program start: the Japanese user interface, the sheet window, then the shape
-// editor with its dialogs and information monitor, the about box, the print
-// settings, export and printer calibration dialogs, with the real prompts,
-// printer, settings file, clipboard and pointer, the drawing named on the
-// command line, and the event loop until the sheet window closes.
+// Program start: the Japanese user interface, the settings read once, the page
+// setup, the shape editor with its dialogs and information monitor, the about
+// box, the print settings, export and printer calibration dialogs, then the
+// sheet window, with the real prompts, printer, clipboard and pointer, the
+// drawing named on the command line, and the event loop until the sheet window
+// closes; then the settings written once.
 #include "about_box.h"
 #include "clipboard.h"
 #include "command_line.h"
+#include "crash_recovery.h"
 #include "dialog_runner.h"
 #include "drawing/view_scale.h"
 #include "export_dlg.h"
@@ -17,6 +19,7 @@
 #include "nset_line_length_dlg.h"
 #include "nset_point_angle_dlg.h"
 #include "nset_point_pos_dlg.h"
+#include "page_setup.h"
 #include "polygon_info_dlg.h"
 #include "print_calibration_dlg.h"
 #include "print_set_dlg.h"
@@ -30,6 +33,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallJapaneseUi(application);
@@ -41,18 +46,17 @@ int main(int argc, char** argv) {
     TQtClipboard clipboard;
     TQtScreenCursor cursor;
     const QString settingsPath = DefaultSettingsPath();
+    TIniFile settings = LoadSettings(settingsPath);
     TRecoveryFile recovery(DefaultRecoveryFolder());
+    // Tests that kill the program ask for copies sooner than once a minute.
+    const auto recoveryInterval = RecoveryIntervalFrom(std::getenv("ZELVO_RECOVERY_INTERVAL_MS"));
 
-    // The sheet window comes first: its creation reads the settings and sets
-    // the view scale the other windows start from.
-    TMainFm mainFm(TSheetServices{prompt, view, printer, ticks, settingsPath, clipboard, cursor,
-                                  nullptr, &recovery});
-    // Destroyed before the sheet window, so each writes its own settings section.
-    TMkPolygonFm editor(
-        TEditorServices{prompt, view, ticks, settingsPath, [&mainFm] {
-                            return TPageArea{mainFm.PageAreaWidth(), mainFm.PageAreaHeight()};
-                        }});
-    mainFm.SetShapeEditor(&editor);
+    // Both windows show the page this gives, so it comes first.
+    TPageSetup pageSetup(printer, settings);
+    TMkPolygonFm editor(TEditorServices{prompt, view, ticks, settingsPath, [&pageSetup] {
+                                            const TPageAreaMm area = pageSetup.PageArea();
+                                            return TPageArea{area.Width, area.Height};
+                                        }});
     // Created once, after the editor, and kept with their texts between uses.
     TNSetPointPosDlg pointPosDlg;
     TNSetLineLengthDlg lineLengthDlg;
@@ -65,19 +69,24 @@ int main(int argc, char** argv) {
                                      &lineAngleDlg, &infoMonitor, &flangeDlg});
     const TVersion version{BuiltVersionBlock()};
     TAboutBox aboutBox(version);
-    mainFm.SetAboutBox(&aboutBox);
     TPrintSetDlg printSetDlg(printer);
-    mainFm.SetPrintSetDialog(&printSetDlg);
     TExportDlg exportDlg;
-    mainFm.SetExportDialog(&exportDlg);
     TPrintCalibrationDlg calibrationDlg(prompt);
-    mainFm.SetPrintCalibrationDialog(&calibrationDlg);
 
+    TMainFm mainFm(TSheetServices{prompt, printer, ticks, clipboard, cursor, pageSetup, settings,
+                                  &recovery, recoveryInterval},
+                   TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg, &calibrationDlg});
     mainFm.show();
     mainFm.OfferRecovery();
     // A file manager names the drawing to open; without one the drawing is empty.
     const QString startFile = DrawingFileArgument(QCoreApplication::arguments());
     if (!startFile.isEmpty())
         mainFm.OpenStartFile(startFile);
-    return application.exec();
+    const int result = application.exec();
+
+    // The sheet's sections, in the order the sheet reads them.
+    mainFm.WriteSettings(settings);
+    pageSetup.WriteSettings(settings);
+    SaveSettings(settingsPath, settings);
+    return result;
 }

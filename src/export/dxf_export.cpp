@@ -5,13 +5,12 @@
 #include "dxf_export.h"
 
 #include "format/number_field.h"
+#include "geometry/angles.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr int CoordinateDecimals = 6;
 
 // The DXF colour number of each layer's colour.
@@ -99,7 +98,7 @@ public:
 
 private:
     static long double Degrees(long double radians) {
-        long double degrees = std::fmod(radians * 180 / Pi, 360.0L);
+        long double degrees = std::fmod(RadToDeg(radians), 360.0L);
         if (degrees < 0)
             degrees += 360;
         return degrees;

@@ -2,6 +2,7 @@
 // so that a machine reading the PDF finds whole lines in their colours.
 #include "pdf_export.h"
 
+#include "geometry/angles.h"
 #include "shift_jis_codec.h"
 
 #include <QBuffer>
@@ -11,11 +12,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 
-#include <numbers>
-
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Points are placed without rounding; the resolution only sets the unit the
 // painter works in.
@@ -96,7 +93,7 @@ void DrawTexts(QPainter& painter, const std::vector<TTextPlacement>& texts,
         const QString text = ShiftJisToUnicode(placement.Text);
         painter.save();
         painter.translate(toDevice(placement.At));
-        painter.rotate(static_cast<qreal>(placement.Angle * 180 / Pi));
+        painter.rotate(static_cast<qreal>(RadToDeg(placement.Angle)));
         painter.drawText(QPointF(-painter.fontMetrics().horizontalAdvance(text) / 2.0, 0), text);
         painter.restore();
     }

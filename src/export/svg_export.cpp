@@ -2,15 +2,12 @@
 #include "svg_export.h"
 
 #include "format/number_field.h"
+#include "geometry/angles.h"
 #include "shift_jis_codec.h"
 
 #include <QXmlStreamWriter>
 
-#include <numbers>
-
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Coordinates to a millionth of a millimetre, far below what a machine resolves.
 constexpr int CoordinateDecimals = 6;
@@ -87,7 +84,7 @@ void WriteText(QXmlStreamWriter& xml, const TTextPlacement& text) {
     xml.writeAttribute(QStringLiteral("font-size"), Mm(text.Height));
     xml.writeAttribute(
         QStringLiteral("transform"),
-        QStringLiteral("rotate(%1 %2)").arg(Mm(text.Angle * 180 / Pi)).arg(PointText(text.At)));
+        QStringLiteral("rotate(%1 %2)").arg(Mm(RadToDeg(text.Angle))).arg(PointText(text.At)));
     xml.writeCharacters(XmlText(text.Text));
     xml.writeEndElement();
 }

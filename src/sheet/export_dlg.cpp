@@ -1,6 +1,7 @@
 // The export dialog: the page choice and a note on the file types.
 #include "export_dlg.h"
 
+#include "dialog_parts.h"
 #include "screen_centre.h"
 
 #include <QDialogButtonBox>
@@ -11,10 +12,7 @@
 #include <QVBoxLayout>
 
 TExportDlg::TExportDlg(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("ExportDlg"));
-    setWindowTitle(QStringLiteral("エクスポート"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    SetFixedDialogFrame(*this, "ExportDlg", QStringLiteral("エクスポート"));
     createControls();
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -35,17 +33,10 @@ void TExportDlg::createControls() {
                                   "SVG・DXF (切断機用、実寸)、PDF (色分け、印刷の校正つき)"));
     note->setObjectName(QStringLiteral("NoteLbl"));
 
-    auto* buttons = new QDialogButtonBox;
-    OKBtn = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(note);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(OKBtn, CancelBtn));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

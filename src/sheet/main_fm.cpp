@@ -1,363 +1,451 @@
-// The sheet window: its menu bar, the settings it keeps between runs and the
-// document commands with the save-changes question that guards them. The page
-// view lives in sheet_view.cpp, printing in sheet_print.cpp, export and the
-// printer's calibration in sheet_export.cpp.
+// The sheet window: its client area and status line, the settings it keeps
+// between runs, the page tabs and the zoom; the routes from the File menu to
+// the drawing's file, printing, export and the printer's calibration; and the
+// Edit menu: undo and redo, pages added and deleted, shapes made or edited in
+// the shape editor, cut, copy, paste and delete through the clipboard, the
+// flange check window, the placement options, and which commands are
+// available.
 #include "main_fm.h"
 
-#include "atomic_file.h"
-#include "drawing/view_scale.h"
-#include "format/drawing_file.h"
-#include "named_action.h"
-#include "printer.h"
+#include "clipboard.h"
+#include "document/flange_names.h"
+#include "drawing_flange_lookup.h"
+#include "flange_check_dlg.h"
+#include "format/number_field.h"
+#include "page_setup.h"
+#include "page_tabs.h"
+#include "paint_surface.h"
 #include "prompt.h"
-#include "settings_file.h"
 #include "shape_editor.h"
 #include "window_placement.h"
+#include "zoom_dialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QDir>
-#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
+#include <QStatusBar>
+
+#include <string_view>
 
 namespace {
 
 constexpr std::string_view MainSection = "TMainFm";
 
-const QString AppCaption = QStringLiteral("Zelvo");
-const QString DrawingFilter =
-    QStringLiteral("Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
-const QString DrawingExtension = QStringLiteral("zvt");
-
-const QString SaveChangesText = QStringLiteral("図面が変更されています。保存しますか？");
-const QString SaveFailedText = QStringLiteral("ファイル「%1」を保存できませんでした。");
-const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込めませんでした。");
-
-// True when path names an existing file other than ownFile (which may be
-// empty, or gone).
-bool IsOtherExistingFile(const QString& path, const QString& ownFile) {
-    const QFileInfo chosen(path);
-    if (!chosen.exists())
-        return false;
-    const QString own = ownFile.isEmpty() ? QString() : QFileInfo(ownFile).canonicalFilePath();
-    return own.isEmpty() || chosen.canonicalFilePath() != own;
-}
-
 // The window's designed bounds, used when the settings hold none.
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
+const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
+const QString PlacingHintText =
+    QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
+
 } // namespace
 
-TMainFm::TMainFm(const TSheetServices& services)
-    : Prompt(services.Prompt), View(services.View), Printer(services.Printer),
-      SettingsPath(services.SettingsPath), Clipboard(services.Clipboard), Cursor(services.Cursor),
-      Editor(services.Editor), Recovery(services.Recovery), Document(services.Ticks) {
-    createActions();
-    createRecentFileItems();
-    createMenus();
+TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
+    : Prompt(services.Prompt), Clipboard(services.Clipboard), PageSetup(services.PageSetup),
+      Dialogs(dialogs), Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
+      Gestures(Document, *View, services.Prompt, services.Cursor),
+      Recovery(services.Recovery, services.Prompt, Document, services.RecoveryInterval),
+      Files(services.Prompt, Document, Recovery),
+      Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet, Document,
+               Files),
+      Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export, Document,
+               Files),
+      Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files) {
     createClientArea();
     createStatusBar();
     createConnections();
-
-    ReadSettings();
-    ReadPrinterResolution();
-    ApplyStoredPrinterSettings();
-    UpdateAreaSize();
-    createRecoveryTimer();
-    NewDrawing();
+    ReadSettings(services.Settings);
+    View->ShowPageArea(PageSetup.PageArea());
+    Files.Reset();
 }
 
-// Written here rather than on close so that every way out keeps the settings.
-TMainFm::~TMainFm() {
-    WriteSettings();
+// The tab strip on the right, the page view beside it.
+void TMainFm::createClientArea() {
+    TabControl1 = new TPageTabs;
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    auto* client = new QWidget;
+    auto* layout = new QHBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(View, 1);
+    layout->addWidget(TabControl1);
+    setCentralWidget(client);
 }
 
-void TMainFm::createActions() {
-    New1 = NamedAction(this, "New1", QStringLiteral("新規作成(&N)"));
-    Open1 = NamedAction(this, "Open1", QStringLiteral("開く(&O)..."));
-    Save1 = NamedAction(this, "Save1", QStringLiteral("上書き保存(&S)..."));
-    SaveAs1 = NamedAction(this, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
-    ExportMi = NamedAction(this, "ExportMi", QStringLiteral("エクスポート..."));
-    PrintFontSetMi = NamedAction(this, "PrintFontSetMi", QStringLiteral("印字フォント設定..."));
-    PrintSetMi = NamedAction(this, "PrintSetMi", QStringLiteral("印刷設定..."));
-    PrintCalibrationMi = NamedAction(this, "PrintCalibrationMi", QStringLiteral("印刷の校正..."));
-    Print1 = NamedAction(this, "Print1", QStringLiteral("現在のページを印刷..."));
-    PrintAll = NamedAction(this, "PrintAll", QStringLiteral("全てのページを印刷..."));
-    Exit1 = NamedAction(this, "Exit1", QStringLiteral("終了(&X)"));
-
-    Undo1 = NamedAction(this, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
-    Repeat1 = NamedAction(this, "Repeat1", QStringLiteral("やり直し"),
-                          Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
-    AddNewPageMi = NamedAction(this, "AddNewPageMi", QStringLiteral("ページ追加"),
-                               Qt::CTRL | Qt::ALT | Qt::Key_P);
-    DelPageMi = NamedAction(this, "DelPageMi", QStringLiteral("ページ削除"));
-    MkNewPolygonMi =
-        NamedAction(this, "MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."),
-                    Qt::CTRL | Qt::Key_N);
-    PolygonEditMi = NamedAction(this, "PolygonEditMi", QStringLiteral("図形データ修正(&E)..."),
-                                Qt::CTRL | Qt::Key_E);
-    PolygonCutMi =
-        NamedAction(this, "PolygonCutMi", QStringLiteral("切り取り(&X)"), Qt::CTRL | Qt::Key_X);
-    PolygonCopyMi =
-        NamedAction(this, "PolygonCopyMi", QStringLiteral("コピー(&C)"), Qt::CTRL | Qt::Key_C);
-    PolygonPasteMi =
-        NamedAction(this, "PolygonPasteMi", QStringLiteral("貼り付け(&V)"), Qt::CTRL | Qt::Key_V);
-    PolygonDeleteMi =
-        NamedAction(this, "PolygonDeleteMi", QStringLiteral("削除(&D)"), Qt::CTRL | Qt::Key_Delete);
-    Z1 = NamedAction(this, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
-    FlangeCheckMi =
-        NamedAction(this, "FlangeCheckMi", QStringLiteral("糊代の検査..."), Qt::CTRL | Qt::Key_G);
-    ClickDragMi = NamedAction(this, "ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"),
-                              Qt::CTRL | Qt::Key_H);
-    WallChkMi = NamedAction(this, "WallChkMi",
-                            QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"),
-                            Qt::CTRL | Qt::Key_W);
-    PorigonCrossChkMi =
-        NamedAction(this, "PorigonCrossChkMi", QStringLiteral("移動時・図形の重なりを回避する(&L)"),
-                    Qt::CTRL | Qt::Key_L);
-    AutoRotateMi = NamedAction(this, "AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"),
-                               Qt::CTRL | Qt::Key_M);
-    AllMi =
-        NamedAction(this, "AllMi", QStringLiteral("移動時制御・一括(&A)"), Qt::CTRL | Qt::Key_A);
-    // The drag options start unchecked at every start and are not saved.
-    for (QAction* option : {ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi})
-        option->setCheckable(true);
-
-    About1 = NamedAction(this, "About1", QStringLiteral("バージョン情報(&A)..."));
-}
-
-// Item i carries the tag i; an item joins the File menu once its entry exists.
-void TMainFm::createRecentFileItems() {
-    for (int tag = 1; tag <= TRecentFiles::MaxCount; ++tag) {
-        QAction* item = new QAction(this);
-        item->setObjectName(QStringLiteral("RecentFileItem%1").arg(tag));
-        item->setData(tag);
-        RecentFileItems[tag - 1] = item;
-    }
-}
-
-void TMainFm::createMenus() {
-    File1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)..."));
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->addActions({New1, Open1, Save1, SaveAs1, ExportMi});
-    File1->addSeparator();
-    File1->addActions({PrintFontSetMi, PrintSetMi, PrintCalibrationMi, Print1, PrintAll});
-    File1->addSeparator();
-    File1->addAction(Exit1);
-    File1->addSeparator(); // N6: the recent-file items follow it
-
-    EditMi1 = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    EditMi1->setObjectName(QStringLiteral("EditMi1"));
-    EditMi1->addActions({Undo1, Repeat1});
-    EditMi1->addSeparator();
-    EditMi1->addActions({AddNewPageMi, DelPageMi, MkNewPolygonMi});
-    EditMi1->addSeparator();
-    EditMi1->addActions(
-        {PolygonEditMi, PolygonCutMi, PolygonCopyMi, PolygonPasteMi, PolygonDeleteMi});
-    EditMi1->addSeparator();
-    EditMi1->addActions({Z1, FlangeCheckMi});
-    EditMi1->addSeparator();
-    EditMi1->addActions({ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi});
-
-    menuBar()->addAction(About1);
+void TMainFm::createStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    StatusPanel = new QLabel;
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel0"));
+    // Wide enough for any position on a page, so the panel beside it stays put.
+    StatusPanel->setMinimumWidth(
+        StatusPanel->fontMetrics().horizontalAdvance(QStringLiteral("X:0000.0 Y:0000.0 ")));
+    statusBar()->addWidget(StatusPanel);
+    HintPanel = new QLabel;
+    HintPanel->setObjectName(QStringLiteral("StatusPanel1"));
+    statusBar()->addWidget(HintPanel, 1);
 }
 
 void TMainFm::createConnections() {
-    connect(New1, &QAction::triggered, this, &TMainFm::New1Click);
-    connect(Open1, &QAction::triggered, this, &TMainFm::Open1Click);
-    connect(Save1, &QAction::triggered, this, &TMainFm::Save1Click);
-    connect(SaveAs1, &QAction::triggered, this, &TMainFm::SaveAs1Click);
-    connect(Exit1, &QAction::triggered, this, &TMainFm::close);
-    for (QAction* item : RecentFileItems)
-        connect(item, &QAction::triggered, this, [this, item] { RecentFileClick(item); });
-    connect(EditMi1, &QMenu::aboutToShow, this, &TMainFm::EditMi1Popup);
-    connect(EditMi1, &QMenu::aboutToHide, this, &TMainFm::EditMi1Closed);
-    connect(File1, &QMenu::aboutToShow, this, &TMainFm::File1Popup);
-    connect(File1, &QMenu::aboutToHide, this, &TMainFm::File1Closed);
-    connect(Z1, &QAction::triggered, this, &TMainFm::Z1Click);
-    connect(About1, &QAction::triggered, this, &TMainFm::About1Click);
-    connectPageView();
+    connectFileCommands();
     connectEditCommands();
-    connectPrintCommands();
-    connectFlangeCheck();
-    connectExportCommands();
+    connect(&Files, &TSheetFiles::DrawingReplaced, this, &TMainFm::DrawingReplaced);
+    connect(&Files, &TSheetFiles::FileNameChanged, this, &TMainFm::FileNameChanged);
+    connect(TabControl1, &TPageTabs::currentChanged, this, &TMainFm::TabControl1Change);
+    const TPaintSurface* surface = View->Surface();
+    connect(surface, &TPaintSurface::MouseDown, this,
+            [this](const QMouseEvent* event) { Gestures.MouseDown(*event, PlacementRules()); });
+    connect(surface, &TPaintSurface::MouseMove, this,
+            [this](const QMouseEvent* event) { Gestures.MouseMove(*event, PlacementRules()); });
+    connect(surface, &TPaintSurface::MouseUp, this, [this](const QMouseEvent* event) {
+        Gestures.MouseUp(*event, Menus.ClickDragMi->isChecked());
+    });
+    connect(&Gestures, &TSheetGestures::PointerMoved, this, &TMainFm::ShowMousePosition);
+    connect(&Gestures, &TSheetGestures::PlacingChanged, this, &TMainFm::ShowPlacingHint);
 }
 
-void TMainFm::ReadSettings() {
-    const TIniFile settings = LoadSettings(SettingsPath);
+void TMainFm::connectFileCommands() {
+    connect(Menus.New1, &QAction::triggered, &Files, &TSheetFiles::New);
+    connect(Menus.Open1, &QAction::triggered, &Files, &TSheetFiles::Open);
+    connect(Menus.Save1, &QAction::triggered, &Files, &TSheetFiles::Save);
+    connect(Menus.SaveAs1, &QAction::triggered, &Files, &TSheetFiles::SaveAs);
+    connect(Menus.Exit1, &QAction::triggered, this, &TMainFm::close);
+    for (QAction* item : Menus.RecentFileItems)
+        connect(item, &QAction::triggered, this,
+                [this, item] { Files.OpenRecent(item->data().toInt()); });
+    connect(Menus.ExportMi, &QAction::triggered, this, [this] { Exporter.Export(); });
+    connect(Menus.PrintFontSetMi, &QAction::triggered, this,
+            [this] { Printing.ChoosePrintFont(); });
+    connect(Menus.PrintSetMi, &QAction::triggered, this, &TMainFm::PrintSettingsClick);
+    connect(Menus.PrintCalibrationMi, &QAction::triggered, this, &TMainFm::PrintCalibrationClick);
+    connect(Menus.Print1, &QAction::triggered, this, [this] { Printing.PrintCurrentPage(); });
+    connect(Menus.PrintAll, &QAction::triggered, this, [this] { Printing.PrintAllPages(); });
+    // A command with nothing to act on shows so in the File menu.
+    connect(Menus.File1, &QMenu::aboutToShow, this, [this] { EnableMenuItems(Menus.File1, true); });
+    connect(Menus.File1, &QMenu::aboutToHide, this,
+            [this] { EnableMenuItems(Menus.File1, false); });
+    connect(Menus.About1, &QAction::triggered, this, [this] {
+        if (Dialogs.AboutBox != nullptr)
+            Dialogs.AboutBox->exec();
+    });
+}
+
+void TMainFm::ReadSettings(const TIniFile& settings) {
     ApplyWindowPlacement(*this, ReadWindowPlacement(settings, MainSection, DefaultPlacement));
-    View.SetZoom(ZoomFromStored(settings.ReadInteger(MainSection, "Zoom", 10000)));
-    Print = ReadPrintSettings(settings);
-    RecentFiles.ReadFrom(settings, MainSection);
-    UpdateRecentFileMenu();
+    View->SetZoom(ZoomFromStored(settings.ReadInteger(MainSection, "Zoom", 10000)));
+    Files.ReadSettings(settings);
 }
 
-void TMainFm::WriteSettings() const {
-    TIniFile settings = LoadSettings(SettingsPath);
+void TMainFm::WriteSettings(TIniFile& settings) const {
     WriteWindowPlacement(settings, MainSection, WindowPlacementOf(*this));
-    settings.WriteInteger(MainSection, "Zoom", ZoomToStored(View.Zoom()));
-    WritePrintSettings(settings, Print);
-    RecentFiles.WriteTo(settings, MainSection);
-    SaveSettings(SettingsPath, settings);
+    settings.WriteInteger(MainSection, "Zoom", ZoomToStored(View->Scale().Zoom()));
+    Files.WriteSettings(settings);
 }
 
-// The printer's pixels per millimetre on paper: with the calibration applied,
-// the page area is what the printer can reach, and prints come out true.
-void TMainFm::ReadPrinterResolution() {
-    PrinterPxPerMMX = PixelsPerPaperMm(Printer.PixelsPerInchX(), Print.PrintScaleX);
-    PrinterPxPerMMY = PixelsPerPaperMm(Printer.PixelsPerInchY(), Print.PrintScaleY);
-}
-
-// No file is open any more, so the caption names none.
-void TMainFm::NewDrawing() {
-    Document.Reset();
-    DragState = dsIdle;
-    ShowPlacingHint(false);
-    ResetChangeTracking();
-    FileName.clear();
-    setWindowTitle(AppCaption);
-    ShowPageTabs(1);
-    RepaintPage();
-}
-
-// From here on the drawing counts as unchanged and nothing can be undone: it
-// has been saved, opened or started anew, so no copy of it needs keeping.
-void TMainFm::ResetChangeTracking() {
-    Document.ClearHistory();
-    Document.SetModified(false);
-    ForgetRecovery();
-}
-
-// True when the caller may discard the drawing.
-bool TMainFm::ConfirmSaveChanges() {
-    if (!Document.Modified())
-        return true;
-    switch (Prompt.AskYesNoCancel(InfoTitle, SaveChangesText)) {
-    case TPromptAnswer::Yes:
-        return SaveDrawingAs();
-    case TPromptAnswer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Another file is replaced only when the user says so; No goes back to the
-// dialog with the name chosen, as the dialog itself would.
-bool TMainFm::SaveDrawingAs() {
-    QString path = FileName;
-    for (;;) {
-        path = Prompt.SaveFileName(DrawingFilter, DrawingExtension, path);
-        if (path.isEmpty())
-            return false;
-        if (!IsOtherExistingFile(path, FileName) || Prompt.AskReplaceFile(path))
-            return SaveDrawing(path);
-    }
-}
-
-// The file is replaced only by a complete new one, and the drawing takes the
-// file's name only once it has been written.
-bool TMainFm::SaveDrawing(const QString& path) {
-    std::string bytes;
-    if (!DrawingToText(Document.Drawing(), bytes) || !WriteFileAtomically(path, bytes)) {
-        Prompt.ShowError(ErrorTitle, SaveFailedText.arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    SetCurrentFileName(path);
-    return true;
-}
-
-// The caller has prepared the empty drawing; a failed read leaves it as it was.
-bool TMainFm::LoadDrawing(const QString& path) {
-    std::string bytes;
-    TZvDat drawing = Document.Drawing();
-    if (!ReadDrawingFileBytes(path, bytes) ||
-        TextToDrawing(bytes, drawing) != TDrawingReadResult::Ok)
-        return false;
-    Document.SetDrawing(std::move(drawing));
-    ShowPageTabs(static_cast<int>(Document.Drawing().size()));
-    ShowPage(0);
-    SetCurrentFileName(path);
-    return true;
-}
-
-// The entries the load recorded are dropped with the rest of the history.
-void TMainFm::OpenDrawingFile(const QString& path) {
-    NewDrawing();
-    if (!LoadDrawing(path)) {
-        NewDrawing();
-        Prompt.ShowError(ErrorTitle, LoadFailedText.arg(QDir::toNativeSeparators(path)));
-    }
-    ResetChangeTracking();
-}
-
-void TMainFm::SetCurrentFileName(const QString& path) {
-    RecentFiles.Add(path);
-    UpdateRecentFileMenu();
-    FileName = path;
-    setWindowTitle(AppCaption + QStringLiteral(" - ") + QFileInfo(path).completeBaseName());
-}
-
-// Entries only ever grow in number, so the items in the File menu after N6
-// are always the first RecentFiles.Count() items.
-void TMainFm::UpdateRecentFileMenu() {
-    for (; RecentFileItemsShown < RecentFiles.Count(); ++RecentFileItemsShown)
-        File1->addAction(RecentFileItems[RecentFileItemsShown]);
-    for (int i = 0; i < RecentFiles.Count(); ++i)
-        RecentFileItems[i]->setText(RecentFileCaption(i + 1, RecentFiles.At(i)));
-}
-
-void TMainFm::New1Click() {
-    if (ConfirmSaveChanges())
-        NewDrawing();
-}
-
-void TMainFm::Open1Click() {
-    if (!ConfirmSaveChanges())
-        return;
-    const QString path = Prompt.OpenFileName(DrawingFilter, DrawingExtension);
-    if (!path.isEmpty())
-        OpenDrawingFile(path);
-}
-
-void TMainFm::Save1Click() {
-    const bool saved = FileName.isEmpty() ? SaveDrawingAs() : SaveDrawing(FileName);
-    if (saved)
-        ResetChangeTracking();
-}
-
-void TMainFm::SaveAs1Click() {
-    if (SaveDrawingAs())
-        ResetChangeTracking();
-}
-
-void TMainFm::RecentFileClick(const QAction* item) {
-    const int tag = item->data().toInt();
-    if (tag < 1 || tag > RecentFiles.Count() || !ConfirmSaveChanges())
-        return;
-    // A copy: opening the file reorders the list.
-    const QString path = RecentFiles.At(tag - 1);
-    OpenDrawingFile(path);
-}
-
-// A drawing recovered a moment ago is not given up without the question.
-void TMainFm::OpenStartFile(const QString& path) {
-    if (ConfirmSaveChanges())
-        OpenDrawingFile(path);
-}
-
-void TMainFm::About1Click() {
-    if (AboutBox != nullptr)
-        AboutBox->exec();
-}
-
-// A normal end leaves no copy behind: the user has saved or given up the changes.
 void TMainFm::closeEvent(QCloseEvent* event) {
-    event->setAccepted(ConfirmSaveChanges());
-    if (event->isAccepted()) {
-        RecoveryOffered = true;
-        ForgetRecovery();
+    event->setAccepted(Files.ConfirmSaveChanges());
+    if (event->isAccepted())
+        Recovery.EndNormally();
+}
+
+// The recovered drawing is written aside again at once: it is all there is.
+void TMainFm::OfferRecovery() {
+    std::optional<TZvDat> drawing = Recovery.Offer();
+    if (!drawing)
+        return;
+    Files.Restore(std::move(*drawing));
+    Recovery.Write();
+}
+
+// A gesture on the drawing that went goes with it.
+void TMainFm::DrawingReplaced() {
+    Gestures.Cancel();
+    SyncPageTabs();
+    View->Repaint();
+}
+
+void TMainFm::FileNameChanged() {
+    Menus.ShowRecentFiles(Files.RecentFiles());
+    setWindowTitle(Files.Caption());
+}
+
+void TMainFm::SelectPolygon(int index) {
+    if (Document.Select(index))
+        View->Repaint();
+}
+
+// Tabs come and go only at the end, so the captions stay "1" ... "N".
+void TMainFm::SyncPageTabs() {
+    const QSignalBlocker quiet(TabControl1);
+    const int pageCount = static_cast<int>(Document.Drawing().size());
+    while (TabControl1->count() > pageCount)
+        TabControl1->removeTab(TabControl1->count() - 1);
+    while (TabControl1->count() < pageCount)
+        TabControl1->addTab(QString::number(TabControl1->count() + 1));
+    TabControl1->setCurrentIndex(Document.CurPage());
+}
+
+// The page cannot change under a gesture: its shapes belong to this page. The
+// selection belongs to the page it was made on, so it stays behind.
+void TMainFm::TabControl1Change(int index) {
+    if (Gestures.State() != dsIdle || !IsIndexOf(Document.Drawing(), index)) {
+        const QSignalBlocker quiet(TabControl1);
+        TabControl1->setCurrentIndex(Document.CurPage());
+        return;
     }
+    Document.ChangePage(index);
+    View->Repaint();
+}
+
+// The drawing area of every page as the printer and the margins leave it now,
+// at the current scale.
+void TMainFm::ShowPageArea() {
+    PageSetup.UpdatePageArea();
+    View->ShowPageArea(PageSetup.PageArea());
+}
+
+void TMainFm::Z1Click() {
+    const long double zoom = ZoomDialog(Prompt, View->Scale().Zoom());
+    if (!IsAcceptedZoom(zoom))
+        return;
+    View->SetZoom(zoom);
+    ShowPageArea();
+    View->CentreOn(Document.PolygonAt(Document.CurrentPolygonIndex()));
+    View->Repaint();
+}
+
+void TMainFm::PrintSettingsClick() {
+    if (!Printing.EditPrintSettings())
+        return;
+    View->ShowPageArea(PageSetup.PageArea());
+    View->Repaint();
+}
+
+void TMainFm::PrintCalibrationClick() {
+    if (!Calibration.Calibrate())
+        return;
+    View->ShowPageArea(PageSetup.PageArea());
+    View->Repaint();
+}
+
+void TMainFm::ShowMousePosition(const TPointF& position) {
+    StatusPanel->setText(
+        QString::fromStdString("X:" + FixedText(static_cast<double>(position.X), 1) +
+                               " Y:" + FixedText(static_cast<double>(position.Y), 1)));
+}
+
+// Nothing else on screen says that the shape is held until the next click.
+void TMainFm::ShowPlacingHint(bool placing) {
+    HintPanel->setText(placing ? PlacingHintText : QString());
+}
+
+void TMainFm::connectEditCommands() {
+    connect(Menus.Undo1, &QAction::triggered, this, &TMainFm::Undo1Click);
+    connect(Menus.Repeat1, &QAction::triggered, this, &TMainFm::Repeat1Click);
+    connect(Menus.AddNewPageMi, &QAction::triggered, this, &TMainFm::AddNewPageMiClick);
+    connect(Menus.DelPageMi, &QAction::triggered, this, &TMainFm::DelPageMiClick);
+    connect(Menus.MkNewPolygonMi, &QAction::triggered, this, &TMainFm::MkNewPolygonMiClick);
+    connect(Menus.PolygonEditMi, &QAction::triggered, this, &TMainFm::PolygonEditMiClick);
+    connect(Menus.PolygonCutMi, &QAction::triggered, this, &TMainFm::PolygonCutMiClick);
+    connect(Menus.PolygonCopyMi, &QAction::triggered, this, &TMainFm::PolygonCopyMiClick);
+    connect(Menus.PolygonPasteMi, &QAction::triggered, this, &TMainFm::PolygonPasteMiClick);
+    connect(Menus.PolygonDeleteMi, &QAction::triggered, this, &TMainFm::PolygonDeleteMiClick);
+    connect(Menus.Z1, &QAction::triggered, this, &TMainFm::Z1Click);
+    connect(Menus.AutoRotateMi, &QAction::triggered, this, &TMainFm::AutoRotateMiClick);
+    connect(Menus.AllMi, &QAction::triggered, this, &TMainFm::AllMiClick);
+    connect(Menus.EditMi1, &QMenu::aboutToShow, this,
+            [this] { EnableMenuItems(Menus.EditMi1, true); });
+    connect(Menus.EditMi1, &QMenu::aboutToHide, this,
+            [this] { EnableMenuItems(Menus.EditMi1, false); });
+
+    FlangeCheckDlg = new TFlangeCheckDlg(Document, this);
+    connect(Menus.FlangeCheckMi, &QAction::triggered, this, &TMainFm::FlangeCheckMiClick);
+    connect(FlangeCheckDlg, &TFlangeCheckDlg::ShapeChosen, this, &TMainFm::ShowChosenShape);
+    Document.SetDrawingChangedHandler([this] { FlangeCheckDlg->DrawingChanged(); });
+}
+
+TPlacementRules TMainFm::PlacementRules() const {
+    TPlacementRules rules;
+    rules.KeepInside = Menus.WallChkMi->isChecked();
+    rules.AvoidOverlap = Menus.PorigonCrossChkMi->isChecked();
+    rules.AutoRotate = Menus.AutoRotateMi->isChecked();
+    const TPageAreaMm area = PageSetup.PageArea();
+    rules.PageWidth = area.Width;
+    rules.PageHeight = area.Height;
+    return rules;
+}
+
+bool TMainFm::IsAvailable(const QAction* item) const {
+    const bool idle = Gestures.State() == dsIdle;
+    if (item == Menus.MkNewPolygonMi || item == Menus.PolygonPasteMi)
+        return idle;
+    if (item == Menus.PolygonEditMi || item == Menus.PolygonCutMi || item == Menus.PolygonCopyMi ||
+        item == Menus.PolygonDeleteMi)
+        return idle && Document.CurrentPolygonIndex() >= 0;
+    // Turning aside only means something while a collision can happen.
+    if (item == Menus.AutoRotateMi)
+        return Menus.WallChkMi->isChecked() || Menus.PorigonCrossChkMi->isChecked();
+    if (item == Menus.AddNewPageMi)
+        return Document.Drawing().size() < MaxPageCount;
+    // Printing an empty page does nothing, and an export needs a shape somewhere.
+    if (item == Menus.Print1)
+        return !Document.Drawing()[Document.CurPage()].empty();
+    if (item == Menus.ExportMi)
+        return !PagesWithShapes(Document.Drawing()).empty();
+    return true;
+}
+
+void TMainFm::EnableMenuItems(const QMenu* menu, bool opening) {
+    for (QAction* item : menu->actions())
+        item->setEnabled(!opening || IsAvailable(item));
+}
+
+// The action has already toggled its check mark; an unavailable toggle is
+// taken back.
+void TMainFm::AutoRotateMiClick(bool checked) {
+    if (!IsAvailable(Menus.AutoRotateMi))
+        Menus.AutoRotateMi->setChecked(!checked);
+}
+
+void TMainFm::AllMiClick(bool checked) {
+    for (QAction* option : {Menus.WallChkMi, Menus.PorigonCrossChkMi, Menus.AutoRotateMi})
+        option->setChecked(checked);
+}
+
+void TMainFm::ShowChangedPages() {
+    SyncPageTabs();
+    View->Repaint();
+}
+
+// A step taken during a gesture first ends the gesture, so that its moves are
+// recorded and are the first thing undone.
+void TMainFm::Undo1Click() {
+    Gestures.EndDrag();
+    Document.UndoStep();
+    ShowChangedPages();
+}
+
+void TMainFm::Repeat1Click() {
+    Gestures.EndDrag();
+    Document.RedoStep();
+    ShowChangedPages();
+}
+
+// A page command takes the selection away from a gesture, so the gesture is
+// ended first and its moves recorded.
+void TMainFm::AddNewPageMiClick() {
+    if (!IsAvailable(Menus.AddNewPageMi))
+        return;
+    Gestures.EndDrag();
+    Document.AddPage();
+    ShowChangedPages();
+}
+
+void TMainFm::DelPageMiClick() {
+    if (Document.Drawing().size() < 2)
+        return;
+    Gestures.EndDrag();
+    Document.DeletePage();
+    ShowChangedPages();
+}
+
+// The editor's flange dialog offers the names of the drawing as it is now and
+// looks a picked one up in every shape but the one being edited (-1 for a new
+// shape, which skips none).
+void TMainFm::ShowEditor(int editedIndex) {
+    const TDrawingFlangeLookup lookup(Document, editedIndex);
+    FlangeNames = CollectFlangeNames(Document.Drawing());
+    Dialogs.Editor->SetFlangeNames(FlangeNames, &lookup);
+    Dialogs.Editor->ShowModal();
+    Dialogs.Editor->SetFlangeNames({}, nullptr);
+}
+
+void TMainFm::MkNewPolygonMiClick() {
+    if (!IsAvailable(Menus.MkNewPolygonMi) || Dialogs.Editor == nullptr)
+        return;
+    Dialogs.Editor->NewPolygon();
+    ShowEditor(-1);
+    TPolygon shape;
+    if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
+        Gestures.PlaceShape(shape);
+}
+
+// There is no cancel: the shape the editor holds when it closes is taken,
+// provided it still has at least 3 vertices.
+void TMainFm::PolygonEditMiClick() {
+    if (!IsAvailable(Menus.PolygonEditMi) || Dialogs.Editor == nullptr)
+        return;
+    const int index = Document.CurrentPolygonIndex();
+    Dialogs.Editor->SetPolygon(*Document.PolygonAt(index));
+    ShowEditor(index);
+    TPolygon shape;
+    if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
+        Document.ChangePolygon(index, shape);
+    View->Repaint();
+}
+
+void TMainFm::PolygonCopyMiClick() {
+    if (IsAvailable(Menus.PolygonCopyMi))
+        CopyCurrentPolygon();
+}
+
+// A shape whose text block cannot be written stays on the page: cutting it
+// would lose it.
+void TMainFm::PolygonCutMiClick() {
+    if (IsAvailable(Menus.PolygonCutMi) && CopyCurrentPolygon())
+        DeleteCurrentPolygon();
+}
+
+void TMainFm::PolygonDeleteMiClick() {
+    if (IsAvailable(Menus.PolygonDeleteMi))
+        DeleteCurrentPolygon();
+}
+
+bool TMainFm::CopyCurrentPolygon() {
+    const TPolygon* shape = Document.PolygonAt(Document.CurrentPolygonIndex());
+    return shape != nullptr && CopyPolygonToClipboard(Clipboard, *shape);
+}
+
+void TMainFm::DeleteCurrentPolygon() {
+    if (Document.DeleteCurrentPolygon())
+        View->Repaint();
+}
+
+void TMainFm::PolygonPasteMiClick() {
+    if (!IsAvailable(Menus.PolygonPasteMi))
+        return;
+    TPolygon shape;
+    switch (PastePolygonFromClipboard(Clipboard, shape)) {
+    case TTextReadResult::Ok:
+        Gestures.PlaceShape(shape);
+        break;
+    case TTextReadResult::RangeError:
+        Prompt.ShowError(ErrorTitle, RangeCheckErrorText);
+        break;
+    case TTextReadResult::Malformed:
+        break;
+    }
+}
+
+void TMainFm::FlangeCheckMiClick() {
+    FlangeCheckDlg->show();
+    FlangeCheckDlg->raise();
+    FlangeCheckDlg->activateWindow();
+}
+
+// As a page command does, it ends a gesture first, keeping its moves; then
+// the page is shown, the shape made the only selected one and centred.
+void TMainFm::ShowChosenShape(int page, int index) {
+    if (!IsIndexOf(Document.Drawing(), page) || !IsIndexOf(Document.Drawing()[page], index))
+        return;
+    Gestures.EndDrag();
+    if (page != Document.CurPage()) {
+        Document.ChangePage(page);
+        SyncPageTabs();
+    }
+    Document.SelectOnly(index);
+    View->CentreOn(Document.PolygonAt(Document.CurrentPolygonIndex()));
+    View->Repaint();
 }

@@ -1,8 +1,12 @@
-// File names for the pages printing and export write.
+// Captions and file names for the pages printing and export write.
 #include "page_files.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+QString PageCaption(const QString& windowCaption, int page) {
+    return windowCaption + QStringLiteral(" - ") + QString::number(page + 1);
+}
 
 QString NumberedFileName(const QString& path, int pageNumber) {
     const QFileInfo info(path);

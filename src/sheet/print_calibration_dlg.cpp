@@ -2,6 +2,7 @@
 // prints the calibration page, and the two measured lengths, checked on OK.
 #include "print_calibration_dlg.h"
 
+#include "dialog_parts.h"
 #include "format/number_field.h"
 #include "format/text_to_float.h"
 #include "prompt.h"
@@ -22,14 +23,12 @@ const QString RangeText = QStringLiteral("%1の長さは %2 mm から %3 mm の�
 const QString HorizontalRuler = QStringLiteral("横の定規");
 const QString VerticalRuler = QStringLiteral("縦の定規");
 
-// Factors as the calibration page prints them.
-constexpr int FactorDecimals = 4;
 // The accepted range is shown to a tenth of a millimetre, rounded inwards so
 // that every length shown is accepted.
 constexpr long double ShownStep = 10;
 
 QString FactorText(long double factor) {
-    return QString::number(static_cast<double>(factor), 'f', FactorDecimals);
+    return QString::fromStdString(PrintScaleText(factor));
 }
 
 QString MmText(long double length) {
@@ -47,10 +46,7 @@ QLineEdit* LengthField(const char* name) {
 
 TPrintCalibrationDlg::TPrintCalibrationDlg(IPrompt& prompt, QWidget* parent)
     : QDialog(parent), Prompt(prompt) {
-    setObjectName(QStringLiteral("PrintCalibrationDlg"));
-    setWindowTitle(QStringLiteral("印刷の校正"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    SetFixedDialogFrame(*this, "PrintCalibrationDlg", QStringLiteral("印刷の校正"));
     createControls();
     connect(PrintPageBtn, &QPushButton::clicked, this, [this] {
         if (FPrintPage)
@@ -74,32 +70,18 @@ void TPrintCalibrationDlg::createControls() {
     MeasuredXEd = LengthField("MeasuredXEd");
     MeasuredYEd = LengthField("MeasuredYEd");
     auto* fields = new QGridLayout;
-    const std::pair<QString, QLineEdit*> rows[] = {
-        {HorizontalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerX)), MeasuredXEd},
-        {VerticalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerY)), MeasuredYEd}};
-    int row = 0;
-    for (const auto& [caption, field] : rows) {
-        auto* label = new QLabel(caption);
-        label->setBuddy(field);
-        fields->addWidget(label, row, 0);
-        fields->addWidget(field, row, 1);
-        fields->addWidget(new QLabel(QStringLiteral("mm")), row, 2);
-        ++row;
-    }
-
-    auto* buttons = new QDialogButtonBox;
-    OKBtn = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    AddFieldRows(
+        *fields,
+        {{HorizontalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerX)), MeasuredXEd},
+         {VerticalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerY)), MeasuredYEd}},
+        QStringLiteral("mm"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(steps);
     layout->addWidget(PrintPageBtn, 0, Qt::AlignLeft);
     layout->addWidget(CurrentLbl);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(OKBtn, CancelBtn));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

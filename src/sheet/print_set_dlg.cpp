@@ -2,6 +2,7 @@
 // the partner page option, and the printer setup behind "プリンタ設定".
 #include "print_set_dlg.h"
 
+#include "dialog_parts.h"
 #include "format/number_field.h"
 #include "printer.h"
 #include "screen_centre.h"
@@ -35,7 +36,7 @@ QPushButton* Button(const char* name, const QString& caption) {
 }
 
 QString MarginText(int margin) {
-    return QString::asprintf("%2d", margin);
+    return QString::fromStdString(FixedText(margin, 0, 2));
 }
 
 int MarginOf(const QLineEdit* field) {
@@ -45,10 +46,7 @@ int MarginOf(const QLineEdit* field) {
 } // namespace
 
 TPrintSetDlg::TPrintSetDlg(IPrinter& printer, QWidget* parent) : QDialog(parent), Printer(printer) {
-    setObjectName(QStringLiteral("PrintSetDlg"));
-    setWindowTitle(QStringLiteral("印刷設定"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    SetFixedDialogFrame(*this, "PrintSetDlg", QStringLiteral("印刷設定"));
     createControls();
     connect(Button1, &QPushButton::clicked, this, &TPrintSetDlg::Button1Click);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -66,18 +64,10 @@ void TPrintSetDlg::createControls() {
     auto* group = new QGroupBox(QStringLiteral("余白設定(mm)"));
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* fields = new QGridLayout(group);
-    const std::pair<QString, QLineEdit*> rows[] = {{QStringLiteral("上"), TYohakuEd},
-                                                   {QStringLiteral("左"), LYohakuEd},
-                                                   {QStringLiteral("右"), RYohakuEd},
-                                                   {QStringLiteral("下"), BYohakuEd}};
-    int row = 0;
-    for (const auto& [caption, field] : rows) {
-        auto* label = new QLabel(caption);
-        label->setBuddy(field);
-        fields->addWidget(label, row, 0);
-        fields->addWidget(field, row, 1);
-        ++row;
-    }
+    AddFieldRows(*fields, {{QStringLiteral("上"), TYohakuEd},
+                           {QStringLiteral("左"), LYohakuEd},
+                           {QStringLiteral("右"), RYohakuEd},
+                           {QStringLiteral("下"), BYohakuEd}});
 
     Button1 = Button("Button1", QStringLiteral("プリンタ設定"));
     OKBtn = Button("OKBtn", QStringLiteral("OK"));

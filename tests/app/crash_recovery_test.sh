@@ -21,6 +21,8 @@ mkdir -p "$shots" "$work/data"
 cp "$program" "$work/zelvo" # its settings file lives beside it
 unset QT_QPA_PLATFORM
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
+# Copies every half second instead of every minute, so the test takes seconds.
+export ZELVO_RECOVERY_INTERVAL_MS=500
 
 # What went wrong, with what the program printed, then the end.
 fail() {
@@ -62,45 +64,74 @@ wait_window() {
   wait_for "program_runs; xdotool search --onlyvisible --name '$1' > /dev/null 2>&1" 20
 }
 
+wait_gone() {
+  wait_for "program_runs; ! xdotool search --onlyvisible --name '$1' > /dev/null 2>&1" 20
+}
+
+# The number of the program's windows on screen: a menu that opens adds one.
+shown_windows() {
+  xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l
+}
+
+# Presses keys $1 and waits for the menu they open.
+open_menu() {
+  local before
+  before=$(shown_windows)
+  xdotool key --clearmodifiers "$1"
+  wait_for "program_runs; [ \$(shown_windows) -gt $before ]" 10
+}
+
+# Waits until the window whose name matches $1 has the keyboard.
+wait_focus() {
+  wait_for "program_runs; xdotool getwindowfocus getwindowname 2>/dev/null | grep -q '$1'" 10
+}
+
 start() {
   "$work/zelvo" > "$work/zelvo.log" 2>&1 &
   pid=$!
   wait_window '^Zelvo'
-  sleep 0.5
 }
 
 # Without a window manager nothing gives the window the keyboard by itself.
 focus() {
-  xdotool windowfocus --sync "$(xdotool search --name "^Zelvo" | head -1)"
+  xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^Zelvo" | head -1)"
+  wait_focus '^Zelvo'
 }
 
 start
 focus
 # Open the drawing through the file dialog, as a user does.
-xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key o
-wait_window '^開く$'; sleep 0.5
+open_menu alt+f
+xdotool key o
+wait_window '^開く$'
+wait_focus '^開く$'
 xdotool type --delay 20 "$work/box.zvt"; xdotool key Return
-wait_window '^Zelvo - box'; sleep 0.5
-# Select the first square with a click and delete it: an unsaved change.
+wait_window '^Zelvo - box'
+# Select the first square with a click and delete it: an unsaved change. The
+# server hands the click and the keys over in the order they are sent.
 window=$(xdotool search --onlyvisible --name "^Zelvo - box" | head -1)
-xdotool mousemove --window "$window" 90 160 click 1; sleep 0.5
+xdotool mousemove --window "$window" 90 160 click 1
 focus
-xdotool key ctrl+Delete; sleep 0.5
+xdotool key ctrl+Delete
+# The copy is written within an interval of the change.
+wait_for "program_runs; test -s '$recovery'" 20
 import -window root "$shots/recovery-1-changed.png"
-# The copy is written within a minute of the change.
-wait_for "program_runs; test -s '$recovery'" 90
 kill -9 "$pid"
 wait "$pid" 2> /dev/null || true
 
 start
-wait_window '^情報$'; sleep 0.5
+wait_window '^情報$'
+wait_focus '^情報$'
 import -window root "$shots/recovery-2-offered.png"
-xdotool key y; sleep 1
+xdotool key y
+wait_gone '^情報$'
 import -window root "$shots/recovery-3-restored.png"
 focus
 # Saving the restored drawing asks for a name: it has none of its own.
-xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key s
-wait_window '^名前を付けて保存$'; sleep 0.5
+open_menu alt+f
+xdotool key s
+wait_window '^名前を付けて保存$'
+wait_focus '^名前を付けて保存$'
 xdotool key ctrl+a; xdotool type --delay 20 "$work/restored.zvt"; xdotool key Return
 wait_for "program_runs; test -s '$work/restored.zvt'" 10
 wait_for "program_runs; ! test -e '$recovery'" 10

@@ -161,8 +161,29 @@ click_at() {
 
 # A pointer at rest over the point, as a hand leaves it.
 hover_at() {
-  xdotool mousemove "$(($1 - 3))" "$(($2 - 3))" mousemove "$1" "$2"
-  sleep 0.2
+  settled xdotool mousemove "$(($1 - 3))" "$(($2 - 3))" mousemove "$1" "$2"
+}
+
+screen_sum() {
+  import -window root rgb:- 2>/dev/null | md5sum
+}
+
+# Runs the command given, then waits until the screen has changed and holds
+# still: the program has taken what was sent and shows it.
+settled() {
+  local before now last=
+  before=$(screen_sum)
+  "$@"
+  for _ in $(seq 100); do
+    now=$(screen_sum)
+    [ "$now" != "$before" ] && break
+  done
+  for _ in $(seq 100); do
+    [ "$now" = "$last" ] && return 0
+    last=$now
+    now=$(screen_sum)
+  done
+  fail "the screen did not settle after: $*"
 }
 
 keys() {
@@ -205,8 +226,7 @@ quit_zelvo() {
 # name's completion list took the key.
 type_file_name() {
   keys ctrl+a
-  type_text "$1"
-  sleep 0.3
+  settled type_text "$1"
   keys Return
 }
 
@@ -222,14 +242,12 @@ geometry "$editor"
 ex=$((X + 70)) ey=$((Y + 100))
 for corner in "0 0" "140 0" "140 140" "0 140"; do
   set -- $corner
-  click_at $((ex + $1)) $((ey + $2))
-  sleep 0.5
+  settled click_at $((ex + $1)) $((ey + $2))
 done
 hover_at $((ex + 60)) $((ey + 200))
 shot editor-drawing
 # A click on the vertex placed last closes the outline.
-click_at "$ex" $((ey + 140))
-sleep 0.5
+settled click_at "$ex" $((ey + 140))
 
 # Flanges of 5 mm on every side, then the name A on the top side.
 keys ctrl+g
@@ -261,8 +279,7 @@ hover_at $((sheet_x + 180)) $((sheet_y + 180))
 hover_at $((sheet_x + 210)) $((sheet_y + 200))
 shot sheet-placing
 import -window "$sheet" "$artifacts/readme-sheet.png"
-click_at $((sheet_x + 210)) $((sheet_y + 200))
-sleep 0.3
+settled click_at $((sheet_x + 210)) $((sheet_y + 200))
 
 keys alt+f a
 wait_window '^名前を付けて保存$' >/dev/null
@@ -287,8 +304,7 @@ tr -d '\r' <"$work/app/zelvo.ini" | grep -qxF "File1=$drawing" ||
 
 start_zelvo
 focus_sheet
-keys alt+f
-sleep 0.3
+settled keys alt+f
 shot recent-files
 keys 1
 wait_window '^Zelvo - box$' >/dev/null

@@ -5,10 +5,7 @@
 
 #include "common/shape_builders.h"
 #include "drawing/page_layers.h"
-
-#include <numbers>
-
-inline constexpr long double ExportPi = std::numbers::pi_v<long double>;
+#include "geometry/angles.h"
 
 // An A4 paper; the page's origin lies 15 mm in and 25 mm down on it.
 inline constexpr long double PaperWidth = 210;
@@ -27,14 +24,14 @@ inline const std::string JapaneseName = "\x82\xcc\x82\xe8"
 // set 2 (which joins two vertices along the long side). Rectangle: 30 x 10 mm
 // at (20, 100), nothing on it.
 inline TPolygonTbl ExportPage() {
-    const long double right = ExportPi / 2;
+    const long double right = Pi / 2;
     TPolygon square = Square(40, {10, 20});
     square.Flanges[0] = MakeFlange(JapaneseName, 8, right, right);
     square.Flanges[1] = MakeFlange("B2", 8, right, right);
     square.BendLines[0] = {MakeBendLine(0, 2)};
     square.BendLines[1] = {MakeBendLine(1, 3)};
     TPolygon triangle = Triangle(30, {80, 20});
-    triangle.Flanges[0] = MakeFlange("C3", 6, ExportPi / 4, ExportPi / 4);
+    triangle.Flanges[0] = MakeFlange("C3", 6, Pi / 4, Pi / 4);
     triangle.BendLines[1] = {MakeBendLine(1, 2)};
     return {square, triangle, Rect(30, 10, {20, 100})};
 }

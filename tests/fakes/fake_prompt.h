@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <vector>
@@ -30,6 +31,7 @@ public:
     std::deque<std::optional<QString>> Entries; // typed into input boxes; nullopt answers Cancel
     std::deque<std::optional<QFont>> Fonts;     // chosen in font dialogs; nullopt answers Cancel
     std::vector<TMessage> Questions;
+    std::function<void()> WhileAsking; // what goes on while a question waits for its answer
     std::vector<TMessage> Errors;
     std::vector<TMessage> Warnings;
     QStringList ReplaceQuestions; // the files whose replacement was asked about
@@ -108,6 +110,8 @@ private:
     // A question the script has no answer for fails the test and is closed.
     TPromptAnswer NextAnswer(const QString& title, const QString& text, TPromptAnswer closed) {
         Questions.push_back({title, text});
+        if (WhileAsking)
+            WhileAsking();
         if (Answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text.toStdString();
             return closed;

@@ -2,11 +2,10 @@
 // Unicode, blocks typed or copied in a text editor, text that is no block, and
 // the system clipboard itself.
 #include "clipboard.h"
+#include "geometry/angles.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
-
-#include <numbers>
 
 namespace {
 
@@ -22,8 +21,7 @@ TPolygon NamedTriangle() {
     shape.Apexes = {PointF(1.5L, 2), PointF(30, 2), PointF(1.5L, 40.25L)};
     shape.Flanges.assign(3, TFlange());
     // "漢字" in Shift-JIS.
-    shape.Flanges[1] = MakeFlange("\x8a\xbf\x8e\x9a", 3, std::numbers::pi_v<long double> / 4,
-                                  std::numbers::pi_v<long double> / 2);
+    shape.Flanges[1] = MakeFlange("\x8a\xbf\x8e\x9a", 3, Pi / 4, Pi / 2);
     shape.BendLines[1] = {MakeBendLine(0, 2)};
     return shape;
 }

@@ -2,6 +2,7 @@
 // pixel by pixel; and the flange names a print drawing writes.
 #include "common/shape_builders.h"
 #include "drawing/draw_polygon.h"
+#include "geometry/angles.h"
 #include "qpainter_canvas.h"
 
 #include <QElapsedTimer>
@@ -13,14 +14,13 @@
 
 #include <cstdlib>
 #include <limits>
-#include <numbers>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr long double RightAngle = std::numbers::pi_v<long double> / 2;
+constexpr long double RightAngle = Pi / 2;
 
 constexpr QRgb White = 0xFFFFFF;
 constexpr QRgb Black = 0x000000;

@@ -3,14 +3,14 @@
 #pragma once
 
 #include "format/drawing_file.h"
+#include "geometry/angles.h"
 
-#include <numbers>
 #include <string>
 
 // About 20 MB of drawing text: pages of flanged shapes whose coordinates
 // depend on variant, so the two contents differ all through the file.
 inline std::string LargeDrawingText(int variant) {
-    constexpr long double Angle = std::numbers::pi_v<long double> / 4;
+    constexpr long double Angle = Pi / 4;
     TZvDat drawing(20);
     for (std::size_t page = 0; page < drawing.size(); ++page) {
         for (int shape = 0; shape < 800; ++shape) {

@@ -5,6 +5,7 @@
 #include "common/shape_builders.h"
 #include "drawing/page_repaint.h"
 #include "drawing/shape_repaint.h"
+#include "geometry/angles.h"
 #include "qpainter_canvas.h"
 
 #include <QImage>
@@ -12,13 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <numbers>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double Scale = 3.5L;
 constexpr int Width = 300;
 constexpr int Height = 220;

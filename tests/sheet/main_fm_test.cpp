@@ -3,15 +3,18 @@
 #include "sheet_fixture.h"
 
 #include "atomic_file.h"
-#include "expect_menu.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
+#include <QSignalSpy>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -63,7 +66,7 @@ protected:
         Trigger(fm, "Open1");
     }
     // The drawing of box.zvt open, then changed.
-    std::unique_ptr<TStagedMainFm> StartWithChangedDrawing() {
+    TSheetHandle StartWithChangedDrawing() {
         auto fm = NewWindow();
         OpenFile(*fm, DrawingFile(QStringLiteral("box.zvt"), TwoPages()));
         fm->MarkModified();
@@ -73,60 +76,37 @@ protected:
 
 } // namespace
 
-TEST_F(MainFmTest, MenuBarHoldsEveryCommandWithItsCaptionAndShortcut) {
+// Typed into the sheet window, each shortcut runs its own command and no other.
+TEST_F(MainFmTest, EveryShortcutRunsItsCommand) {
     const auto fm = NewWindow();
-    EXPECT_EQ(fm->windowTitle(), QStringLiteral("Zelvo"));
-
-    const QList<QAction*> bar = fm->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
-    EXPECT_EQ(bar[0]->text(), QStringLiteral("ファイル(&F)..."));
-    EXPECT_EQ(bar[1]->text(), QStringLiteral("編集(&E)"));
-    EXPECT_EQ(bar[2]->objectName(), QStringLiteral("About1"));
-    EXPECT_EQ(bar[2]->text(), QStringLiteral("バージョン情報(&A)..."));
-    EXPECT_EQ(bar[2]->menu(), nullptr);
-
-    const QMenu* file = fm->findChild<QMenu*>(QStringLiteral("File1"));
-    ASSERT_NE(file, nullptr);
-    ExpectMenu(file, {{"New1", QStringLiteral("新規作成(&N)"), ""},
-                      {"Open1", QStringLiteral("開く(&O)..."), ""},
-                      {"Save1", QStringLiteral("上書き保存(&S)..."), ""},
-                      {"SaveAs1", QStringLiteral("名前を付けて保存(&A)..."), ""},
-                      {"ExportMi", QStringLiteral("エクスポート..."), ""},
-                      Separator,
-                      {"PrintFontSetMi", QStringLiteral("印字フォント設定..."), ""},
-                      {"PrintSetMi", QStringLiteral("印刷設定..."), ""},
-                      {"PrintCalibrationMi", QStringLiteral("印刷の校正..."), ""},
-                      {"Print1", QStringLiteral("現在のページを印刷..."), ""},
-                      {"PrintAll", QStringLiteral("全てのページを印刷..."), ""},
-                      Separator,
-                      {"Exit1", QStringLiteral("終了(&X)"), ""},
-                      Separator});
-
-    const QMenu* edit = fm->findChild<QMenu*>(QStringLiteral("EditMi1"));
-    ASSERT_NE(edit, nullptr);
-    ExpectMenu(
-        edit,
-        {{"Undo1", QStringLiteral("元に戻す(&U)"), "Alt+Backspace"},
-         {"Repeat1", QStringLiteral("やり直し"), "Shift+Alt+Backspace"},
-         Separator,
-         {"AddNewPageMi", QStringLiteral("ページ追加"), "Ctrl+Alt+P"},
-         {"DelPageMi", QStringLiteral("ページ削除"), ""},
-         {"MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."), "Ctrl+N"},
-         Separator,
-         {"PolygonEditMi", QStringLiteral("図形データ修正(&E)..."), "Ctrl+E"},
-         {"PolygonCutMi", QStringLiteral("切り取り(&X)"), "Ctrl+X"},
-         {"PolygonCopyMi", QStringLiteral("コピー(&C)"), "Ctrl+C"},
-         {"PolygonPasteMi", QStringLiteral("貼り付け(&V)"), "Ctrl+V"},
-         {"PolygonDeleteMi", QStringLiteral("削除(&D)"), "Ctrl+Del"},
-         Separator,
-         {"Z1", QStringLiteral("ズーム(&Z)..."), "Ctrl+Z"},
-         {"FlangeCheckMi", QStringLiteral("糊代の検査..."), "Ctrl+G"},
-         Separator,
-         {"ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"), "Ctrl+H"},
-         {"WallChkMi", QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"), "Ctrl+W"},
-         {"PorigonCrossChkMi", QStringLiteral("移動時・図形の重なりを回避する(&L)"), "Ctrl+L"},
-         {"AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"), "Ctrl+M"},
-         {"AllMi", QStringLiteral("移動時制御・一括(&A)"), "Ctrl+A"}});
+    fm->show();
+    fm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fm.get()));
+    const std::vector<std::pair<const char*, const char*>> shortcuts = {
+        {"Alt+Backspace", "Undo1"},      {"Shift+Alt+Backspace", "Repeat1"},
+        {"Ctrl+Alt+P", "AddNewPageMi"},  {"Ctrl+N", "MkNewPolygonMi"},
+        {"Ctrl+E", "PolygonEditMi"},     {"Ctrl+X", "PolygonCutMi"},
+        {"Ctrl+C", "PolygonCopyMi"},     {"Ctrl+V", "PolygonPasteMi"},
+        {"Ctrl+Del", "PolygonDeleteMi"}, {"Ctrl+Z", "Z1"},
+        {"Ctrl+G", "FlangeCheckMi"},     {"Ctrl+H", "ClickDragMi"},
+        {"Ctrl+W", "WallChkMi"},         {"Ctrl+L", "PorigonCrossChkMi"},
+        {"Ctrl+M", "AutoRotateMi"},      {"Ctrl+A", "AllMi"}};
+    std::map<std::string, std::unique_ptr<QSignalSpy>> runs;
+    for (QAction* item : fm->findChildren<QAction*>())
+        if (!item->objectName().isEmpty())
+            runs[item->objectName().toStdString()] =
+                std::make_unique<QSignalSpy>(item, &QAction::triggered);
+    Prompt.Entries.push_back(std::nullopt); // the zoom's input box, cancelled
+    for (const auto& [keys, command] : shortcuts) {
+        QTest::keySequence(fm.get(), QKeySequence(QLatin1String(keys)));
+        for (const auto& [name, spy] : runs)
+            EXPECT_EQ(spy->count(), name == command ? 1 : 0) << keys << " ran " << name;
+        for (const auto& entry : runs)
+            entry.second->clear();
+        // The flange check window takes the focus when it opens.
+        fm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fm.get()));
+    }
 }
 
 TEST_F(MainFmTest, NoTwoCommandsShareAShortcut) {
@@ -193,13 +173,12 @@ TEST_F(MainFmTest, FileMenuShowsPrintAndExportDisabledWithNothingToActOn) {
 }
 
 TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
-    View.SetZoom(3);
     const auto fm = NewWindow();
     EXPECT_EQ(fm->geometry(), QRect(203, 106, 480, 626));
     EXPECT_FALSE(fm->isMaximized());
-    EXPECT_EQ(View.Zoom(), 1);
+    EXPECT_EQ(fm->Zoom(), 1);
 
-    const TPrintSettings& print = fm->PrintSettings();
+    const TPrintSettings& print = fm.PrintSettings();
     EXPECT_EQ(print.PrintPaperSize, -1);
     EXPECT_EQ(print.PrintDir, -1);
     EXPECT_EQ(print.PrintPaperScale, -1);
@@ -210,8 +189,8 @@ TEST_F(MainFmTest, WithoutSettingsFileTheDesignedDefaultsHold) {
                  print.PrintFont.underline() || print.PrintFont.strikeOut());
     EXPECT_EQ(print.PrintFontColor, fm->palette().color(QPalette::WindowText));
 
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaWidth()), 190);
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaHeight()), 277);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaWidth()), 190);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaHeight()), 277);
 
     EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1));
     EXPECT_EQ(fm->CurrentPage(), 0);
@@ -229,9 +208,9 @@ TEST_F(MainFmTest, StoredSettingsAreApplied) {
                               "FontName=Arial\nFontSize=9\nFontColor=255\nFontStyle=5\n");
     const auto fm = NewWindow();
     EXPECT_EQ(fm->geometry(), QRect(10, 20, 300, 400));
-    EXPECT_EQ(View.Zoom(), 2.5L);
+    EXPECT_EQ(fm->Zoom(), 2.5L);
 
-    const TPrintSettings& print = fm->PrintSettings();
+    const TPrintSettings& print = fm.PrintSettings();
     EXPECT_EQ(print.PrintPaperSize, 9);
     EXPECT_EQ(print.PrintDir, 2);
     EXPECT_EQ(print.PrintPaperScale, 100);
@@ -244,8 +223,8 @@ TEST_F(MainFmTest, StoredSettingsAreApplied) {
     EXPECT_FALSE(print.PrintFont.strikeOut());
 
     // 190 x 277 mm printable less 10 mm on every side.
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaWidth()), 170);
-    EXPECT_DOUBLE_EQ(static_cast<double>(fm->PageAreaHeight()), 257);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaWidth()), 170);
+    EXPECT_DOUBLE_EQ(static_cast<double>(fm.PageAreaHeight()), 257);
 
     const QList<QAction*> recent = RecentMenuItems(*fm);
     ASSERT_EQ(recent.size(), 3);
@@ -258,9 +237,7 @@ TEST_F(MainFmTest, StoredSettingsAreApplied) {
 TEST_F(MainFmTest, StoredZoomThatIsNotPositiveOrNotANumberGives100Percent) {
     for (const char* stored : {"0", "-5", "abc"}) {
         WriteFile(SettingsPath(), std::string("[TMainFm]\nZoom=") + stored + "\n");
-        View.SetZoom(3);
-        NewWindow();
-        EXPECT_EQ(View.Zoom(), 1) << stored;
+        EXPECT_EQ(NewWindow()->Zoom(), 1) << stored;
     }
 }
 
@@ -272,7 +249,8 @@ TEST_F(MainFmTest, SettingsAreWrittenWhenTheWindowGoesAndReadAtTheNextStart) {
     {
         auto fm = NewWindow();
         fm->setGeometry(50, 60, 700, 500);
-        View.SetZoom(1.5L);
+        Prompt.Entries.push_back(QStringLiteral("150"));
+        Trigger(*fm, "Z1");
         fm->MarkModified();
         Prompt.FileNames.push_back(box);
         Trigger(*fm, "Save1");
@@ -300,10 +278,9 @@ TEST_F(MainFmTest, SettingsAreWrittenWhenTheWindowGoesAndReadAtTheNextStart) {
     EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File2", ""), "/c.zvt");
     EXPECT_EQ(StoredSettings().ReadString("TMainFm", "File3", ""), "/c.zvt");
 
-    View.SetZoom(1);
     WriteFile(SettingsPath(), "[TMainFm]\nZoom=25000\nFile1=" + box.toStdString() + "\n");
     const auto next = NewWindow();
-    EXPECT_EQ(View.Zoom(), 2.5L);
+    EXPECT_EQ(next->Zoom(), 2.5L);
     ASSERT_EQ(next->RecentFileList().Count(), 1);
     EXPECT_EQ(next->RecentFileList().At(0), box);
 }
@@ -332,9 +309,8 @@ TEST_F(MainFmTest, MaximisedWindowKeepsItsNormalBounds) {
 // the defaults: noise, nothing, a folder or a pipe that would never end.
 TEST_F(MainFmTest, UnusableSettingsFilesGiveTheDefaults) {
     const auto expectDefaults = [&](const char* what) {
-        View.SetZoom(3);
         const auto fm = NewWindow();
-        EXPECT_EQ(View.Zoom(), 1) << what;
+        EXPECT_EQ(fm->Zoom(), 1) << what;
         EXPECT_EQ(fm->RecentFileList().Count(), 0) << what;
         EXPECT_EQ(fm->CurrentDrawing(), TZvDat(1)) << what;
     };

@@ -37,9 +37,9 @@ protected:
 
     void StartWithPdfPrinter(std::string_view settings) {
         WriteFile(SettingsPath(), settings);
-        Fm = std::make_unique<TStagedMainFm>(TSheetServices{
-            Prompt, View, PdfPrinter, Ticks, SettingsPath(), Clipboard, Cursor, &Editor});
-        Fm->SetPrintCalibrationDialog(&CalibrationDialog);
+        WindowPrinter = &PdfPrinter;
+        Dialogs.Calibration = &CalibrationDialog;
+        Fm = NewWindow();
     }
 
     // Where the page's origin lies on the paper, in mm: the printable area's

@@ -46,7 +46,7 @@ const TPeiMovePolygon& LastMove(const TEditHistory& history) {
 // lying level with its centre at (100, 50), short of the walls: level it
 // cannot go in, turned a little it can.
 TZvDat ChannelDrawing() {
-    const long double slope = 4 * Pi / 180;
+    const long double slope = DegToRad(4);
     const auto point = [&](long double along, long double across) {
         return PointF(100 + along * std::cos(slope) - across * std::sin(slope),
                       50 + along * std::sin(slope) + across * std::cos(slope));
@@ -237,8 +237,8 @@ TEST_F(SheetDragTest, WithAutoRotateTheShapeArrivesTurnedInTheGap) {
         Release(At(120, 50));
         const TPolygon& bar = ShapeAt(0);
         const long double turn = PointDirection(bar.Apexes[0], bar.Apexes[1]);
-        EXPECT_GT(turn, 0.5L * Pi / 180);
-        EXPECT_LT(turn, 8 * Pi / 180);
+        EXPECT_GT(turn, DegToRad(0.5L));
+        EXPECT_LT(turn, DegToRad(8));
         TPointF contact;
         EXPECT_FALSE(PolygonHitsOthers(Fm->CurrentDrawing()[0], 0, bar, contact));
         EXPECT_GT(bar.Apexes[1].X, 125); // its front end went in between the walls

@@ -106,9 +106,9 @@ protected:
     void Start(std::string_view settings = "[Print]\nTYohaku=5\nLYohaku=10\n") {
         if (!settings.empty())
             WriteFile(SettingsPath(), settings);
+        Dialogs.Export = &ExportDialog;
+        Dialogs.Calibration = &CalibrationDialog;
         SheetWindowTest::Start();
-        Fm->SetExportDialog(&ExportDialog);
-        Fm->SetPrintCalibrationDialog(&CalibrationDialog);
     }
 
     void Export(TExportPages pages, const QString& file) {
@@ -214,8 +214,8 @@ TEST_F(SheetExportTest, AFileOfAnotherTypeOrOneThatCannotBeWrittenIsReported) {
 // square is printed 101.01 mm wide and 99.01 mm high, at 10 pixels per mm.
 TEST_F(SheetExportTest, EveryPrintIsCorrectedForTheCalibration) {
     Start("[Print]\nPrintScaleX=0.99\nPrintScaleY=1.01\n");
-    EXPECT_NEAR(static_cast<double>(Fm->PageAreaWidth()), 190 * 0.99, 1e-9);
-    EXPECT_NEAR(static_cast<double>(Fm->PageAreaHeight()), 277 * 1.01, 1e-9);
+    EXPECT_NEAR(static_cast<double>(Fm.PageAreaWidth()), 190 * 0.99, 1e-9);
+    EXPECT_NEAR(static_cast<double>(Fm.PageAreaHeight()), 277 * 1.01, 1e-9);
     Open({{Square(100, {10, 10})}});
     Prompt.Answers.push_back(TPromptAnswer::Ok);
     Trigger("Print1");
@@ -269,8 +269,8 @@ class StoredPrintScaleTest : public SheetExportTest,
 
 TEST_P(StoredPrintScaleTest, IsReadOnlyWhenAccepted) {
     Start(std::string("[Print]\nPrintScaleX=") + GetParam().Stored + "\n");
-    EXPECT_EQ(Fm->PrintSettings().PrintScaleX, GetParam().Read);
-    EXPECT_EQ(Fm->PrintSettings().PrintScaleY, 1);
+    EXPECT_EQ(Fm.PrintSettings().PrintScaleX, GetParam().Read);
+    EXPECT_EQ(Fm.PrintSettings().PrintScaleY, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -285,22 +285,22 @@ TEST_F(SheetExportTest, CalibrationStoresTheNewFactorsAndResizesThePage) {
     CalibrationDialog.Answer = TPrintScale{0.99L, 1.01L};
     Trigger("PrintCalibrationMi");
     EXPECT_EQ(CalibrationDialog.Offered, std::vector<TPrintScale>{TPrintScale{}});
-    EXPECT_EQ(Fm->PrintSettings().Scale(), (TPrintScale{0.99L, 1.01L}));
-    EXPECT_NEAR(static_cast<double>(Fm->PageAreaWidth()), 190 * 0.99, 1e-9);
+    EXPECT_EQ(Fm.PrintSettings().Scale(), (TPrintScale{0.99L, 1.01L}));
+    EXPECT_NEAR(static_cast<double>(Fm.PageAreaWidth()), 190 * 0.99, 1e-9);
     EXPECT_EQ(PaintBox()->width(), static_cast<int>(std::lround(190 * 0.99 * 3.5)));
 
     // A cancelled calibration keeps them.
     CalibrationDialog.Answer = std::nullopt;
     Trigger("PrintCalibrationMi");
     EXPECT_EQ(CalibrationDialog.Offered.back(), (TPrintScale{0.99L, 1.01L}));
-    EXPECT_EQ(Fm->PrintSettings().Scale(), (TPrintScale{0.99L, 1.01L}));
+    EXPECT_EQ(Fm.PrintSettings().Scale(), (TPrintScale{0.99L, 1.01L}));
 
     Fm.reset();
     const TIniFile stored = StoredSettings();
     EXPECT_EQ(stored.ReadString("Print", "PrintScaleX", ""), "0.99");
     EXPECT_EQ(stored.ReadString("Print", "PrintScaleY", ""), "1.01");
     Start("");
-    EXPECT_EQ(Fm->PrintSettings().Scale(), (TPrintScale{0.99L, 1.01L}));
+    EXPECT_EQ(Fm.PrintSettings().Scale(), (TPrintScale{0.99L, 1.01L}));
 }
 
 // The rulers start 15 mm and 12 mm in; at 10 pixels per mm the 150 mm ruler

@@ -1,13 +1,16 @@
 // The sheet window under test with its stand-in services and a settings file in
-// a temporary folder: drawings opened from files, menu commands, the page tabs
-// and the mouse on the paint surface.
+// a temporary folder, made and ended as the program makes and ends it:
+// drawings opened from files, menu commands, the page tabs and the mouse on
+// the paint surface.
 #pragma once
 
 #include "common/shape_builders.h"
 #include "drawing/view_scale.h"
 #include "format/drawing_file.h"
 #include "format/ini_file.h"
+#include "geometry/angles.h"
 #include "main_fm.h"
+#include "page_setup.h"
 #include "page_tabs.h"
 #include "recovery_file.h"
 #include "settings_file.h"
@@ -20,11 +23,11 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
-#include <numbers>
 #include <string>
 #include <string_view>
 
@@ -37,11 +40,64 @@ public:
     using TMainFm::TMainFm;
 };
 
-inline constexpr long double Pi = std::numbers::pi_v<long double>;
-
 // Settings that leave a drawing area of 170 x 257 mm on the fake printer's page.
 inline constexpr std::string_view TenMillimetreMargins =
     "[Print]\nTYohaku=10\nBYohaku=10\nLYohaku=10\nRYohaku=10\n";
+
+// What a sheet window is made with besides its settings and its page setup.
+struct TSheetParts {
+    IPrompt& Prompt;
+    IPrinter& Printer;
+    ITickCounter& Ticks;
+    IClipboard& Clipboard;
+    IScreenCursor& Cursor;
+    TRecoveryFile* Recovery;
+    std::chrono::milliseconds RecoveryInterval;
+    TSheetDialogs Dialogs;
+};
+
+// The sheet as the program runs it: the settings file read once, the page
+// setup, the window; when it goes, the window and the page setup write their
+// sections and the file is written once.
+class TSheetRun {
+public:
+    TSheetRun(const QString& settingsPath, const TSheetParts& parts)
+        : Path(settingsPath), Settings(LoadSettings(settingsPath)), Setup(parts.Printer, Settings),
+          Window(TSheetServices{parts.Prompt, parts.Printer, parts.Ticks, parts.Clipboard,
+                                parts.Cursor, Setup, Settings, parts.Recovery,
+                                parts.RecoveryInterval},
+                 parts.Dialogs) {}
+    ~TSheetRun() {
+        Window.WriteSettings(Settings);
+        Setup.WriteSettings(Settings);
+        SaveSettings(Path, Settings);
+    }
+
+    const QString Path;
+    TIniFile Settings;
+    TPageSetup Setup;
+    TStagedMainFm Window;
+};
+
+// A running sheet, used as a pointer to its window is; it ends the run when
+// it is reset, reassigned or goes.
+class TSheetHandle {
+public:
+    TSheetHandle() = default;
+    explicit TSheetHandle(std::unique_ptr<TSheetRun> run) : FRun(std::move(run)) {}
+
+    TStagedMainFm* operator->() const { return &FRun->Window; }
+    TStagedMainFm& operator*() const { return FRun->Window; }
+    TStagedMainFm* get() const { return FRun ? &FRun->Window : nullptr; }
+    void reset() { FRun.reset(); }
+    TPageSetup& Setup() const { return FRun->Setup; }
+    long double PageAreaWidth() const { return FRun->Setup.PageArea().Width; }
+    long double PageAreaHeight() const { return FRun->Setup.PageArea().Height; }
+    const TPrintSettings& PrintSettings() const { return FRun->Setup.Settings(); }
+
+private:
+    std::unique_ptr<TSheetRun> FRun;
+};
 
 inline void WriteFile(const QString& path, std::string_view bytes) {
     QFile file(path);
@@ -60,19 +116,22 @@ protected:
     TFakeClipboard Clipboard;
     TFakeCursor Cursor;
     TFakeShapeEditor Editor;
-    TViewScale View;
     TRecoveryFile* Recovery = nullptr; // none unless a test gives one
-    std::unique_ptr<TStagedMainFm> Fm;
+    std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
+    IPrinter* WindowPrinter = &Printer; // the printer the next window prints on
+    TSheetDialogs Dialogs{&Editor};     // the windows the next window opens
+    TSheetHandle Fm;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }
     QString SettingsPath() const { return PathIn(QStringLiteral("zelvo.ini")); }
     TIniFile StoredSettings() const { return LoadSettings(SettingsPath()); }
 
     // A window as the program makes it, reading the settings file as it is now;
-    // it writes its settings back when it goes.
-    std::unique_ptr<TStagedMainFm> NewWindow() {
-        return std::make_unique<TStagedMainFm>(TSheetServices{
-            Prompt, View, Printer, Ticks, SettingsPath(), Clipboard, Cursor, &Editor, Recovery});
+    // its settings are written back when it goes.
+    TSheetHandle NewWindow() {
+        return TSheetHandle(std::make_unique<TSheetRun>(
+            SettingsPath(), TSheetParts{Prompt, *WindowPrinter, Ticks, Clipboard, Cursor, Recovery,
+                                        RecoveryInterval, Dialogs}));
     }
     // The window before goes once the new one has read the settings, and
     // writes its own over them.

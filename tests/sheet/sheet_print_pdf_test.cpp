@@ -67,8 +67,8 @@ protected:
     TQtPrinter PdfPrinter{TPrinterChoice::PdfOnly};
 
     void StartWithPdfPrinter() {
-        Fm = std::make_unique<TStagedMainFm>(TSheetServices{
-            Prompt, View, PdfPrinter, Ticks, SettingsPath(), Clipboard, Cursor, &Editor});
+        WindowPrinter = &PdfPrinter;
+        Fm = NewWindow();
     }
 
     // Where the printable area begins on the paper, in mm.
@@ -81,8 +81,8 @@ protected:
 TEST_F(SheetPrintPdfTest, APageComesOutAtFullSizeInAVectorPdf) {
     WriteFile(SettingsPath(), "[Print]\nTYohaku=5\nLYohaku=10\n");
     StartWithPdfPrinter();
-    const long double width = Fm->PageAreaWidth();
-    const long double height = Fm->PageAreaHeight();
+    const long double width = Fm.PageAreaWidth();
+    const long double height = Fm.PageAreaHeight();
     ASSERT_GT(width, 180);
     ASSERT_GT(height, 270);
 

@@ -99,9 +99,9 @@ protected:
     void Start(std::string_view settings = {}) {
         if (!settings.empty())
             WriteFile(SettingsPath(), settings);
+        Dialogs.PrintSet = &Dialog;
+        Dialogs.AboutBox = &AboutBox;
         SheetWindowTest::Start();
-        Fm->SetPrintSetDialog(&Dialog);
-        Fm->SetAboutBox(&AboutBox);
     }
 
     void PrintCurrentPage() {
@@ -116,7 +116,7 @@ protected:
 
 TEST_F(SheetPrintTest, OkStoresTheMarginsAndThePrintersSettingsAndResizesThePage) {
     Start();
-    ASSERT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 190);
+    ASSERT_DOUBLE_EQ(static_cast<double>(Fm.PageAreaWidth()), 190);
     Dialog.Entered = TPageMargins{0, 0, 10, 15};
     // The user turns the paper in the printer's own setup.
     Dialog.WhileShown = [this] {
@@ -125,11 +125,11 @@ TEST_F(SheetPrintTest, OkStoresTheMarginsAndThePrintersSettingsAndResizesThePage
     };
     Trigger("PrintSetMi");
     EXPECT_EQ(Dialog.Loaded, std::vector<TPageMargins>{TPageMargins{}});
-    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 277 - 25);
-    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaHeight()), 190);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm.PageAreaWidth()), 277 - 25);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm.PageAreaHeight()), 190);
     EXPECT_EQ(PaintBox()->size(), QSize(882, 665));
-    EXPECT_EQ(Fm->PrintSettings().Margins(), (TPageMargins{0, 0, 10, 15}));
-    EXPECT_EQ(Fm->PrintSettings().StoredDevice(),
+    EXPECT_EQ(Fm.PrintSettings().Margins(), (TPageMargins{0, 0, 10, 15}));
+    EXPECT_EQ(Fm.PrintSettings().StoredDevice(),
               (TPrinterDevice{QPageSize::A4, QPageLayout::Landscape, 100}));
 
     // Negative margins widen the page; the dialog shows what is stored.
@@ -137,8 +137,8 @@ TEST_F(SheetPrintTest, OkStoresTheMarginsAndThePrintersSettingsAndResizesThePage
     Dialog.Entered = TPageMargins{-5, 0, 0, 0};
     Trigger("PrintSetMi");
     EXPECT_EQ(Dialog.Loaded.back(), (TPageMargins{0, 0, 10, 15}));
-    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 277);
-    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaHeight()), 195);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm.PageAreaWidth()), 277);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm.PageAreaHeight()), 195);
 
     Fm.reset();
     const TIniFile stored = StoredSettings();
@@ -155,31 +155,31 @@ TEST_F(SheetPrintTest, CancelStoresNothingAndKeepsThePage) {
     Dialog.WhileShown = [this] { Printer.Current = {QPageSize::A3, QPageLayout::Portrait, 100}; };
     Trigger("PrintSetMi");
     EXPECT_EQ(Dialog.Loaded, std::vector<TPageMargins>{(TPageMargins{10, 10, 10, 10})});
-    EXPECT_EQ(Fm->PrintSettings().Margins(), (TPageMargins{10, 10, 10, 10}));
-    EXPECT_EQ(Fm->PrintSettings().PrintPaperSize, -1);
-    EXPECT_DOUBLE_EQ(static_cast<double>(Fm->PageAreaWidth()), 170);
+    EXPECT_EQ(Fm.PrintSettings().Margins(), (TPageMargins{10, 10, 10, 10}));
+    EXPECT_EQ(Fm.PrintSettings().PrintPaperSize, -1);
+    EXPECT_DOUBLE_EQ(static_cast<double>(Fm.PageAreaWidth()), 170);
     // What the printer's own setup changed stays with the printer.
     EXPECT_EQ(Printer.Current.PaperSize, QPageSize::A3);
 }
 
 TEST_F(SheetPrintTest, ThePartnerPageOptionStartsOffAndIsKeptOnlyWithOk) {
     Start();
-    EXPECT_FALSE(Fm->PrintSettings().PrintPartnerPages);
+    EXPECT_FALSE(Fm.PrintSettings().PrintPartnerPages);
     Dialog.Entered = TPageMargins{};
     Dialog.Ticked = true;
     Trigger("PrintSetMi");
-    EXPECT_TRUE(Fm->PrintSettings().PrintPartnerPages);
+    EXPECT_TRUE(Fm.PrintSettings().PrintPartnerPages);
 
     Dialog.Entered = std::nullopt;
     Dialog.Ticked = false;
     Trigger("PrintSetMi");
     EXPECT_EQ(Dialog.PartnerPagesLoaded, (std::vector<bool>{false, true}));
-    EXPECT_TRUE(Fm->PrintSettings().PrintPartnerPages) << "cancelled";
+    EXPECT_TRUE(Fm.PrintSettings().PrintPartnerPages) << "cancelled";
 
     Fm.reset();
     EXPECT_EQ(StoredSettings().ReadInteger("Print", "PrintPartnerPage", 0), 1);
     Start();
-    EXPECT_TRUE(Fm->PrintSettings().PrintPartnerPages);
+    EXPECT_TRUE(Fm.PrintSettings().PrintPartnerPages);
     Dialog.Entered = TPageMargins{};
     Trigger("PrintSetMi");
     EXPECT_EQ(Dialog.PartnerPagesLoaded.back(), true);
@@ -316,11 +316,11 @@ TEST_F(SheetPrintTest, FlangeNamesArePrintedInThePrintFont) {
     PrintCurrentPage();
     const QRect small = InkIn(Printer.Printed.back().Page, flange.adjusted(1, 1, -1, -1));
 
-    QFont large = Fm->PrintSettings().PrintFont;
+    QFont large = Fm.PrintSettings().PrintFont;
     large.setPointSize(24);
     Prompt.Fonts.push_back(large);
     Trigger("PrintFontSetMi");
-    EXPECT_EQ(Fm->PrintSettings().PrintFont.pointSize(), 24);
+    EXPECT_EQ(Fm.PrintSettings().PrintFont.pointSize(), 24);
     PrintCurrentPage();
     const QRect big = InkIn(Printer.Printed.back().Page, flange.adjusted(1, 1, -1, -1));
 
@@ -334,12 +334,12 @@ TEST_F(SheetPrintTest, FlangeNamesArePrintedInThePrintFont) {
 
 TEST_F(SheetPrintTest, ThePrintFontChangesOnlyWhenTheFontDialogIsConfirmed) {
     Start();
-    const QFont before = Fm->PrintSettings().PrintFont;
+    const QFont before = Fm.PrintSettings().PrintFont;
     Prompt.Fonts.push_back(std::nullopt);
     Trigger("PrintFontSetMi");
     ASSERT_EQ(Prompt.FontsShown.size(), 1u);
     EXPECT_EQ(Prompt.FontsShown[0], before);
-    EXPECT_EQ(Fm->PrintSettings().PrintFont, before);
+    EXPECT_EQ(Fm.PrintSettings().PrintFont, before);
 
     QFont chosen(QStringLiteral("IPAGothic"));
     chosen.setPointSize(9);

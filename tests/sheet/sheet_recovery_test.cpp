@@ -1,6 +1,7 @@
 // Tests of crash recovery: unsaved changes written aside and removed again by
 // a save, by giving them up and by a normal end; the copy a crashed program
-// left offered at the next start; and a second program writing nothing.
+// left offered at the next start; a second program writing nothing; and the
+// interval at which the copy is written.
 #include "sheet_fixture.h"
 
 #include "atomic_file.h"
@@ -114,4 +115,44 @@ TEST_F(SheetRecoveryTest, ASecondProgramWritesNothingOverTheFirstOnesCopy) {
     Start();
     Fm->OfferRecovery(); // nothing to offer: the copy is the running program's
     EXPECT_TRUE(Prompt.Questions.empty());
+}
+
+TEST_F(SheetRecoveryTest, TheCopyIsWrittenAtTheIntervalGiven) {
+    TRecoveryFile recovery(Folder());
+    Recovery = &recovery;
+    RecoveryInterval = std::chrono::milliseconds(20);
+    Start();
+    Open(Box);
+    Click(At(20, 20));
+    Trigger("PolygonDeleteMi");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(CopyPath()); }, 5000));
+    EXPECT_EQ(Copy(), TextOf(Fm->CurrentDrawing()));
+
+    // Saved, the drawing needs no copy: the next tick leaves none.
+    Trigger("Save1");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(CopyPath()); }, 5000));
+}
+
+TEST(RecoveryInterval, IsAPositiveWholeNumberOfMillisecondsOrTheMinute) {
+    using std::chrono::milliseconds;
+    EXPECT_EQ(RecoveryIntervalFrom(nullptr), milliseconds(60000));
+    EXPECT_EQ(RecoveryIntervalFrom("500"), milliseconds(500));
+    for (const char* text : {"", "0", "-5", "1.5", "12ms", " 50", "99999999999"})
+        EXPECT_EQ(RecoveryIntervalFrom(text), milliseconds(60000)) << text;
+}
+
+// The copy a crash left outlives intervals that pass while the question waits
+// for the user: Yes still restores it.
+TEST_F(SheetRecoveryTest, TheCopyWaitsForTheAnswerHoweverLongItTakes) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    ASSERT_TRUE(WriteFileAtomically(CopyPath(), TextOf(Box)));
+    TRecoveryFile recovery(Folder());
+    Recovery = &recovery;
+    RecoveryInterval = std::chrono::milliseconds(10);
+    Start();
+    Prompt.WhileAsking = [] { QTest::qWait(200); };
+    Prompt.Answers = {TPromptAnswer::Yes};
+    Fm->OfferRecovery();
+    EXPECT_EQ(Fm->CurrentDrawing(), Box);
+    EXPECT_TRUE(Fm->IsModified());
 }

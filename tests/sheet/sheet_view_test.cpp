@@ -70,7 +70,7 @@ TEST_F(SheetViewTest, SurfaceHasThePageAreaSizeAtTheCurrentScale) {
             ASSERT_EQ(empty.pixelColor(x, y), White) << x << ", " << y;
 
     Zoom(QStringLiteral("200"));
-    EXPECT_EQ(View.Zoom(), 2);
+    EXPECT_EQ(Fm->Zoom(), 2);
     EXPECT_EQ(PaintBox()->size(), QSize(1190, 1799));
 
     // Without margins: 190 x 277 mm, 969.5 pixels high at 100 %.
@@ -83,7 +83,7 @@ TEST_F(SheetViewTest, ZoomCommandAppliesOnlyZoomsInsideItsRange) {
     Start();
     for (const char* entry : {"0.05", "100000", "0", "-5", "200000"}) {
         Zoom(QString::fromLatin1(entry));
-        EXPECT_EQ(View.Zoom(), 1) << entry;
+        EXPECT_EQ(Fm->Zoom(), 1) << entry;
         EXPECT_EQ(PaintBox()->size(), QSize(595, 900)) << entry;
     }
     ASSERT_FALSE(Prompt.InputBoxes.empty());
@@ -92,17 +92,17 @@ TEST_F(SheetViewTest, ZoomCommandAppliesOnlyZoomsInsideItsRange) {
     EXPECT_EQ(Prompt.InputBoxes[0].OfferedText, QStringLiteral("100"));
 
     Zoom(QStringLiteral("0.2"));
-    EXPECT_NEAR(static_cast<double>(View.Zoom()), 0.002, 1e-15);
+    EXPECT_NEAR(static_cast<double>(Fm->Zoom()), 0.002, 1e-15);
     EXPECT_EQ(PaintBox()->size(), QSize(1, 2)); // 1.19 and 1.8 pixels
     Zoom(QStringLiteral("99999"));
-    EXPECT_NEAR(static_cast<double>(View.Zoom()), 999.99, 1e-12);
+    EXPECT_NEAR(static_cast<double>(Fm->Zoom()), 999.99, 1e-12);
 
     // Cancel keeps the offered whole percentage.
     WriteFile(SettingsPath(), "[TMainFm]\nZoom=12340\n" + std::string(TenMillimetreMargins));
     Start();
     Zoom(std::nullopt);
     EXPECT_EQ(Prompt.InputBoxes.back().OfferedText, QStringLiteral("123"));
-    EXPECT_NEAR(static_cast<double>(View.Zoom()), 1.23, 1e-15);
+    EXPECT_NEAR(static_cast<double>(Fm->Zoom()), 1.23, 1e-15);
     EXPECT_EQ(PaintBox()->size(), QSize(732, 1106)); // 731.85, 1106.385
 }
 
@@ -134,7 +134,7 @@ TEST_F(SheetViewTest, ZoomCentresTheCurrentShape) {
     horizontal->setValue(0);
     vertical->setValue(0);
     Zoom(QStringLiteral("abc"));
-    EXPECT_EQ(View.Zoom(), 4);
+    EXPECT_EQ(Fm->Zoom(), 4);
     EXPECT_EQ(ScrollPosition(), centred);
 
     // A shape without area has no centroid: the view stays where it is.

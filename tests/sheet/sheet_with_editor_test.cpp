@@ -1,6 +1,6 @@
 // The sheet and the real shape editor together: a shape drawn in the editor
-// comes back onto the page under the pointer, and an edit comes back in place
-// as one undo step.
+// comes back onto the page under the pointer, an edit comes back in place as
+// one undo step, and the editor's zoom never reaches the sheet.
 #include "sheet_fixture.h"
 
 #include "geometry/plane_geometry.h"
@@ -11,19 +11,27 @@
 
 namespace {
 
-class SheetWithEditorTest : public SheetFixture {
+// The editor is made before the sheet, which is given it, as the program does;
+// the sheet goes first.
+class SheetWithEditorTest : public SheetWindowTest {
 protected:
+    TViewScale EditorView;
     std::unique_ptr<TMkPolygonFm> RealEditor;
 
-    void SetUp() override {
-        SheetFixture::SetUp();
+    void SetUp() override { StartWithEditor(TenMillimetreMargins); }
+    void TearDown() override { Fm.reset(); }
+
+    void StartWithEditor(std::string_view settings) {
+        WriteFile(SettingsPath(), settings);
+        Ticks.Time = 1000;
         RealEditor = std::make_unique<TMkPolygonFm>(
-            TEditorServices{Prompt, View, Ticks, SettingsPath(), [this] {
-                                return TPageArea{Fm->PageAreaWidth(), Fm->PageAreaHeight()};
+            TEditorServices{Prompt, EditorView, Ticks, SettingsPath(), [this] {
+                                const TPageAreaMm area = Fm.Setup().PageArea();
+                                return TPageArea{area.Width, area.Height};
                             }});
-        Fm->SetShapeEditor(RealEditor.get());
+        Dialogs.Editor = RealEditor.get();
+        Start();
     }
-    void TearDown() override { Fm->SetShapeEditor(nullptr); }
 
     // Runs a sheet command that opens the editor; the person's work in the
     // editor happens once its window is up, then it is closed with 終了(&X).
@@ -103,6 +111,31 @@ TEST_F(SheetWithEditorTest, EditedShapeComesBackInPlaceAsOneUndoStep) {
     Later();
     Trigger("Repeat1");
     EXPECT_NEAR(static_cast<double>(ShapeAt(0).Apexes[1].X), 56, 1e-9);
+}
+
+// While the editor shows a shape at 200 %, a repaint of the sheet still
+// paints at the sheet's own 100 %, into its surface of the same size.
+TEST_F(SheetWithEditorTest, TheSheetPaintsAtItsOwnScaleWhileTheEditorIsShown) {
+    Fm.reset();
+    StartWithEditor(std::string(TenMillimetreMargins) + "[TMkPolygonFm]\nZoom=20000\n");
+    TZvDat drawing(1);
+    drawing[0].push_back(Square(20, PointF(30, 30)));
+    Open(drawing);
+    Fm->SelectPolygon(0);
+    const QSize surfaceSize = PaintBox()->size();
+
+    QImage sheet;
+    long double editorZoom = 0;
+    RunEditor("PolygonEditMi", [&](QWidget&) {
+        editorZoom = EditorView.Zoom();
+        sheet = Surface();
+    });
+    EXPECT_EQ(editorZoom, 2) << "the editor showed its own zoom";
+    ASSERT_EQ(sheet.size(), surfaceSize);
+    EXPECT_NE(sheet.pixelColor(At(30, 30)), QColor(Qt::white)) << "the corner at 100 %";
+    EXPECT_NE(sheet.pixelColor(At(40, 30)), QColor(Qt::white)) << "the top side at 100 %";
+    EXPECT_EQ(sheet.pixelColor(At(60, 60)), QColor(Qt::white)) << "where 200 % would put it";
+    EXPECT_EQ(Fm->Zoom(), 1);
 }
 
 TEST_F(SheetWithEditorTest, ShapeOfTwoVerticesOrFewerNeverReachesThePage) {

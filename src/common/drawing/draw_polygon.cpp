@@ -3,18 +3,16 @@
 #include "drawing/draw_polygon.h"
 
 #include "drawing/culling_canvas.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/rounding.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Half the side of the 5 x 5 pixel vertex mark.
 constexpr std::int64_t MarkHalfSide = 2;
@@ -332,7 +330,7 @@ void DrawRotatedText(ICanvas& canvas, std::int64_t x, std::int64_t y, std::strin
         return;
     const long double radians = angle;
     const int previous = canvas.FontEscapement();
-    canvas.SetFontEscapement(static_cast<int>(RoundToInt(-radians / Pi * 1800)));
+    canvas.SetFontEscapement(static_cast<int>(RoundToInt(RadToDeg(-radians) * 10)));
     const long double height = static_cast<long double>(canvas.TextHeight(text));
     // Moving the text cell's top-left corner one text height "up" along the
     // turned text puts the bottom edge of the cell through (x, y).

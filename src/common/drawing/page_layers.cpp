@@ -1,16 +1,14 @@
 // Sorting a page's lines into cut, fold and text layers for cutting machines.
 #include "drawing/page_layers.h"
 
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 bool IsFinite(const TPointF& p) {
     return std::isfinite(p.X) && std::isfinite(p.Y);

@@ -2,12 +2,15 @@
 // calibration page.
 #include "drawing/print_calibration.h"
 
+#include "format/number_field.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/rounding.h"
 
 #include <cmath>
 
 namespace {
+
+constexpr int PrintScaleDecimals = 4;
 
 // Where the rulers and the square lie, in mm from the page's origin. The
 // rulers start a little in from the corner so that their numbers fit.
@@ -83,6 +86,10 @@ void DrawNumber(ICanvas& canvas, const TRulerNumber& number, long double scaleX,
 
 bool IsAcceptedPrintScale(long double scale) {
     return scale >= MinPrintScale && scale <= MaxPrintScale;
+}
+
+std::string PrintScaleText(long double scale) {
+    return FixedText(scale, PrintScaleDecimals);
 }
 
 long double PixelsPerPaperMm(long double pixelsPerInch, long double scale) {

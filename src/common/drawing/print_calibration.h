@@ -25,6 +25,9 @@ inline constexpr long double MaxPrintScale = 1.1L;
 // True for a factor from MinPrintScale to MaxPrintScale, both included.
 bool IsAcceptedPrintScale(long double scale);
 
+// A factor as the calibration page and its dialog show it: 4 decimals.
+std::string PrintScaleText(long double scale);
+
 // The printer pixels that come out as one millimetre on paper when the
 // printer prints at scale.
 long double PixelsPerPaperMm(long double pixelsPerInch, long double scale);

@@ -194,6 +194,17 @@ std::string DecimalText(long double value, int maxDecimals) {
     return text;
 }
 
+std::string FixedText(long double value, int decimals, int width) {
+    // Enough for the 4933 digits before the point of the largest long double.
+    char digits[5000];
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    std::string text = error == std::errc{} ? std::string(digits, end) : std::string();
+    if (text.size() < static_cast<std::size_t>(std::max(width, 0)))
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
+}
+
 std::int32_t LenientInteger(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);

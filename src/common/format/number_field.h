@@ -1,5 +1,6 @@
-// The number fields of the text formats: fixed-point numbers in 16 columns,
-// right-aligned integers and leniently read integers. None of them depends on
+// Numbers as text: the number fields of the text formats (fixed-point numbers
+// in 16 columns, right-aligned integers, leniently read integers) and the
+// numbers that status lines, dialogs and exports show. None of them depends on
 // the C locale; the decimal mark is always ".".
 #pragma once
 
@@ -31,6 +32,11 @@ void AppendInteger(std::string& text, std::int64_t value);
 // them), trailing zeros and a trailing "." dropped and no "-" before a zero:
 // 12.5, -0.125, 3. Empty for a value that is not finite.
 std::string DecimalText(long double value, int maxDecimals);
+
+// value with exactly decimals decimals, as printf's "%*.*f" writes it in the C
+// locale (rounded as printf rounds), right-aligned in width columns when it is
+// shorter: FixedText(2.25, 1) is "2.2", FixedText(-5, 0, 3) is " -5".
+std::string FixedText(long double value, int decimals, int width = 0);
 
 // The integer the text spells after leading blanks (an optional sign, then
 // digits and nothing else), or 0 for any other text and for a value outside

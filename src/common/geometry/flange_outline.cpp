@@ -2,14 +2,12 @@
 // and its flanges that overlap tests and rubber-band selection use.
 #include "geometry/flange_outline.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // A flange angle whose sine is this small (an angle of 0 or pi as read from a
 // file) would put the flange's corners out at infinity or far beyond any page.

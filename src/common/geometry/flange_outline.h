@@ -20,6 +20,7 @@ bool FlangeOutline(const TPolygon& polygon, bool clockwise, int side, std::array
 // corners of its flange, or the side's first vertex when it has none. A flange
 // whose corners cannot be built (an angle with sine 0) takes no part.
 TDaPointF OutlineWithFlanges(const TPolygon& polygon);
+// Its number of points; a reference for tests, which the drawing never needs.
 int OutlineWithFlangesCount(const TPolygon& polygon);
 
 // The two steps FlangeOutline takes, for callers that keep their results: the

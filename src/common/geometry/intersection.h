@@ -19,7 +19,8 @@ bool LineCoeffs(const TSegmentF& segment, bool& xForm, long double& slope, long 
 bool LinesIntersect(const TSegmentF& segment1, const TSegmentF& segment2, TPointF& point);
 
 // The line through origin in direction angle (radians) meeting the line
-// through segment.
+// through segment. A reference kept with its tests: nothing in the program
+// casts rays.
 bool RayLineIntersect(const TPointF& origin, long double angle, const TSegmentF& segment,
                       TPointF& point);
 

@@ -2,17 +2,15 @@
 // side.
 #include "geometry/outline_cache.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // The bytes of a long double that hold its value: the 80-bit extended format
 // pads 10 bytes to 16, and the padding holds no value.

@@ -3,14 +3,13 @@
 // and rotation.
 #include "geometry/plane_geometry.h"
 
+#include "geometry/angles.h"
 #include "geometry/rounding.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double TwoPi = 2 * Pi;
 
 // A sum of raw vertex angles within this many radians of (n - 2) pi marks the

@@ -3,8 +3,6 @@
 
 #include "geometry/shift_jis.h"
 
-#include <utility>
-
 TPointF PointF(long double x, long double y) {
     return TPointF{x, y};
 }
@@ -27,10 +25,6 @@ TFlange MakeFlange(std::string_view name, long double width, long double angle1,
     return TFlange{width, angle1, angle2, CutShiftJis(name, FlangeNameMaxBytes)};
 }
 
-void SwapInt(std::int32_t& a, std::int32_t& b) {
-    std::swap(a, b);
-}
-
 void CopyPolygon(const TPolygon& source, TPolygon& destination) {
     const std::size_t n = source.Apexes.size();
     destination.Apexes = source.Apexes;
@@ -44,4 +38,12 @@ void CopyPolygonTbl(const TPolygonTbl& source, TPolygonTbl& destination) {
     destination.resize(source.size());
     for (std::size_t i = 0; i < source.size(); ++i)
         CopyPolygon(source[i], destination[i]);
+}
+
+std::vector<int> PagesWithShapes(const TZvDat& drawing) {
+    std::vector<int> pages;
+    for (std::size_t page = 0; page < drawing.size(); ++page)
+        if (!drawing[page].empty())
+            pages.push_back(static_cast<int>(page));
+    return pages;
 }

@@ -85,8 +85,12 @@ bool IsValidBendLine(const TBendLine& line, int apexCount);
 // Name is cut to FlangeNameMaxBytes at a whole Shift-JIS character.
 TFlange MakeFlange(std::string_view name, long double width, long double angle1,
                    long double angle2);
-void SwapInt(std::int32_t& a, std::int32_t& b);
 
 // Deep copies. The destination gets exactly one flange per source vertex.
 void CopyPolygon(const TPolygon& source, TPolygon& destination);
+// A reference for tests: pages are copied by value everywhere else.
 void CopyPolygonTbl(const TPolygonTbl& source, TPolygonTbl& destination);
+
+// The indices of the pages that hold at least one shape, in page order: what
+// printing all pages prints and exporting them writes.
+std::vector<int> PagesWithShapes(const TZvDat& drawing);

@@ -3,6 +3,7 @@
 // it collides, and the grab geometry of a drag.
 #include "placement/placement.h"
 
+#include "geometry/angles.h"
 #include "geometry/bounding_box.h"
 #include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
@@ -11,13 +12,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 // The smallest turn the searches try, 0.09 degree; smaller turns end them.
 constexpr long double SmallestTurn = Pi / 2000;
 // Collision angles up to this size are searched in quarter steps of themselves.

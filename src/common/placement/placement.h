@@ -22,6 +22,12 @@ struct TPlacementRules {
 bool WallHit(const TPolygon& shape, long double pageWidth, long double pageHeight,
              TPointF& contact);
 
+// CollisionCheck, RotateSearch and RotateOnSearch below, and the forms of
+// TryMoveStep, TryRotateStep and ShapesInRubberBand over a bare page, are the
+// reference forms: each makes an index of the page for the one call, which
+// suits tests and benchmarks. The sheet steps through the forms over a
+// TPageIndex kept in step with its page.
+
 // True when candidate, a position of the shape at index of page, is not
 // allowed by the rules. contact gets the point where it collided.
 bool CollisionCheck(const TPolygonTbl& page, int index, const TPolygon& candidate,

@@ -1,5 +1,6 @@
 // Tests of the flange name collection offered to the flange dialog.
 #include "document/flange_names.h"
+#include "geometry/angles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-constexpr long double Angle = std::numbers::pi_v<long double> / 4;
+constexpr long double Angle = Pi / 4;
 
 TPolygon Triangle(const std::vector<TFlange>& flanges) {
     TPolygon shape;

@@ -4,6 +4,7 @@
 #include "document/flange_partners.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr long double RightAngle = std::numbers::pi_v<long double> / 2;
+constexpr long double RightAngle = Pi / 2;
 
 // Shape with the flange of side named name and width wide.
 TPolygon Named(TPolygon shape, int side, const std::string& name, long double width = 5) {

@@ -5,6 +5,7 @@
 
 #include "common/shape_builders.h"
 #include "fakes/fake_ticks.h"
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,9 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <numbers>
 #include <random>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 TPlacementRules Rules(bool keepInside, bool avoidOverlap, bool autoRotate) {
     TPlacementRules rules;

@@ -4,6 +4,7 @@
 #include "drawing/page_layers.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +12,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double RightAngle = Pi / 2;
 constexpr double Tolerance = 1e-12;
 

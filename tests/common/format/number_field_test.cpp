@@ -1,8 +1,9 @@
 // Tests of the number fields: the field writer against the library's
 // fixed-point conversion, which rounds the exact binary value as printf does
 // (the same bytes for every value, halves to even, fewer decimals where a
-// value needs them), and decimal text for coordinates and stored factors
-// (no needless zeros, no negative zero, never the locale's decimal mark).
+// value needs them), decimal text for coordinates and stored factors (no
+// needless zeros, no negative zero, never the locale's decimal mark), and
+// fixed text for status lines and dialogs, digit for digit as printf writes.
 #include "format/number_field.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
@@ -112,6 +114,53 @@ TEST(DecimalText, IgnoresALocaleWithADecimalComma) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
         GTEST_SKIP() << "no German locale";
     EXPECT_EQ(DecimalText(0.5L, 3), "0.5");
+    std::setlocale(LC_ALL, "C");
+}
+
+struct TFixedCase {
+    const char* Name;
+    long double Value;
+    int Decimals;
+    int Width;
+    const char* Text;
+};
+
+class FixedTextTest : public testing::TestWithParam<TFixedCase> {};
+
+TEST_P(FixedTextTest, WritesAsPrintfDoes) {
+    const TFixedCase& c = GetParam();
+    EXPECT_EQ(FixedText(c.Value, c.Decimals, c.Width), c.Text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FixedTextTest,
+                         testing::Values(TFixedCase{"OneDecimal", 12.25L, 1, 0, "12.2"},
+                                         TFixedCase{"TieToEven", 0.375L, 2, 0, "0.38"},
+                                         TFixedCase{"KeepsZeros", 1, 4, 0, "1.0000"},
+                                         TFixedCase{"NegativeRoundingToZero", -0.04L, 1, 0, "-0.0"},
+                                         TFixedCase{"PaddedInteger", -5, 0, 3, " -5"},
+                                         TFixedCase{"WiderThanWidth", 123, 0, 2, "123"},
+                                         TFixedCase{"Padded", 7.5L, 1, 6, "   7.5"}),
+                         [](const testing::TestParamInfo<TFixedCase>& info) {
+                             return info.param.Name;
+                         });
+
+// The status line and the dialogs wrote their numbers with printf before;
+// they must read the same now, ties included.
+TEST(FixedText, MatchesPrintfForDoubles) {
+    char expected[64];
+    for (int i = -2000; i <= 2000; ++i) {
+        const double value = i / 16.0 + i * 1e-7;
+        for (const int decimals : {0, 1, 2, 4}) {
+            std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+            ASSERT_EQ(FixedText(value, decimals), expected) << value << " " << decimals;
+        }
+    }
+}
+
+TEST(FixedText, IgnoresALocaleWithADecimalComma) {
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "no German locale";
+    EXPECT_EQ(FixedText(0.5L, 2), "0.50");
     std::setlocale(LC_ALL, "C");
 }
 

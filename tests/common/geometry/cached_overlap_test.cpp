@@ -1,6 +1,7 @@
 // Tests of the overlap of cached outlines against the straightforward
 // PolygonsOverlap and PolygonHitsOthers: the same answer and the same contact
 // point for every pair, and the first overlapping shape in page order.
+#include "geometry/angles.h"
 #include "geometry/cached_overlap.h"
 
 #include "common/exact_compare.h"
@@ -11,14 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 TPolygon Flanged(TPolygon shape, long double width) {
     for (TFlange& flange : shape.Flanges)

@@ -1,4 +1,5 @@
 // Tests of the glue flange quadrilateral and the outline with flanges.
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 
 #include "common/shape_builders.h"
@@ -9,11 +10,8 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 constexpr long double Tolerance = 1e-15L;
 

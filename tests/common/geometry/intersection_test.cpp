@@ -1,13 +1,10 @@
 // Tests of the line and segment intersections.
+#include "geometry/angles.h"
 #include "geometry/intersection.h"
 
 #include <gtest/gtest.h>
 
-#include <numbers>
-
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 TSegmentF Segment(long double x1, long double y1, long double x2, long double y2) {
     return MakeSegment(PointF(x1, y1), PointF(x2, y2));

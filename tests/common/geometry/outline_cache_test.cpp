@@ -1,6 +1,7 @@
 // Tests of the outline cache: what it gives must be exactly what the flange
 // outline routines give, for fresh shapes and after any change, and its boxes
 // must hold every outline point.
+#include "geometry/angles.h"
 #include "geometry/outline_cache.h"
 
 #include "common/exact_compare.h"
@@ -11,13 +12,10 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 TPolygon Flanged(TPolygon shape, long double width = 3, long double angle = Pi / 3) {
     for (TFlange& flange : shape.Flanges)

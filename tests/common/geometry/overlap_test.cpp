@@ -1,15 +1,12 @@
 // Tests of the overlap of outlines and of shapes with their glue flanges.
+#include "geometry/angles.h"
 #include "geometry/overlap.h"
 
 #include "common/shape_builders.h"
 
 #include <gtest/gtest.h>
 
-#include <numbers>
-
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 void ExpectPoint(const TPointF& p, long double x, long double y, double tolerance = 1e-12) {
     EXPECT_NEAR(static_cast<double>(p.X), static_cast<double>(x), tolerance);

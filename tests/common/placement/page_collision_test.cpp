@@ -1,6 +1,7 @@
 // Tests of the collision check over the page index against the rules checked
 // the straightforward way: the same answer and contact for every candidate,
 // also when only the answer is asked for and earlier contacts are tried first.
+#include "geometry/angles.h"
 #include "placement/page_collision.h"
 
 #include "common/exact_compare.h"
@@ -13,12 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <numbers>
 #include <random>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double PageWidth = 60;
 constexpr long double PageHeight = 60;
 

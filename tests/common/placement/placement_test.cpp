@@ -1,6 +1,7 @@
 // Tests of the placement rules of a sheet drag: the wall and overlap checks,
 // the auto-rotate and turn-on searches, the selection centroid and the grab
 // geometry, the placement reference and the rubber band.
+#include "geometry/angles.h"
 #include "placement/placement.h"
 
 #include "common/shape_builders.h"
@@ -12,13 +13,11 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <random>
 #include <vector>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double PageWidth = 200;
 constexpr long double PageHeight = 100;
 constexpr long double Tolerance = 1e-9L;
@@ -102,7 +101,7 @@ std::vector<TPolygon> DragRight(TPolygonTbl& page, int index, long double dx, in
 // lying level on the axis line with its centre at (100, 50), short of the
 // walls. Level, the bar cannot enter; turned by about the channel's slope about
 // its centre it can.
-constexpr long double ChannelSlope = 4 * Pi / 180;
+constexpr long double ChannelSlope = DegToRad(4);
 const TPointF ChannelOrigin = PointF(100, 50);
 
 TPointF ChannelPoint(long double along, long double across) {
@@ -263,8 +262,8 @@ TEST(MoveStepTest, AutoRotateTurnsTheShapeIntoASlantedGap) {
                   TStepResult::AcceptedAfterCollision);
         EXPECT_FALSE(Collides(page, 0, candidate, rules));
         const long double turn = FirstSideDirection(candidate);
-        EXPECT_GT(turn, 0.5L * Pi / 180);
-        EXPECT_LT(turn, 8 * Pi / 180);
+        EXPECT_GT(turn, DegToRad(0.5L));
+        EXPECT_LT(turn, DegToRad(8));
         // The bar's front end has gone in between the walls.
         EXPECT_GT(RightmostX(candidate), 130);
         EXPECT_EQ(TryMoveStep(page, 0, down, q, Rules(false, true, false), candidate),
@@ -320,12 +319,12 @@ TEST(RotateStepTest, CollidingTurnIsTurnedOnOrRefused) {
     // Turning the bar's right end up into the block above collides at every angle.
     page = {Rect(40, 4, {0, 0}), Rect(40, 29, {0, -30})};
     EXPECT_EQ(
-        TryRotateStep(page, 0, PointF(20, 2), -20 * Pi / 180, Rules(false, true, false), candidate),
+        TryRotateStep(page, 0, PointF(20, 2), -DegToRad(20), Rules(false, true, false), candidate),
         TStepResult::Refused);
     // RotateOnSearch on its own ends colliding too.
-    TPolygon turned = Turned(page[0], PointF(20, 2), -20 * Pi / 180);
+    TPolygon turned = Turned(page[0], PointF(20, 2), -DegToRad(20));
     EXPECT_TRUE(
-        RotateOnSearch(page, 0, PointF(20, 2), -20 * Pi / 180, Rules(false, true, false), turned));
+        RotateOnSearch(page, 0, PointF(20, 2), -DegToRad(20), Rules(false, true, false), turned));
 }
 
 TEST(RotateStepTest, WithoutOverlapRuleRotationCrossesTheBorder) {

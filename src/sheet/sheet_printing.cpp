@@ -1,24 +1,24 @@
-// The sheet's printing: the print font, the print settings with the printer's
-// own setup, and the current page or every page that has shapes printed at
-// full size, each page a print job of its own with its caption. Without a
-// printer every job is a PDF file.
-#include "main_fm.h"
+// Printing the sheet's pages at full size on the printer, or into PDF files.
+#include "sheet_printing.h"
 
 #include "document/flange_partners.h"
+#include "document/sheet_document.h"
 #include "drawing/draw_polygon.h"
 #include "drawing/print_layout.h"
 #include "geometry/rounding.h"
 #include "page_files.h"
+#include "page_setup.h"
 #include "print_set_dlg.h"
 #include "printer.h"
 #include "prompt.h"
 #include "qpainter_canvas.h"
+#include "sheet_files.h"
 #include "shift_jis_codec.h"
 
-#include <QAction>
 #include <QDir>
 #include <QPainter>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -38,72 +38,56 @@ TColor ToTColor(const QColor& color) {
 
 } // namespace
 
-void TMainFm::connectPrintCommands() {
-    connect(PrintFontSetMi, &QAction::triggered, this, &TMainFm::PrintFontSetMiClick);
-    connect(PrintSetMi, &QAction::triggered, this, &TMainFm::PrintSetMiClick);
-    connect(Print1, &QAction::triggered, this, &TMainFm::Print1Click);
-    connect(PrintAll, &QAction::triggered, this, &TMainFm::PrintAllClick);
-}
+TSheetPrinting::TSheetPrinting(IPrompt& prompt, IPrinter& printer, TPageSetup& setup,
+                               IPrintSetDialog* dialog, const TSheetDocument& document,
+                               const TSheetFiles& files)
+    : Prompt(prompt), Printer(printer), Setup(setup), Dialog(dialog), Document(document),
+      Files(files) {}
 
-void TMainFm::PrintFontSetMiClick() {
-    QFont font = Print.PrintFont;
+void TSheetPrinting::ChoosePrintFont() {
+    QFont font = Setup.Settings().PrintFont;
     if (Prompt.ChooseFont(font))
-        Print.PrintFont = font;
+        Setup.SetPrintFont(font);
 }
 
-// Changes made through the printer's own setup stay with the printer even when
-// the dialog is cancelled; only OK stores them and resizes the page.
-void TMainFm::PrintSetMiClick() {
-    if (PrintSetDlg == nullptr)
-        return;
-    ApplyStoredPrinterSettings();
-    PrintSetDlg->LoadMargins(Print.Margins());
-    PrintSetDlg->LoadPartnerPages(Print.PrintPartnerPages);
-    if (!PrintSetDlg->ShowModal())
-        return;
-    Print.SetMargins(PrintSetDlg->ReadMargins());
-    Print.PrintPartnerPages = PrintSetDlg->ReadPartnerPages();
-    Print.StoreDevice(Printer.Device());
-    ReadPrinterResolution();
-    UpdateAreaSize();
-    RepaintPage();
+bool TSheetPrinting::EditPrintSettings() {
+    if (Dialog == nullptr)
+        return false;
+    Setup.ApplyStoredPrinterSettings();
+    Dialog->LoadMargins(Setup.Settings().Margins());
+    Dialog->LoadPartnerPages(Setup.Settings().PrintPartnerPages);
+    if (!Dialog->ShowModal())
+        return false;
+    Setup.TakeConfirmedSettings(Dialog->ReadMargins(), Dialog->ReadPartnerPages());
+    return true;
 }
 
-void TMainFm::Print1Click() {
-    if (ShownPage().empty())
+void TSheetPrinting::PrintCurrentPage() {
+    const int page = Document.CurPage();
+    if (Document.Drawing()[page].empty())
         return;
     if (Prompt.AskOkCancel(InfoTitle, PrintPageText) != TPromptAnswer::Ok)
         return;
     QString file;
-    if (AskPrintFileName(file, DrawingNameAs(FileName, PdfExtension)))
-        PrintPage(Document.CurPage(), file);
+    if (AskFileName(file, DrawingNameAs(Files.FileName(), PdfExtension)))
+        PrintPage(page, file);
 }
 
 // Empty pages are skipped, the others keep their own page numbers; the first
 // job that fails ends the command.
-void TMainFm::PrintAllClick() {
+void TSheetPrinting::PrintAllPages() {
     if (Prompt.AskOkCancel(InfoTitle, PrintAllText) != TPromptAnswer::Ok)
         return;
-    std::vector<int> pages;
-    for (std::size_t page = 0; page < Document.Drawing().size(); ++page)
-        if (!Document.Drawing()[page].empty())
-            pages.push_back(static_cast<int>(page));
+    const std::vector<int> pages = PagesWithShapes(Document.Drawing());
     QString file;
-    if (pages.empty() || !AskPrintFileName(file, DrawingNameAs(FileName, PdfExtension)))
+    if (pages.empty() || !AskFileName(file, DrawingNameAs(Files.FileName(), PdfExtension)))
         return;
     for (const int page : pages)
         if (!PrintPage(page, file.isEmpty() ? file : NumberedFileName(file, page + 1)))
             return;
 }
 
-void TMainFm::ApplyStoredPrinterSettings() {
-    if (Print.PrintPaperSize >= 0)
-        Printer.SetDevice(Print.StoredDevice());
-}
-
-// A printer that writes files needs one name per command; false when the user
-// gives none. The name offered is the caller's.
-bool TMainFm::AskPrintFileName(QString& file, const QString& offered) {
+bool TSheetPrinting::AskFileName(QString& file, const QString& offered) {
     file.clear();
     if (!Printer.PrintsToFile())
         return true;
@@ -111,16 +95,14 @@ bool TMainFm::AskPrintFileName(QString& file, const QString& offered) {
     return !file.isEmpty();
 }
 
-bool TMainFm::PrintPage(int page, const QString& file) {
-    const QString caption = windowTitle() + QStringLiteral(" - ") + QString::number(page + 1);
-    return RunPrintJob(caption, file,
-                       [&](QPainter& painter) { DrawPrintedPage(painter, page, caption); });
+bool TSheetPrinting::PrintPage(int page, const QString& file) {
+    const QString caption = PageCaption(Files.Caption(), page);
+    return RunJob(caption, file, [&](QPainter& painter) { DrawPage(painter, page, caption); });
 }
 
-bool TMainFm::RunPrintJob(const QString& title, const QString& file,
-                          const std::function<void(QPainter&)>& draw) {
-    ApplyStoredPrinterSettings();
-    ReadPrinterResolution();
+bool TSheetPrinting::RunJob(const QString& title, const QString& file,
+                            const std::function<void(QPainter&)>& draw) {
+    Setup.PrepareJob();
     const std::unique_ptr<IPrintJob> job = Printer.StartJob(title, file);
     if (job != nullptr) {
         draw(job->Painter());
@@ -139,24 +121,26 @@ bool TMainFm::RunPrintJob(const QString& title, const QString& file,
 // selection belongs to the page it was made on, so other pages print without.
 // With the partner page option each flange name is followed by the page of
 // its partner, where that is another page.
-void TMainFm::DrawPrintedPage(QPainter& painter, int page, const QString& caption) const {
-    painter.setFont(Print.PrintFont);
+void TSheetPrinting::DrawPage(QPainter& painter, int page, const QString& caption) const {
+    const TPrintSettings& print = Setup.Settings();
+    painter.setFont(print.PrintFont);
     TQPainterCanvas canvas(painter);
     const std::string text = UnicodeToShiftJis(caption);
     const TPixelPoint at = CaptionPosition(RoundToInt(Printer.PageWidthPixels()),
                                            RoundToInt(Printer.PageHeightPixels()),
                                            canvas.TextWidth(text), canvas.TextHeight(text));
-    canvas.SetPenColor(ToTColor(Print.PrintFontColor));
+    canvas.SetPenColor(ToTColor(print.PrintFontColor));
     canvas.TextOut(at.X, at.Y, text);
 
-    const TPixelShift origin = PageOriginOnPaper(Print.Margins(), PrinterPxPerMMX, PrinterPxPerMMY);
+    const TPixelShift origin =
+        PageOriginOnPaper(print.Margins(), Setup.PixelsPerMmX(), Setup.PixelsPerMmY());
     painter.translate(static_cast<qreal>(origin.X), static_cast<qreal>(origin.Y));
     const TDaInt noSelection;
     const TDaInt& selection = page == Document.CurPage() ? Document.Selection() : noSelection;
     const TZvDat& drawing = Document.Drawing();
-    const TPageNameMarks marks = Print.PrintPartnerPages
+    const TPageNameMarks marks = print.PrintPartnerPages
                                      ? PartnerPageMarks(CheckFlangePartners(drawing), drawing, page)
                                      : TPageNameMarks();
-    DrawPolygonTbl(canvas, drawing[page], -1, PrinterPxPerMMX, PrinterPxPerMMY, selection, dmPrint,
-                   dmSelected, marks);
+    DrawPolygonTbl(canvas, drawing[page], -1, Setup.PixelsPerMmX(), Setup.PixelsPerMmY(), selection,
+                   dmPrint, dmSelected, marks);
 }
