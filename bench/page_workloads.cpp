@@ -6,7 +6,7 @@
 #include "crowded_page.h"
 #include "document/sheet_document.h"
 #include "drawing/centroid_mark.h"
-#include "drawing/hit_test.h"
+#include "drawing/mouse_position.h"
 #include "drawing/page_repaint.h"
 #include "drawing/shape_repaint.h"
 #include "drawing/view_scale.h"

@@ -4,9 +4,10 @@
 // point while a step is refused.
 #include "main_fm.h"
 
-#include "drawing/hit_test.h"
+#include "drawing/mouse_position.h"
 #include "drawing/page_repaint.h"
 #include "drawing/view_scale.h"
+#include "geometry/shape_pick.h"
 #include "paint_surface.h"
 #include "prompt.h"
 #include "screen_cursor.h"
