@@ -7,6 +7,7 @@
 #include "clipboard.h"
 #include "command_line.h"
 #include "dialog_runner.h"
+#include "drawing/page_area.h"
 #include "drawing/view_scale.h"
 #include "export_dlg.h"
 #include "flange_dlg.h"
@@ -30,6 +31,22 @@
 
 #include <QApplication>
 
+namespace {
+
+// The page the editor's drawing surface shows: the sheet window's page area.
+class TSheetPageArea : public IPageArea {
+public:
+    explicit TSheetPageArea(const TMainFm& sheet) : Sheet(sheet) {}
+    TPageAreaMm PageArea() const override {
+        return TPageAreaMm{Sheet.PageAreaWidth(), Sheet.PageAreaHeight()};
+    }
+
+private:
+    const TMainFm& Sheet;
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallJapaneseUi(application);
@@ -48,10 +65,8 @@ int main(int argc, char** argv) {
     TMainFm mainFm(TSheetServices{prompt, view, printer, ticks, settingsPath, clipboard, cursor,
                                   nullptr, &recovery});
     // Destroyed before the sheet window, so each writes its own settings section.
-    TMkPolygonFm editor(
-        TEditorServices{prompt, view, ticks, settingsPath, [&mainFm] {
-                            return TPageArea{mainFm.PageAreaWidth(), mainFm.PageAreaHeight()};
-                        }});
+    const TSheetPageArea editorPage(mainFm);
+    TMkPolygonFm editor(TEditorServices{prompt, ticks, settingsPath, editorPage});
     mainFm.SetShapeEditor(&editor);
     // Created once, after the editor, and kept with their texts between uses.
     TNSetPointPosDlg pointPosDlg;

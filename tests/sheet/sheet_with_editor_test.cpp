@@ -3,6 +3,7 @@
 // as one undo step.
 #include "sheet_fixture.h"
 
+#include "drawing/page_area.h"
 #include "geometry/plane_geometry.h"
 #include "mk_polygon_fm.h"
 
@@ -11,16 +12,19 @@
 
 namespace {
 
-class SheetWithEditorTest : public SheetFixture {
+// The fixture is the page the editor shows: the sheet window's page area.
+class SheetWithEditorTest : public SheetFixture, public IPageArea {
 protected:
     std::unique_ptr<TMkPolygonFm> RealEditor;
 
+    TPageAreaMm PageArea() const override {
+        return TPageAreaMm{Fm->PageAreaWidth(), Fm->PageAreaHeight()};
+    }
+
     void SetUp() override {
         SheetFixture::SetUp();
-        RealEditor = std::make_unique<TMkPolygonFm>(
-            TEditorServices{Prompt, View, Ticks, SettingsPath(), [this] {
-                                return TPageArea{Fm->PageAreaWidth(), Fm->PageAreaHeight()};
-                            }});
+        RealEditor =
+            std::make_unique<TMkPolygonFm>(TEditorServices{Prompt, Ticks, SettingsPath(), *this});
         Fm->SetShapeEditor(RealEditor.get());
     }
     void TearDown() override { Fm->SetShapeEditor(nullptr); }
