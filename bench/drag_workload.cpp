@@ -9,7 +9,7 @@
 #include "baseline_placement.h"
 #include "crowded_page.h"
 #include "document/sheet_document.h"
-#include "drawing/hit_test.h"
+#include "drawing/mouse_position.h"
 #include "drawing/page_repaint.h"
 #include "drawing/view_scale.h"
 #include "geometry/plane_geometry.h"

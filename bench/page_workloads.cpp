@@ -6,10 +6,11 @@
 #include "crowded_page.h"
 #include "document/sheet_document.h"
 #include "drawing/centroid_mark.h"
-#include "drawing/hit_test.h"
+#include "drawing/mouse_position.h"
 #include "drawing/page_repaint.h"
 #include "drawing/shape_repaint.h"
 #include "drawing/view_scale.h"
+#include "editing/shape_editor_model.h"
 #include "geometry/keep_length.h"
 #include "geometry/plane_geometry.h"
 #include "history/tick_counter.h"
@@ -201,7 +202,16 @@ TTimedRun RunEditorDrag(int steps, bool baseline, bool production) {
     const QRect whole(0, 0, ViewWidth, ViewHeight);
     const TPixelRect surface{0, 0, ViewWidth - 1, ViewHeight - 1};
 
-    TPolygon oldShape = start, newShape = start;
+    // The production side drags through the editor's model, as the window's
+    // mouse handlers do: a press on the vertex, then one move per step.
+    TPolygon oldShape = start;
+    TStillTicks ticks;
+    TShapeEditorModel model(ticks);
+    model.SetPolygon(start);
+    model.StartRun();
+    model.Press(start.Apexes[Vertex], false,
+                TPickDistances{view.CloseDist(), view.ApexPickDist(), view.LinePickDist()});
+    const TPolygon& newShape = model.Polygon();
     TPixelPoint oldCross, newCross;
     TSurfaceImage oldImage(ViewWidth, ViewHeight), newImage(ViewWidth, ViewHeight);
     TShapeRepaint repaint;
@@ -242,8 +252,8 @@ TTimedRun RunEditorDrag(int steps, bool baseline, bool production) {
         }
         if (production) {
             const TStopwatch watch;
-            const TPointF q = MousePosToMm(view, press, {}, pixel.X, pixel.Y);
-            MoveApexKeepLen(newShape, Vertex, q);
+            const TPointF q = MousePosToMm(view, model.LastPoint(), {}, pixel.X, pixel.Y);
+            model.MoveTo(q, true);
             TPixelRect area = repaint.Changes(newShape, -1, Vertex, scale, dmNormal);
             TPointF centroid;
             TPixelPoint cross = newCross;

@@ -18,7 +18,7 @@ set(USES_format geometry)
 set(USES_drawing geometry format)
 set(USES_history geometry)
 set(USES_placement geometry)
-set(USES_editing geometry drawing history)
+set(USES_editing geometry format history)
 set(USES_document geometry format drawing history placement editing)
 
 if(NOT DEFINED MAX_LINES)

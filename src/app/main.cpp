@@ -9,7 +9,6 @@
 #include "command_line.h"
 #include "crash_recovery.h"
 #include "dialog_runner.h"
-#include "drawing/view_scale.h"
 #include "export_dlg.h"
 #include "flange_dlg.h"
 #include "japanese_ui.h"
@@ -41,7 +40,6 @@ int main(int argc, char** argv) {
 
     TQtPrompt prompt;
     TQtPrinter printer;
-    TViewScale view;
     TQtTickCounter ticks;
     TQtClipboard clipboard;
     TQtScreenCursor cursor;
@@ -53,10 +51,7 @@ int main(int argc, char** argv) {
 
     // Both windows show the page this gives, so it comes first.
     TPageSetup pageSetup(printer, settings);
-    TMkPolygonFm editor(TEditorServices{prompt, view, ticks, settingsPath, [&pageSetup] {
-                                            const TPageAreaMm area = pageSetup.PageArea();
-                                            return TPageArea{area.Width, area.Height};
-                                        }});
+    TMkPolygonFm editor(TEditorServices{prompt, ticks, settingsPath, pageSetup});
     // Created once, after the editor, and kept with their texts between uses.
     TNSetPointPosDlg pointPosDlg;
     TNSetLineLengthDlg lineLengthDlg;

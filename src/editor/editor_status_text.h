@@ -3,7 +3,7 @@
 // always take a "." decimal mark, whatever the locale.
 #pragma once
 
-#include "editing/shape_pick.h"
+#include "geometry/hit_test.h"
 #include "geometry/polygon.h"
 
 #include <QString>

@@ -1,17 +1,27 @@
-// The shape editor window: its menu, the settings it keeps, the entry points
-// the sheet uses, showing and closing with the zoom swap, the zoom command,
-// painting, and undo and redo over the editor's own history.
+// The shape editor window: the settings it keeps, the entry points the sheet
+// uses, showing and closing, the zoom command, painting, the mouse and the
+// status line, and the menu commands with their dialogs. Each handler reads
+// its input, hands it to the model and shows what changed.
 #include "mk_polygon_fm.h"
 
+#include "dialog_runner.h"
 #include "drawing/centroid_mark.h"
 #include "drawing/draw_polygon.h"
-#include "drawing/view_scale.h"
-#include "editing/new_outline.h"
+#include "drawing/mouse_position.h"
+#include "drawing/page_area.h"
+#include "editor_status_text.h"
+#include "flange_dlg.h"
+#include "format/text_to_float.h"
+#include "geometry/hit_test.h"
 #include "mk_polygon_settings.h"
-#include "named_action.h"
+#include "nset_line_angle_dlg.h"
+#include "nset_line_length_dlg.h"
+#include "nset_point_angle_dlg.h"
+#include "nset_point_pos_dlg.h"
 #include "page_surface.h"
 #include "paint_surface.h"
 #include "polygon_info_dlg.h"
+#include "prompt.h"
 #include "qpainter_canvas.h"
 #include "settings_file.h"
 #include "window_placement.h"
@@ -23,39 +33,49 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
 #include <QStatusBar>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
 const QString Caption = QStringLiteral("MkPolygon");
 const QString DrawingHintText = QStringLiteral(
     "クリックで頂点を置きます。最後に置いた頂点をもう一度クリックすると図形を閉じます。");
+const QString ResizeCaption = QStringLiteral("拡大縮小");
+const QString ResizePrompt = QStringLiteral("拡大／縮小率 （％）を入力して下さい。");
+const QString ResizeDefault = QStringLiteral("100");
 
 constexpr int StatusPanel0Width = 160;
 constexpr int StatusPanel1Width = 50;
 
+// The pixel under the mouse; positions may be fractional on scaled screens.
+std::int64_t PixelOf(qreal coordinate) {
+    return static_cast<std::int64_t>(std::floor(coordinate));
+}
+
+TMouseKeys KeysOf(const QMouseEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    return TMouseKeys{modifiers.testFlag(Qt::ShiftModifier),
+                      modifiers.testFlag(Qt::ControlModifier)};
+}
+
 } // namespace
 
 TMkPolygonFm::TMkPolygonFm(const TEditorServices& services)
-    : Prompt(services.Prompt), View(services.View), SettingsPath(services.SettingsPath),
-      PageArea(services.PageArea), CursorPos(services.CursorPos), FHistory(services.Ticks) {
+    : Prompt(services.Prompt), SettingsPath(services.SettingsPath), PageArea(services.PageArea),
+      CursorPos(services.CursorPos), FModel(services.Ticks), Menu(*this) {
     setWindowTitle(Caption);
-    createActions();
-    createMenus();
     createClientArea();
     createStatusBar();
     createConnections();
-
     ReadSettings();
-    FMode = emIdle;
-    FSelApex = NoSelApex;
-    FPolygon.Apexes.assign(1, TPointF());
-    FPolygon.Flanges.assign(1, TFlange());
-    UpdateSelFlags();
+    UpdateMenu();
 }
 
 // Written here rather than on close so that every way out keeps the settings.
@@ -63,64 +83,6 @@ TMkPolygonFm::~TMkPolygonFm() {
     if (FModalLoop != nullptr)
         FModalLoop->quit();
     WriteSettings();
-}
-
-void TMkPolygonFm::createActions() {
-    New1 = NamedAction(this, "New1", QStringLiteral("&New"));
-    Undo1 = NamedAction(this, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
-    Repeat1 = NamedAction(this, "Repeat1", QStringLiteral("やり直し"),
-                          Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
-    FixSegLenMi =
-        NamedAction(this, "FixSegLenMi", QStringLiteral("辺の長さ固定(&F)"), Qt::CTRL | Qt::Key_F);
-    ApexInsertMi =
-        NamedAction(this, "ApexInsertMi", QStringLiteral("頂点増設(&I)"), Qt::CTRL | Qt::Key_I);
-    ApexDelMi =
-        NamedAction(this, "ApexDelMi", QStringLiteral("頂点削除(&D)"), Qt::CTRL | Qt::Key_D);
-    BendLine1Mi =
-        NamedAction(this, "BendLine1Mi", QStringLiteral("折り線設定-1(&J)"), Qt::CTRL | Qt::Key_J);
-    BendLine2Mi =
-        NamedAction(this, "BendLine2Mi", QStringLiteral("折り線設定-2(&K)"), Qt::CTRL | Qt::Key_K);
-    NSetPp = NamedAction(this, "NSetPp", QStringLiteral("座標設定(&P)..."), Qt::CTRL | Qt::Key_P);
-    NSetPa = NamedAction(this, "NSetPa", QStringLiteral("内角設定(&A)..."), Qt::CTRL | Qt::Key_A);
-    NSetLl =
-        NamedAction(this, "NSetLl", QStringLiteral("辺の長さ設定(L)..."), Qt::CTRL | Qt::Key_L);
-    NSetLa =
-        NamedAction(this, "NSetLa", QStringLiteral("辺の傾き設定(&B)..."), Qt::CTRL | Qt::Key_B);
-    FlangeMi = NamedAction(this, "FlangeMi", QStringLiteral("糊代(&G)..."), Qt::CTRL | Qt::Key_G);
-    PolygonResizeMi = NamedAction(this, "PolygonResizeMi", QStringLiteral("拡大縮小(&S)..."),
-                                  Qt::CTRL | Qt::Key_S);
-    ReverseMi = NamedAction(this, "ReverseMi", QStringLiteral("反転(&R)"), Qt::CTRL | Qt::Key_R);
-    Z1 = NamedAction(this, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
-    PInfoMi =
-        NamedAction(this, "PInfoMi", QStringLiteral("図形情報モニタ(&M)..."), Qt::CTRL | Qt::Key_M);
-    OrgPolygonMi = NamedAction(this, "OrgPolygonMi", QStringLiteral("最初の状態に戻す(&Y)"));
-    Exit1 = NamedAction(this, "Exit1", QStringLiteral("終了(&X)"), Qt::CTRL | Qt::Key_X);
-    // Both start unchecked; the side-length switch keeps its state between runs.
-    FixSegLenMi->setCheckable(true);
-    PInfoMi->setCheckable(true);
-}
-
-void TMkPolygonFm::createMenus() {
-    const auto separator = [this](const char* name) {
-        NSet->addSeparator()->setObjectName(QLatin1String(name));
-    };
-    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    menuBar()->addAction(New1);
-    NSet = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    NSet->setObjectName(QStringLiteral("NSet"));
-    NSet->addActions({Undo1, Repeat1});
-    separator("N4");
-    NSet->addAction(FixSegLenMi);
-    separator("N3");
-    NSet->addActions({ApexInsertMi, ApexDelMi});
-    separator("N6");
-    NSet->addActions({BendLine1Mi, BendLine2Mi});
-    separator("N5");
-    NSet->addActions({NSetPp, NSetPa, NSetLl, NSetLa, FlangeMi, PolygonResizeMi, ReverseMi});
-    separator("N1");
-    NSet->addActions({Z1, PInfoMi});
-    separator("N2");
-    NSet->addActions({OrgPolygonMi, Exit1});
 }
 
 void TMkPolygonFm::createClientArea() {
@@ -157,15 +119,26 @@ void TMkPolygonFm::createStatusBar() {
 }
 
 void TMkPolygonFm::createConnections() {
-    connect(New1, &QAction::triggered, this, &TMkPolygonFm::New1Click);
-    connect(NSet, &QMenu::aboutToShow, this, &TMkPolygonFm::NSetClick);
-    connect(Undo1, &QAction::triggered, this, &TMkPolygonFm::Undo1Click);
-    connect(Repeat1, &QAction::triggered, this, &TMkPolygonFm::Repeat1Click);
-    connect(Z1, &QAction::triggered, this, &TMkPolygonFm::Z1Click);
-    connect(OrgPolygonMi, &QAction::triggered, this, &TMkPolygonFm::OrgPolygonMiClick);
-    connect(Exit1, &QAction::triggered, this, &TMkPolygonFm::close);
-    createCommandConnections();
-    createFlangeConnections();
+    connect(Menu.New1, &QAction::triggered, this, &TMkPolygonFm::New1Click);
+    connect(Menu.NSet, &QMenu::aboutToShow, this, &TMkPolygonFm::UpdateMenu);
+    connect(Menu.Undo1, &QAction::triggered, this, &TMkPolygonFm::Undo1Click);
+    connect(Menu.Repeat1, &QAction::triggered, this, &TMkPolygonFm::Repeat1Click);
+    connect(Menu.ApexInsertMi, &QAction::triggered, this, &TMkPolygonFm::ApexInsertMiClick);
+    connect(Menu.ApexDelMi, &QAction::triggered, this, &TMkPolygonFm::ApexDelMiClick);
+    // One handler for both fold-line sets; the set is the item's tag.
+    connect(Menu.BendLine1Mi, &QAction::triggered, this, [this] { BendLine1MiClick(0); });
+    connect(Menu.BendLine2Mi, &QAction::triggered, this, [this] { BendLine1MiClick(1); });
+    connect(Menu.NSetPp, &QAction::triggered, this, &TMkPolygonFm::NSetPpClick);
+    connect(Menu.NSetPa, &QAction::triggered, this, &TMkPolygonFm::NSetPaClick);
+    connect(Menu.NSetLl, &QAction::triggered, this, &TMkPolygonFm::NSetLlClick);
+    connect(Menu.NSetLa, &QAction::triggered, this, &TMkPolygonFm::NSetLaClick);
+    connect(Menu.FlangeMi, &QAction::triggered, this, &TMkPolygonFm::FlangeMiClick);
+    connect(Menu.PolygonResizeMi, &QAction::triggered, this, &TMkPolygonFm::PolygonResizeMiClick);
+    connect(Menu.ReverseMi, &QAction::triggered, this, &TMkPolygonFm::ReverseMiClick);
+    connect(Menu.Z1, &QAction::triggered, this, &TMkPolygonFm::Z1Click);
+    connect(Menu.PInfoMi, &QAction::triggered, this, &TMkPolygonFm::PInfoMiClick);
+    connect(Menu.OrgPolygonMi, &QAction::triggered, this, &TMkPolygonFm::OrgPolygonMiClick);
+    connect(Menu.Exit1, &QAction::triggered, this, &TMkPolygonFm::close);
     connect(PaintBox1, &TPaintSurface::Paint, this, &TMkPolygonFm::PbPaint);
     connect(PaintBox1, &TPaintSurface::MouseDown, this, &TMkPolygonFm::PbMouseDown);
     connect(PaintBox1, &TPaintSurface::MouseMove, this, &TMkPolygonFm::PbMouseMove);
@@ -175,44 +148,35 @@ void TMkPolygonFm::createConnections() {
 void TMkPolygonFm::ReadSettings() {
     const TMkPolygonSettings values = ReadMkPolygonSettings(LoadSettings(SettingsPath), wsNormal);
     ApplyWindowPlacement(*this, values.Window);
-    FZoom = values.Zoom;
-    FFlangeWidth = values.FlangeWidth;
-    FFlangeAngle1 = values.FlangeAngle1;
-    FFlangeAngle2 = values.FlangeAngle2;
+    FView.SetZoom(values.Zoom);
+    FModel.SetFlangeDefaults(values.FlangeWidth, values.FlangeAngle1, values.FlangeAngle2);
 }
 
 // Only this section changes; the rest of the file is kept as it is.
 void TMkPolygonFm::WriteSettings() const {
     TMkPolygonSettings values;
     values.Window = WindowPlacementOf(*this);
-    values.Zoom = FZoom;
-    values.FlangeWidth = FFlangeWidth;
-    values.FlangeAngle1 = FFlangeAngle1;
-    values.FlangeAngle2 = FFlangeAngle2;
+    values.Zoom = FView.Zoom();
+    values.FlangeWidth = FModel.FlangeWidth();
+    values.FlangeAngle1 = FModel.FlangeAngle1();
+    values.FlangeAngle2 = FModel.FlangeAngle2();
     TIniFile settings = LoadSettings(SettingsPath);
     WriteMkPolygonSettings(settings, values);
     SaveSettings(SettingsPath, settings);
 }
 
 void TMkPolygonFm::NewPolygon() {
-    SetSelApex(0, -1);
-    SetSelApex(1, -1);
-    FPolygon = NewOutline();
-    SetMode(emDraw);
-    UpdateSelFlags();
+    FModel.NewPolygon();
+    UpdateMenu();
     ShowDrawingHint();
-    RepaintSurface();
-    RefreshMonitor();
+    ShapeChanged();
 }
 
 void TMkPolygonFm::SetPolygon(const TPolygon& shape) {
     NewPolygon();
-    CopyPolygon(shape, FOrgPolygon);
-    CopyPolygon(shape, FPolygon);
-    SetMode(emIdle);
-    UpdateSelFlags();
-    RepaintSurface();
-    RefreshMonitor();
+    FModel.SetPolygon(shape);
+    UpdateMenu();
+    ShapeChanged();
 }
 
 void TMkPolygonFm::ShowModal() {
@@ -231,20 +195,29 @@ void TMkPolygonFm::ShowModal() {
 }
 
 int TMkPolygonFm::ApexCount() const {
-    return static_cast<int>(FPolygon.Apexes.size());
+    return FModel.ApexCount();
 }
 
 bool TMkPolygonFm::GetPolygon(TPolygon& shape) const {
-    if (ApexCount() < 3)
-        return false;
-    CopyPolygon(FPolygon, shape);
-    return true;
+    return FModel.GetPolygon(shape);
+}
+
+void TMkPolygonFm::SetDialogs(const TEditorDialogs& dialogs) {
+    FDialogs = dialogs;
+    if (FDialogs.Monitor != nullptr)
+        connect(this, &TMkPolygonFm::MonitorRefresh, FDialogs.Monitor, &TPolygonInfoDlg::Update);
+}
+
+void TMkPolygonFm::SetFlangeNames(const std::vector<std::string>& names,
+                                  const IFlangeLookup* lookup) {
+    FFlangeNames = names;
+    FFlangeLookup = lookup;
 }
 
 // Restoring a minimised window shows it again without a new editing run.
 void TMkPolygonFm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous() && !FZoomSwapped)
+    if (!event->spontaneous() && !FRunning)
         FormShow();
 }
 
@@ -260,51 +233,36 @@ void TMkPolygonFm::closeEvent(QCloseEvent* event) {
 }
 
 void TMkPolygonFm::FormShow() {
-    FSheetZoom = View.Zoom();
-    View.SetZoom(FZoom);
-    FZoomSwapped = true;
+    FRunning = true;
     SizeSurface();
     ScrollToShape();
     // The last run's positions and lengths say nothing about this shape.
     StatusPanel0->clear();
     ShowDrawingHint();
     RefreshMonitor();
-    if (PInfoMi->isChecked() && FDialogs.Monitor != nullptr)
+    if (Menu.PInfoMi->isChecked() && FDialogs.Monitor != nullptr)
         FDialogs.Monitor->show();
-    // Each editing run starts with an empty history; what loading the shape
-    // recorded goes with it.
-    FHistory.Clear();
-    UpdateSelFlags();
+    FModel.StartRun();
+    UpdateMenu();
 }
 
 // Closing and hiding both end the run; whichever comes second finds it ended.
 void TMkPolygonFm::FormClose() {
     if (FDialogs.Monitor != nullptr)
         FDialogs.Monitor->close();
-    if (FZoomSwapped) {
-        FZoomSwapped = false;
-        View.SetZoom(FSheetZoom);
-    }
+    FRunning = false;
     if (FModalLoop != nullptr)
         FModalLoop->quit();
 }
 
 void TMkPolygonFm::SizeSurface() {
-    const TPageArea area = PageArea ? PageArea() : TPageArea();
-    const long double scale = View.ScreenScale();
-    PaintBox1->setFixedSize(PageSurfaceSize(area.Width, area.Height, scale));
+    const TPageAreaMm area = PageArea.PageArea();
+    PaintBox1->setFixedSize(PageSurfaceSize(area.Width, area.Height, FView.ScreenScale()));
 }
 
-// A shape without area has no centroid; it is taken at the page origin.
 void TMkPolygonFm::ScrollToShape() {
-    TPixelPoint centre;
-    if (ApexCount() >= 3) {
-        TPointF centroid;
-        PolygonCentroid(FPolygon.Apexes, centroid);
-        const long double scale = View.ScreenScale();
-        centre = ModelToDevice(centroid, scale, scale);
-    }
-    CentreScrollOn(*ScrollBox1, centre);
+    const long double scale = FView.ScreenScale();
+    CentreScrollOn(*ScrollBox1, ModelToDevice(FModel.ViewCentre(), scale, scale));
 }
 
 void TMkPolygonFm::RepaintSurface() {
@@ -314,9 +272,11 @@ void TMkPolygonFm::RepaintSurface() {
 // The centroid cross moves with the shape: where it was drawn and where it
 // will be are repainted too.
 void TMkPolygonFm::RepaintChanges() {
-    const long double scale = View.ScreenScale();
-    TPixelRect area = FRepaint.Changes(FPolygon, FSelApex[0], FSelApex[1], scale, DrawModeNow());
-    const TPixelPoint mark = CentroidMarkPixel(FPolygon, scale, FCentroidMark);
+    const long double scale = FView.ScreenScale();
+    const TPolygon& shape = FModel.Polygon();
+    const TSelApex& selApex = FModel.SelApex();
+    TPixelRect area = FRepaint.Changes(shape, selApex[0], selApex[1], scale, DrawModeNow());
+    const TPixelPoint mark = CentroidMarkPixel(shape, scale, FCentroidMark);
     if (ApexCount() >= 3 && mark != FCentroidMark)
         area = United(area, United(CentroidMarkArea(FCentroidMark), CentroidMarkArea(mark)));
     area = Intersected(area, SurfacePixels());
@@ -331,130 +291,209 @@ TPixelRect TMkPolygonFm::SurfacePixels() const {
 }
 
 TDrawMode TMkPolygonFm::DrawModeNow() const {
-    return FMode == emDraw ? dmOpen : dmNormal;
+    return FModel.Mode() == emDraw ? dmOpen : dmNormal;
 }
 
-void TMkPolygonFm::SetSelApex(int slot, int value) {
-    ::SetSelApex(FHistory, FSelApex, slot, value);
+TPickDistances TMkPolygonFm::PickDistances() const {
+    return TPickDistances{FView.CloseDist(), FView.ApexPickDist(), FView.LinePickDist()};
 }
 
-void TMkPolygonFm::SetMode(TEditMode mode) {
-    ::SetMode(FHistory, FMode, mode);
+bool TMkPolygonFm::KeepLengths() const {
+    return Menu.FixSegLenMi->isChecked();
 }
 
-// The menu's enabling follows the flags, so it is always what opening the menu
-// would make it, and a shortcut finds its item enabled exactly when it may act.
-void TMkPolygonFm::UpdateSelFlags() {
-    FSelFlags = SelFlagsOf(FSelApex, ApexCount());
-    NSetClick();
+void TMkPolygonFm::UpdateMenu() {
+    Menu.Enable(FModel.SelFlags(), ApexCount(), FModel.HasOriginal());
+}
+
+void TMkPolygonFm::ShapeChanged() {
+    RepaintSurface();
+    RefreshMonitor();
 }
 
 // Nothing on screen tells how an outline is drawn and closed, so panel 1,
 // which reports lines only once the outline is closed, tells it meanwhile.
 void TMkPolygonFm::ShowDrawingHint() {
-    StatusPanel1->setText(FMode == emDraw ? DrawingHintText : QString());
-}
-
-void TMkPolygonFm::RecordApexMoves() {
-    ::RecordApexMoves(FHistory, FPolygon, FBackPolygon);
+    StatusPanel1->setText(FModel.Mode() == emDraw ? DrawingHintText : QString());
 }
 
 void TMkPolygonFm::RefreshMonitor() {
-    if (PInfoMi->isChecked())
-        emit MonitorRefresh(FPolygon, FSelApex[0], FSelApex[1]);
-}
-
-TEditorState TMkPolygonFm::State() {
-    return TEditorState{FPolygon, FSelApex, FMode, FLastPoint};
+    if (Menu.PInfoMi->isChecked())
+        emit MonitorRefresh(FModel.Polygon(), FModel.SelApex()[0], FModel.SelApex()[1]);
 }
 
 void TMkPolygonFm::New1Click() {
     NewPolygon();
 }
 
-void TMkPolygonFm::NSetClick() {
-    const TSelFlags& flags = FSelFlags;
-    ApexInsertMi->setEnabled(flags.IsSide());
-    ApexDelMi->setEnabled(flags.OneApex);
-    BendLine1Mi->setEnabled(flags.IsDiagonal());
-    BendLine2Mi->setEnabled(flags.IsDiagonal());
-    NSetPp->setEnabled(flags.OneApex);
-    NSetPa->setEnabled(flags.OneApex || flags.IsSide());
-    NSetLl->setEnabled(flags.TwoApex);
-    NSetLa->setEnabled(flags.TwoApex);
-    FlangeMi->setEnabled(flags.IsSide() || (flags.NoApex && ApexCount() > 2));
-    ReverseMi->setEnabled(flags.IsSide());
-    OrgPolygonMi->setEnabled(!FOrgPolygon.Apexes.empty());
-}
-
-// A gesture in progress holds the shape as it was at the press and records its
-// moves against it at the release, so the history stays still until then.
 void TMkPolygonFm::Undo1Click() {
-    if (IsGestureMode(FMode))
-        return;
-    const TEditorState state = State();
-    FHistory.Undo([&state](const THistoryItem& entry) { UndoEditorEntry(state, entry); });
-    AfterHistoryWalk();
+    if (FModel.Undo())
+        AfterHistoryWalk();
 }
 
 void TMkPolygonFm::Repeat1Click() {
-    if (IsGestureMode(FMode))
-        return;
-    const TEditorState state = State();
-    FHistory.Redo([&state](const THistoryItem& entry) { RedoEditorEntry(state, entry); });
-    AfterHistoryWalk();
+    if (FModel.Redo())
+        AfterHistoryWalk();
 }
 
-// A slot left naming a vertex that is gone is emptied, so that no command
-// reaches past the shape.
 void TMkPolygonFm::AfterHistoryWalk() {
-    DropStaleSelApex(FSelApex, ApexCount());
-    UpdateSelFlags();
+    UpdateMenu();
     ShowDrawingHint();
-    RepaintSurface();
-    RefreshMonitor();
-    if (FMode == emDraw)
+    ShapeChanged();
+    if (FModel.Mode() == emDraw)
         PutRubberBandAtCursor();
 }
 
 // The rubber band is where the mouse is, not where it was when the outline was
 // finished.
 void TMkPolygonFm::PutRubberBandAtCursor() {
-    if (FPolygon.Apexes.empty())
-        return;
     const QPoint global = CursorPos ? CursorPos() : QCursor::pos();
     const QPoint pixel = PaintBox1->mapFromGlobal(global);
-    const long double scale = View.ScreenScale();
-    FPolygon.Apexes.back() = DeviceToModel(TPixelPoint{pixel.x(), pixel.y()}, scale, scale);
-    RepaintSurface();
+    const long double scale = FView.ScreenScale();
+    if (FModel.PutRubberBand(DeviceToModel(TPixelPoint{pixel.x(), pixel.y()}, scale, scale)))
+        RepaintSurface();
 }
 
 void TMkPolygonFm::Z1Click() {
-    const long double zoom = ZoomDialog(Prompt, FZoom);
+    const long double zoom = ZoomDialog(Prompt, FView.Zoom());
     if (!IsAcceptedZoom(zoom))
         return;
-    FZoom = zoom;
-    // While the editor is hidden the view belongs to the sheet.
-    if (!FZoomSwapped)
-        return;
-    View.SetZoom(FZoom);
+    FView.SetZoom(zoom);
     SizeSurface();
     ScrollToShape();
     RepaintSurface();
 }
 
-// The history is cleared as well: its entries may name vertices the restored
-// shape does not have.
+// The restored shape starts a new outline first, as the model's restore does.
 void TMkPolygonFm::OrgPolygonMiClick() {
-    if (FOrgPolygon.Apexes.empty())
+    if (!FModel.HasOriginal())
         return;
     NewPolygon();
-    CopyPolygon(FOrgPolygon, FPolygon);
-    SetMode(emIdle);
-    FHistory.Clear();
-    UpdateSelFlags();
-    RepaintSurface();
-    RefreshMonitor();
+    FModel.Restore();
+    UpdateMenu();
+    ShapeChanged();
+}
+
+bool TMkPolygonFm::HasNumericDialogs() const {
+    return FDialogs.Runner != nullptr && FDialogs.PointPos != nullptr &&
+           FDialogs.LineLength != nullptr && FDialogs.PointAngle != nullptr &&
+           FDialogs.LineAngle != nullptr;
+}
+
+// The numeric settings: a command that cannot act on the selection, or while
+// a gesture holds the shape, shows no dialog. Cancel changes nothing; a value
+// the model refuses is dropped like any other out of its range.
+void TMkPolygonFm::NSetPpClick() {
+    const std::optional<TPointF> offer = FModel.ApexPositionOffer();
+    if (!offer || !HasNumericDialogs())
+        return;
+    TNSetPointPosDlg& dialog = *FDialogs.PointPos;
+    dialog.SetPoint(*offer);
+    if (FDialogs.Runner->Run(dialog) &&
+        FModel.SetSelectedApexPosition(dialog.Point(), KeepLengths()))
+        ShapeChanged();
+}
+
+void TMkPolygonFm::NSetPaClick() {
+    const std::optional<long double> offer = FModel.InteriorAngleOffer();
+    if (!offer || !HasNumericDialogs())
+        return;
+    TNSetPointAngleDlg& dialog = *FDialogs.PointAngle;
+    dialog.SetAngle(*offer);
+    if (FDialogs.Runner->Run(dialog) &&
+        FModel.SetSelectedInteriorAngle(dialog.Angle(), KeepLengths()))
+        ShapeChanged();
+}
+
+void TMkPolygonFm::NSetLlClick() {
+    const std::optional<long double> offer = FModel.SideLengthOffer();
+    if (!offer || !HasNumericDialogs())
+        return;
+    TNSetLineLengthDlg& dialog = *FDialogs.LineLength;
+    dialog.SetLength(*offer);
+    if (FDialogs.Runner->Run(dialog) &&
+        FModel.SetSelectedSideLength(dialog.Length(), FView.CloseDist(), KeepLengths()))
+        ShapeChanged();
+}
+
+void TMkPolygonFm::NSetLaClick() {
+    const std::optional<long double> offer = FModel.SideSlopeOffer();
+    if (!offer || !HasNumericDialogs())
+        return;
+    TNSetLineAngleDlg& dialog = *FDialogs.LineAngle;
+    dialog.SetDirection(*offer);
+    if (FDialogs.Runner->Run(dialog) &&
+        FModel.SetSelectedSideSlope(dialog.Direction(), dialog.RotateWholeShape(), KeepLengths()))
+        ShapeChanged();
+}
+
+void TMkPolygonFm::ApexInsertMiClick() {
+    if (!FModel.InsertApexInSide())
+        return;
+    UpdateMenu();
+    ShapeChanged();
+}
+
+void TMkPolygonFm::ApexDelMiClick() {
+    if (!FModel.DeleteSelectedApex())
+        return;
+    UpdateMenu();
+    ShapeChanged();
+}
+
+void TMkPolygonFm::BendLine1MiClick(int lineSet) {
+    if (FModel.ToggleSelectedBendLine(lineSet))
+        ShapeChanged();
+}
+
+void TMkPolygonFm::ReverseMiClick() {
+    if (FModel.MirrorAcrossSelectedSide())
+        ShapeChanged();
+}
+
+// The box offers 100 every time. A cancelled box changes nothing; a text that
+// is not a number reads as 0 %, which the factor's range turns down.
+void TMkPolygonFm::PolygonResizeMiClick() {
+    if (!FModel.CanResize())
+        return;
+    QString text = ResizeDefault;
+    if (!Prompt.InputText(ResizeCaption, ResizePrompt, text))
+        return;
+    if (FModel.ResizeShape(TextToFloat(text.toStdString(), 0) / 100))
+        ShapeChanged();
+}
+
+void TMkPolygonFm::FlangeMiClick() {
+    const std::optional<TFlangeOffer> offer = FModel.FlangeOffer();
+    if (!offer || FDialogs.Runner == nullptr || FDialogs.Flange == nullptr)
+        return;
+    TFlangeDlg& dialog = *FDialogs.Flange;
+    dialog.SetOneSide(offer->OneSide);
+    dialog.SetNames(FFlangeNames);
+    dialog.SetLookup(FFlangeLookup);
+    dialog.LoadFlange(offer->Flange);
+    const bool accepted = FDialogs.Runner->Run(dialog);
+    dialog.SetLookup(nullptr);
+    if (!accepted)
+        return;
+    std::optional<long double> matchLength;
+    if (offer->OneSide && dialog.LengthMatch())
+        matchLength = dialog.FoundSideLength();
+    if (FModel.ApplyFlange(dialog.ReadFlange(), matchLength, FView.CloseDist(), KeepLengths()))
+        ShapeChanged();
+}
+
+// A monitor closed by its own close box stays switched on: the next click
+// switches it off, the one after shows it again.
+void TMkPolygonFm::PInfoMiClick(bool checked) {
+    if (FDialogs.Monitor == nullptr)
+        return;
+    if (checked) {
+        RefreshMonitor();
+        FDialogs.Monitor->show();
+    } else if (FDialogs.Monitor->isVisible()) {
+        FDialogs.Monitor->close();
+    }
 }
 
 // Only what reaches into the exposed part is drawn.
@@ -469,7 +508,8 @@ void TMkPolygonFm::PbPaint(QPainter& painter) {
         return;
     canvas.FillRect(area.Left, area.Top, area.Right, area.Bottom, ColorWhite);
     DrawCentroidMark(canvas);
-    FRepaint.Paint(canvas, area, FPolygon, FSelApex[0], FSelApex[1], View.ScreenScale(),
+    const TSelApex& selApex = FModel.SelApex();
+    FRepaint.Paint(canvas, area, FModel.Polygon(), selApex[0], selApex[1], FView.ScreenScale(),
                    DrawModeNow());
 }
 
@@ -477,6 +517,60 @@ void TMkPolygonFm::PbPaint(QPainter& painter) {
 void TMkPolygonFm::DrawCentroidMark(ICanvas& canvas) {
     if (ApexCount() < 3)
         return;
-    FCentroidMark = CentroidMarkPixel(FPolygon, View.ScreenScale(), FCentroidMark);
+    FCentroidMark = CentroidMarkPixel(FModel.Polygon(), FView.ScreenScale(), FCentroidMark);
     ::DrawCentroidMark(canvas, FCentroidMark);
+}
+
+TPointF TMkPolygonFm::MouseToMm(const QMouseEvent* event) const {
+    return MousePosToMm(FView, FModel.LastPoint(), KeysOf(event), PixelOf(event->position().x()),
+                        PixelOf(event->position().y()));
+}
+
+// Only the left button edits. A press of another button during a gesture must
+// not retake the before-state, or the gesture would be recorded only in part.
+void TMkPolygonFm::PbMouseDown(const QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool drawing = FModel.Mode() == emDraw;
+    const TMouseKeys keys = KeysOf(event);
+    const bool acted = FModel.Press(MouseToMm(event), keys.Ctrl || keys.Shift, PickDistances());
+    if (drawing && FModel.Mode() != emDraw)
+        ShowDrawingHint();
+    if (acted)
+        ShapeChanged();
+    UpdateMenu();
+}
+
+void TMkPolygonFm::PbMouseMove(const QMouseEvent* event) {
+    const TPointF q = MouseToMm(event);
+    QString text = PositionStatusText(q);
+    if (FModel.Mode() == emIdle) {
+        ReportLineUnderMouse(q);
+    } else {
+        const TMoveStep step = FModel.MoveTo(q, KeepLengths());
+        if (step.LengthCount == 1)
+            text += DrawLengthStatusText(step.Lengths[0]);
+        else if (step.LengthCount == 2)
+            text += DragLengthsStatusText(step.Lengths[0], step.Lengths[1]);
+        if (step.Changed) {
+            RepaintChanges();
+            RefreshMonitor();
+        }
+    }
+    StatusPanel0->setText(text);
+}
+
+void TMkPolygonFm::ReportLineUnderMouse(const TPointF& q) {
+    TLineReport report;
+    StatusPanel1->setText(LineReportAt(FModel.Polygon(), q, FView.LinePickDist(), report)
+                              ? LineStatusText(report)
+                              : QString());
+}
+
+void TMkPolygonFm::PbMouseUp(const QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    FModel.Release();
+    RepaintSurface();
+    UpdateMenu();
 }

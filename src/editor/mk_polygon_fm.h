@@ -1,15 +1,16 @@
-// The shape editor window: one shape drawn and changed with the mouse, with its
-// own edit history and zoom, the menu of editing commands and the settings it
-// keeps between runs. The mouse and the status line live in mk_polygon_mouse.cpp,
-// the typed settings and the structural commands in mk_polygon_commands.cpp.
+// The shape editor window: the menu, the dialogs and the status line of one
+// editing run, its own view scale, and the drawing surface it repaints. What a
+// command or a mouse gesture does to the shape, the selection and the history
+// is the model's (editing/shape_editor_model.h); the window asks, shows and
+// repaints.
 #pragma once
 
 #include "drawing/shape_repaint.h"
-#include "editing/apex_selection.h"
-#include "editing/editor_history.h"
+#include "drawing/view_scale.h"
+#include "editing/shape_editor_model.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/polygon.h"
-#include "history/edit_history.h"
+#include "mk_polygon_menu.h"
 #include "shape_editor.h"
 
 #include <QMainWindow>
@@ -21,38 +22,30 @@
 
 class ICanvas;
 class IDialogRunner;
-class TFlangeDlg;
-class TPolygonInfoDlg;
+class IPageArea;
 class IPrompt;
 class ITickCounter;
-class TViewScale;
-class TPaintSurface;
+class TFlangeDlg;
 class TNSetLineAngleDlg;
 class TNSetLineLengthDlg;
 class TNSetPointAngleDlg;
 class TNSetPointPosDlg;
-class QAction;
+class TPaintSurface;
+class TPolygonInfoDlg;
 class QEventLoop;
 class QLabel;
-class QMenu;
 class QMouseEvent;
 class QPainter;
 class QScrollArea;
 
-// The drawing area of one printable page, in millimetres.
-struct TPageArea {
-    long double Width = 0;
-    long double Height = 0;
-};
-
 // What the editor asks of the rest of the program; tests give stand-ins.
 struct TEditorServices {
     IPrompt& Prompt;
-    TViewScale& View;    // program-wide, shared with the sheet
     ITickCounter& Ticks; // time-stamps the edit history
     QString SettingsPath;
-    // The page the drawing surface shows, asked each time the editor is shown.
-    std::function<TPageArea()> PageArea;
+    // The page the drawing surface shows, asked each time the editor is shown;
+    // it must outlive the editor.
+    const IPageArea& PageArea;
     // The mouse cursor in global coordinates; empty means the system's cursor.
     std::function<QPoint()> CursorPos = {};
 };
@@ -89,16 +82,9 @@ public:
     void SetFlangeNames(const std::vector<std::string>& names,
                         const IFlangeLookup* lookup) override;
 
-    const TPolygon& WorkingPolygon() const { return FPolygon; }
-    const TSelApex& SelectedApexes() const { return FSelApex; }
-    const TSelFlags& SelectionFlags() const { return FSelFlags; }
-    TEditMode Mode() const { return FMode; }
-    const TEditHistory& EditHistory() const { return FHistory; }
-    long double EditorZoom() const { return FZoom; }
-    // The flange offered for a side that has none yet.
-    long double FlangeWidth() const { return FFlangeWidth; }
-    long double FlangeAngle1() const { return FFlangeAngle1; }
-    long double FlangeAngle2() const { return FFlangeAngle2; }
+    const TShapeEditorModel& Model() const { return FModel; }
+    // The editor's own zoom and the scale, grid and pick distances it gives.
+    const TViewScale& ViewScale() const { return FView; }
 
 signals:
     // The shape or the selection changed while the information monitor is
@@ -111,8 +97,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createActions();
-    void createMenus();
     void createClientArea();
     void createStatusBar();
     void createConnections();
@@ -128,32 +112,24 @@ private:
     void RepaintChanges();
     TPixelRect SurfacePixels() const;
     TDrawMode DrawModeNow() const;
+    TPickDistances PickDistances() const;
+    bool KeepLengths() const;
 
-    // The routines every editing command shares.
-    void SetSelApex(int slot, int value);
-    void SetMode(TEditMode mode);
-    void UpdateSelFlags();
+    // What follows every change of the model: the menu's enabling, and the
+    // surface and the monitor when the shape or the selection changed.
+    void UpdateMenu();
+    void ShapeChanged();
     void ShowDrawingHint();
-    void RecordApexMoves();
     void RefreshMonitor();
-    TEditorState State();
     void AfterHistoryWalk();
     void PutRubberBandAtCursor();
 
     void New1Click();
-    void NSetClick();
     void Undo1Click();
     void Repeat1Click();
     void Z1Click();
     void OrgPolygonMiClick();
-
-    // mk_polygon_commands.cpp
-    void createCommandConnections();
-    bool CanChangeShape() const;
-    bool KeepLengths() const;
     bool HasNumericDialogs() const;
-    void ApplyApexMoves(const std::function<bool(TPolygon&)>& construction);
-    void ShapeChanged();
     void NSetPpClick();
     void NSetPaClick();
     void NSetLlClick();
@@ -163,51 +139,25 @@ private:
     void BendLine1MiClick(int lineSet);
     void ReverseMiClick();
     void PolygonResizeMiClick();
-
-    // mk_polygon_flange.cpp
-    void createFlangeConnections();
     void FlangeMiClick();
     void PInfoMiClick(bool checked);
-    void ApplyFlangeToAllSides(const TFlange& flange);
-    void MatchSideLength(long double length);
 
     void PbPaint(QPainter& painter);
     void DrawCentroidMark(ICanvas& canvas);
-
-    // mk_polygon_mouse.cpp
     void PbMouseDown(const QMouseEvent* event);
     void PbMouseMove(const QMouseEvent* event);
     void PbMouseUp(const QMouseEvent* event);
     TPointF MouseToMm(const QMouseEvent* event) const;
-    void PlaceOrFinishOutline(const TPointF& q);
-    void PickAt(const TPointF& q, bool keepCurrentApex);
-    void StartShapeGesture();
-    QString DrawStep(const TPointF& q);
-    QString DragApexStep(const TPointF& q);
-    void MoveShapeStep(const TPointF& q);
-    void RotateShapeStep(const TPointF& q);
     void ReportLineUnderMouse(const TPointF& q);
 
     IPrompt& Prompt;
-    TViewScale& View;
     const QString SettingsPath;
-    const std::function<TPageArea()> PageArea;
+    const IPageArea& PageArea;
     const std::function<QPoint()> CursorPos;
 
-    TPolygon FPolygon;
-    TPolygon FOrgPolygon;  // the shape handed in, for "restore"; empty until then
-    TPolygon FBackPolygon; // the shape as a vertex-moving command found it
-    TEditHistory FHistory;
-    TSelApex FSelApex = NoSelApex;
-    TSelFlags FSelFlags;
-    TEditMode FMode = emIdle;
-    TPointF FLastPoint; // mm: the Shift reference and the move and rotate steps' start
-    long double FFlangeWidth = 0;
-    long double FFlangeAngle1 = 0;
-    long double FFlangeAngle2 = 0;
-    long double FZoom = 1;
-    long double FSheetZoom = 1;
-    bool FZoomSwapped = false; // the editor's zoom is the view's while it is shown
+    TShapeEditorModel FModel;
+    TViewScale FView;          // the editor's own zoom, kept in its settings
+    bool FRunning = false;     // between showing and closing
     TPixelPoint FCentroidMark; // where the centroid cross was drawn last
     TShapeRepaint FRepaint;    // the shape as drawn last
     QEventLoop* FModalLoop = nullptr;
@@ -215,27 +165,7 @@ private:
     std::vector<std::string> FFlangeNames;
     const IFlangeLookup* FFlangeLookup = nullptr;
 
-    QAction* New1 = nullptr;
-    QMenu* NSet = nullptr;
-    QAction* Undo1 = nullptr;
-    QAction* Repeat1 = nullptr;
-    QAction* FixSegLenMi = nullptr;
-    QAction* ApexInsertMi = nullptr;
-    QAction* ApexDelMi = nullptr;
-    QAction* BendLine1Mi = nullptr;
-    QAction* BendLine2Mi = nullptr;
-    QAction* NSetPp = nullptr;
-    QAction* NSetPa = nullptr;
-    QAction* NSetLl = nullptr;
-    QAction* NSetLa = nullptr;
-    QAction* FlangeMi = nullptr;
-    QAction* PolygonResizeMi = nullptr;
-    QAction* ReverseMi = nullptr;
-    QAction* Z1 = nullptr;
-    QAction* PInfoMi = nullptr;
-    QAction* OrgPolygonMi = nullptr;
-    QAction* Exit1 = nullptr;
-
+    TMkPolygonMenu Menu;
     QScrollArea* ScrollBox1 = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel0 = nullptr; // the mouse position and the lengths being made

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace {

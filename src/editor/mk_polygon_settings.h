@@ -2,10 +2,10 @@
 // own zoom and the flange values offered for a side without a flange.
 #pragma once
 
+#include "editing/shape_editor_model.h"
 #include "format/ini_file.h"
 #include "window_placement.h"
 
-#include <numbers>
 #include <string_view>
 
 inline constexpr std::string_view MkPolygonSection = "TMkPolygonFm";
@@ -13,9 +13,9 @@ inline constexpr std::string_view MkPolygonSection = "TMkPolygonFm";
 struct TMkPolygonSettings {
     TWindowPlacement Window{201, 107, 562, 453, wsNormal};
     long double Zoom = 1; // 1 = 100 %
-    long double FlangeWidth = 3;
-    long double FlangeAngle1 = std::numbers::pi_v<long double> / 4;
-    long double FlangeAngle2 = std::numbers::pi_v<long double> / 4;
+    long double FlangeWidth = DefaultFlangeWidth;
+    long double FlangeAngle1 = DefaultFlangeAngle;
+    long double FlangeAngle2 = DefaultFlangeAngle;
 };
 
 // Missing or unreadable values take the defaults above, the window state the

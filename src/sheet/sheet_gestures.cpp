@@ -3,7 +3,8 @@
 #include "sheet_gestures.h"
 
 #include "document/sheet_document.h"
-#include "drawing/hit_test.h"
+#include "drawing/mouse_position.h"
+#include "geometry/shape_pick.h"
 #include "page_view.h"
 #include "paint_surface.h"
 #include "prompt.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/shape_builders.h"
-#include "drawing/view_scale.h"
+#include "fakes/fake_page_area.h"
 #include "fakes/fake_prompt.h"
 #include "fakes/fake_ticks.h"
 #include "format/ini_file.h"
@@ -21,17 +21,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// The drawing area of the page every test shows: 190 x 277 mm.
-inline TPageArea TestPageArea() {
-    return TPageArea{190, 277};
-}
-
 class EditorTest : public testing::Test {
 protected:
     QTemporaryDir Dir;
     TFakePrompt Prompt;
     TFakeTicks Ticks;
-    TViewScale View;
+    TFakePageArea PageArea{TPageAreaMm{190, 277}}; // the drawing area every test shows
     std::unique_ptr<TMkPolygonFm> Fm;
     QWidget* Surface = nullptr;
     QPoint CursorOnSurface; // where the system cursor stands, in surface pixels
@@ -56,7 +51,7 @@ protected:
         if (!storedZoom.empty())
             StoreSetting("Zoom", storedZoom);
         Fm = std::make_unique<TMkPolygonFm>(
-            TEditorServices{Prompt, View, Ticks, SettingsPath(), TestPageArea,
+            TEditorServices{Prompt, Ticks, SettingsPath(), PageArea,
                             [this] { return Surface->mapToGlobal(CursorOnSurface); }});
         Surface = Fm->findChild<QWidget*>(QStringLiteral("PaintBox1"));
         return *Fm;
@@ -82,9 +77,9 @@ protected:
         return Fm->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(index))->text();
     }
 
-    // Millimetres to surface pixels at the view scale the editor has set.
+    // Millimetres to surface pixels at the editor's own view scale.
     QPoint Px(const TPointF& p) const {
-        const long double scale = View.ScreenScale();
+        const long double scale = Fm->ViewScale().ScreenScale();
         return QPoint(static_cast<int>(std::lround(static_cast<double>(p.X * scale))),
                       static_cast<int>(std::lround(static_cast<double>(p.Y * scale))));
     }

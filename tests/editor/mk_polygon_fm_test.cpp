@@ -1,6 +1,6 @@
 // Tests of the shape editor window: its menu and status line, the settings it
-// keeps, the entry points the sheet uses, showing and closing with the zoom
-// swap, and the zoom and restore commands.
+// keeps, showing and closing at its own zoom, and the zoom and restore
+// commands.
 #include "editor_fixture.h"
 #include "expect_menu.h"
 #include "format/text_to_float.h"
@@ -88,46 +88,12 @@ TEST_F(EditorTest, EachRunStartsWithEmptyStatusPanels) {
     EXPECT_TRUE(Fm->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text().isEmpty());
 }
 
-TEST_F(EditorTest, NewPolygonStartsAnOutlineThatGivesNoShapeBack) {
-    TMkPolygonFm& fm = Create();
-    EXPECT_EQ(fm.ApexCount(), 1);
-    EXPECT_EQ(fm.Mode(), emIdle);
-
-    fm.SetPolygon(Square(40, {20, 20}));
-    fm.NewPolygon();
-    EXPECT_EQ(fm.Mode(), emDraw);
-    EXPECT_EQ(fm.ApexCount(), 1);
-    EXPECT_EQ(fm.WorkingPolygon().Apexes[0], PointF(0, 0));
-    EXPECT_EQ(fm.WorkingPolygon().Flanges, TDaFlange(1));
-    EXPECT_EQ(fm.SelectedApexes(), NoSelApex);
-
-    TPolygon out = Shape({{1, 2}});
-    EXPECT_FALSE(fm.GetPolygon(out));
-    EXPECT_EQ(out, Shape({{1, 2}})) << "a refused shape leaves the output alone";
-}
-
-TEST_F(EditorTest, SetPolygonEditsACopyThatGetPolygonHandsBack) {
-    TMkPolygonFm& fm = Create();
-    TPolygon shape = Square(40, {20, 20});
-    shape.Flanges[1] = MakeFlange("A", 5, QuarterPi, QuarterPi);
-    shape.BendLines[0].push_back(MakeBendLine(0, 2));
-    fm.SetPolygon(shape);
-    EXPECT_EQ(fm.Mode(), emIdle);
-    EXPECT_EQ(fm.ApexCount(), 4);
-
-    TPolygon out;
-    ASSERT_TRUE(fm.GetPolygon(out));
-    EXPECT_EQ(out, shape);
-    out.Apexes[0].X = 99;
-    EXPECT_EQ(fm.WorkingPolygon(), shape) << "the shape handed back is a copy";
-}
-
-TEST_F(EditorTest, RestoreIsEnabledOnceAShapeIsHandedInAndClearsTheHistory) {
+TEST_F(EditorTest, RestoreIsEnabledOnceAShapeIsHandedIn) {
     TMkPolygonFm& fm = ShowNew();
     QAction* restore = Item("OrgPolygonMi");
     EXPECT_FALSE(restore->isEnabled());
     restore->trigger();
-    EXPECT_EQ(fm.Mode(), emDraw) << "a disabled restore does nothing";
+    EXPECT_EQ(fm.Model().Mode(), emDraw) << "a disabled restore does nothing";
 
     fm.SetPolygon(Square(40, {20, 20}));
     EXPECT_TRUE(restore->isEnabled());
@@ -135,47 +101,39 @@ TEST_F(EditorTest, RestoreIsEnabledOnceAShapeIsHandedInAndClearsTheHistory) {
     EXPECT_TRUE(restore->isEnabled()) << "a new outline keeps the shape handed in";
 
     Click({30, 30});
-    Later();
-    Click({50, 30});
-    ASSERT_GT(fm.EditHistory().Count(), 0);
     restore->trigger();
-    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
-    EXPECT_EQ(fm.Mode(), emIdle);
-    EXPECT_EQ(fm.EditHistory().Count(), 0);
-    Undo();
-    EXPECT_EQ(fm.WorkingPolygon(), Square(40, {20, 20}));
+    EXPECT_EQ(fm.Model().Polygon(), Square(40, {20, 20}));
+    EXPECT_EQ(fm.Model().History().Count(), 0);
 }
 
-TEST_F(EditorTest, ShowingSwapsInTheEditorZoomAndClosingGivesTheSheetItsOwnBack) {
+// The editor keeps a view scale of its own: the sheet's zoom is not touched by
+// showing, zooming or closing it.
+TEST_F(EditorTest, ShowingSizesThePageAtTheEditorsOwnZoomAndStartsAnEmptyHistory) {
     StoreSetting("Zoom", "15000");
     TMkPolygonFm& fm = Create();
-    EXPECT_EQ(fm.EditorZoom(), 1.5L) << "a stored 15000 opens at 150 %";
-    View.SetZoom(0.5L);
+    EXPECT_EQ(fm.ViewScale().Zoom(), 1.5L) << "a stored 15000 opens at 150 %";
+    EXPECT_EQ(fm.ViewScale().ScreenScale(), 3.5L * 1.5L);
 
     fm.SetPolygon(Square(40, {20, 20}));
-    ASSERT_GT(fm.EditHistory().Count(), 0) << "loading the shape records entries";
+    ASSERT_GT(fm.Model().History().Count(), 0) << "loading the shape records entries";
     fm.show();
-    EXPECT_EQ(View.Zoom(), 1.5L);
-    EXPECT_EQ(View.ScreenScale(), 3.5L * 1.5L);
-    EXPECT_EQ(fm.EditHistory().Count(), 0) << "every run starts with an empty history";
+    EXPECT_EQ(fm.Model().History().Count(), 0) << "every run starts with an empty history";
     const QSize page(static_cast<int>(std::nearbyint(190 * 5.25)),
                      static_cast<int>(std::nearbyint(277 * 5.25)));
     EXPECT_EQ(Surface->size(), page);
 
+    // The page setup is asked again at each showing.
     Item("Exit1")->trigger();
     EXPECT_FALSE(fm.isVisible());
-    EXPECT_EQ(View.Zoom(), 0.5L);
-    fm.close();
-    EXPECT_EQ(View.Zoom(), 0.5L) << "a second close swaps nothing";
+    PageArea.Area = TPageAreaMm{100, 200};
+    fm.show();
+    EXPECT_EQ(Surface->size(), QSize(525, 1050));
 }
 
 TEST_F(EditorTest, ShowModalReturnsOnceTheWindowIsClosed) {
     TMkPolygonFm& fm = Create();
-    View.SetZoom(2);
     fm.NewPolygon();
-    long double zoomWhileShown = 0;
     QTimer::singleShot(0, &fm, [&] {
-        zoomWhileShown = View.Zoom();
         EXPECT_TRUE(fm.isModal());
         Click({10, 10});
         Later();
@@ -185,8 +143,6 @@ TEST_F(EditorTest, ShowModalReturnsOnceTheWindowIsClosed) {
     });
     fm.ShowModal();
     EXPECT_FALSE(fm.isVisible());
-    EXPECT_EQ(zoomWhileShown, 1);
-    EXPECT_EQ(View.Zoom(), 2);
 
     // Two vertices placed: the rubber band makes the third.
     TPolygon out;
@@ -219,8 +175,7 @@ TEST_F(EditorTest, ZoomCommandTakesOnlyAcceptedFactorsAndResizesThePage) {
     zoom->trigger();
     ASSERT_EQ(Prompt.InputBoxes.size(), 1u);
     EXPECT_EQ(Prompt.InputBoxes[0].OfferedText, QStringLiteral("100"));
-    EXPECT_EQ(fm.EditorZoom(), 2.5L);
-    EXPECT_EQ(View.Zoom(), 2.5L);
+    EXPECT_EQ(fm.ViewScale().Zoom(), 2.5L);
     const QSize page(static_cast<int>(std::nearbyint(190 * 8.75)),
                      static_cast<int>(std::nearbyint(277 * 8.75)));
     EXPECT_EQ(Surface->size(), page);
@@ -228,7 +183,7 @@ TEST_F(EditorTest, ZoomCommandTakesOnlyAcceptedFactorsAndResizesThePage) {
     zoom->trigger(); // 0.05 %: too small
     zoom->trigger(); // 100000 %: too large
     zoom->trigger(); // cancelled: the offered 250 again
-    EXPECT_EQ(fm.EditorZoom(), 2.5L);
+    EXPECT_EQ(fm.ViewScale().Zoom(), 2.5L);
     EXPECT_EQ(Surface->size(), page);
     ASSERT_EQ(Prompt.InputBoxes.size(), 4u);
     EXPECT_EQ(Prompt.InputBoxes[3].OfferedText, QStringLiteral("250"));
@@ -253,10 +208,10 @@ TEST_F(EditorTest, SettingsSectionRoundTripsAndLeavesOtherSectionsAlone) {
     {
         const TMkPolygonFm& fm = Create();
         EXPECT_EQ(fm.geometry(), QRect(50, 60, 700, 500));
-        EXPECT_EQ(fm.EditorZoom(), 1) << "no stored zoom is 100 %";
-        EXPECT_EQ(fm.FlangeWidth(), 4.25L);
-        EXPECT_EQ(fm.FlangeAngle1(), 0.5L);
-        EXPECT_EQ(fm.FlangeAngle2(), TextToFloat("1.5707963267948966", 0));
+        EXPECT_EQ(fm.ViewScale().Zoom(), 1) << "no stored zoom is 100 %";
+        EXPECT_EQ(fm.Model().FlangeWidth(), 4.25L);
+        EXPECT_EQ(fm.Model().FlangeAngle1(), 0.5L);
+        EXPECT_EQ(fm.Model().FlangeAngle2(), TextToFloat("1.5707963267948966", 0));
         Fm.reset();
     }
     const TIniFile stored = StoredSettings();
@@ -272,7 +227,7 @@ TEST_F(EditorTest, SettingsSectionRoundTripsAndLeavesOtherSectionsAlone) {
 
     // Written again, the defaults read back to the very same values.
     const TMkPolygonFm& again = Create();
-    EXPECT_EQ(again.FlangeAngle2(), TextToFloat("1.5707963267948966", 0));
+    EXPECT_EQ(again.Model().FlangeAngle2(), TextToFloat("1.5707963267948966", 0));
 }
 
 TEST_F(EditorTest, UnusableStoredValuesFallBackToTheDefaults) {
@@ -284,10 +239,10 @@ TEST_F(EditorTest, UnusableStoredValuesFallBackToTheDefaults) {
         settings.WriteString("TMkPolygonFm", "FlangeAngle2", "nan");
         ASSERT_TRUE(SaveSettings(SettingsPath(), settings));
         const TMkPolygonFm& fm = Create();
-        EXPECT_EQ(fm.EditorZoom(), 1) << zoom;
-        EXPECT_EQ(fm.FlangeWidth(), 3);
-        EXPECT_EQ(fm.FlangeAngle1(), QuarterPi);
-        EXPECT_EQ(fm.FlangeAngle2(), QuarterPi);
+        EXPECT_EQ(fm.ViewScale().Zoom(), 1) << zoom;
+        EXPECT_EQ(fm.Model().FlangeWidth(), 3);
+        EXPECT_EQ(fm.Model().FlangeAngle1(), QuarterPi);
+        EXPECT_EQ(fm.Model().FlangeAngle2(), QuarterPi);
         Fm.reset();
     }
     EXPECT_EQ(StoredSettings().ReadInteger("TMkPolygonFm", "Zoom", 0), 10000);
@@ -303,18 +258,16 @@ TEST_F(EditorTest, ShortcutsActOnlyWhenTheirItemMayAct) {
     QTest::keyClick(&fm, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(deletes, 0) << "no vertex selected";
     QTest::mouseClick(Surface, Qt::LeftButton, {}, QPoint(140, 140));
-    ASSERT_EQ(fm.SelectedApexes(), TSelApex({-1, 0}));
+    ASSERT_EQ(fm.Model().SelApex(), TSelApex({-1, 0}));
     QTest::keyClick(&fm, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(deletes, 1);
 
     Prompt.Entries = {QStringLiteral("300")};
     QTest::keyClick(&fm, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(fm.EditorZoom(), 3);
-    EXPECT_EQ(View.Zoom(), 3);
+    EXPECT_EQ(fm.ViewScale().Zoom(), 3);
 
     QTest::keyClick(&fm, Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(Item("FixSegLenMi")->isChecked());
     QTest::keyClick(&fm, Qt::Key_X, Qt::ControlModifier);
     EXPECT_FALSE(fm.isVisible());
-    EXPECT_EQ(View.Zoom(), 1);
 }

@@ -3,6 +3,7 @@
 // one undo step, and the editor's zoom never reaches the sheet.
 #include "sheet_fixture.h"
 
+#include "drawing/page_area.h"
 #include "geometry/plane_geometry.h"
 #include "mk_polygon_fm.h"
 
@@ -12,11 +13,13 @@
 namespace {
 
 // The editor is made before the sheet, which is given it, as the program does;
-// the sheet goes first.
-class SheetWithEditorTest : public SheetWindowTest {
+// the sheet goes first. The fixture is the page the editor shows: the sheet's
+// page setup, asked each time the editor is shown.
+class SheetWithEditorTest : public SheetWindowTest, public IPageArea {
 protected:
-    TViewScale EditorView;
     std::unique_ptr<TMkPolygonFm> RealEditor;
+
+    TPageAreaMm PageArea() const override { return Fm.Setup().PageArea(); }
 
     void SetUp() override { StartWithEditor(TenMillimetreMargins); }
     void TearDown() override { Fm.reset(); }
@@ -24,11 +27,8 @@ protected:
     void StartWithEditor(std::string_view settings) {
         WriteFile(SettingsPath(), settings);
         Ticks.Time = 1000;
-        RealEditor = std::make_unique<TMkPolygonFm>(
-            TEditorServices{Prompt, EditorView, Ticks, SettingsPath(), [this] {
-                                const TPageAreaMm area = Fm.Setup().PageArea();
-                                return TPageArea{area.Width, area.Height};
-                            }});
+        RealEditor =
+            std::make_unique<TMkPolygonFm>(TEditorServices{Prompt, Ticks, SettingsPath(), *this});
         Dialogs.Editor = RealEditor.get();
         Start();
     }
@@ -127,7 +127,7 @@ TEST_F(SheetWithEditorTest, TheSheetPaintsAtItsOwnScaleWhileTheEditorIsShown) {
     QImage sheet;
     long double editorZoom = 0;
     RunEditor("PolygonEditMi", [&](QWidget&) {
-        editorZoom = EditorView.Zoom();
+        editorZoom = RealEditor->ViewScale().Zoom();
         sheet = Surface();
     });
     EXPECT_EQ(editorZoom, 2) << "the editor showed its own zoom";

@@ -4,6 +4,7 @@
 #include "document/sheet_document.h"
 
 #include "geometry/plane_geometry.h"
+#include "geometry/shape_pick.h"
 #include "placement/page_collision.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
-// The view scale shared by the sheet and the shape editor: zoom factor, screen
+// The view scale of a window that shows shapes (the sheet and the shape editor
+// each keep their own): zoom factor, screen
 // pixels per millimetre, grid step and the pick distances, all set together.
 #pragma once
 

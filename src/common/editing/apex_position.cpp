@@ -9,5 +9,5 @@ bool SetApexPosition(TPolygon& polygon, int k, const TPointF& point, bool keepLe
     TPolygon work = polygon;
     if (!MoveApexTo(work, k, point, keepLengths))
         return false;
-    return TakeFiniteApexes(polygon, std::move(work.Apexes));
+    return TakeStorableApexes(polygon, std::move(work.Apexes));
 }

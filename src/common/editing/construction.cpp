@@ -1,20 +1,13 @@
 // The frame of the shape editor's constructions.
 #include "editing/construction.h"
 
+#include "editing/storable_value.h"
 #include "geometry/keep_length.h"
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 int WrapIndex(int index, int count) {
     return ((index % count) + count) % count;
-}
-
-bool AllApexesFinite(const TDaPointF& apexes) {
-    return std::all_of(apexes.begin(), apexes.end(), [](const TPointF& apex) {
-        return std::isfinite(apex.X) && std::isfinite(apex.Y);
-    });
 }
 
 bool MoveApexTo(TPolygon& polygon, int k, const TPointF& target, bool keepLengths, int from) {
@@ -34,8 +27,8 @@ bool MoveApexTo(TPolygon& polygon, int k, const TPointF& target, bool keepLength
     return MoveApexKeepLen(polygon, k, target);
 }
 
-bool TakeFiniteApexes(TPolygon& polygon, TDaPointF apexes) {
-    if (!AllApexesFinite(apexes))
+bool TakeStorableApexes(TPolygon& polygon, TDaPointF apexes) {
+    if (!AllApexesStorable(apexes))
         return false;
     polygon.Apexes = std::move(apexes);
     return true;

@@ -134,5 +134,5 @@ bool SetInteriorAngle(TPolygon& polygon, const TSelApex& selApex, long double an
     else
         done = keepLengths ? TurnSideBeyond(task, j, flags.SideFwd, work)
                            : SlideNeighbourBeyond(task, j, flags.SideFwd, work.Apexes);
-    return done && TakeFiniteApexes(polygon, std::move(work.Apexes));
+    return done && TakeStorableApexes(polygon, std::move(work.Apexes));
 }

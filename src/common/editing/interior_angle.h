@@ -19,6 +19,7 @@
 //
 // False, with the shape unchanged, for any other selection, fewer than 3
 // vertices, a side or base of no length, lines that do not meet, lengths that
-// cannot be kept, or a result that is not finite.
+// cannot be kept, or a result a drawing file
+// cannot hold (IsStorableValue).
 bool SetInteriorAngle(TPolygon& polygon, const TSelApex& selApex, long double angle,
                       bool keepLengths);

@@ -1,7 +1,7 @@
 // The figures of the shape information monitor.
 #include "editing/shape_info.h"
 
-#include "editing/shape_pick.h"
+#include "geometry/hit_test.h"
 #include "geometry/plane_geometry.h"
 
 #include <numbers>

@@ -2,10 +2,10 @@
 #include "editing/shape_transform.h"
 
 #include "editing/construction.h"
+#include "editing/storable_value.h"
 #include "geometry/plane_geometry.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -27,9 +27,9 @@ TPointF ResizeCentre(const TDaPointF& apexes) {
     return PolygonCentroid(apexes, centroid) > 0 ? centroid : MeanOfApexes(apexes);
 }
 
-bool AllWidthsFinite(const TDaFlange& flanges) {
+bool AllWidthsStorable(const TDaFlange& flanges) {
     return std::all_of(flanges.begin(), flanges.end(),
-                       [](const TFlange& flange) { return std::isfinite(flange.Width); });
+                       [](const TFlange& flange) { return IsStorableValue(flange.Width); });
 }
 
 } // namespace
@@ -47,7 +47,7 @@ bool MirrorAcrossSide(TPolygon& polygon, int j, int k) {
         mirrored[i] = PointAt(origin, PointDistance(origin, apexes[i]),
                               twice - PointDirection(origin, apexes[i]));
     }
-    return TakeFiniteApexes(polygon, std::move(mirrored));
+    return TakeStorableApexes(polygon, std::move(mirrored));
 }
 
 bool ResizePolygon(TPolygon& polygon, long double factor) {
@@ -63,7 +63,7 @@ bool ResizePolygon(TPolygon& polygon, long double factor) {
     TDaFlange flanges = polygon.Flanges;
     for (TFlange& flange : flanges)
         flange.Width *= factor;
-    if (!AllApexesFinite(apexes) || !AllWidthsFinite(flanges))
+    if (!AllApexesStorable(apexes) || !AllWidthsStorable(flanges))
         return false;
     polygon.Apexes = std::move(apexes);
     polygon.Flanges = std::move(flanges);

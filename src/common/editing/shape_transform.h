@@ -18,5 +18,6 @@ bool MirrorAcrossSide(TPolygon& polygon, int j, int k);
 // mean when it has no area, and every flange width with it. False, with the
 // shape unchanged, for fewer than 3 vertices, a factor outside MinResizeFactor
 // to MaxResizeFactor, a factor of 1 (which would only add rounding), or a
-// result that is not finite.
+// result a drawing file
+// cannot hold (IsStorableValue).
 bool ResizePolygon(TPolygon& polygon, long double factor);

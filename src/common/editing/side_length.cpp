@@ -22,5 +22,5 @@ bool SetSideLength(TPolygon& polygon, int j, int k, long double length, long dou
     TPolygon work = polygon;
     if (!MoveApexTo(work, k, target, keepLengths, j))
         return false;
-    return TakeFiniteApexes(polygon, std::move(work.Apexes));
+    return TakeStorableApexes(polygon, std::move(work.Apexes));
 }

@@ -11,6 +11,7 @@
 // otherwise (a diagonal) those on both sides of k. Nothing changes, and false
 // is returned, when j or k names no vertex, the line has no length, length is
 // below shortest (the closing distance at the current zoom) or equal to the
-// current length, the lengths cannot be kept, or the result is not finite.
+// current length, the lengths cannot be kept, or the result is not storable
+// (IsStorableValue).
 bool SetSideLength(TPolygon& polygon, int j, int k, long double length, long double shortest,
                    bool keepLengths);

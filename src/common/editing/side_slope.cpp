@@ -20,5 +20,5 @@ bool SetSideSlope(TPolygon& polygon, int j, int k, long double direction, bool r
         if (!MoveApexTo(work, k, target, keepLengths, j))
             return false;
     }
-    return TakeFiniteApexes(polygon, std::move(work.Apexes));
+    return TakeStorableApexes(polygon, std::move(work.Apexes));
 }

@@ -9,6 +9,7 @@
 // about vertex j; otherwise vertex k moves round j at its distance, and with
 // keepLengths the other vertices follow as SetSideLength lets them. False, with
 // the shape unchanged, when j or k names no vertex, the lengths cannot be kept
-// or the result is not finite.
+// or the result is not storable
+// (IsStorableValue).
 bool SetSideSlope(TPolygon& polygon, int j, int k, long double direction, bool rotateShape,
                   bool keepLengths);

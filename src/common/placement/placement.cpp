@@ -4,8 +4,6 @@
 #include "placement/placement.h"
 
 #include "geometry/angles.h"
-#include "geometry/bounding_box.h"
-#include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/rounding.h"
 #include "placement/page_collision.h"
@@ -280,15 +278,6 @@ TPointF GripPoint(const TPolygon& shape, const TGrip& grip) {
     return PointF(first.X + grip.Radius * std::cos(phi), first.Y + grip.Radius * std::sin(phi));
 }
 
-TGrabKind GrabKind(const TPolygon& shape, const TPointF& point) {
-    TPointF centroid;
-    const long double area = PolygonCentroid(shape.Apexes, centroid);
-    if (!(area > 0) || !IsFinite(point))
-        return TGrabKind::None;
-    const long double moveRadius = std::sqrt(area / 2 / Pi);
-    return PointDistance(point, centroid) < moveRadius ? TGrabKind::Move : TGrabKind::Rotate;
-}
-
 TPointF PlacementReference(const TPolygon& shape, long double gridStep) {
     if (shape.Apexes.empty())
         return {};
@@ -300,42 +289,4 @@ TPointF PlacementReference(const TPolygon& shape, long double gridStep) {
 
 void TranslatePolygon(TPolygon& shape, const TPointF& delta) {
     Translate(shape.Apexes, delta);
-}
-
-TDaInt ShapesInRubberBand(const TPolygonTbl& page, const TPointF& corner1, const TPointF& corner2,
-                          const TDaInt& selection) {
-    TPageIndex shapes;
-    shapes.Sync(page);
-    return ShapesInRubberBand(shapes, corner1, corner2, selection);
-}
-
-// Shapes clearly apart from the band's box cannot meet it, and shapes within
-// its interior meet it: no side of theirs reaches a side of the band, and the
-// band holds their first vertex, which the point test finds with exact signs
-// as the band's sides run along the axes. The others get the exact test on
-// their cached outlines.
-TDaInt ShapesInRubberBand(TPageIndex& shapes, const TPointF& corner1, const TPointF& corner2,
-                          const TDaInt& selection) {
-    const TDaPointF band = {corner1, PointF(corner2.X, corner1.Y), corner2,
-                            PointF(corner1.X, corner2.Y)};
-    const TBox bandBox = BoxOf(band);
-    const auto withinBand = [&bandBox](const TBox& box) {
-        return !bandBox.Unbounded && !box.Unbounded && !box.IsEmpty() && box.Left > bandBox.Left &&
-               box.Right < bandBox.Right && box.Top > bandBox.Top && box.Bottom < bandBox.Bottom;
-    };
-    std::vector<bool> selected(shapes.Size(), false);
-    for (const int index : selection) {
-        if (index >= 0 && index < shapes.Size())
-            selected[index] = true;
-    }
-    TDaInt found;
-    for (int i = 0; i < shapes.Size(); ++i) {
-        const TBox& bounds = shapes.Shape(i).Bounds();
-        if (selected[i] || BoxesClearlyApart(bandBox, bounds))
-            continue;
-        TPointF contact;
-        if (withinBand(bounds) || PolygonsOverlap(band, shapes.Shape(i).Outline(), contact))
-            found.push_back(i);
-    }
-    return found;
 }

@@ -91,12 +91,6 @@ struct TGrip {
 TGrip GripOf(const TPolygon& shape, const TPointF& point);
 TPointF GripPoint(const TPolygon& shape, const TGrip& grip);
 
-// What pressing on a shape at point starts: a move when the point lies within
-// the radius of a circle of half the shape's area around its centroid, a
-// rotation farther out, nothing for a shape without area.
-enum class TGrabKind { None, Move, Rotate };
-TGrabKind GrabKind(const TPolygon& shape, const TPointF& point);
-
 // The point of a shape put under the pointer when it is placed: its centroid
 // snapped to the grid through its first vertex, or its first vertex when it has
 // no area, or (0, 0) when it has no vertices.
@@ -104,11 +98,3 @@ TPointF PlacementReference(const TPolygon& shape, long double gridStep);
 
 // Adds delta to every vertex.
 void TranslatePolygon(TPolygon& shape, const TPointF& delta);
-
-// The shapes of page, in index order and not yet in selection, that a rubber
-// band rectangle (corners in mm) touches, contains or lies inside, flanges
-// included.
-TDaInt ShapesInRubberBand(const TPolygonTbl& page, const TPointF& corner1, const TPointF& corner2,
-                          const TDaInt& selection);
-TDaInt ShapesInRubberBand(TPageIndex& shapes, const TPointF& corner1, const TPointF& corner2,
-                          const TDaInt& selection);

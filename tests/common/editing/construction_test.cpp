@@ -1,7 +1,7 @@
 // What every construction of the numeric settings shares: with the side-length
 // switch on every side keeps its length after each construction that
 // succeeds, nothing moves when one cannot, and no vertex ever becomes a point
-// that is not finite.
+// that is not finite or that a drawing file cannot hold.
 #include "editing/apex_position.h"
 #include "editing/interior_angle.h"
 #include "editing/side_length.h"
@@ -99,6 +99,12 @@ TEST(ConstructionTest, NothingMovesWhenAConstructionCannotBeDone) {
          }},
         {"a length so long the walk overflows", rect,
          [](TPolygon& s) { return SetSideLength(s, 0, 1, huge, Shortest, true); }},
+        {"coordinates beyond what a drawing file holds", rect,
+         [](TPolygon& s) {
+             return SetApexPosition(s, 1, {1e16L, 0}, false);
+         }},
+        {"a length that carries a vertex beyond the file's limit", rect,
+         [](TPolygon& s) { return SetSideLength(s, 0, 1, 1e20L, Shortest, false); }},
         {"a length divided by a side next to nothing", needle,
          [](TPolygon& s) { return SetSideLength(s, 0, 1, 1e4000L, Shortest, false); }},
         {"an angle whose second side cannot turn once the first has", rect,

@@ -92,3 +92,20 @@ TEST(ShapeTransformTest, ResizeThatOverflowsChangesNothing) {
     EXPECT_FALSE(ResizePolygon(shape, 100));
     EXPECT_EQ(shape, before);
 }
+
+// A shape a drawing file cannot hold is never made: the limit is 1e15 mm.
+TEST(ShapeTransformTest, ResizeStopsShortOfTheFileLimit) {
+    const struct {
+        long double Size;
+        bool Applied;
+    } cases[] = {
+        {1e11L, true},  // corners at +-5e14 about the centre
+        {2e11L, false}, // corners beyond 1e15
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.Size));
+        TPolygon shape = Square(c.Size);
+        EXPECT_EQ(ResizePolygon(shape, MaxResizeFactor), c.Applied);
+        EXPECT_EQ(shape != Square(c.Size), c.Applied);
+    }
+}

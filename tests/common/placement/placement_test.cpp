@@ -1,18 +1,18 @@
 // Tests of the placement rules of a sheet drag: the wall and overlap checks,
-// the auto-rotate and turn-on searches, the selection centroid and the grab
-// geometry, the placement reference and the rubber band.
+// the auto-rotate and turn-on searches, the selection centroid, the grab point
+// and the placement reference.
 #include "geometry/angles.h"
 #include "placement/placement.h"
 
 #include "common/shape_builders.h"
 #include "geometry/flange_outline.h"
-#include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <random>
 #include <vector>
 
@@ -394,17 +394,6 @@ TEST(GripTest, GripPointFollowsTheShape) {
     EXPECT_EQ(GripPoint(TPolygon{}, GripOf(TPolygon{}, grabbed)), PointF(0, 0));
 }
 
-TEST(GrabKindTest, HalfAreaCircleDividesMoveFromRotate) {
-    // Radius of the circle of half the 100 mm square's area: 39.894 mm.
-    const TPolygon square = Square(100);
-    EXPECT_EQ(GrabKind(square, PointF(50, 50)), TGrabKind::Move);
-    EXPECT_EQ(GrabKind(square, PointF(89.8L, 50)), TGrabKind::Move);
-    EXPECT_EQ(GrabKind(square, PointF(89.9L, 50)), TGrabKind::Rotate);
-    EXPECT_EQ(GrabKind(square, PointF(50, 10.1L)), TGrabKind::Rotate);
-    EXPECT_EQ(GrabKind(Shape({{0, 0}, {5, 0}, {9, 0}}), PointF(0, 0)), TGrabKind::None);
-    EXPECT_EQ(GrabKind(TPolygon{}, PointF(0, 0)), TGrabKind::None);
-}
-
 TEST(PlacementReferenceTest, SnappedCentroidOrFirstVertex) {
     // Centroid (2.2, 1.1) on the 1.5 mm grid through (0.2, 0.1).
     const TPointF snapped =
@@ -413,48 +402,4 @@ TEST(PlacementReferenceTest, SnappedCentroidOrFirstVertex) {
     EXPECT_NEAR(snapped.Y, 1.6L, Tolerance);
     EXPECT_EQ(PlacementReference(Shape({{3, 4}, {5, 4}, {7, 4}}), 1.5L), PointF(3, 4));
     EXPECT_EQ(PlacementReference(TPolygon{}, 1.5L), PointF(0, 0));
-}
-
-TEST(RubberBandTest, SelectsShapesTheBandMeets) {
-    // Shape 1 has a 5 mm flange above its top side.
-    const TPolygonTbl page = {Square(10), WithFlange(Square(10, {50, 0}), 0, 5),
-                              Square(10, {100, 0})};
-    const auto band = [&page](TPointF a, TPointF b, TDaInt selection = {}) {
-        return ShapesInRubberBand(page, a, b, selection);
-    };
-    EXPECT_EQ(band({5, 5}, {15, 15}), TDaInt{0});
-    EXPECT_EQ(band({-10, -10}, {0, 0}), TDaInt{0});   // touches a corner
-    EXPECT_EQ(band({-1, 11}, {11, -1}), TDaInt{0});   // contains it
-    EXPECT_EQ(band({2, 2}, {3, 3}), TDaInt{0});       // lies inside it
-    EXPECT_EQ(band({55, -2}, {55, -2}), TDaInt{1});   // a click on the flange
-    EXPECT_EQ(band({52, -6}, {53, -5.5L}), TDaInt{}); // above the flange
-    EXPECT_EQ(band({20, 20}, {40, 40}), TDaInt{});
-    EXPECT_EQ(band({-50, -50}, {150, 50}), (TDaInt{0, 1, 2}));
-    EXPECT_EQ(band({-50, -50}, {150, 50}, {1}), (TDaInt{0, 2}));
-}
-
-// The band drawn in any direction, clicked, or cutting through shapes and
-// their flanges selects what testing each outline against it selects.
-TEST(RubberBandTest, SelectsWhatTestingEveryOutlineSelects) {
-    TPolygonTbl page;
-    for (int i = 0; i < 12; ++i) {
-        TPolygon shape = Square(8, PointF(10.0L * (i % 4), 10.0L * (i / 4)));
-        for (TFlange& flange : shape.Flanges)
-            flange = MakeFlange("", 0.8L + 0.1L * (i % 3), Pi / 3, Pi / 3);
-        page.push_back(shape);
-    }
-    std::mt19937 random(41);
-    std::uniform_real_distribution<double> coordinate(-5, 45);
-    for (int i = 0; i < 300; ++i) {
-        const TPointF a = PointF(coordinate(random), coordinate(random));
-        const TPointF b = i % 10 == 0 ? a : PointF(coordinate(random), coordinate(random));
-        const TDaPointF band = {a, PointF(b.X, a.Y), b, PointF(a.X, b.Y)};
-        TDaInt expected;
-        for (int k = 0; k < static_cast<int>(page.size()); ++k) {
-            TPointF contact;
-            if (PolygonsOverlap(band, OutlineWithFlanges(page[k]), contact))
-                expected.push_back(k);
-        }
-        EXPECT_EQ(ShapesInRubberBand(page, a, b, {}), expected) << i;
-    }
 }

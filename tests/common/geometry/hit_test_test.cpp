@@ -1,6 +1,8 @@
-// Mouse position conversion and the side, fold-line and shape picking queries.
+// The distance queries to segments, sides and fold lines, and picking a
+// vertex or a line of one shape with the hover report.
+#include "geometry/hit_test.h"
+
 #include "common/shape_builders.h"
-#include "drawing/hit_test.h"
 
 #include <gtest/gtest.h>
 
@@ -11,38 +13,6 @@ namespace {
 void ExpectPoint(const TPointF& expected, const TPointF& actual) {
     EXPECT_NEAR(static_cast<double>(expected.X), static_cast<double>(actual.X), 1e-12);
     EXPECT_NEAR(static_cast<double>(expected.Y), static_cast<double>(actual.Y), 1e-12);
-}
-
-constexpr TMouseKeys NoKeys{};
-constexpr TMouseKeys Ctrl{.Shift = false, .Ctrl = true};
-constexpr TMouseKeys Shift{.Shift = true, .Ctrl = false};
-constexpr TMouseKeys ShiftCtrl{.Shift = true, .Ctrl = true};
-
-TEST(MousePosToMm, ConvertsAtTheScreenScaleAndSnapsHalvesToEven) {
-    const TPointF origin{0, 0};
-    EXPECT_EQ((TPointF{12.5, 13.5}), MousePosToMm(2, 1, origin, NoKeys, 25, 27));
-    EXPECT_EQ((TPointF{12, 14}), MousePosToMm(2, 1, origin, Ctrl, 25, 27));
-    // The grid is anchored at the page origin, not at the reference.
-    EXPECT_EQ((TPointF{20, 30}), MousePosToMm(1, 10, TPointF{3, 3}, Ctrl, 24, 26));
-
-    TViewScale scale; // 100 %: 3.5 pixels per mm, grid 1 mm
-    ExpectPoint(TPointF{10, 20}, MousePosToMm(scale, origin, NoKeys, 35, 70));
-    ExpectPoint(TPointF{3, 1}, MousePosToMm(scale, origin, Ctrl, 11, 4));
-}
-
-TEST(MousePosToMm, ShiftAlignsWithTheReference) {
-    const TPointF reference{20, 20};
-    // Already on a diagonal: stays there, in every quadrant.
-    EXPECT_EQ((TPointF{30, 10}), MousePosToMm(1, 1, reference, Shift, 30, 10));
-    EXPECT_EQ((TPointF{12, 28}), MousePosToMm(1, 1, reference, Shift, 12, 28));
-    // Between the axis and the diagonal: moved onto the diagonal.
-    EXPECT_EQ((TPointF{26, 26}), MousePosToMm(1, 1, reference, Shift, 27, 25));
-    EXPECT_EQ((TPointF{14, 14}), MousePosToMm(1, 1, reference, Shift, 13, 15));
-    // dx 10, dy 5: the smaller offset is exactly half, so the horizontal wins.
-    EXPECT_EQ((TPointF{30, 20}), MousePosToMm(1, 1, reference, Shift, 30, 25));
-    EXPECT_EQ((TPointF{20, 30}), MousePosToMm(1, 1, reference, Shift, 25, 30));
-    // The grid snap comes first, so an aligned point need not lie on the grid.
-    EXPECT_EQ((TPointF{3, 30}), MousePosToMm(1, 10, TPointF{3, 3}, ShiftCtrl, 14, 26));
 }
 
 TEST(FootOfPerpendicular, CoversVerticalHorizontalAndSlopedLines) {
@@ -126,29 +96,51 @@ TEST(NearestLine, SidesBeatFoldLinesAndSetOneBeatsSetTwo) {
     EXPECT_EQ(-1, NearestLine({1, 1}, dot, i1, i2));
 }
 
-TEST(PickPolygon, PicksTheShapeWhoseBoundaryIsNearest) {
-    // Two overlapping boxes: the nearer boundary decides, not the drawing order.
-    const TPolygonTbl overlapping{Square(20), Rect(30, 20, {10, 0})};
-    EXPECT_EQ(1, PickPolygon(overlapping, {11, 10}));
-    EXPECT_EQ(0, PickPolygon(overlapping, {19, 10}));
-    EXPECT_EQ(0, PickPolygon(overlapping, {15, 10})); // equal distances: lower index
-    EXPECT_EQ(1, PickPolygon(overlapping, {35, 10}));
-
-    // A small shape lying on a large one is picked near its own boundary.
-    const TPolygonTbl nested{Square(100), Square(10, {40, 40})};
-    EXPECT_EQ(1, PickPolygon(nested, {45, 45}));
-    EXPECT_EQ(0, PickPolygon(nested, {10, 45}));
-
-    EXPECT_EQ(-1, PickPolygon(nested, {150, 45}));
-    EXPECT_EQ(-1, PickPolygon(TPolygonTbl{}, {1, 1}));
+TEST(ShapePickTest, NearestVertexWithinTheDistanceLowerIndexOnTies) {
+    const TDaPointF apexes{{0, 0}, {10, 0}, {10, 10}, {0, 2}};
+    EXPECT_EQ(PickApex(apexes, PointF(0, 1), 2), 0);
+    EXPECT_EQ(PickApex(apexes, PointF(0, 1.5L), 2), 3);
+    EXPECT_EQ(PickApex(apexes, PointF(12, 10), 2), -1) << "the distance itself is too far";
+    EXPECT_EQ(PickApex({}, PointF(0, 0), 2), -1);
 }
 
-TEST(PickPolygon, IgnoresFlanges) {
-    TPolygon flanged = Square(20, {10, 10});
-    flanged.Flanges[0] = MakeFlange("A", 5, 1.5707963267948966L, 1.5707963267948966L);
-    const TPolygonTbl page{flanged};
-    EXPECT_EQ(-1, PickPolygon(page, {20, 7}));
-    EXPECT_EQ(0, PickPolygon(page, {20, 12}));
+TEST(ShapePickTest, PickedLineHasItsNearerEndSecond) {
+    TPolygon square = Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    TLineEnds ends;
+    ASSERT_TRUE(PickLine(square, PointF(3, 0.5L), 1, ends));
+    EXPECT_EQ(ends.Near, 0);
+    EXPECT_EQ(ends.Far, 1);
+    ASSERT_TRUE(PickLine(square, PointF(5, 1), 1, ends)) << "exactly the pick distance away";
+    EXPECT_EQ(ends.Near, 1) << "equally near: the second end";
+    EXPECT_EQ(ends.Far, 0);
+    EXPECT_FALSE(PickLine(square, PointF(5, 5), 1, ends));
+
+    square.BendLines[1] = {MakeBendLine(0, 2)};
+    ASSERT_TRUE(PickLine(square, PointF(6, 5), 1, ends));
+    EXPECT_EQ(ends.Near, 2);
+    EXPECT_EQ(ends.Far, 0);
+}
+
+TEST(ShapePickTest, LineReportGivesLengthSlopeAndTheFlangeOfAForwardSide) {
+    TPolygon shape = Shape({{0, 0}, {10, -10}, {20, 0}});
+    TLineReport report;
+    ASSERT_TRUE(LineReportAt(shape, PointF(5, -5), 1, report));
+    EXPECT_NEAR(static_cast<double>(report.Length), 14.142136, 1e-6);
+    EXPECT_NEAR(static_cast<double>(report.Slope), 45, 1e-12);
+    EXPECT_EQ(report.Flange, nullptr);
+
+    shape.Flanges[0] = MakeFlange("A", 5, 1, 1);
+    ASSERT_TRUE(LineReportAt(shape, PointF(5, -5), 1, report));
+    ASSERT_NE(report.Flange, nullptr);
+    EXPECT_EQ(report.Flange->Name, "A");
+
+    // The closing side runs from vertex 2 back to vertex 0: leftward, -180.
+    ASSERT_TRUE(LineReportAt(shape, PointF(10, 0), 1, report));
+    EXPECT_EQ(report.Apex1, 2);
+    EXPECT_NEAR(static_cast<double>(report.Slope), -180, 1e-12);
+    EXPECT_FALSE(std::signbit(SlopeDegrees(PointF(0, 0), PointF(5, 0)))) << "no -0.0";
+
+    EXPECT_FALSE(LineReportAt(shape, PointF(10, -3), 1, report));
 }
 
 } // namespace

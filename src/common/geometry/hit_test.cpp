@@ -1,58 +1,35 @@
-// Mouse positions in millimetres, and the distance queries for picking sides,
-// fold lines and shapes.
-#include "drawing/hit_test.h"
+// The distance queries to sides and fold lines, and picking a vertex or a line
+// of one shape.
+#include "geometry/hit_test.h"
 
 #include "geometry/plane_geometry.h"
-#include "geometry/rounding.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
+constexpr long double Pi = std::numbers::pi_v<long double>;
+
 // Larger than any distance on a page; a candidate must be strictly nearer.
 constexpr long double NoDistance = 2147483647;
-
-// Moves p onto the 45-degree diagonal through reference in p's own quadrant
-// when the smaller offset exceeds half of the larger one, otherwise onto the
-// horizontal (dy <= dx) or the vertical through reference.
-void AlignWithReference(const TPointF& reference, TPointF& p) {
-    const long double dx = std::fabs(reference.X - p.X);
-    const long double dy = std::fabs(reference.Y - p.Y);
-    if (std::min(dx, dy) > std::fabs(dx - dy)) {
-        const long double h = (dx + dy) / 2;
-        p.X = reference.X > p.X ? reference.X - h : reference.X + h;
-        p.Y = reference.Y > p.Y ? reference.Y - h : reference.Y + h;
-    } else if (dy <= dx) {
-        p.Y = reference.Y;
-    } else {
-        p.X = reference.X;
-    }
-}
 
 bool IsUsableBendLine(const TBendLine& line, int n) {
     return line.Apex1 >= 0 && line.Apex1 < n && line.Apex2 >= 0 && line.Apex2 < n &&
            line.Apex1 != line.Apex2;
 }
 
+// The nearest side or fold line when it lies within pickDist; its ends go to
+// apex1 and apex2.
+bool NearestLineWithin(const TPolygon& polygon, const TPointF& q, long double pickDist, int& apex1,
+                       int& apex2) {
+    const long double distance = NearestLine(q, polygon, apex1, apex2);
+    return distance >= 0 && distance <= pickDist && IsIndexOf(polygon.Apexes, apex1) &&
+           IsIndexOf(polygon.Apexes, apex2);
+}
+
 } // namespace
-
-TPointF MousePosToMm(long double screenScale, long double gridStep, const TPointF& reference,
-                     TMouseKeys keys, std::int64_t x, std::int64_t y) {
-    TPointF p = DeviceToModel(TPixelPoint{x, y}, screenScale, screenScale);
-    if (keys.Ctrl) {
-        p.X = RoundHalfEven(p.X / gridStep) * gridStep;
-        p.Y = RoundHalfEven(p.Y / gridStep) * gridStep;
-    }
-    if (keys.Shift)
-        AlignWithReference(reference, p);
-    return p;
-}
-
-TPointF MousePosToMm(const TViewScale& scale, const TPointF& reference, TMouseKeys keys,
-                     std::int64_t x, std::int64_t y) {
-    return MousePosToMm(scale.ScreenScale(), scale.GridStep(), reference, keys, x, y);
-}
 
 // Both slope forms divide by the larger component of the direction, so a
 // steep line never divides by a tiny dx.
@@ -130,19 +107,42 @@ long double NearestLine(const TPointF& q, const TPolygon& polygon, int& index1, 
     return best;
 }
 
-int PickPolygon(const TPolygonTbl& page, const TPointF& p) {
-    int picked = -1;
-    long double best = NoDistance;
-    for (std::size_t i = 0; i < page.size(); ++i) {
-        if (!PointInPolygon(page[i].Apexes, p))
-            continue;
-        int side1 = -1;
-        int side2 = -1;
-        const long double distance = NearestSide(p, page[i].Apexes, side1, side2);
-        if (distance >= 0 && distance < best) {
-            best = distance;
-            picked = static_cast<int>(i);
-        }
-    }
-    return picked;
+int PickApex(const TDaPointF& apexes, const TPointF& q, long double pickDist) {
+    long double distance = 0;
+    const int nearest = NearestApex(apexes, q, distance);
+    return nearest >= 0 && distance < pickDist ? nearest : -1;
+}
+
+bool PickLine(const TPolygon& polygon, const TPointF& q, long double pickDist, TLineEnds& ends) {
+    int apex1 = -1;
+    int apex2 = -1;
+    if (!NearestLineWithin(polygon, q, pickDist, apex1, apex2))
+        return false;
+    const long double d1 = PointDistance(q, polygon.Apexes[apex1]);
+    const long double d2 = PointDistance(q, polygon.Apexes[apex2]);
+    ends = d1 >= d2 ? TLineEnds{apex1, apex2} : TLineEnds{apex2, apex1};
+    return true;
+}
+
+bool LineReportAt(const TPolygon& polygon, const TPointF& q, long double pickDist,
+                  TLineReport& report) {
+    int apex1 = -1;
+    int apex2 = -1;
+    if (!NearestLineWithin(polygon, q, pickDist, apex1, apex2))
+        return false;
+    const TPointF& a = polygon.Apexes[apex1];
+    const TPointF& b = polygon.Apexes[apex2];
+    report = TLineReport{apex1, apex2, PointDistance(a, b), SlopeDegrees(a, b), nullptr};
+    // A fold line whose ends happen to follow each other reports as that side.
+    const int n = static_cast<int>(polygon.Apexes.size());
+    if ((apex1 + 1) % n == apex2 && IsIndexOf(polygon.Flanges, apex1) &&
+        polygon.Flanges[apex1].Width != 0)
+        report.Flange = &polygon.Flanges[apex1];
+    return true;
+}
+
+long double SlopeDegrees(const TPointF& a, const TPointF& b) {
+    const long double slope = -PointDirection(a, b) / Pi * 180;
+    // Adding zero turns the -0 of a rightward line into 0, which prints unsigned.
+    return slope + 0.0L;
 }

@@ -1,8 +1,27 @@
-// What lies under the mouse in the shape editor: the vertex, side or fold line
-// a press picks, and the length and slope of the line under a hovering mouse.
+// What lies under a point on one shape: the distance queries to segments,
+// sides and fold lines, the vertex, side or fold line a press picks, and the
+// length and slope of the line under a hovering mouse. Distances are given by
+// the caller in millimetres.
 #pragma once
 
 #include "geometry/polygon.h"
+
+// The foot of the perpendicular from q onto the line through a and b.
+TPointF FootOfPerpendicular(const TPointF& q, const TPointF& a, const TPointF& b);
+// True when that foot lies between a and b, ends included; foot is set either way.
+bool FootOnSegment(const TPointF& q, const TPointF& a, const TPointF& b, TPointF& foot);
+long double DistToSegment(const TPointF& q, const TPointF& a, const TPointF& b);
+
+// Distance from q to the nearest side of the closed outline, whose end vertices
+// go to index1 and index2 (the first side wins a tie). -1 for fewer than 2
+// vertices, which leaves the indices untouched.
+long double NearestSide(const TPointF& q, const TDaPointF& apexes, int& index1, int& index2);
+
+// As NearestSide, then the fold lines of set 1 and set 2 compete with the sides:
+// only a strictly nearer line replaces the best, so a side beats a fold line and
+// set 1 beats set 2 at equal distance. Fold lines that break the index rule are
+// ignored.
+long double NearestLine(const TPointF& q, const TPolygon& polygon, int& index1, int& index2);
 
 // The vertex nearer to q than pickDist, the lower index of equally near ones,
 // or -1 when there is none.
