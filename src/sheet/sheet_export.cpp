@@ -4,6 +4,7 @@
 #include "main_fm.h"
 
 #include "atomic_file.h"
+#include "document/flange_partners.h"
 #include "drawing/page_layers.h"
 #include "drawing/print_calibration.h"
 #include "drawing/print_layout.h"
@@ -136,17 +137,28 @@ bool TMainFm::ExportPages(const std::vector<int>& pages, bool numbered, const QS
         return false;
     };
 
+    // With the partner page option the text layer carries the marks a print does.
+    const std::vector<TPageNameMarks> marks = Print.PrintPartnerPages
+                                                  ? PartnerPageMarksOfAllPages(Document.Drawing())
+                                                  : std::vector<TPageNameMarks>();
+    const auto marksOf = [&marks](int page) {
+        return IsIndexOf(marks, page) ? std::span<const std::vector<std::string>>(marks[page])
+                                      : std::span<const std::vector<std::string>>();
+    };
+
     if (*format == TExportFormat::Pdf) {
         std::vector<TPageLayers> layers;
         for (const int page : pages)
             layers.push_back(PageLayersOf(Document.Drawing()[page],
-                                          PointF(margins.Left, margins.Top), textHeight));
+                                          PointF(margins.Left, margins.Top), textHeight,
+                                          marksOf(page)));
         return write(path, Bytes(PdfOfPages(
                                layers, {paper, Print.Scale(), Print.PrintFont, windowTitle()})));
     }
     const TPointF origin = PageOriginOnPaperMm(paper, margins);
     for (const int page : pages) {
-        const TPageLayers layers = PageLayersOf(Document.Drawing()[page], origin, textHeight);
+        const TPageLayers layers =
+            PageLayersOf(Document.Drawing()[page], origin, textHeight, marksOf(page));
         const QString title = windowTitle() + QStringLiteral(" - ") + QString::number(page + 1);
         const std::string bytes = *format == TExportFormat::Svg
                                       ? Bytes(SvgOfPage(layers, {paper.Width, paper.Height, title,
