@@ -1,8 +1,11 @@
 // How long the flange partner check takes on a large model: 20000 shapes on
 // 100 pages, every side with a flange, most of them named. The check runs
 // again on every change while its window is open, so it must stay well below
-// 50 ms; the marks of one printed page come from its report.
+// 50 ms; the marks of one printed page come from its report, those of every
+// page of a print or export command from one check; a join looks for the next
+// free mark over the whole drawing.
 #include "document/flange_partners.h"
+#include "document/joints.h"
 #include "geometry/angles.h"
 
 #include <benchmark/benchmark.h>
@@ -67,7 +70,21 @@ void BM_PartnerPageMarks(benchmark::State& state) {
         benchmark::DoNotOptimize(PartnerPageMarks(report, drawing, Pages / 2));
 }
 
+void BM_PartnerPageMarksOfAllPages(benchmark::State& state) {
+    const TZvDat drawing = LargeModel();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PartnerPageMarksOfAllPages(drawing));
+}
+
+void BM_NextFreeJointMark(benchmark::State& state) {
+    const TZvDat drawing = LargeModel();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NextFreeJointMark(drawing));
+}
+
 } // namespace
 
 BENCHMARK(BM_CheckFlangePartners)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PartnerPageMarks)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PartnerPageMarksOfAllPages)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NextFreeJointMark)->Unit(benchmark::kMillisecond);

@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString NothingToReportText = QStringLiteral("問題はありません。");
-const QString NamesWithFindingsText = QStringLiteral("問題のある名前: %1");
 const QString UnnamedFlangesText = QStringLiteral("名前のない糊代: %1");
 
 constexpr QSize DefaultSize(640, 320);
@@ -88,11 +86,8 @@ void TFlangeCheckDlg::Refresh() {
     for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
         PartnerGrid->resizeColumnToContents(column);
 
-    const TFlangePartnerReport& report = FModel->Report();
-    const int withFindings = NamesWithFindings(report);
-    SummaryLabel->setText(withFindings == 0 ? NothingToReportText
-                                            : NamesWithFindingsText.arg(withFindings));
-    UnnamedLabel->setText(UnnamedFlangesText.arg(report.UnnamedFlanges));
+    SummaryLabel->setText(FModel->SummaryText());
+    UnnamedLabel->setText(UnnamedFlangesText.arg(FModel->Report().UnnamedFlanges));
 }
 
 // The first time it comes up beside the sheet, not over the page it points

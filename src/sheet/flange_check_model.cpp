@@ -1,6 +1,7 @@
 // The flange check table: rows built from the check's report, the names in
-// Unicode, each side as page/shape/side numbered from 1 with its length, and
-// the findings in words.
+// Unicode, each side as page/shape/side numbered from 1 with its length, the
+// findings in words, and the count of complete joints and of joints with
+// findings.
 #include "flange_check_model.h"
 
 #include "shift_jis_codec.h"
@@ -30,10 +31,8 @@ QString FindingsText(const TFlangeNameSides& name) {
         texts << QStringLiteral("%1辺にあります").arg(name.Sides.size());
     if (name.Findings & pfLengthMismatch)
         texts << QStringLiteral("長さが違います");
-    if (name.Findings & pfSameShape)
-        texts << QStringLiteral("同じ図形にあります");
-    if (name.Findings & pfNoFlange)
-        texts << QStringLiteral("糊代の幅が0です");
+    if (name.Findings & pfNoTab)
+        texts << QStringLiteral("糊代がありません");
     return texts.join(QStringLiteral("、"));
 }
 
@@ -59,6 +58,17 @@ void TFlangeCheckModel::SetReport(TFlangePartnerReport report) {
         }
     }
     endResetModel();
+}
+
+// With nothing to report the line says so, and how many joints are complete
+// when there are any.
+QString TFlangeCheckModel::SummaryText() const {
+    const int complete = CompleteJoints(FReport);
+    const int withFindings = JointsWithFindings(FReport);
+    if (withFindings == 0)
+        return complete == 0 ? QStringLiteral("問題はありません。")
+                             : QStringLiteral("問題はありません。完成した接合: %1").arg(complete);
+    return QStringLiteral("完成した接合: %1　問題のある接合: %2").arg(complete).arg(withFindings);
 }
 
 const TNamedSide& TFlangeCheckModel::SideAt(const QModelIndex& index) const {

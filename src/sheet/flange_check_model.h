@@ -1,6 +1,6 @@
-// The table of the flange check window: one row for each flange name and
-// each side of it after the first, problems first, with the texts its cells
-// show and the side each cell stands for.
+// The table of the flange check window: one row for each joint mark and each
+// side of it after the first, problems first, with the texts its cells show,
+// the side each cell stands for, and the line that counts the joints.
 #pragma once
 
 #include "document/flange_partners.h"
@@ -17,6 +17,8 @@ public:
 
     void SetReport(TFlangePartnerReport report);
     const TFlangePartnerReport& Report() const { return FReport; }
+    // How many joints are complete and how many have findings.
+    QString SummaryText() const;
 
     // The side the cell at index (a cell of the table) stands for: the row's
     // second side in its column when the row has one, its first side anywhere

@@ -3,6 +3,7 @@
 #include "sheet_exporter.h"
 
 #include "atomic_file.h"
+#include "document/flange_partners.h"
 #include "document/sheet_document.h"
 #include "drawing/page_layers.h"
 #include "drawing/print_layout.h"
@@ -18,6 +19,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontInfo>
+
+#include <span>
 
 #include <optional>
 
@@ -109,17 +112,28 @@ bool TSheetExporter::ExportPages(const std::vector<int>& pages, bool numbered,
         return false;
     };
 
+    // With the partner page option the text layer carries the marks a print does.
+    const std::vector<TPageNameMarks> marks = print.PrintPartnerPages
+                                                  ? PartnerPageMarksOfAllPages(Document.Drawing())
+                                                  : std::vector<TPageNameMarks>();
+    const auto marksOf = [&marks](int page) {
+        return IsIndexOf(marks, page) ? std::span<const std::vector<std::string>>(marks[page])
+                                      : std::span<const std::vector<std::string>>();
+    };
+
     if (*format == TExportFormat::Pdf) {
         std::vector<TPageLayers> layers;
         for (const int page : pages)
             layers.push_back(PageLayersOf(Document.Drawing()[page],
-                                          PointF(margins.Left, margins.Top), textHeight));
+                                          PointF(margins.Left, margins.Top), textHeight,
+                                          marksOf(page)));
         return write(path,
                      Bytes(PdfOfPages(layers, {paper, print.Scale(), print.PrintFont, caption})));
     }
     const TPointF origin = PageOriginOnPaperMm(paper, margins);
     for (const int page : pages) {
-        const TPageLayers layers = PageLayersOf(Document.Drawing()[page], origin, textHeight);
+        const TPageLayers layers =
+            PageLayersOf(Document.Drawing()[page], origin, textHeight, marksOf(page));
         const std::string bytes =
             *format == TExportFormat::Svg
                 ? Bytes(SvgOfPage(layers, {paper.Width, paper.Height, PageCaption(caption, page),

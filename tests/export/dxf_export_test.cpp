@@ -140,9 +140,10 @@ TEST_F(DxfExportTest, FlangeNamesAreCentredTextsReadingAsOnPaper) {
     }
     ExpectPoints(texts[0], {{30, 20 - lift}});
     EXPECT_NEAR(texts[0].value(QStringLiteral("rotation")).toDouble(), 0, Tolerance);
-    // Running down the page, which with Y up is a turn of 270 degrees.
-    ExpectPoints(texts[1], {{50 + lift, 40}});
-    EXPECT_NEAR(texts[1].value(QStringLiteral("rotation")).toDouble(), 270, Tolerance);
+    // Running up the page to read upright, a quarter turn with Y up, its
+    // baseline a text height out in the flange.
+    ExpectPoints(texts[1], {{50 + NameHeight, 40}});
+    EXPECT_NEAR(texts[1].value(QStringLiteral("rotation")).toDouble(), 90, Tolerance);
 }
 
 TEST(DxfExport, PercentSignsAndLineBreaksInANameStayInItsText) {

@@ -177,10 +177,11 @@ TEST_F(SvgExportTest, FlangeNamesAreTextInsideTheirFlanges) {
     EXPECT_NEAR(texts[0].Attribute("y").toDouble(), 20 + 25 - lift, Tolerance);
     EXPECT_NEAR(texts[0].Attribute("font-size").toDouble(), 4, Tolerance);
     EXPECT_EQ(texts[0].Attribute("transform"), QStringLiteral("rotate(0 45 44.2)"));
-    // Down the right side, the tops of the letters towards its flange.
-    EXPECT_NEAR(texts[1].Attribute("x").toDouble(), 50 + 15 + lift, Tolerance);
+    // Up the right side, reading upright: the tops of the letters towards the
+    // side, the baseline a text height out in the flange.
+    EXPECT_NEAR(texts[1].Attribute("x").toDouble(), 50 + 15 + 4, Tolerance);
     EXPECT_NEAR(texts[1].Attribute("y").toDouble(), 40 + 25, Tolerance);
-    EXPECT_EQ(texts[1].Attribute("transform"), QStringLiteral("rotate(90 65.8 65)"));
+    EXPECT_EQ(texts[1].Attribute("transform"), QStringLiteral("rotate(-90 69 65)"));
 }
 
 TEST(SvgExport, AnEmptyPageIsAValidDocumentWithEmptyGroups) {

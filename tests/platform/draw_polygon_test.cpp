@@ -434,37 +434,98 @@ public:
     std::vector<TText> Texts;
 };
 
-TEST(DrawPolygon, FlangeNamesAreCentredAlongTheSide) {
-    TPolygon clockwise = WithFlange(Square(20, {10, 10}), 0, 5, RightAngle, RightAngle, "ab");
-    clockwise = WithFlange(clockwise, 1, 5, RightAngle, RightAngle, "ab");
-    clockwise = WithFlange(clockwise, 2, 0, RightAngle, RightAngle, "zero");
-    clockwise = WithFlange(clockwise, 3, 5);
-    TTextRecorder recorder;
-    DrawPolygon(recorder, clockwise, -1, -1, 1, 1, dmPrint);
-    ASSERT_EQ(2u, recorder.Texts.size());
-    // Top side: runs left to right from (17, 10); the cell's top is 4 above.
-    EXPECT_EQ(17, recorder.Texts[0].X);
-    EXPECT_EQ(6, recorder.Texts[0].Y);
-    EXPECT_EQ(0, recorder.Texts[0].Escapement);
-    // Right side: runs downward, turned a quarter clockwise, letters outward.
-    EXPECT_EQ(34, recorder.Texts[1].X);
-    EXPECT_EQ(17, recorder.Texts[1].Y);
-    EXPECT_EQ(-900, recorder.Texts[1].Escapement);
-    EXPECT_EQ(55, recorder.Escapement);
+// The 20 mm square at (10, 10), drawn at 1 pixel per mm with text cells 4
+// pixels high and 3 per byte: the side at `where` (0 top, 1 right, 2 bottom,
+// 3 left) named "ab", in a 5 mm flange or without one, in either vertex order.
+TPolygon SquareWithNamedSide(int where, bool flanged, bool reversed) {
+    if (!reversed)
+        return WithFlange(Square(20, {10, 10}), where, flanged ? 5 : 0, RightAngle, RightAngle,
+                          "ab");
+    // From the bottom-left corner: the top side is side 2 of this order, the
+    // right one side 1, the bottom one side 0 and the left one side 3.
+    const TPolygon square = Shape({{10, 30}, {30, 30}, {30, 10}, {10, 10}});
+    return WithFlange(square, (6 - where) % 4, flanged ? 5 : 0, RightAngle, RightAngle, "ab");
+}
 
-    // The other vertex order writes the top flange's name the same way.
-    const TPolygon reversed = WithFlange(Shape({{10, 30}, {30, 30}, {30, 10}, {10, 10}}), 2, 5,
-                                         RightAngle, RightAngle, "ab");
-    TTextRecorder other;
-    DrawPolygon(other, reversed, -1, -1, 1, 1, dmPrint);
-    ASSERT_EQ(1u, other.Texts.size());
-    EXPECT_EQ(17, other.Texts[0].X);
-    EXPECT_EQ(6, other.Texts[0].Y);
-    EXPECT_EQ(0, other.Texts[0].Escapement);
+// Each name's cell is upright (a turn of 0 or a quarter counter-clockwise),
+// centred on its side and clear of the side's line: in the flange, or inside
+// the square with a gap of a quarter of the cell's height (1 pixel).
+TEST(DrawPolygon, NamesStandUprightCentredAndClearOfTheirSide) {
+    const struct {
+        const char* What;
+        int Where;
+        bool Flanged;
+        std::int64_t X, Y; // the cell's top-left corner as written
+        int Escapement;
+    } cases[] = {
+        {"top flange, cell y 6..10", 0, true, 17, 6, 0},
+        {"right flange, read upward, cell x 30..34", 1, true, 30, 23, 900},
+        {"bottom flange, cell y 30..34", 2, true, 17, 30, 0},
+        {"left flange, cell x 6..10", 3, true, 6, 23, 900},
+        {"top side, cell y 11..15", 0, false, 17, 11, 0},
+        {"right side, cell x 25..29", 1, false, 25, 23, 900},
+        {"bottom side, cell y 25..29", 2, false, 17, 25, 0},
+        {"left side, cell x 11..15", 3, false, 11, 23, 900},
+    };
+    for (const auto& c : cases) {
+        for (const bool reversed : {false, true}) {
+            SCOPED_TRACE(std::string(c.What) + (reversed ? ", counter-clockwise" : ""));
+            TTextRecorder recorder;
+            DrawPolygon(recorder, SquareWithNamedSide(c.Where, c.Flanged, reversed), -1, -1, 1, 1,
+                        dmPrint);
+            ASSERT_EQ(1u, recorder.Texts.size());
+            EXPECT_EQ("ab", recorder.Texts[0].Text);
+            EXPECT_EQ(c.X, recorder.Texts[0].X);
+            EXPECT_EQ(c.Y, recorder.Texts[0].Y);
+            EXPECT_EQ(c.Escapement, recorder.Texts[0].Escapement);
+            EXPECT_EQ(55, recorder.Escapement) << "the font's turn is given back";
+        }
+    }
 
-    TTextRecorder screen;
-    DrawPolygon(screen, clockwise, -1, -1, 1, 1, dmNormal);
-    EXPECT_TRUE(screen.Texts.empty());
+    // Unnamed flanges write nothing, and the screen writes no names at all.
+    TTextRecorder unnamed;
+    DrawPolygon(unnamed, WithFlange(Square(20, {10, 10}), 3, 5), -1, -1, 1, 1, dmPrint);
+    EXPECT_TRUE(unnamed.Texts.empty());
+    for (const TDrawMode mode : {dmNormal, dmSelected, dmXor, dmErase, dmOpen}) {
+        TTextRecorder screen;
+        DrawPolygon(screen, SquareWithNamedSide(0, false, false), -1, -1, 1, 1, mode);
+        EXPECT_TRUE(screen.Texts.empty()) << mode;
+    }
+}
+
+TEST(DrawPolygon, PrintWritesTheNamesOfSidesWithoutFlangesInsideTheShape) {
+    // Scale 4: the 30 mm square spans pixels 40..160; no side has a flange.
+    TPolygon square = Shape({{10, 10}, {40, 10}, {40, 40}, {10, 40}});
+    for (int side = 0; side < 4; ++side)
+        square.Flanges[side].Name = "WW";
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QFont font = painter.font();
+        font.setPixelSize(12);
+        painter.setFont(font);
+        TQPainterCanvas canvas(painter);
+        DrawPolygon(canvas, square, -1, -1, 4, 4, dmPrint);
+    }
+    const auto inkIn = [&image](int left, int top, int right, int bottom) {
+        int ink = 0;
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                ink += (image.pixel(x, y) & 0xFFFFFF) != White ? 1 : 0;
+        return ink;
+    };
+    EXPECT_GT(inkIn(45, 41, 155, 70), 10);   // below the top side
+    EXPECT_GT(inkIn(130, 45, 159, 155), 10); // left of the right side
+    EXPECT_GT(inkIn(45, 130, 155, 159), 10); // above the bottom side
+    EXPECT_GT(inkIn(41, 45, 70, 155), 10);   // right of the left side
+    // Only the outline lies on the sides' lines; nothing outside the square.
+    const int outline = 4 * 120;
+    EXPECT_EQ(outline, inkIn(40, 40, 160, 40) + inkIn(40, 160, 160, 160) + inkIn(40, 41, 40, 159) +
+                           inkIn(160, 41, 160, 159));
+    EXPECT_EQ(0, inkIn(0, 0, 199, 39) + inkIn(0, 161, 199, 199));
+    EXPECT_EQ(0, inkIn(0, 0, 39, 199) + inkIn(161, 0, 199, 199));
+    EXPECT_EQ(0, inkIn(71, 71, 129, 129)) << "the middle stays clear";
 }
 
 TEST(DrawPolygon, ANameSuffixIsWrittenWithTheNameAsOneCentredText) {

@@ -13,6 +13,13 @@
 // empty name once.
 std::vector<std::string> CollectFlangeNames(const TZvDat& drawing);
 
+// Every name of a side, with a flange or without, once, as the flange dialog
+// offers them: first the open marks, carried by exactly one side of the
+// drawing and so waiting for a partner, then the others. Within each group
+// names that read as numbers (NumberOfName) come by value, the rest after
+// them by bytes.
+std::vector<std::string> FlangeNamesOpenFirst(const TZvDat& drawing);
+
 // A flange found by its name, with the length of the side that carries it.
 struct TNamedFlange {
     TFlange Flange;

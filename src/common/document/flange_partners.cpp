@@ -1,5 +1,5 @@
-// The flange partner check: one pass over every side gathers the named sides
-// by name in a hash table, then each name's sides are judged on their own.
+// The joint check: one pass over every side gathers the named sides by name
+// in a hash table, then each name's sides are judged on their own.
 #include "document/flange_partners.h"
 
 #include "geometry/plane_geometry.h"
@@ -35,14 +35,6 @@ bool LengthsDiffer(const std::vector<TNamedSide>& sides) {
     return longest - shortest > FlangeLengthTolerance;
 }
 
-// The sides come in page and shape order, so sides of one shape are neighbours.
-bool TwoOnOneShape(const std::vector<TNamedSide>& sides) {
-    for (std::size_t i = 1; i < sides.size(); ++i)
-        if (sides[i].Page == sides[i - 1].Page && sides[i].Shape == sides[i - 1].Shape)
-            return true;
-    return false;
-}
-
 std::uint8_t FindingsOf(const std::vector<TNamedSide>& sides) {
     std::uint8_t findings = 0;
     if (sides.size() == 1)
@@ -51,10 +43,9 @@ std::uint8_t FindingsOf(const std::vector<TNamedSide>& sides) {
         findings |= pfTooManySides;
     if (sides.size() > 1 && LengthsDiffer(sides))
         findings |= pfLengthMismatch;
-    if (TwoOnOneShape(sides))
-        findings |= pfSameShape;
-    if (std::any_of(sides.begin(), sides.end(), [](const TNamedSide& s) { return s.Width == 0; }))
-        findings |= pfNoFlange;
+    if (sides.size() > 1 &&
+        std::none_of(sides.begin(), sides.end(), [](const TNamedSide& s) { return s.Width != 0; }))
+        findings |= pfNoTab;
     return findings;
 }
 
@@ -87,6 +78,11 @@ void PutMark(TPageNameMarks& marks, const TPolygonTbl& page, const TNamedSide& s
     shapeMarks[side.Side] = PartnerPageMark(partnerPage);
 }
 
+// Marks go only where the partner is certain: a name on three sides has none.
+bool HasCertainPartnerElsewhere(const TFlangeNameSides& name) {
+    return name.Sides.size() == 2 && name.Sides[0].Page != name.Sides[1].Page;
+}
+
 } // namespace
 
 TFlangePartnerReport CheckFlangePartners(const TZvDat& drawing) {
@@ -116,24 +112,39 @@ TFlangePartnerReport CheckFlangePartners(const TZvDat& drawing) {
     return report;
 }
 
-int NamesWithFindings(const TFlangePartnerReport& report) {
+int CompleteJoints(const TFlangePartnerReport& report) {
+    return static_cast<int>(report.Names.size()) - JointsWithFindings(report);
+}
+
+int JointsWithFindings(const TFlangePartnerReport& report) {
     return static_cast<int>(
         std::count_if(report.Names.begin(), report.Names.end(),
                       [](const TFlangeNameSides& name) { return name.Findings != 0; }));
 }
 
-// Marks go only where the partner is certain: a name on three sides has none.
 TPageNameMarks PartnerPageMarks(const TFlangePartnerReport& report, const TZvDat& drawing,
                                 int page) {
     if (!IsIndexOf(drawing, page))
         return {};
     TPageNameMarks marks(drawing[page].size());
-    for (const TFlangeNameSides& name : report.Names) {
-        if (name.Sides.size() != 2 || name.Sides[0].Page == name.Sides[1].Page)
-            continue;
-        for (int k = 0; k < 2; ++k)
-            if (name.Sides[k].Page == page)
-                PutMark(marks, drawing[page], name.Sides[k], name.Sides[1 - k].Page);
-    }
+    for (const TFlangeNameSides& name : report.Names)
+        if (HasCertainPartnerElsewhere(name))
+            for (int k = 0; k < 2; ++k)
+                if (name.Sides[k].Page == page)
+                    PutMark(marks, drawing[page], name.Sides[k], name.Sides[1 - k].Page);
+    return marks;
+}
+
+std::vector<TPageNameMarks> PartnerPageMarksOfAllPages(const TZvDat& drawing) {
+    std::vector<TPageNameMarks> marks;
+    marks.reserve(drawing.size());
+    for (const TPolygonTbl& page : drawing)
+        marks.emplace_back(page.size());
+    for (const TFlangeNameSides& name : CheckFlangePartners(drawing).Names)
+        if (HasCertainPartnerElsewhere(name))
+            for (int k = 0; k < 2; ++k) {
+                const int page = name.Sides[k].Page;
+                PutMark(marks[page], drawing[page], name.Sides[k], name.Sides[1 - k].Page);
+            }
     return marks;
 }

@@ -1,6 +1,7 @@
-// The flange partner check over a whole drawing: for every flange name the
-// sides that carry it and what is wrong with them, the count of flanges
-// without a name, and the partner page marks printed after flange names.
+// The joint check over a whole drawing: for every joint mark (a side's name,
+// with or without a flange) the sides that carry it and what keeps them from
+// being glued, the count of flanges without a name, and the partner page
+// marks printed after the names.
 #pragma once
 
 #include "geometry/polygon.h"
@@ -23,19 +24,20 @@ struct TNamedSide {
     friend bool operator==(const TNamedSide&, const TNamedSide&) = default;
 };
 
-// What is wrong with the sides of one name, as bits of a set.
+// What is wrong with the sides of one mark, as bits of a set. A pair is glued
+// as modellers glue it when one of its sides has a flange, or both have; the
+// two sides may belong to one shape (a net closing on itself).
 enum TPartnerFinding : std::uint8_t {
-    pfNoPartner = 1,      // a single side carries the name
+    pfNoPartner = 1,      // a single side carries the mark: an open joint
     pfTooManySides = 2,   // more than two sides carry it
     pfLengthMismatch = 4, // the longest and the shortest side differ by more than the tolerance
-    pfSameShape = 8,      // two of its sides belong to one shape
-    pfNoFlange = 16,      // a side carries the name without a flange (width 0)
+    pfNoTab = 8,          // none of its sides has a flange: nothing to glue on
 };
 
 struct TFlangeNameSides {
     std::string Name;              // Shift-JIS bytes, compared byte for byte
     std::vector<TNamedSide> Sides; // in page, shape, side order
-    std::uint8_t Findings = 0;     // TPartnerFinding bits; 0 for a sound pair
+    std::uint8_t Findings = 0;     // TPartnerFinding bits; 0 for a complete joint
 };
 
 struct TFlangePartnerReport {
@@ -48,13 +50,18 @@ struct TFlangePartnerReport {
 // and memory are linear in the number of sides.
 TFlangePartnerReport CheckFlangePartners(const TZvDat& drawing);
 
-// How many names of the report have a finding; 0 when there is nothing to report.
-int NamesWithFindings(const TFlangePartnerReport& report);
+// How many joints (names) of the report are complete, and how many have a
+// finding.
+int CompleteJoints(const TFlangePartnerReport& report);
+int JointsWithFindings(const TFlangePartnerReport& report);
 
-// What is printed after the flange names of one page: per shape, per side,
-// "→" and the number of the page that holds the partner, where the name has
-// exactly two sides and they lie on different pages; "" elsewhere. A shape
-// without marks has no entries.
+// What is printed after the names of the sides of one page, flanged or not:
+// per shape, per side, "→" and the number of the page that holds the partner,
+// where the name has exactly two sides and they lie on different pages; ""
+// elsewhere. A shape without marks has no entries.
 using TPageNameMarks = std::vector<std::vector<std::string>>;
 TPageNameMarks PartnerPageMarks(const TFlangePartnerReport& report, const TZvDat& drawing,
                                 int page);
+// The same for every page at once, element p for page p: what a command that
+// prints or exports several pages computes once, from one check.
+std::vector<TPageNameMarks> PartnerPageMarksOfAllPages(const TZvDat& drawing);

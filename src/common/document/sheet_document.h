@@ -4,6 +4,7 @@
 // and the undo and redo of those records.
 #pragma once
 
+#include "document/joints.h"
 #include "geometry/page_index.h"
 #include "geometry/polygon.h"
 #include "history/edit_history.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 // How one step of a drag went for the selected shapes.
 struct TDragStepResult {
@@ -116,11 +118,39 @@ public:
     // Deletes the current shape; the rest of the selection stays selected.
     bool DeleteCurrentPolygon();
 
+    // Joints (document/joints.h): each command is one step of the history, one
+    // pkChangePolygon entry per shape it changes, and false, changing nothing,
+    // when it has nothing to do.
+    //
+    // Gives both sides the next free joint mark, the first side a flange with
+    // the width and angles of tab and the second side none. Sides on one shape
+    // or on different pages alike; whatever the sides were named before is
+    // replaced. False for a side the drawing does not have, one side twice,
+    // or a tab whose width is not above 0 or whose angles are not in (0, pi/2].
+    bool JoinSides(const TSideRef& first, const TSideRef& second, const TFlange& tab);
+    // Takes the side's mark off it and off every other side that carries it;
+    // the flanges stay as they are.
+    bool UnjoinSide(const TSideRef& side);
+    // Moves the tab of a joint of two sides across: a side with a flange gives
+    // it to its partner, a side without one takes its partner's. The side that
+    // takes it gets the same width and angles, the other one none; the marks
+    // stay. Moved there and back, both flanges are as they were.
+    bool MoveJointTab(const TSideRef& side);
+
     // One step of the history back or forward; the number of entries applied.
     int UndoStep();
     int RedoStep();
 
 private:
+    struct TFlangeChange {
+        TSideRef Side;
+        TFlange Flange;
+    };
+    // Puts each flange on its side, recording one pkChangePolygon per shape
+    // that changed, in the order of the shapes' first changes. False when no
+    // shape changed.
+    bool ChangeFlanges(const std::vector<TFlangeChange>& changes);
+
     // Records one pkUnselect per element of selection, the last first, so
     // that undoing them appends the shapes again in their selected order.
     void RecordUnselectEvery(int page, const TDaInt& selection);

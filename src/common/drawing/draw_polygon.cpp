@@ -1,8 +1,9 @@
-// Drawing shapes on a canvas: outline, vertex marks, glue flanges with their
-// names, and the two fold-line sets, in one of the draw modes.
+// Drawing shapes on a canvas: outline, vertex marks, glue flanges, the names
+// of the sides, and the two fold-line sets, in one of the draw modes.
 #include "drawing/draw_polygon.h"
 
 #include "drawing/culling_canvas.h"
+#include "drawing/side_name.h"
 #include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
@@ -157,31 +158,34 @@ void DrawOutline(TPixelPath& path, const TApexPixels& apexes, bool closed) {
         path.To(apexes[0]);
 }
 
-// The name runs along the side, centred, with the bottom of its text cell on
-// the side and the tops of its letters towards the flange's outer edge.
-void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, std::string_view name,
-                    bool clockwise, long double scaleX, long double scaleY) {
-    const long double length = PointDistance(quad[0], quad[3]);
-    const long double offset = (length - canvas.TextWidth(name) / scaleX) / 2;
-    const TPointF& from = clockwise ? quad[0] : quad[3];
-    const TPointF& to = clockwise ? quad[3] : quad[0];
-    const long double angle = PointDirection(from, to);
-    const TPointF anchor{from.X + offset * std::cos(angle), from.Y + offset * std::sin(angle)};
+// The name and its suffix are measured and placed as one text; only a suffix
+// costs a new string.
+void WriteSideName(ICanvas& canvas, const TPointF& from, const TPointF& to, bool clockwise,
+                   bool inFlange, std::string_view text, long double scaleX, long double scaleY) {
+    const long double cellHeight = canvas.TextHeight(text) / scaleY;
+    const long double gap = inFlange ? 0 : BareSideNameGap * cellHeight;
+    const TSideNameCell cell = SideNameCell(from, to, clockwise, inFlange, cellHeight, gap);
+    const long double halfWidth = canvas.TextWidth(text) / scaleX / 2;
     TPixelPoint p;
-    if (!ToPixel(anchor, scaleX, scaleY, p))
+    if (!ToPixel(PointAt(cell.BottomMiddle, halfWidth, cell.Angle + Pi), scaleX, scaleY, p))
         return;
-    DrawRotatedText(canvas, p.X, p.Y, name, static_cast<float>(angle));
+    DrawRotatedText(canvas, p.X, p.Y, text, static_cast<float>(cell.Angle));
 }
 
-// The name and its suffix are measured and centred as one text; only a
-// suffix costs a new string.
-void DrawFlangeName(ICanvas& canvas, const std::array<TPointF, 4>& quad, const std::string& name,
-                    std::string_view suffix, bool clockwise, long double scaleX,
-                    long double scaleY) {
-    if (suffix.empty())
-        DrawFlangeName(canvas, quad, name, clockwise, scaleX, scaleY);
+// A named side's name goes on its flange, or inside the shape when it has none.
+void DrawSideName(ICanvas& canvas, const TPolygon& polygon, int side, bool inFlange,
+                  std::span<const std::string> nameSuffixes, bool clockwise, long double scaleX,
+                  long double scaleY) {
+    if (!IsIndexOf(polygon.Flanges, side) || polygon.Flanges[side].Name.empty())
+        return;
+    const std::string& name = polygon.Flanges[side].Name;
+    const TPointF& from = polygon.Apexes[side];
+    const TPointF& to = polygon.Apexes[(side + 1) % polygon.Apexes.size()];
+    if (!IsIndexOf(nameSuffixes, side) || nameSuffixes[side].empty())
+        WriteSideName(canvas, from, to, clockwise, inFlange, name, scaleX, scaleY);
     else
-        DrawFlangeName(canvas, quad, name + std::string(suffix), clockwise, scaleX, scaleY);
+        WriteSideName(canvas, from, to, clockwise, inFlange, name + nameSuffixes[side], scaleX,
+                      scaleY);
 }
 
 // quadOf(side, quad) gives FlangeOutline's quadrilateral of a side and
@@ -193,14 +197,11 @@ void DrawFlanges(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon,
     std::array<TPointF, 4> quad;
     const int n = static_cast<int>(polygon.Apexes.size());
     for (int side = 0; side < n; ++side) {
-        if (!quadOf(side, quad))
+        const bool flanged = quadOf(side, quad);
+        if (withNames)
+            DrawSideName(canvas, polygon, side, flanged, nameSuffixes, clockwise(), scaleX, scaleY);
+        if (!flanged)
             continue;
-        const std::string& name = polygon.Flanges[side].Name;
-        if (withNames && !name.empty())
-            DrawFlangeName(canvas, quad, name,
-                           IsIndexOf(nameSuffixes, side) ? std::string_view(nameSuffixes[side])
-                                                         : std::string_view(),
-                           clockwise(), scaleX, scaleY);
         // Q0 and Q3 are the side's own vertices.
         path.Start(apexes[side]);
         path.To(quad[1]);

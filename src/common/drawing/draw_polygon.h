@@ -1,5 +1,5 @@
-// Drawing shapes on a canvas: one shape in a draw mode, a whole page, the glue
-// flange quadrilateral and rotated flange names.
+// Drawing shapes on a canvas: one shape in a draw mode, a whole page, and
+// rotated text for the names of sides.
 #pragma once
 
 #include "drawing/canvas.h"
@@ -23,14 +23,16 @@ enum TDrawMode : std::uint8_t {
     dmOpen = 2,     // as dmNormal without the closing side, for an outline being drawn
     dmNormal = 4,   // black, with marks
     dmSelected = 5, // blue, with marks
-    dmPrint = 6,    // black, no marks, flange names written
+    dmPrint = 6,    // black, no marks, the names of sides written
 };
 
 // Draws the outline, flanges and fold lines of polygon at scaleX, scaleY pixels
 // per millimetre. mark1 and mark2 are vertex indices to mark, -1 for none; when
 // both name the same vertex it gets the mark1 colour. Fewer than 2 vertices
-// draw nothing. Where a flange name is written, nameSuffixes[side] follows it
-// as one text; a side beyond the list adds nothing.
+// draw nothing. In dmPrint every named side shows its name, upright and
+// centred along the side: in its flange, or inside the shape a little in from
+// the side when it has none (side_name.h). nameSuffixes[side] follows the
+// name as one text; a side beyond the list adds nothing.
 void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
                  long double scaleY, TDrawMode mode,
                  std::span<const std::string> nameSuffixes = {});

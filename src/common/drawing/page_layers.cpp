@@ -1,12 +1,15 @@
 // Sorting a page's lines into cut, fold and text layers for cutting machines.
 #include "drawing/page_layers.h"
 
+#include "drawing/side_name.h"
 #include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
 
 namespace {
 
@@ -33,33 +36,45 @@ void AddCut(TPageLayers& layers, const TPolygon& shape, const TPointF& origin) {
         layers.Cut.push_back(std::move(outline));
 }
 
-// As on a printed page: the name runs along the side so that the tops of its
-// letters point out of the shape, into the flange.
-TTextPlacement FlangeName(const std::array<TPointF, 4>& quad, bool clockwise,
-                          const std::string& name, long double height) {
-    const TPointF& from = clockwise ? quad[0] : quad[3];
-    const TPointF& to = clockwise ? quad[3] : quad[0];
-    const long double angle = PointDirection(from, to);
-    const TPointF middle{(from.X + to.X) / 2, (from.Y + to.Y) / 2};
-    return {PointAt(middle, height * FlangeNameBaselineLift, angle - Pi / 2), angle, height, name};
+// As on a printed page (side_name.h): the text cell, descent included, is
+// (1 + FlangeNameBaselineLift) text heights high, and its baseline lies that
+// lift above the cell's bottom edge.
+TTextPlacement SideName(const TPolygon& shape, int side, bool clockwise, bool inFlange,
+                        std::string text, long double height) {
+    const TPointF& from = shape.Apexes[side];
+    const TPointF& to = shape.Apexes[(side + 1) % shape.Apexes.size()];
+    const long double cellHeight = (1 + FlangeNameBaselineLift) * height;
+    const long double gap = inFlange ? 0 : BareSideNameGap * cellHeight;
+    const TSideNameCell cell = SideNameCell(from, to, clockwise, inFlange, cellHeight, gap);
+    return {PointAt(cell.BottomMiddle, height * FlangeNameBaselineLift, cell.Angle - Pi / 2),
+            cell.Angle, height, std::move(text)};
 }
 
-void AddFlanges(TPageLayers& layers, const TPolygon& shape, const TPointF& origin,
-                long double textHeight) {
+void AddSideName(TPageLayers& layers, const TPolygon& shape, int side, bool clockwise,
+                 bool inFlange, std::span<const std::string> nameSuffixes, const TPointF& origin,
+                 long double textHeight) {
+    if (!IsIndexOf(shape.Flanges, side) || shape.Flanges[side].Name.empty())
+        return;
+    std::string text = shape.Flanges[side].Name;
+    if (IsIndexOf(nameSuffixes, side))
+        text += nameSuffixes[side];
+    TTextPlacement name = SideName(shape, side, clockwise, inFlange, std::move(text), textHeight);
+    name.At = Shifted(name.At, origin);
+    if (IsFinite(name.At) && std::isfinite(name.Angle))
+        layers.Text.push_back(std::move(name));
+}
+
+void AddFlangesAndNames(TPageLayers& layers, const TPolygon& shape,
+                        std::span<const std::string> nameSuffixes, const TPointF& origin,
+                        long double textHeight) {
     const bool clockwise = IsClockwiseOnScreen(shape.Apexes);
     const int n = static_cast<int>(shape.Apexes.size());
     std::array<TPointF, 4> quad;
     for (int side = 0; side < n; ++side) {
-        if (!FlangeOutline(shape, clockwise, side, quad))
-            continue;
-        AddSegment(layers.Fold1, quad[0], quad[3], origin);
-        const std::string& name = shape.Flanges[side].Name;
-        if (name.empty())
-            continue;
-        TTextPlacement text = FlangeName(quad, clockwise, name, textHeight);
-        text.At = Shifted(text.At, origin);
-        if (IsFinite(text.At) && std::isfinite(text.Angle))
-            layers.Text.push_back(std::move(text));
+        const bool flanged = FlangeOutline(shape, clockwise, side, quad);
+        if (flanged)
+            AddSegment(layers.Fold1, quad[0], quad[3], origin);
+        AddSideName(layers, shape, side, clockwise, flanged, nameSuffixes, origin, textHeight);
     }
 }
 
@@ -86,13 +101,18 @@ TColor LayerColor(TLayerKind kind) {
     }
 }
 
-TPageLayers PageLayersOf(const TPolygonTbl& page, const TPointF& origin, long double textHeight) {
+TPageLayers PageLayersOf(const TPolygonTbl& page, const TPointF& origin, long double textHeight,
+                         std::span<const std::vector<std::string>> nameSuffixes) {
     TPageLayers layers;
-    for (const TPolygon& shape : page) {
+    for (std::size_t index = 0; index < page.size(); ++index) {
+        const TPolygon& shape = page[index];
         if (shape.Apexes.size() < 2)
             continue;
         AddCut(layers, shape, origin);
-        AddFlanges(layers, shape, origin, textHeight);
+        AddFlangesAndNames(layers, shape,
+                           index < nameSuffixes.size() ? std::span(nameSuffixes[index])
+                                                       : std::span<const std::string>(),
+                           origin, textHeight);
         AddBendLines(layers.Fold1, shape, shape.BendLines[0], origin);
         AddBendLines(layers.Fold2, shape, shape.BendLines[1], origin);
     }

@@ -1,6 +1,6 @@
 // A page as a cutting plotter or laser cutter takes it: the lines sorted by
 // what the machine does with them (cut, fold one way, fold the other way) and
-// the flange names as text, in millimetres on the paper.
+// the names of the sides as text, in millimetres on the paper.
 #pragma once
 
 #include "drawing/canvas.h"
@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ enum TLayerKind : std::uint8_t {
     lkCut = 0,   // the outer contour of each shape with its flanges
     lkFold1 = 1, // the flanged sides and fold lines of set 1
     lkFold2 = 2, // fold lines of set 2, which fold the other way
-    lkText = 3,  // flange names
+    lkText = 3,  // the names of sides
 };
 
 inline constexpr std::array<TLayerKind, 4> LayerKinds{lkCut, lkFold1, lkFold2, lkText};
@@ -41,15 +42,19 @@ struct TPageLayers {
     std::vector<TTextPlacement> Text;
 };
 
-// How far the baseline of a flange name lies inside its flange, as a share of
-// the text height: the room that letters like "g" need below it.
+// How far the baseline of a side's name lies above the bottom of its text
+// cell, as a share of the text height: the room that letters like "g" need
+// below it.
 inline constexpr long double FlangeNameBaselineLift = 0.2L;
 
 // The layers of a page whose millimetre origin lies at origin on the paper,
 // shapes in page order. The cut outline of a shape is OutlineWithFlanges; a
 // side carries a fold line only where its flange is drawn; fold lines that
 // join no two vertices are left out, as are shapes of fewer than two
-// vertices and lines with a point that is not finite. Flange names are
-// centred along their side inside the flange, textHeight mm high, running
-// as they do on a printed page.
-TPageLayers PageLayersOf(const TPolygonTbl& page, const TPointF& origin, long double textHeight);
+// vertices and lines with a point that is not finite. The names of sides
+// stand as on a printed page, textHeight mm high: upright and centred along
+// their side, in its flange or, without one, inside the shape a little in
+// from the side; side k of shape i adds nameSuffixes[i][k] to its name where
+// the lists reach.
+TPageLayers PageLayersOf(const TPolygonTbl& page, const TPointF& origin, long double textHeight,
+                         std::span<const std::vector<std::string>> nameSuffixes = {});

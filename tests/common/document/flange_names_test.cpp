@@ -56,3 +56,21 @@ TEST(FlangeNamesTest, LookupFindsTheFirstOtherFlangeOfTheNameWithItsSideLength) 
     EXPECT_FALSE(FindNamedFlange(drawing, 0, 0, "a", found)) << "names are case-sensitive";
     EXPECT_FALSE(FindNamedFlange({{edited}}, 0, 0, "A", found)) << "only the edited shape has it";
 }
+
+TEST(FlangeNamesTest, OpenMarksComeFirstThenTheOthersNumbersByValue) {
+    const TFlange none;
+    const auto named = [](const char* name, long double width) {
+        return MakeFlange(name, width, Angle, Angle);
+    };
+    // Open: "10", "9", "B" and "007" once each. Paired or more: "2" twice, "A"
+    // on three sides, "7" twice. "C" stands only on a record beyond the
+    // vertices, which no side has.
+    TPolygon withSurplus = Triangle({named("A", 0), none, named("7", 0), named("C", 3)});
+    const TZvDat drawing = {{Triangle({named("10", 3), named("2", 0), named("A", 3)}), withSurplus},
+                            {},
+                            {Triangle({named("9", 0), named("2", 3), named("B", 3)}),
+                             Triangle({named("A", 3), named("007", 3), named("7", 0)})}};
+    EXPECT_EQ(FlangeNamesOpenFirst(drawing),
+              (std::vector<std::string>{"007", "9", "10", "B", "2", "7", "A"}));
+    EXPECT_TRUE(FlangeNamesOpenFirst(TZvDat(2)).empty());
+}

@@ -1,6 +1,7 @@
-// Tests of the flange partner check on hand-built drawings: the sides found
-// for each name, the findings with the length tolerance, Shift-JIS names
-// compared as bytes, the count of unnamed flanges and the partner page marks.
+// Tests of the joint check on hand-built drawings: the sides found for each
+// name, the verdict on each kind of joint with the length tolerance,
+// Shift-JIS names compared as bytes, the counts of joints and of unnamed
+// flanges, and the partner page marks.
 #include "document/flange_partners.h"
 
 #include "common/shape_builders.h"
@@ -56,7 +57,8 @@ TEST(FlangePartnersTest, EachNameListsItsSidesWhereverTheyLie) {
     EXPECT_EQ(report.Names[0].Sides, (std::vector<TNamedSide>{{0, 1, 0, 10, 5}, {2, 0, 1, 10, 5}}));
     EXPECT_EQ(report.Names[1].Name, "A");
     EXPECT_EQ(report.Names[1].Sides, (std::vector<TNamedSide>{{2, 0, 3, 10, 5}, {2, 1, 2, 10, 5}}));
-    EXPECT_EQ(NamesWithFindings(report), 0);
+    EXPECT_EQ(JointsWithFindings(report), 0);
+    EXPECT_EQ(CompleteJoints(report), 2);
 
     // The hypotenuse of the triangle, from vertex 2 to vertex 3.
     const TFlangePartnerReport slanted =
@@ -65,30 +67,41 @@ TEST(FlangePartnersTest, EachNameListsItsSidesWhereverTheyLie) {
                 1e-12);
 }
 
+// As modellers glue: a tab on one side of a pair is enough, on both is fine
+// too, and the pair may close a net on itself.
 TEST(FlangePartnersTest, FindingsOfEachKind) {
+    const TPolygon bare = Named(Rect(40, 5), 0, "A", 0);
     const struct {
         const char* What;
         TZvDat Drawing;
         std::uint8_t Findings;
     } cases[] = {
-        {"a pair on two pages", {{TopSide(40, "A")}, {TopSide(40, "A")}}, 0},
-        {"an orphan", {{TopSide(40, "A"), Square(10)}}, pfNoPartner},
-        {"a triple", {{TopSide(40, "A"), TopSide(40, "A")}, {TopSide(40, "A")}}, pfTooManySides},
+        {"tabs on both sides, on two pages", {{TopSide(40, "A")}, {TopSide(40, "A")}}, 0},
+        {"a tab on one side only", {{TopSide(40, "A"), bare}}, 0},
+        {"a tab on the second side only", {{bare}, {TopSide(40, "A")}}, 0},
+        {"a pair inside one shape", {{Named(Named(Square(10), 0, "A"), 2, "A", 0)}}, 0},
+        {"a pair inside one shape with two tabs", {{Named(Named(Square(10), 0, "A"), 2, "A")}}, 0},
+        {"a pair without a tab", {{bare, Named(Rect(40, 5), 2, "A", 0)}}, pfNoTab},
+        {"a pair inside one shape without a tab",
+         {{Named(Named(Square(10), 0, "A", 0), 2, "A", 0)}},
+         pfNoTab},
+        {"an open joint", {{TopSide(40, "A"), Square(10)}}, pfNoPartner},
+        {"an open joint without a flange", {{bare}}, pfNoPartner},
+        {"three sides", {{TopSide(40, "A"), bare}, {TopSide(40, "A")}}, pfTooManySides},
+        {"three sides without a tab", {{bare, bare}, {bare}}, pfTooManySides | pfNoTab},
+        {"three sides, two on one shape",
+         {{Named(Named(Square(10), 0, "A"), 2, "A"), TopSide(10, "A")}},
+         pfTooManySides},
         {"0.02 mm apart", {{TopSide(40, "A"), TopSide(40.02L, "A")}}, pfLengthMismatch},
         {"0.005 mm apart", {{TopSide(40, "A"), TopSide(40.005L, "A")}}, 0},
         {"0.009 mm apart", {{TopSide(40.009L, "A"), TopSide(40, "A")}}, 0},
         {"0.011 mm apart", {{TopSide(40.011L, "A"), TopSide(40, "A")}}, pfLengthMismatch},
-        {"a triple whose outer two differ",
+        {"0.011 mm apart and no tab",
+         {{bare, Named(Rect(40.011L, 5), 0, "A", 0)}},
+         pfLengthMismatch | pfNoTab},
+        {"three sides whose outer two differ",
          {{TopSide(40, "A"), TopSide(40.008L, "A"), TopSide(40.016L, "A")}},
          pfTooManySides | pfLengthMismatch},
-        {"two sides of one shape", {{Named(Named(Square(10), 0, "A"), 2, "A")}}, pfSameShape},
-        {"one shape and another",
-         {{Named(Named(Square(10), 0, "A"), 2, "A"), TopSide(10, "A")}},
-         pfSameShape | pfTooManySides},
-        {"a name without a flange",
-         {{TopSide(40, "A"), Named(Rect(40, 5), 0, "A", 0)}},
-         pfNoFlange},
-        {"an orphan without a flange", {{Named(Rect(40, 5), 0, "A", 0)}}, pfNoPartner | pfNoFlange},
         {"a damaged vertex",
          {{TopSide(40, "A"),
            Named(Shape({{0, 0}, {std::numeric_limits<long double>::quiet_NaN(), 0}, {0, 5}}), 0,
@@ -104,7 +117,9 @@ TEST(FlangePartnersTest, FindingsAreTheNamesOwn) {
     const TFlangePartnerReport report = CheckFlangePartners(drawing);
     EXPECT_EQ(NameIn(report, "good")->Findings, 0);
     EXPECT_EQ(NameIn(report, "lone")->Findings, pfNoPartner);
-    EXPECT_EQ(NamesWithFindings(report), 1);
+    EXPECT_EQ(JointsWithFindings(report), 1);
+    EXPECT_EQ(CompleteJoints(report), 1);
+    EXPECT_EQ(CompleteJoints(CheckFlangePartners(TZvDat(2))), 0);
 }
 
 TEST(FlangePartnersTest, ShiftJisNamesCompareAsBytes) {
@@ -187,4 +202,25 @@ TEST(FlangePartnersTest, AReportOfAnotherDrawingMarksNothingItDoesNotHave) {
     const TPageNameMarks marks = PartnerPageMarks(CheckFlangePartners(before), after, 0);
     ASSERT_EQ(marks.size(), 1u);
     EXPECT_EQ(marks[0][0], Arrow + "2");
+}
+
+// Sides without a flange get their partner's page as flanged ones do, and the
+// marks of every page at once are those of each page alone.
+TEST(FlangePartnersTest, MarksOfAllPagesAtOnceAreThoseOfEachPage) {
+    const TZvDat drawing = {
+        {TopSide(40, "A"), Named(Named(Square(10), 1, "B", 0), 2, "C", 0)},
+        {Named(Rect(10, 10), 0, "B", 0), TopSide(10, "C"), TopSide(10, "T")},
+        {},
+        {Named(Rect(40, 5), 0, "A", 0), TopSide(10, "T"), TopSide(10, "T")},
+    };
+    const TFlangePartnerReport report = CheckFlangePartners(drawing);
+    const std::vector<TPageNameMarks> all = PartnerPageMarksOfAllPages(drawing);
+    ASSERT_EQ(all.size(), drawing.size());
+    for (int page = 0; page < static_cast<int>(drawing.size()); ++page)
+        EXPECT_EQ(all[page], PartnerPageMarks(report, drawing, page)) << page;
+    EXPECT_EQ(all[0][1], (std::vector<std::string>{"", Arrow + "2", Arrow + "2", ""}));
+    EXPECT_EQ(all[3][0], (std::vector<std::string>{Arrow + "1", "", "", ""}));
+    EXPECT_TRUE(all[2].empty());
+    EXPECT_TRUE(all[1][2].empty()) << "three sides: which is the partner?";
+    EXPECT_TRUE(PartnerPageMarksOfAllPages(TZvDat(2))[1].empty());
 }

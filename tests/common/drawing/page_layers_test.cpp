@@ -1,17 +1,23 @@
 // Tests of a page sorted into cut, fold and text layers: the cut contour is
 // the outline with flanges, only flanged sides and fold lines fold, names
-// stand inside their flanges, and what cannot be drawn is left out.
+// stand upright in their flanges or inside the shape, and what cannot be
+// drawn is left out.
 #include "drawing/page_layers.h"
 
 #include "common/shape_builders.h"
+#include "drawing/side_name.h"
 #include "geometry/angles.h"
 #include "geometry/flange_outline.h"
+#include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -101,54 +107,128 @@ TEST(PageLayers, AShapeWithAPointThatIsNotFiniteIsLeftOut) {
     ExpectSegment(layers.Fold1[0], {10, 0}, {0, 10});
 }
 
-struct TNameCase {
-    const char* Name;
-    bool ReversedOrder;
-};
-
-class FlangeNameTest : public testing::TestWithParam<TNameCase> {};
-
-// The top side of a square runs from (10, 20) to (50, 20); its flange lies
-// above it in either vertex order, and the name reads left to right there.
-TEST_P(FlangeNameTest, StandsCentredInsideTheFlangeReadingOutwards) {
+// The top side of a square runs from (10, 20) to (50, 20) in either vertex
+// order; a name in its flange stands above it, one without a flange below it,
+// and both read left to right.
+TEST(PageLayers, NamesOfTheTopSideStandInItsFlangeOrInsideTheShape) {
     const TFlange named = MakeFlange("A1", 8, RightAngle, RightAngle);
     const TFlange unnamed = MakeFlange("", 8, RightAngle, RightAngle);
-    const TFlange none = MakeFlange("lost", 0, RightAngle, RightAngle);
-    TPolygon square = Square(40, {10, 20});
-    square.Flanges = {named, unnamed, none, none};
-    if (GetParam().ReversedOrder) {
-        // Reversed, side 2 is the top side.
-        square = Reversed(square);
-        square.Flanges = {none, unnamed, named, none};
+    const TFlange bare = MakeFlange("7", 0, RightAngle, RightAngle);
+    const TFlange none;
+    const long double lift = 5 * FlangeNameBaselineLift;
+    const long double cell = 5 + lift;
+    const struct {
+        const char* What;
+        TFlange Top;
+        long double BaselineY;
+    } cases[] = {
+        {"in the flange, letters outward", named, 20 - lift},
+        {"inside, letters outward", bare, 20 + BareSideNameGap * cell + 5},
+    };
+    for (const auto& c : cases) {
+        for (const bool reversed : {false, true}) {
+            TPolygon square = Square(40, {10, 20});
+            square.Flanges = {c.Top, unnamed, none, none};
+            if (reversed) {
+                // Reversed, side 2 is the top side.
+                square = Reversed(square);
+                square.Flanges = {none, unnamed, c.Top, none};
+            }
+            const TPageLayers layers = PageLayersOf({square}, Origin, 5);
+            SCOPED_TRACE(std::string(c.What) + (reversed ? ", counter-clockwise" : ""));
+            ASSERT_EQ(layers.Text.size(), 1u);
+            const TTextPlacement& text = layers.Text[0];
+            EXPECT_EQ(text.Text, c.Top.Name);
+            EXPECT_NEAR(static_cast<double>(text.Angle), 0, Tolerance);
+            EXPECT_NEAR(static_cast<double>(text.Height), 5, Tolerance);
+            ExpectPoint(text.At, 30 + Origin.X, c.BaselineY + Origin.Y);
+        }
     }
-    const TPageLayers layers = PageLayersOf({square}, Origin, 5);
-
-    ASSERT_EQ(layers.Text.size(), 1u);
-    const TTextPlacement& text = layers.Text[0];
-    EXPECT_EQ(text.Text, "A1");
-    EXPECT_NEAR(static_cast<double>(text.Angle), 0, Tolerance);
-    EXPECT_NEAR(static_cast<double>(text.Height), 5, Tolerance);
-    ExpectPoint(text.At, 30 + Origin.X, 20 - 5 * FlangeNameBaselineLift + Origin.Y);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothVertexOrders, FlangeNameTest,
-                         testing::Values(TNameCase{"Clockwise", false},
-                                         TNameCase{"CounterClockwise", true}),
-                         [](const testing::TestParamInfo<TNameCase>& info) {
-                             return info.param.Name;
-                         });
+// The regular 12-gon has sides in twelve directions, the square exactly
+// vertical and horizontal ones; each in both vertex orders, every side named,
+// with or without a flange.
+std::vector<TPolygon> ShapesWithSidesEveryWay() {
+    TDaPointF twelve;
+    for (int k = 0; k < 12; ++k)
+        twelve.push_back(PointAt({100, 100}, 50, (15 + 30 * k) * Pi / 180));
+    std::vector<TPolygon> shapes;
+    for (const TPolygon& shape : {Shape(twelve), Square(40, {10, 20})}) {
+        shapes.push_back(shape);
+        shapes.push_back(Reversed(shape));
+    }
+    return shapes;
+}
 
-TEST(PageLayers, ANameOnASlantedSideRunsAlongIt) {
-    // The right-angled triangle's long side runs from (30, 0) down to (0, 30);
-    // its flange lies beyond it, to the bottom right.
-    TPolygon triangle = Triangle(30);
-    triangle.Flanges[1] = MakeFlange("X", 6, RightAngle, RightAngle);
-    const TPageLayers layers = PageLayersOf({triangle}, {}, 4);
-    ASSERT_EQ(layers.Text.size(), 1u);
-    EXPECT_NEAR(static_cast<double>(layers.Text[0].Angle), static_cast<double>(3 * Pi / 4),
-                Tolerance);
-    const long double lift = 4 * FlangeNameBaselineLift / std::sqrt(2.0L);
-    ExpectPoint(layers.Text[0].At, 15 + lift, 15 + lift);
+long double SignedDistance(const TPointF& p, const TPointF& from, const TPointF& to,
+                           long double awayDirection) {
+    const TPointF foot{(from.X + to.X) / 2, (from.Y + to.Y) / 2};
+    return (p.X - foot.X) * std::cos(awayDirection) + (p.Y - foot.Y) * std::sin(awayDirection);
+}
+
+// Upright, centred on the side, on the right side of its line (in the flange
+// or inside the shape) with the whole cell, descent included, keeping the
+// gap from the line.
+TEST(PageLayers, EveryNameReadsUprightCentredAndClearOfItsSide) {
+    constexpr long double Height = 4;
+    const long double cell = Height * (1 + FlangeNameBaselineLift);
+    for (const bool flanged : {true, false}) {
+        for (TPolygon shape : ShapesWithSidesEveryWay()) {
+            const int n = static_cast<int>(shape.Apexes.size());
+            for (int side = 0; side < n; ++side)
+                shape.Flanges[side] =
+                    MakeFlange(std::to_string(side), flanged ? 6 : 0, RightAngle, RightAngle);
+            const TPageLayers layers = PageLayersOf({shape}, {}, Height);
+            ASSERT_EQ(layers.Text.size(), static_cast<std::size_t>(n));
+            const bool clockwise = IsClockwiseOnScreen(shape.Apexes);
+            for (int side = 0; side < n; ++side) {
+                const TTextPlacement& text = layers.Text[side];
+                const TPointF& from = shape.Apexes[side];
+                const TPointF& to = shape.Apexes[(side + 1) % n];
+                SCOPED_TRACE(testing::Message()
+                             << (flanged ? "flanged " : "bare ") << "side " << side << " of " << n
+                             << ", clockwise " << clockwise);
+                EXPECT_EQ(text.Text, std::to_string(side));
+                EXPECT_GE(text.Angle, -Pi / 2);
+                EXPECT_LT(text.Angle, Pi / 2);
+                const long double direction = PointDirection(from, to);
+                EXPECT_NEAR(static_cast<double>(std::sin(text.Angle - direction)), 0, Tolerance)
+                    << "runs along the side";
+                const long double outward = clockwise ? direction - Pi / 2 : direction + Pi / 2;
+                const long double away = flanged ? outward : outward + Pi;
+                EXPECT_NEAR(static_cast<double>(SignedDistance(text.At, from, to, direction)), 0,
+                            1e-9)
+                    << "centred";
+                // The letters' tops point left of the text as seen.
+                const long double baseline = SignedDistance(text.At, from, to, away);
+                const long double tops = std::cos(text.Angle - Pi / 2 - away) > 0 ? 1 : -1;
+                const long double edge1 = baseline - tops * Height * FlangeNameBaselineLift;
+                const long double edge2 = baseline + tops * Height;
+                const long double gap = flanged ? 0 : BareSideNameGap * cell;
+                EXPECT_NEAR(static_cast<double>(std::min(edge1, edge2)), static_cast<double>(gap),
+                            1e-9);
+                EXPECT_NEAR(static_cast<double>(std::max(edge1, edge2)),
+                            static_cast<double>(gap + cell), 1e-9);
+            }
+        }
+    }
+}
+
+TEST(PageLayers, NameSuffixesFollowTheNamesOfEitherKindOfSide) {
+    TPolygon square = Square(40);
+    square.Flanges[0] = MakeFlange("A", 5, RightAngle, RightAngle);
+    square.Flanges[1] = MakeFlange("3", 0, RightAngle, RightAngle);
+    square.Flanges[2] = MakeFlange("B", 0, RightAngle, RightAngle);
+    const std::string arrow = "\x81\xa8"; // "→"
+    const std::vector<std::vector<std::string>> suffixes = {{arrow + "2", arrow + "4"}};
+    const TPageLayers layers = PageLayersOf({square, square}, {}, 4, suffixes);
+    std::vector<std::string> texts;
+    for (const TTextPlacement& text : layers.Text)
+        texts.push_back(text.Text);
+    // The second shape is beyond the list: its names stand alone.
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"A" + arrow + "2", "3" + arrow + "4", "B", "A", "3", "B"}));
 }
 
 } // namespace
