@@ -235,7 +235,7 @@ void TIniReader::EndLine() {
         line.remove_suffix(1);
     if (FLines == 0)
         line = WithoutByteOrderMarks(line);
-    if (!FTooLong)
+    if (!FTooLong && line.size() <= IniMaxLineBytes)
         FIni.AddLine(line);
     ++FLines;
     FLine.clear();

@@ -126,13 +126,16 @@ TIniFile ReadInChunks(std::string_view text, std::size_t chunk) {
 // the lines around it stay, and rewriting leaves it out.
 TEST(IniFileTest, LinesLongerThanTheBoundAreDropped) {
     const std::string longest = "File2=" + std::string(IniMaxLineBytes - 6, 'x');
-    const std::string text = "[TMainFm]\r\nFile1=" + std::string(IniMaxLineBytes, 'y') + "\r\n" +
-                             longest + "\r\nZoom=25000\r\n";
+    // One byte over the bound, with either line end.
+    const std::string text =
+        "[TMainFm]\r\nFile1=" + std::string(IniMaxLineBytes - 5, 'y') + "\r\n" + longest +
+        "\r\nFile3=" + std::string(IniMaxLineBytes - 5, 'z') + "\nZoom=25000\r\n";
     for (const std::size_t chunk :
          {std::size_t{1}, std::size_t{7}, std::size_t{4096}, IniMaxLineBytes, text.size()}) {
         SCOPED_TRACE(chunk);
         const TIniFile ini = ReadInChunks(text, chunk);
         EXPECT_EQ(ini.ReadString("TMainFm", "File1", "none"), "none");
+        EXPECT_EQ(ini.ReadString("TMainFm", "File3", "none"), "none");
         EXPECT_EQ(ini.ReadString("TMainFm", "File2", "").size(), IniMaxLineBytes - 6);
         EXPECT_EQ(ini.ReadInteger("TMainFm", "Zoom", 10000), 25000);
         EXPECT_EQ(ini.ToText(), "[TMainFm]\r\n" + longest + "\r\nZoom=25000\r\n");
