@@ -98,17 +98,6 @@ TFileIdentity FileIdentityOfOpenFile(int fd) {
     return identity;
 }
 
-TFileIdentity FileIdentityOf(const QString& path) {
-    const TReadOnlyFile file(path);
-    if (file.Fd >= 0)
-        return FileIdentityOfOpenFile(file.Fd);
-    // A file that cannot be read is still known by its status.
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return {};
-    return IdentityOfStatus(status);
-}
-
 TFileIdentity FileIdentityOfWritten(const struct stat& status, std::string_view content) {
     TFileIdentity identity = IdentityOfStatus(status);
     if (IsRecent(status)) {

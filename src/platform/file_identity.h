@@ -31,10 +31,8 @@ enum class TFileChange {
     Removed,
 };
 
-// The file behind path (links followed) as it is now; opened and read only
-// when its modification time is too recent to tell changes by.
-TFileIdentity FileIdentityOf(const QString& path);
-// The same for a file open for reading.
+// A file open for reading as it is now; read for a checksum only when its
+// modification time is too recent to tell changes by.
 TFileIdentity FileIdentityOfOpenFile(int fd);
 // A file just written with content, from its status after the write.
 TFileIdentity FileIdentityOfWritten(const struct stat& status, std::string_view content);

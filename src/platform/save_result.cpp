@@ -13,8 +13,8 @@ QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-} // namespace
-
+// What went wrong and, where it helps, what to do, in a sentence or two; file
+// is the file meant (a missing folder is named by it).
 QString SaveFailureReason(TSaveFailure failure, int error, const QString& file) {
     switch (failure) {
     case TSaveFailure::DiskFull:
@@ -41,6 +41,8 @@ QString SaveFailureReason(TSaveFailure failure, int error, const QString& file) 
     return QStringLiteral("予期しないエラーが起きました（%1）。")
         .arg(QString::fromLocal8Bit(std::strerror(error)));
 }
+
+} // namespace
 
 TSaveFailure SaveFailureOf(int error) {
     switch (error) {

@@ -41,10 +41,6 @@ struct TSaveResult {
     bool Ok() const { return Failure == TSaveFailure::None; }
 };
 
-// What went wrong and, where it helps, what to do, in a sentence or two;
-// file is the file meant (a missing folder is named by it).
-QString SaveFailureReason(TSaveFailure failure, int error, const QString& file);
-
 // "ファイル「path」を保存できませんでした。" followed by the reason; path is
 // the one the user chose.
 QString SaveFailureText(const QString& path, const TSaveResult& result);

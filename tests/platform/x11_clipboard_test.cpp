@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +31,8 @@ bool StartXServer() {
         return false;
     XServer = ::fork();
     if (XServer == 0) {
+        // It ends with the test, however the test ends.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         ::dup2(display[1], 3);
         ::execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "640x480x24", "-nolisten",
                  "tcp", "-noreset", static_cast<char*>(nullptr));
