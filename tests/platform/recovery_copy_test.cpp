@@ -9,6 +9,7 @@
 #include "format/ini_file.h"
 #include "left_recovery_copies.h"
 #include "recovery_copy.h"
+#include "recovery_file.h"
 #include "recovery_messages.h"
 
 #include <QDir>
@@ -172,8 +173,14 @@ TEST_F(RecoveryCopyTest, TheQuestionNamesTheFileTheTimeAndAnOlderCopy) {
                                : QString()));
     }
 
-    // The one copy of earlier versions has no note of its file.
+    // The one copy of earlier versions has no note of its file, and is left
+    // alone while such a version runs.
     ASSERT_TRUE(QFile::rename(copy, Folder() + QStringLiteral("/recovery.zvt")));
+    {
+        const TRecoveryFile running(Folder());
+        ASSERT_TRUE(running.IsOwned());
+        EXPECT_TRUE(ListLeftRecoveryCopies(Folder()).empty());
+    }
     const std::vector<TLeftRecoveryCopy> legacy = ListLeftRecoveryCopies(Folder());
     ASSERT_EQ(legacy.size(), 1u);
     EXPECT_EQ(legacy[0].Drawing(), TwoSquares);
