@@ -1,13 +1,17 @@
-// Whole-file reads, and writes that replace a file only once the new content
+// Whole-file reads, and saves that replace a file only once the new content
 // is completely on disk.
 #include "atomic_file.h"
 
+#include "file_writing.h"
 #include "format/drawing_file.h"
+#include "in_place_save.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,13 +32,16 @@ bool ReadFileBytes(const QString& path, std::string& bytes) {
     return true;
 }
 
-bool ReadDrawingFileBytes(const QString& path, std::string& bytes) {
+bool ReadDrawingFileBytes(const QString& path, std::string& bytes, TFileIdentity* identity) {
     constexpr qint64 ChunkBytes = 1 << 20;
     if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // Taken before reading: a change while the file is read shows later.
+    const TFileIdentity before =
+        identity != nullptr ? FileIdentityOfOpenFile(file.handle()) : TFileIdentity();
     std::string read;
     TDrawingFileScanner scanner;
     QByteArray chunk;
@@ -49,132 +56,100 @@ bool ReadDrawingFileBytes(const QString& path, std::string& bytes) {
         read.append(taken);
     }
     bytes = std::move(read);
+    if (identity != nullptr)
+        *identity = before;
     return true;
+}
+
+QString DefaultBackupFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/zelvo/backups");
 }
 
 namespace {
 
-// Where a save cut short between naming its content and renaming it over the
-// target leaves that content: one fixed name per file, so the next save of the
-// same file replaces it and such leftovers never pile up.
-QByteArray PendingPath(const QFileInfo& target) {
-    return QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                             QStringLiteral(".saving"));
+// Follows the link at the end of path to the file it names, and so on through
+// links to links, each relative target read from the link's own folder. A
+// name that does not exist ends the chain: the save creates it. The error
+// number of what stopped it, 0 when path names no link any more.
+int FollowLinks(QByteArray& path) {
+    constexpr int MaxLinks = 40; // as the system follows them within a path
+    for (int followed = 0; followed < MaxLinks; ++followed) {
+        struct stat status {};
+        if (::lstat(path.constData(), &status) != 0)
+            return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(status.st_mode))
+            return 0;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.constData(), target.data(), PATH_MAX);
+        if (length < 0)
+            return errno;
+        target.truncate(length);
+        path = target.startsWith('/') ? target : FolderOf(path) + '/' + target;
+    }
+    return ELOOP;
 }
 
-// A file descriptor closed when it goes out of scope.
-class TFileDescriptor {
-public:
-    explicit TFileDescriptor(int fd) : Fd(fd) {}
-    TFileDescriptor(const TFileDescriptor&) = delete;
-    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    ~TFileDescriptor() {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    int Get() const { return Fd; }
-    bool Close() {
-        const int fd = std::exchange(Fd, -1);
-        return ::close(fd) == 0;
-    }
-
-private:
-    int Fd;
-};
-
-bool WriteAllAndSync(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t step = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (step < 0 && errno == EINTR)
-            continue;
-        if (step <= 0)
-            return false;
-        written += static_cast<std::size_t>(step);
-    }
-    return ::fsync(fd) == 0;
+bool LacksWritePermission(const QByteArray& path, const struct stat& status) {
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    // A read-only file system is no property of the file: the save says so.
+    return ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
 }
 
-// A file of no name in the target's folder, which vanishes if the program
-// ends before it is named; -1 where none can be made there.
-int OpenUnnamedFile(const QByteArray& folder) {
-#ifdef O_TMPFILE
-    return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-#else
-    (void)folder;
-    errno = EOPNOTSUPP;
-    return -1;
-#endif
-}
-
-// Gives the unnamed file the pending name, replacing what an interrupted
-// save left there.
-bool NameUnnamedFile(int fd, const QByteArray& pending) {
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, pending.constData(),
-                     AT_SYMLINK_FOLLOW) == 0)
-            return true;
-        if (errno != EEXIST)
-            return false;
-        ::unlink(pending.constData());
-    }
-    return false;
-}
-
-// The rename is only lasting once the folder's entry is on disk too.
-void SyncFolder(const QByteArray& folder) {
-    TFileDescriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.Get() >= 0)
-        ::fsync(fd.Get());
-}
-
-// The content, complete and on disk, under the pending name; false, with
-// nothing left under that name, when it cannot be.
-bool WritePending(const QByteArray& folder, const QByteArray& pending, const QByteArray& target,
-                  const std::string& bytes) {
-    int raw = OpenUnnamedFile(folder);
-    const bool unnamed = raw >= 0;
-    if (!unnamed) {
-        ::unlink(pending.constData());
-        raw = ::open(pending.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (raw < 0)
-            return false;
-    }
-    TFileDescriptor fd(raw);
-    // The new content keeps the permissions the user gave the old file, where
-    // the file system holds them at all.
-    struct stat old {};
-    if (::stat(target.constData(), &old) == 0)
-        ::fchmod(fd.Get(), old.st_mode & 07777);
-    bool named = !unnamed;
-    bool ok = WriteAllAndSync(fd.Get(), bytes);
-    if (ok && unnamed) {
-        named = NameUnnamedFile(fd.Get(), pending);
-        ok = named;
-    }
-    ok = fd.Close() && ok;
-    if (!ok && named)
-        ::unlink(pending.constData());
-    return ok;
+TSaveResult Failed(TSaveResult result, TSaveFailure failure, int error = 0) {
+    result.Failure = failure;
+    result.Error = error;
+    return result;
 }
 
 } // namespace
 
-bool WriteFileAtomically(const QString& path, const std::string& bytes) {
-    // Saving through a link replaces the file it points to and keeps the link.
-    QFileInfo target(path);
-    if (target.isSymLink())
-        target = QFileInfo(target.symLinkTarget());
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
-    const QByteArray pending = PendingPath(target);
-    const QByteArray final = QFile::encodeName(target.absoluteFilePath());
-    if (!WritePending(folder, pending, final, bytes))
-        return false;
-    if (::rename(pending.constData(), final.constData()) != 0) {
-        ::unlink(pending.constData());
-        return false;
+TSaveResult SaveFile(const QString& path, const std::string& bytes, const TSaveOptions& options) {
+    TSaveResult result;
+    QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    const int linkError = FollowLinks(target);
+    result.Path = QFile::decodeName(target);
+    if (linkError != 0)
+        return Failed(std::move(result), SaveFailureOf(linkError), linkError);
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return Failed(std::move(result), SaveFailureOf(errno), errno);
+    if (exists && !S_ISREG(old.st_mode))
+        return Failed(std::move(result), TSaveFailure::NotAFile);
+    if (exists && !options.ReplaceReadOnly && LacksWritePermission(target, old))
+        return Failed(std::move(result), TSaveFailure::ReadOnlyFile);
+
+    const QByteArray folder = FolderOf(target);
+    const QByteArray pending = PendingPathOf(target);
+    struct stat written {};
+    int error = WritePending(
+        folder, pending, exists ? &old : nullptr, [&bytes](int fd) { return WriteAll(fd, bytes); },
+        &written);
+    if (error == 0)
+        error = ReplaceWithPending(folder, pending, target);
+    if (error == 0) {
+        result.Identity = FileIdentityOfWritten(written, bytes);
+        return result;
     }
-    SyncFolder(folder);
-    return true;
+    // The folder refuses a new file, or renaming over this one (a folder
+    // whose sticky bit protects another user's file), while the file itself
+    // may still be writable.
+    if (exists && (error == EACCES || error == EPERM) && !options.BackupFolder.isEmpty())
+        return SaveInPlace(std::move(result), target, bytes, options.BackupFolder);
+    return Failed(std::move(result), SaveFailureOf(error), error);
+}
+
+bool WriteFileAtomically(const QString& path, const std::string& bytes) {
+    TSaveOptions options;
+    options.ReplaceReadOnly = true;
+    return SaveFile(path, bytes, options).Ok();
+}
+
+bool IsReadOnlyFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    return ::stat(name.constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+           LacksWritePermission(name, status);
 }

@@ -1,5 +1,9 @@
-// Whole-file reads and atomic whole-file writes of bytes.
+// Whole-file reads, and saves that replace a file only once the new content
+// is completely on disk, saying why when they cannot.
 #pragma once
+
+#include "file_identity.h"
+#include "save_result.h"
 
 #include <QString>
 #include <string>
@@ -10,11 +14,38 @@ bool ReadFileBytes(const QString& path, std::string& bytes);
 // A drawing file's bytes up to its end-of-file mark, read a chunk at a time:
 // a file that cannot be a drawing (a line far longer than any drawing has) is
 // given up at its first such line, without reading the rest. False then, and
-// when the file cannot be read.
-bool ReadDrawingFileBytes(const QString& path, std::string& bytes);
+// when the file cannot be read. With identity, it receives what the file was
+// when it was read, for telling later whether another program changed it.
+bool ReadDrawingFileBytes(const QString& path, std::string& bytes,
+                          TFileIdentity* identity = nullptr);
 
-// Writes to a temporary file beside the target and renames it over the target
-// only after everything was written and synced, so a failed or killed write
-// never damages the file that was there. The target keeps its permissions; a
-// link is followed to the file it names.
+struct TSaveOptions {
+    // A file without write permission is replaced only when the user agreed
+    // to it (IsReadOnlyFile tells beforehand); otherwise the save fails with
+    // ReadOnlyFile.
+    bool ReplaceReadOnly = false;
+    // Where a file is written in place, because its folder refuses the new
+    // file beside it while the file itself is writable, the old content is
+    // first copied into this folder (and removed again once the new content
+    // is on disk). Empty: never in place.
+    QString BackupFolder;
+};
+
+// The folder of those copies: the user's data folder for Zelvo.
+QString DefaultBackupFolder();
+
+// Writes bytes to a new file beside the target, synced, and renames it over
+// the target, so a failed or killed save leaves the whole old file or the
+// whole new one. Links are followed to the real file at any depth and stay
+// links; the new file keeps the old one's permissions, and its owner and
+// group where this process may give them. Another hard link to the old file
+// keeps the old content, as the new file is a new one.
+TSaveResult SaveFile(const QString& path, const std::string& bytes, const TSaveOptions& options);
+
+// SaveFile replacing even a read-only file and never writing in place; false
+// when the file was not written.
 bool WriteFileAtomically(const QString& path, const std::string& bytes);
+
+// The file exists and is read-only: no one may write it by its permissions
+// (which the superuser is told as well), or this process may not.
+bool IsReadOnlyFile(const QString& path);

@@ -6,12 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QStandardPaths>
-
-QString DefaultRecoveryFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/zelvo");
-}
 
 TRecoveryFile::TRecoveryFile(const QString& folder)
     : FPath(QDir(folder).filePath(QStringLiteral("recovery.zvt"))) {

@@ -1,7 +1,10 @@
 // The drawing written aside while it has unsaved changes, so that a crash
 // loses at most the last minute of work: one file in the user's data folder,
-// never the user's own file, held by one running program at a time.
+// never the user's own file, held by one running program at a time (a
+// TRecoveryCopy is one per running program).
 #pragma once
+
+#include "recovery_copy.h"
 
 #include <QString>
 
@@ -9,9 +12,6 @@
 #include <string>
 
 class QLockFile;
-
-// The user's data folder for Zelvo.
-QString DefaultRecoveryFolder();
 
 class TRecoveryFile {
 public:

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -31,11 +32,26 @@ QString DefaultSettingsPath() {
                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
+// A chunk at a time: a file of a hundred megabytes is passed through, never
+// held, its lines too long to be settings are dropped on the way, and after
+// as many lines as settings can have the rest is not read.
 TIniFile LoadSettings(const QString& path) {
-    std::string text;
-    if (!ReadFileBytes(path, text))
+    constexpr qint64 ChunkBytes = 1 << 20;
+    if (!QFileInfo(path).isFile())
         return TIniFile();
-    return TIniFile(text);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return TIniFile();
+    TIniReader reader;
+    std::string chunk(ChunkBytes, '\0');
+    for (;;) {
+        const qint64 read = file.read(chunk.data(), ChunkBytes);
+        if (read < 0)
+            return TIniFile();
+        if (read == 0 || reader.Full())
+            return reader.Finish();
+        reader.Take(std::string_view(chunk.data(), static_cast<std::size_t>(read)));
+    }
 }
 
 bool SaveSettings(const QString& path, const TIniFile& settings) {

@@ -16,7 +16,8 @@ QString SettingsPathBeside(const QString& executablePath);
 // in fallbackFolder, which is created.
 QString ChooseSettingsPath(const QString& executablePath, const QString& fallbackFolder);
 
-// A missing or unreadable file gives empty settings (every key its default).
+// A missing or unreadable file gives empty settings (every key its default);
+// lines longer than IniMaxLineBytes are dropped as they are read.
 TIniFile LoadSettings(const QString& path);
 // Atomic; false when the file could not be written.
 bool SaveSettings(const QString& path, const TIniFile& settings);

@@ -6,11 +6,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <ostream>
 #include <sys/resource.h>
 
@@ -215,6 +217,60 @@ TEST(AtomicFileTest, WriteFailingHalfwayKeepsTheOldFile) {
     EXPECT_FALSE(written);
     EXPECT_EQ(FileBytes(path), "[TMainFm]\r\nZoom=25000\r\n");
     EXPECT_EQ(FolderEntries(temporary.path()), QStringList{"zelvo.ini"});
+}
+
+// The peak of this process's memory from now on, in kilobytes: the peak so far
+// is forgotten first. -1 where the system cannot tell.
+class TPeakMemory {
+public:
+    TPeakMemory() {
+        QFile reset(QStringLiteral("/proc/self/clear_refs"));
+        FKnown = reset.open(QIODevice::WriteOnly) && reset.write("5") == 1;
+    }
+    long Kilobytes() const {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!FKnown || !status.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLong();
+        return -1;
+    }
+
+private:
+    bool FKnown = false;
+};
+
+// A recent-file entry of 100 million characters is passed over as the file
+// is read, never held whole, and the keys around it are read as usual.
+TEST(SettingsFileTest, AHugeValueIsDroppedWithoutBeingHeld) {
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QString path = temporary.filePath("zelvo.ini");
+    constexpr int Millions = 100;
+    WriteRepeated(path, "[TMainFm]\r\nZoom=25000\r\nFile1=", 1);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        const QByteArray million(1000 * 1000, 'a');
+        for (int i = 0; i < Millions; ++i)
+            ASSERT_EQ(file.write(million), million.size());
+        file.write("\r\nFile2=/home/user/\xE7\xAE\xB1.zvt\r\n");
+    }
+    const TPeakMemory peak;
+    const long before = peak.Kilobytes();
+    QElapsedTimer clock;
+    clock.start();
+    const TIniFile settings = LoadSettings(path);
+    const qint64 elapsed = clock.elapsed();
+    if (before >= 0) {
+        EXPECT_LT(peak.Kilobytes() - before, 10 * 1024) << "the value was held whole";
+    }
+    EXPECT_EQ(settings.ReadString("TMainFm", "File1", "none"), "none");
+    EXPECT_EQ(settings.ReadString("TMainFm", "File2", ""), "/home/user/箱.zvt");
+    EXPECT_EQ(settings.ReadInteger("TMainFm", "Zoom", 10000), 25000);
+    std::printf("a settings file holding a value of %d million characters: read in %lld ms\n",
+                Millions, static_cast<long long>(elapsed));
 }
 
 TEST(ShiftJisCodecTest, JapaneseTextRoundTrips) {

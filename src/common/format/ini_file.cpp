@@ -89,6 +89,15 @@ bool ParseWholeNumber(std::string_view text, long long& value) {
     return true;
 }
 
+// Every mark goes: the text is written without one, and a second mark left at
+// the start of the first line would read as the file's own next time.
+std::string_view WithoutByteOrderMarks(std::string_view text) {
+    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    while (text.substr(0, byteOrderMark.size()) == byteOrderMark)
+        text.remove_prefix(byteOrderMark.size());
+    return text;
+}
+
 } // namespace
 
 bool TIniFile::IsBlankLine(const TEntry& entry) {
@@ -96,19 +105,9 @@ bool TIniFile::IsBlankLine(const TEntry& entry) {
 }
 
 TIniFile::TIniFile(std::string_view text) {
-    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    // Every mark goes: the text is written without one, and a second mark left
-    // at the start of the first line would read as the file's own next time.
-    while (text.substr(0, byteOrderMark.size()) == byteOrderMark)
-        text.remove_prefix(byteOrderMark.size());
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        AddLine(line);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    }
+    TIniReader reader;
+    reader.Take(text);
+    *this = reader.Finish();
 }
 
 void TIniFile::AddLine(std::string_view line) {
@@ -166,9 +165,10 @@ long long TIniFile::ReadInteger(std::string_view section, std::string_view key,
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue) const {
+                                 std::string_view defaultValue, std::size_t maxBytes) const {
     const TEntry* entry = Find(section, key);
-    return entry != nullptr ? entry->Value : std::string(defaultValue);
+    return entry != nullptr && entry->Value.size() <= maxBytes ? entry->Value
+                                                               : std::string(defaultValue);
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, long long value) {
@@ -209,4 +209,45 @@ std::string TIniFile::ToText() const {
             text += (entry.Rewritten ? entry.Key + "=" + entry.Value : entry.Line) + "\r\n";
     }
     return text;
+}
+
+void TIniReader::Take(std::string_view chunk) {
+    while (!chunk.empty() && !Full()) {
+        const std::size_t end = chunk.find('\n');
+        const std::string_view piece = chunk.substr(0, end);
+        // One byte more for the CR of a CR LF line end.
+        if (!FTooLong && FLine.size() + piece.size() > IniMaxLineBytes + 1) {
+            FTooLong = true;
+            std::string().swap(FLine);
+        }
+        if (!FTooLong)
+            FLine.append(piece);
+        if (end == std::string_view::npos)
+            return;
+        EndLine();
+        chunk.remove_prefix(end + 1);
+    }
+}
+
+void TIniReader::EndLine() {
+    std::string_view line = FLine;
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (FLines == 0)
+        line = WithoutByteOrderMarks(line);
+    if (!FTooLong && line.size() <= IniMaxLineBytes)
+        FIni.AddLine(line);
+    ++FLines;
+    FLine.clear();
+    FTooLong = false;
+}
+
+TIniFile TIniReader::Finish() {
+    // Text of nothing but marks has no line.
+    const bool onlyMarks = FLines == 0 && WithoutByteOrderMarks(FLine).empty();
+    if (!Full() && (FTooLong || (!FLine.empty() && !onlyMarks)))
+        EndLine();
+    TIniFile read = std::move(FIni);
+    *this = TIniReader();
+    return read;
 }

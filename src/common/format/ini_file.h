@@ -7,17 +7,29 @@
 #include <string_view>
 #include <vector>
 
+// No settings line is longer: a longer one (a value another program let grow
+// without end, or a file that is no settings file) is dropped as it is read,
+// without ever being held whole, and so are lines after the first
+// IniMaxLines. A settings file has a few dozen lines.
+inline constexpr std::size_t IniMaxLineBytes = 64 * 1024;
+inline constexpr std::size_t IniMaxLines = 10000;
+// A path is never longer where the program runs; a longer value read as a
+// path is no path.
+inline constexpr std::size_t IniMaxPathBytes = 4096;
+
 class TIniFile {
 public:
     TIniFile() = default;
-    // Parses INI text (LF or CR LF line ends, UTF-8).
+    // Parses INI text (LF or CR LF line ends, UTF-8), as TIniReader does.
     explicit TIniFile(std::string_view text);
 
     // Integer values that are missing or not a whole decimal number give the default.
     long long ReadInteger(std::string_view section, std::string_view key,
                           long long defaultValue) const;
+    // A value longer than maxBytes gives the default too.
     std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
+                           std::string_view defaultValue,
+                           std::size_t maxBytes = IniMaxLineBytes) const;
 
     // Line breaks in a written value become blanks, so that a value can never
     // open a line of its own.
@@ -28,6 +40,8 @@ public:
     std::string ToText() const;
 
 private:
+    friend class TIniReader;
+
     // One line of the text. Lines that are not "key=value" (blanks, comments,
     // anything unknown) keep only their text; untouched entries are written
     // back as they were read.
@@ -53,4 +67,23 @@ private:
     void AddLine(std::string_view line);
 
     std::vector<TSection> FSections;
+};
+
+// Reads INI text a chunk at a time as it comes from a file, holding no more
+// than one line of IniMaxLineBytes.
+class TIniReader {
+public:
+    void Take(std::string_view chunk);
+    // IniMaxLines lines are read: the rest of the text is dropped unread.
+    bool Full() const { return FLines >= IniMaxLines; }
+    // The settings read; the reader starts anew.
+    TIniFile Finish();
+
+private:
+    void EndLine();
+
+    TIniFile FIni;
+    std::string FLine;
+    std::size_t FLines = 0;
+    bool FTooLong = false;
 };

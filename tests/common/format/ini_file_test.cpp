@@ -111,3 +111,67 @@ TEST(IniFileTest, EveryLeadingByteOrderMarkIsDropped) {
     EXPECT_EQ(twoMarks.ReadInteger("A", "Key", 0), 1);
     EXPECT_EQ(twoMarks.ToText(), "[A]\r\nKey=1\r\n");
 }
+
+namespace {
+
+// Settings a chunk at a time, as a file is read.
+TIniFile ReadInChunks(std::string_view text, std::size_t chunk) {
+    TIniReader reader;
+    for (std::size_t at = 0; at < text.size(); at += chunk)
+        reader.Take(text.substr(at, chunk));
+    return reader.Finish();
+}
+
+// A value another program let grow without end is dropped as it is read;
+// the lines around it stay, and rewriting leaves it out.
+TEST(IniFileTest, LinesLongerThanTheBoundAreDropped) {
+    const std::string longest = "File2=" + std::string(IniMaxLineBytes - 6, 'x');
+    // One byte over the bound, with either line end.
+    const std::string text =
+        "[TMainFm]\r\nFile1=" + std::string(IniMaxLineBytes - 5, 'y') + "\r\n" + longest +
+        "\r\nFile3=" + std::string(IniMaxLineBytes - 5, 'z') + "\nZoom=25000\r\n";
+    for (const std::size_t chunk :
+         {std::size_t{1}, std::size_t{7}, std::size_t{4096}, IniMaxLineBytes, text.size()}) {
+        SCOPED_TRACE(chunk);
+        const TIniFile ini = ReadInChunks(text, chunk);
+        EXPECT_EQ(ini.ReadString("TMainFm", "File1", "none"), "none");
+        EXPECT_EQ(ini.ReadString("TMainFm", "File3", "none"), "none");
+        EXPECT_EQ(ini.ReadString("TMainFm", "File2", "").size(), IniMaxLineBytes - 6);
+        EXPECT_EQ(ini.ReadInteger("TMainFm", "Zoom", 10000), 25000);
+        EXPECT_EQ(ini.ToText(), "[TMainFm]\r\n" + longest + "\r\nZoom=25000\r\n");
+    }
+    // A path longer than any the system opens is no path.
+    const TIniFile paths("[S]\nA=" + std::string(IniMaxPathBytes, 'p') +
+                         "\nB=" + std::string(IniMaxPathBytes + 1, 'p') + "\n");
+    EXPECT_EQ(paths.ReadString("S", "A", "", IniMaxPathBytes).size(), IniMaxPathBytes);
+    EXPECT_EQ(paths.ReadString("S", "B", "none", IniMaxPathBytes), "none");
+    EXPECT_EQ(paths.ReadString("S", "B", "").size(), IniMaxPathBytes + 1);
+}
+
+// However the text is cut into chunks, the same settings are read: line ends
+// split between chunks, marks at the start, a last line without its end.
+TEST(IniFileTest, ReadingInChunksReadsTheSameSettings) {
+    const std::string texts[] = {
+        kSettings,
+        "\xEF\xBB\xBF\xEF\xBB\xBF[A]\r\nKey=1\r\n\r\n[B]\r\nX=2\r",
+        "\xEF\xBB\xBF",
+        "\r\n\r\n[A]\nK=v",
+    };
+    for (const std::string& text : texts) {
+        const std::string whole = TIniFile(text).ToText();
+        for (std::size_t chunk = 1; chunk <= text.size(); ++chunk)
+            EXPECT_EQ(ReadInChunks(text, chunk).ToText(), whole) << "chunks of " << chunk;
+    }
+    EXPECT_EQ(TIniFile("\xEF\xBB\xBF").ToText(), "");
+}
+
+TEST(IniFileTest, LinesAfterTheBoundAreDropped) {
+    std::string text = "[S]\n";
+    for (std::size_t i = 1; i <= IniMaxLines + 10; ++i)
+        text += "K" + std::to_string(i) + "=1\n";
+    const TIniFile ini(text);
+    EXPECT_EQ(ini.ReadInteger("S", "K" + std::to_string(IniMaxLines - 1), 0), 1);
+    EXPECT_EQ(ini.ReadInteger("S", "K" + std::to_string(IniMaxLines), 0), 0);
+}
+
+} // namespace
