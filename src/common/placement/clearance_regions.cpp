@@ -76,6 +76,25 @@ bool TClearanceRegions::ColumnSpan(int index, double x, TSpan& span) const {
     return span.Low < span.High;
 }
 
+double TClearanceRegions::ChainYFrom(const TVec* chain, int& segment, double x) {
+    while (chain[segment + 1].X <= x)
+        ++segment;
+    const TVec& a = chain[segment];
+    const TVec& b = chain[segment + 1];
+    return a.Y + (x - a.X) * (b.Y - a.Y) / (b.X - a.X);
+}
+
+bool TClearanceRegions::SweepColumnSpan(int index, double x, TSpan& span) {
+    TRegion& region = FRegions[index];
+    if (!(x > region.Left && x < region.Right))
+        return false;
+    const double a = ChainYFrom(FChains.data() + region.ChainA, region.SweepA, x);
+    const double b = ChainYFrom(FChains.data() + region.ChainB, region.SweepB, x);
+    span.Low = std::min(a, b) + EdgeTolerance;
+    span.High = std::max(a, b) - EdgeTolerance;
+    return span.Low < span.High;
+}
+
 bool TClearanceRegions::RowSpan(int index, double y, TSpan& span) const {
     const TRegion& region = FRegions[index];
     if (!(y > region.Top && y < region.Bottom))

@@ -36,6 +36,10 @@ public:
     // Where the vertical line at x, or the horizontal line at y, runs inside
     // the region; false when it does not.
     bool ColumnSpan(int region, double x, TSpan& span) const;
+    // The same for a sweep from left to right: each region keeps its place
+    // along its chains, so x must not fall from one call to the next for the
+    // same region until the regions are built again.
+    bool SweepColumnSpan(int region, double x, TSpan& span);
     bool RowSpan(int region, double y, TSpan& span) const;
     // True when p lies inside the region, farther than EdgeTolerance from its
     // edges.
@@ -56,10 +60,14 @@ private:
         int CountA = 0;
         int ChainB = 0;
         int CountB = 0;
+        int SweepA = 0; // the sweep's segments along the chains
+        int SweepB = 0;
         double Left = 0, Right = 0, Top = 0, Bottom = 0;
     };
 
     static double ChainY(const TVec* chain, int count, double x);
+    // The Y of the chain at x, from the chain's segment at or before x.
+    static double ChainYFrom(const TVec* chain, int& segment, double x);
 
     std::vector<TRegion> FRegions;
     std::vector<TVec> FVertices;

@@ -155,19 +155,57 @@ struct TSearchState {
     bool Found = false;
 };
 
-void TryPass(const TLayoutProblem& problem, const std::vector<int>& order, const TFitRule& rule,
-             TLayoutWork& work, TSearchState& best) {
-    TLayoutPlan plan;
-    const int mostPages = best.Found ? best.Plan.Pages : static_cast<int>(order.size());
-    if (RunLayoutPass(problem, order, rule, mostPages, best.Found, work, plan) !=
-        TPassEnd::Complete)
-        return;
+// Keeps the plan as the best when it is at least as good: a search that
+// moves on over equal plans goes further.
+void Keep(TLayoutPlan plan, const std::vector<int>& order, const TFitRule& rule,
+          TSearchState& best) {
     if (best.Found && BetterPlan(best.Plan, plan))
         return;
     best = {std::move(plan), order, rule, true};
 }
 
-// The first passes, over a few orders and rules, then variations of the best.
+void TryPass(const TLayoutProblem& problem, const std::vector<int>& order, const TFitRule& rule,
+             TLayoutWork& work, TSearchState& best) {
+    TLayoutPlan plan;
+    const int mostPages = best.Found ? best.Plan.Pages : static_cast<int>(order.size());
+    if (RunLayoutPass(problem, order, rule, mostPages, best.Found, work, plan) ==
+        TPassEnd::Complete)
+        Keep(std::move(plan), order, rule, best);
+}
+
+// The squeaky wheel: the shapes the last pass left on its last page weigh
+// more in the next order, which is sorted by weighted area. Its passes may
+// take one page more than the best, to learn which shapes end up last.
+class TSqueakyWheel {
+public:
+    explicit TSqueakyWheel(const TLayoutProblem& problem, const TLayoutPlan& start)
+        : FWeights(problem.Pieces.size(), 1), FLast(start) {}
+
+    void Pass(const TLayoutProblem& problem, const std::vector<int>& shapes, TRandom& random,
+              TLayoutWork& work, TSearchState& best) {
+        for (const int shape : shapes) {
+            if (FLast.Page[shape] == FLast.Pages - 1)
+                FWeights[shape] *= 1.1 + 0.5 * random.Below(1000) / 1000;
+        }
+        std::vector<int> order = shapes;
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return problem.Areas[a] * FWeights[a] > problem.Areas[b] * FWeights[b];
+        });
+        TLayoutPlan plan;
+        if (RunLayoutPass(problem, order, best.Rule, best.Plan.Pages + 1, true, work, plan) !=
+            TPassEnd::Complete)
+            return;
+        FLast = plan;
+        Keep(std::move(plan), order, best.Rule, best);
+    }
+
+private:
+    std::vector<double> FWeights;
+    TLayoutPlan FLast;
+};
+
+// The first passes, over a few orders and rules, then in turn variations of
+// the best order and squeaky-wheel orders.
 TSearchState Search(const TLayoutProblem& problem, const std::vector<int>& shapes, int bound,
                     TLayoutWork& work) {
     struct TStart {
@@ -189,8 +227,14 @@ TSearchState Search(const TLayoutProblem& problem, const std::vector<int>& shape
             return best;
     }
     TRandom random;
-    while (!work.Exhausted() && !work.Cancelled() && best.Plan.Pages > bound)
-        TryPass(problem, Varied(best.Order, best.Plan, random), best.Rule, work, best);
+    TSqueakyWheel wheel(problem, best.Plan);
+    for (int round = 0; !work.Exhausted() && !work.Cancelled() && best.Plan.Pages > bound;
+         ++round) {
+        if (round % 2 == 0)
+            TryPass(problem, Varied(best.Order, best.Plan, random), best.Rule, work, best);
+        else
+            wheel.Pass(problem, shapes, random, work, best);
+    }
     return best;
 }
 

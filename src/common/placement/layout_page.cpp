@@ -75,7 +75,7 @@ bool TLayoutPage::LowestFreeY(double x, const TRange& down, double& y) {
     for (const int region : FActive) {
         // A region starting below the range cannot hold a place in it.
         if (FRegions.Top(region) < down.High && FRegions.Bottom(region) > down.Low &&
-            FRegions.ColumnSpan(region, x, span) && span.High > down.Low)
+            FRegions.SweepColumnSpan(region, x, span) && span.High > down.Low)
             FSpans.push_back(span);
     }
     FWork += static_cast<long long>(FActive.size());

@@ -38,13 +38,17 @@ TLayoutWork::TLayoutWork(long long budget, std::function<bool(double)> progress)
 
 bool TLayoutWork::Add(long long units) {
     FDone += units;
+    if (FDone - FReported >= static_cast<long long>(FBudget * ReportStep))
+        return Report();
+    return !FCancelled;
+}
+
+bool TLayoutWork::Report() {
     if (FCancelled)
         return false;
-    if (FProgress && FDone - FReported >= static_cast<long long>(FBudget * ReportStep)) {
-        FReported = FDone;
-        if (!FProgress(std::min(0.99, static_cast<double>(FDone) / FBudget)))
-            FCancelled = true;
-    }
+    FReported = FDone;
+    if (FProgress && !FProgress(std::min(0.99, static_cast<double>(FDone) / FBudget)))
+        FCancelled = true;
     return !FCancelled;
 }
 
@@ -96,5 +100,5 @@ TPassEnd RunLayoutPass(const TLayoutProblem& problem, const std::vector<int>& or
     }
     plan.Pages = static_cast<int>(pages.size());
     plan.LastPageArea = used.empty() ? 0 : used.back();
-    return TPassEnd::Complete;
+    return work.Report() ? TPassEnd::Complete : TPassEnd::Stopped;
 }

@@ -41,6 +41,8 @@ public:
     TLayoutWork(long long budget, std::function<bool(double)> progress);
     // Counts work done; false once the progress callback asked to stop.
     bool Add(long long units);
+    // Reports the progress whatever the work since the last report.
+    bool Report();
     bool Exhausted() const { return FDone >= FBudget; }
     bool Cancelled() const { return FCancelled; }
 
