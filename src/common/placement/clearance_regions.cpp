@@ -125,7 +125,10 @@ bool TClearanceRegions::Holds(int index, const TVec& p) const {
     for (int i = 0; i < region.Count; ++i) {
         const TVec& a = vertices[i];
         const TVec edge = vertices[(i + 1) % region.Count] - a;
-        if (Cross(edge, p - a) <= EdgeTolerance * std::hypot(edge.X, edge.Y))
+        // Nearer to the edge's line than the tolerance, or outside it.
+        const double cross = Cross(edge, p - a);
+        if (cross <= 0 ||
+            cross * cross <= EdgeTolerance * EdgeTolerance * (edge.X * edge.X + edge.Y * edge.Y))
             return false;
     }
     return true;

@@ -224,15 +224,15 @@ bool CutOutline(const std::vector<TVec>& apexes, std::vector<TConvexPart>& parts
 }
 
 // Joins the flange's hull to the first part with which it makes a convex
-// union, or adds it as a part of its own.
-void AddFlange(const TConvexPart& flange, std::vector<TConvexPart>& parts) {
+// union (within the slack), or adds it as a part of its own.
+void AddFlange(const TConvexPart& flange, double slack, std::vector<TConvexPart>& parts) {
     const double flangeArea = PartArea(flange);
     for (TConvexPart& part : parts) {
         std::vector<TVec> both = part;
         both.insert(both.end(), flange.begin(), flange.end());
         TConvexPart hull = ConvexHull(std::move(both));
         const double separate = PartArea(part) + flangeArea;
-        if (PartArea(hull) <= separate * (1 + JoinTolerance)) {
+        if (PartArea(hull) <= separate * (1 + std::max(slack, JoinTolerance))) {
             part = std::move(hull);
             return;
         }
@@ -242,7 +242,7 @@ void AddFlange(const TConvexPart& flange, std::vector<TConvexPart>& parts) {
 
 } // namespace
 
-std::vector<TConvexPart> ConvexCover(const TPolygon& shape) {
+std::vector<TConvexPart> ConvexCover(const TPolygon& shape, double slack) {
     const std::vector<TVec> apexes = ToVecs(shape.Apexes);
     const std::vector<TVec> outline = ToVecs(OutlineWithFlanges(shape));
     if (apexes.empty() || !AllFinite(apexes) || !AllFinite(outline))
@@ -255,7 +255,7 @@ std::vector<TConvexPart> ConvexCover(const TPolygon& shape) {
         std::array<TPointF, 4> quad;
         if (!FlangeOutline(shape, clockwise, side, quad))
             continue;
-        AddFlange(ConvexHull(ToVecs(TDaPointF(quad.begin(), quad.end()))), parts);
+        AddFlange(ConvexHull(ToVecs(TDaPointF(quad.begin(), quad.end()))), slack, parts);
     }
     return parts;
 }

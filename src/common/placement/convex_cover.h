@@ -12,5 +12,8 @@
 // encloses: the shape's own outline cut into convex pieces, and the hull of
 // each flange, each flange joined to a piece when their union is convex. An
 // outline that crosses itself is covered by its hull as a whole. Empty for a
-// shape without vertices or with a number that is not finite.
-std::vector<TConvexPart> ConvexCover(const TPolygon& shape);
+// shape without vertices or with a number that is not finite. With slack, a
+// flange is also joined to a part when their hull is larger than the two by no
+// more than that share of them: fewer parts, at the price of covering a
+// little more than the shape.
+std::vector<TConvexPart> ConvexCover(const TPolygon& shape, double slack = 0);

@@ -6,11 +6,11 @@
 #include <algorithm>
 
 bool MakeLayoutPiece(const TPolygon& shape, int index, long double angle, bool mirror,
-                     const TConvexPart& clearance, TLayoutPiece& piece) {
+                     const TConvexPart& clearance, TLayoutPiece& piece, double slack) {
     TLayoutTransform turn;
     turn.Angle = angle;
     turn.Mirror = mirror;
-    std::vector<TConvexPart> parts = ConvexCover(TransformedPolygon(shape, turn));
+    std::vector<TConvexPart> parts = ConvexCover(TransformedPolygon(shape, turn), slack);
     if (parts.empty())
         return false;
     TVec low = parts.front().front(), high = low;

@@ -22,10 +22,10 @@ struct TLayoutPiece {
 };
 
 // The piece of shape, turned by angle and mirrored when asked; clearance is
-// the polygon the parts are grown by. False when the shape has no cover (no
-// vertices, or a number that is not finite).
+// the polygon the parts are grown by, slack that of ConvexCover. False when
+// the shape has no cover (no vertices, or a number that is not finite).
 bool MakeLayoutPiece(const TPolygon& shape, int index, long double angle, bool mirror,
-                     const TConvexPart& clearance, TLayoutPiece& piece);
+                     const TConvexPart& clearance, TLayoutPiece& piece, double slack = 0);
 
 // The transform that puts the piece's frame origin at `at`.
 TLayoutTransform PlacementOf(const TLayoutPiece& piece, const TVec& at);

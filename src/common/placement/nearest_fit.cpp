@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,6 +24,11 @@ constexpr double SearchHair = 1e-6;
 constexpr int ClearanceSides = 16;
 // The side of a cell of the grid over the positions, in mm.
 constexpr double CellSize = 8;
+// Shapes are covered with few parts, a flange joined to its neighbour when
+// that covers at most 2 % more: a shape with many flanged sides would
+// otherwise give hundreds of regions, and the place found is only a hair
+// farther away.
+constexpr double CoverSlack = 0.02;
 
 struct TRect {
     double Left = 0, Top = 0, Right = 0, Bottom = 0;
@@ -31,8 +37,9 @@ struct TRect {
     }
 };
 
-double Distance(const TVec& a, const TVec& b) {
-    return std::hypot(a.X - b.X, a.Y - b.Y);
+double Distance2(const TVec& a, const TVec& b) {
+    const double dx = a.X - b.X, dy = a.Y - b.Y;
+    return dx * dx + dy * dy;
 }
 
 // The regions by the cells of a grid they reach.
@@ -80,6 +87,10 @@ private:
 };
 
 class TFreePlaceSearch {
+    struct TSegment {
+        TVec A, B;
+    };
+
 public:
     TFreePlaceSearch(const TClearanceRegions& regions, const TRect& positions, const TVec& wanted)
         : FRegions(regions), FPositions(positions), FGrid(regions, positions), FWanted(wanted) {}
@@ -183,38 +194,52 @@ private:
                             std::max(FRegions.Top(first), FRegions.Top(second)),
                             std::min(FRegions.Right(first), FRegions.Right(second)),
                             std::min(FRegions.Bottom(first), FRegions.Bottom(second))};
-        if (overlap.Left > overlap.Right || overlap.Top > overlap.Bottom)
+        const double dx = std::max({overlap.Left - FWanted.X, FWanted.X - overlap.Right, 0.0});
+        const double dy = std::max({overlap.Top - FWanted.Y, FWanted.Y - overlap.Bottom, 0.0});
+        if (overlap.Left > overlap.Right || overlap.Top > overlap.Bottom ||
+            dx * dx + dy * dy >= radius * radius)
             return;
-        const TVec* u = FRegions.Vertices(first);
-        const TVec* v = FRegions.Vertices(second);
-        const int n = FRegions.VertexCount(first), m = FRegions.VertexCount(second);
-        for (int i = 0; i < n; ++i) {
-            const TVec& a = u[i];
-            const TVec& b = u[(i + 1) % n];
-            if (std::max(a.X, b.X) < overlap.Left || std::min(a.X, b.X) > overlap.Right ||
-                std::max(a.Y, b.Y) < overlap.Top || std::min(a.Y, b.Y) > overlap.Bottom)
-                continue;
-            for (int j = 0; j < m; ++j) {
-                const TVec& c = v[j];
-                const TVec& d = v[(j + 1) % m];
-                const double denominator = Cross(b - a, d - c);
+        const std::vector<TSegment> secondEdges = EdgesIn(second, overlap);
+        for (const TSegment& e : EdgesIn(first, overlap)) {
+            for (const TSegment& f : secondEdges) {
+                const double denominator = Cross(e.B - e.A, f.B - f.A);
                 if (denominator == 0)
                     continue;
-                const double t = Cross(c - a, d - c) / denominator;
-                const double s = Cross(c - a, b - a) / denominator;
+                const double t = Cross(f.A - e.A, f.B - f.A) / denominator;
+                const double s = Cross(f.A - e.A, e.B - e.A) / denominator;
                 if (t < 0 || t > 1 || s < 0 || s > 1)
                     continue;
-                const TVec p{a.X + t * (b.X - a.X), a.Y + t * (b.Y - a.Y)};
-                if (Distance(p, FWanted) < radius)
+                const TVec p{e.A.X + t * (e.B.X - e.A.X), e.A.Y + t * (e.B.Y - e.A.Y)};
+                if (Distance2(p, FWanted) < radius * radius)
                     points.push_back(p);
             }
         }
     }
 
+    // The edges of the region that reach into the box.
+    std::vector<TSegment> EdgesIn(int region, const TRect& box) const {
+        std::vector<TSegment> edges;
+        const TVec* v = FRegions.Vertices(region);
+        const int n = FRegions.VertexCount(region);
+        for (int i = 0; i < n; ++i) {
+            const TVec& a = v[i];
+            const TVec& b = v[(i + 1) % n];
+            if (std::max(a.X, b.X) >= box.Left && std::min(a.X, b.X) <= box.Right &&
+                std::max(a.Y, b.Y) >= box.Top && std::min(a.Y, b.Y) <= box.Bottom)
+                edges.push_back({a, b});
+        }
+        return edges;
+    }
+
     void SortByDistance(std::vector<TVec>& points) const {
-        std::stable_sort(points.begin(), points.end(), [this](const TVec& a, const TVec& b) {
-            return Distance(a, FWanted) < Distance(b, FWanted);
-        });
+        std::vector<std::pair<double, std::size_t>> keys(points.size());
+        for (std::size_t i = 0; i < points.size(); ++i)
+            keys[i] = {Distance2(points[i], FWanted), i};
+        std::sort(keys.begin(), keys.end());
+        std::vector<TVec> sorted(points.size());
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            sorted[i] = points[keys[i].second];
+        points = std::move(sorted);
     }
 
     const TClearanceRegions& FRegions;
@@ -254,7 +279,7 @@ bool NearestFreePlace(const TPolygonTbl& page, TPageIndex& index, const TPolygon
     const TConvexPart clearance = CircumscribedPolygon(
         static_cast<double>(LayoutLeastClearance) + SearchHair, ClearanceSides);
     TLayoutPiece moving;
-    if (!MakeLayoutPiece(shape, 0, 0, false, clearance, moving))
+    if (!MakeLayoutPiece(shape, 0, 0, false, clearance, moving, CoverSlack))
         return false;
     const double margin = static_cast<double>(LayoutLeastClearance);
     const TRect positions{margin, margin, static_cast<double>(pageWidth) - margin - moving.Width,
@@ -264,7 +289,7 @@ bool NearestFreePlace(const TPolygonTbl& page, TPageIndex& index, const TPolygon
     TClearanceRegions regions;
     for (const TPolygon& other : page) {
         TLayoutPiece placed;
-        if (!MakeLayoutPiece(other, 0, 0, false, clearance, placed))
+        if (!MakeLayoutPiece(other, 0, 0, false, clearance, placed, CoverSlack))
             continue;
         for (const TConvexPart& grown : placed.Grown) {
             for (const TConvexPart& negated : moving.Negated)
@@ -285,7 +310,7 @@ bool NearestFreePlace(const TPolygonTbl& page, TPageIndex& index, const TPolygon
     double best = -1;
     for (const TVec& p : search.Candidates()) {
         if (found(p)) {
-            best = Distance(p, search.Wanted());
+            best = std::sqrt(Distance2(p, search.Wanted()));
             break;
         }
     }
