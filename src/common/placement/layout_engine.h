@@ -2,7 +2,8 @@
 // flanges inside the white area, at least the gap from every other, turned
 // only by the allowed angles, onto as few pages as the search finds within its
 // budget. The search is deterministic: the same shapes and options always
-// give the same layout.
+// give the same layout. It keeps no state between calls, so a window may run
+// it on a worker thread.
 #pragma once
 
 #include "geometry/polygon.h"
