@@ -48,9 +48,11 @@ std::vector<long double> TurnAngles(TLayoutRotations rotations) {
                       : rotations == TLayoutRotations::HalfTurns    ? 2
                       : rotations == TLayoutRotations::QuarterTurns ? 4
                                                                     : 24;
+    // Whole multiples of one step, so that quarter turns come out exact.
+    const long double step = 2 * Pi / turns;
     std::vector<long double> angles;
     for (int k = 0; k < turns; ++k)
-        angles.push_back(2 * Pi * k / turns);
+        angles.push_back(k * step);
     return angles;
 }
 

@@ -1,6 +1,7 @@
 // The rigid motion a layout gives a shape.
 #include "placement/layout_transform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -55,10 +56,14 @@ TPointF Moved(const TPointF& p, const TLayoutTransform& transform, long double c
 
 } // namespace
 
+// An angle within rounding of a whole number of quarter turns (a multiple of
+// 15 degrees summed up to one, say) is taken as that number.
 void TurnCosSin(long double angle, long double& cosine, long double& sine) {
+    constexpr long double Rounding = 1e-15L;
     const long double quarters = angle / QuarterTurn;
     const long double whole = std::nearbyint(quarters);
-    if (quarters == whole && std::fabs(whole) < 1e15L) {
+    if (std::fabs(quarters - whole) <= Rounding * std::max(1.0L, std::fabs(whole)) &&
+        std::fabs(whole) < 1e15L) {
         static constexpr long double Cosines[4] = {1, 0, -1, 0};
         static constexpr long double Sines[4] = {0, 1, 0, -1};
         const long long k = static_cast<long long>(whole) % 4;

@@ -12,8 +12,9 @@ struct TLayoutTransform {
     friend bool operator==(const TLayoutTransform&, const TLayoutTransform&) = default;
 };
 
-// The cosine and sine of a turn; exact for whole quarter turns, so that a
-// quarter-turned shape has the very coordinates of the original, swapped.
+// The cosine and sine of a turn; exact for whole quarter turns (within
+// rounding), so that a quarter-turned shape has the very coordinates of the
+// original, swapped.
 void TurnCosSin(long double angle, long double& cosine, long double& sine);
 
 // Where the transform takes one point.

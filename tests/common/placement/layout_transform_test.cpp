@@ -124,6 +124,9 @@ TEST(LayoutTransform, QuarterTurnsSwapCoordinatesExactly) {
     const TPointF back = TransformPoint(p, {-Pi / 2, false, PointF(0, 0)});
     EXPECT_EQ(back.X, -7.25L);
     EXPECT_EQ(back.Y, -12.345678901234567L);
+    // Six steps of 15 degrees make a quarter turn.
+    const TPointF six = TransformPoint(p, {6 * (2 * Pi / 24), false, PointF(0, 0)});
+    EXPECT_EQ(six, turned);
     const TPointF half = TransformPoint(p, {Pi, true, PointF(1, 1)});
     EXPECT_EQ(half.X, 1 + 12.345678901234567L);
     EXPECT_EQ(half.Y, 1 + 7.25L);
