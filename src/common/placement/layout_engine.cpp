@@ -167,12 +167,21 @@ void Keep(TLayoutPlan plan, const std::vector<int>& order, const TFitRule& rule,
     best = {std::move(plan), order, rule, true};
 }
 
+// How many shapes at the start of the order the best plan's order shares:
+// their places are known.
+int SharedStart(const std::vector<int>& order, const TFitRule& rule, const TSearchState& best) {
+    if (!best.Found || rule.Up != best.Rule.Up || rule.FarEdge != best.Rule.FarEdge)
+        return 0;
+    const auto differ = std::mismatch(order.begin(), order.end(), best.Order.begin());
+    return static_cast<int>(differ.first - order.begin());
+}
+
 void TryPass(const TLayoutProblem& problem, const std::vector<int>& order, const TFitRule& rule,
              TLayoutWork& work, TSearchState& best) {
     TLayoutPlan plan;
     const int mostPages = best.Found ? best.Plan.Pages : static_cast<int>(order.size());
-    if (RunLayoutPass(problem, order, rule, mostPages, best.Found, work, plan) ==
-        TPassEnd::Complete)
+    if (RunLayoutPass(problem, order, rule, mostPages, best.Found, work, plan, &best.Plan,
+                      SharedStart(order, rule, best)) == TPassEnd::Complete)
         Keep(std::move(plan), order, rule, best);
 }
 
@@ -208,7 +217,8 @@ private:
 };
 
 // The first passes, over a few orders and rules, then in turn variations of
-// the best order and squeaky-wheel orders.
+// the best order (whose unchanged start costs nothing) and squeaky-wheel
+// orders.
 TSearchState Search(const TLayoutProblem& problem, const std::vector<int>& shapes, int bound,
                     TLayoutWork& work) {
     struct TStart {

@@ -54,7 +54,7 @@ bool TLayoutWork::Report() {
 
 TPassEnd RunLayoutPass(const TLayoutProblem& problem, const std::vector<int>& order,
                        const TFitRule& rule, int mostPages, bool mayStop, TLayoutWork& work,
-                       TLayoutPlan& plan) {
+                       TLayoutPlan& plan, const TLayoutPlan* earlier, int known) {
     const std::size_t shapes = problem.Pieces.size();
     plan = TLayoutPlan();
     plan.Page.assign(shapes, -1);
@@ -63,13 +63,24 @@ TPassEnd RunLayoutPass(const TLayoutProblem& problem, const std::vector<int>& or
     std::vector<TLayoutPage> pages;
     std::vector<double> used;
     const double pageArea = problem.Width * problem.Height;
-    for (const int shape : order) {
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const int shape = order[k];
         const std::vector<TLayoutPiece>& turns = problem.Pieces[shape];
         const double area = problem.Areas[shape];
         int page = 0;
         int turn = -1;
         TFit fit;
-        for (; page < static_cast<int>(pages.size()); ++page) {
+        if (earlier != nullptr && static_cast<int>(k) < known) {
+            page = earlier->Page[shape];
+            turn = earlier->Turn[shape];
+            fit.At = earlier->At[shape];
+            while (static_cast<int>(pages.size()) <= page) {
+                pages.emplace_back(problem.Width, problem.Height, problem.Margin,
+                                   problem.ColumnStep);
+                used.push_back(0);
+            }
+        }
+        for (; turn < 0 && page < static_cast<int>(pages.size()); ++page) {
             if (used[page] + area > pageArea * (1 + AreaSlack))
                 continue;
             const long long before = pages[page].WorkDone();

@@ -61,7 +61,9 @@ enum class TPassEnd {
 };
 
 // Places the shapes of order (each with pieces) by rule onto at most
-// mostPages pages. With mayStop the pass ends when the budget runs out.
+// mostPages pages. With mayStop the pass ends when the budget runs out. The
+// first `known` shapes go where `earlier` has them without a search: a pass
+// by the same rule over an order that starts the same put them there.
 TPassEnd RunLayoutPass(const TLayoutProblem& problem, const std::vector<int>& order,
                        const TFitRule& rule, int mostPages, bool mayStop, TLayoutWork& work,
-                       TLayoutPlan& plan);
+                       TLayoutPlan& plan, const TLayoutPlan* earlier = nullptr, int known = 0);
