@@ -60,12 +60,13 @@ void TurnedExtent(const TDaPointF& hull, long double c, long double s, long doub
     height = bottom - top;
 }
 
-} // namespace
+// Points in the order the hull is built in: by X, then by Y.
+bool Before(const TPointF& a, const TPointF& b) {
+    return a.X < b.X || (a.X == b.X && a.Y < b.Y);
+}
 
-TDaPointF ConvexHull(TDaPointF points) {
-    std::sort(points.begin(), points.end(), [](const TPointF& a, const TPointF& b) {
-        return a.X < b.X || (a.X == b.X && a.Y < b.Y);
-    });
+// The hull of points sorted by Before (Andrew's monotone chain).
+TDaPointF HullOfSorted(TDaPointF points) {
     points.erase(std::unique(points.begin(), points.end()), points.end());
     if (points.size() < 3)
         return points;
@@ -83,6 +84,86 @@ TDaPointF ConvexHull(TDaPointF points) {
     }
     hull.resize(k - 1);
     return hull;
+}
+
+// A hull's vertices in that order, without sorting: its lower chain runs
+// from the first to the last of them, its upper chain back.
+TDaPointF SortedHull(const TDaPointF& hull) {
+    const std::size_t n = hull.size();
+    if (n < 3) {
+        TDaPointF points = hull;
+        std::sort(points.begin(), points.end(), Before);
+        return points;
+    }
+    std::size_t low = 0, high = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (Before(hull[i], hull[low]))
+            low = i;
+        if (Before(hull[high], hull[i]))
+            high = i;
+    }
+    TDaPointF lower, upper;
+    for (std::size_t i = low; i != high; i = (i + 1) % n)
+        lower.push_back(hull[i]);
+    lower.push_back(hull[high]);
+    for (std::size_t i = low; i != high; i = (i + n - 1) % n)
+        upper.push_back(hull[i]);
+    TDaPointF points(lower.size() + upper.size());
+    std::merge(lower.begin(), lower.end(), upper.begin(), upper.end(), points.begin(), Before);
+    return points;
+}
+
+} // namespace
+
+TDaPointF ConvexHull(TDaPointF points) {
+    std::sort(points.begin(), points.end(), Before);
+    return HullOfSorted(std::move(points));
+}
+
+TDaPointF MergedHull(const TDaPointF& a, const TDaPointF& b) {
+    const TDaPointF first = SortedHull(a), second = SortedHull(b);
+    TDaPointF points(first.size() + second.size());
+    std::merge(first.begin(), first.end(), second.begin(), second.end(), points.begin(), Before);
+    return HullOfSorted(std::move(points));
+}
+
+bool AddToHull(TDaPointF& hull, const TPointF& p) {
+    const std::size_t n = hull.size();
+    if (n < 3) {
+        TDaPointF points = hull;
+        points.push_back(p);
+        points = ConvexHull(std::move(points));
+        const bool changed = points != hull;
+        hull = std::move(points);
+        return changed;
+    }
+    // The sides that p lies beyond form one run; sides whose line it lies on
+    // at either end of the run go too, so that no corner is left in the
+    // middle of a side.
+    std::vector<long double> turn(n);
+    std::size_t first = n;
+    for (std::size_t i = 0; i < n; ++i) {
+        turn[i] = Cross(hull[i], hull[(i + 1) % n], p);
+        if (turn[i] < 0 && first == n)
+            first = i;
+    }
+    if (first == n)
+        return false;
+    while (turn[(first + n - 1) % n] <= 0 && (first + n - 1) % n != first)
+        first = (first + n - 1) % n;
+    std::size_t last = first;
+    while (turn[(last + 1) % n] <= 0 && (last + 1) % n != first)
+        last = (last + 1) % n;
+    // Keep the corners from the end of the run round to its start, then p.
+    TDaPointF grown;
+    for (std::size_t i = (last + 1) % n;; i = (i + 1) % n) {
+        grown.push_back(hull[i]);
+        if (i == first)
+            break;
+    }
+    grown.push_back(p);
+    hull = std::move(grown);
+    return true;
 }
 
 TAreaFit FitArea(const TDaPointF& hull, long double width, long double height, long double margin,

@@ -11,6 +11,14 @@ inline constexpr long double AreaFitTolerance = 1e-6L;
 // (clockwise on screen), without points in the middle of its sides.
 TDaPointF ConvexHull(TDaPointF points);
 
+// The convex hull of two convex hulls as ConvexHull gives them, in time
+// linear in their sizes.
+TDaPointF MergedHull(const TDaPointF& a, const TDaPointF& b);
+
+// Adds p to a hull as ConvexHull gives it, in time linear in its size; false
+// when p lies inside it or on its outline, which leaves it as it was.
+bool AddToHull(TDaPointF& hull, const TPointF& p);
+
 struct TAreaFit {
     bool Fits = false;
     long double Angle = 0; // radians, RotatePoints' sense

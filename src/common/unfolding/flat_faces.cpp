@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
+#include <functional>
 #include <numeric>
+#include <queue>
+#include <utility>
 
 namespace {
 
@@ -14,8 +16,9 @@ namespace {
 // its corners, each corner at most once.
 class TFlatFaceGrowth {
 public:
-    TFlatFaceGrowth(TMesh& mesh, const TMeshEdges& edges, long double maxAngle, long double onPlane)
-        : FMesh(mesh), FEdges(edges), FMaxAngle(maxAngle), FOnPlane(onPlane),
+    TFlatFaceGrowth(TMesh& mesh, const TMeshEdges& edges, long double maxAngle, long double onPlane,
+                    bool mayMove)
+        : FMesh(mesh), FEdges(edges), FMaxAngle(maxAngle), FOnPlane(onPlane), FMayMove(mayMove),
           FGroupOf(edges.FaceCount(), -1), FGroupSize(edges.FaceCount(), 0),
           FLoopNext(mesh.Vertices.size(), -1), FLoopOf(mesh.Vertices.size(), -1),
           FMoved(mesh.Vertices.size(), 0), FVertexFacesStart(mesh.Vertices.size() + 1, 0) {
@@ -43,11 +46,11 @@ public:
             FLoopNext[first[i]] = first[(i + 1) % first.size()];
             FLoopOf[first[i]] = group;
         }
-        std::deque<int> candidates;
+        TCandidates candidates;
         QueueNeighbours(seed, candidates);
         while (!candidates.empty()) {
-            const int face = candidates.front();
-            candidates.pop_front();
+            const int face = candidates.top().second;
+            candidates.pop();
             if (FGroupOf[face] < 0 && TryJoin(face, group))
                 QueueNeighbours(face, candidates);
         }
@@ -69,18 +72,27 @@ public:
     int GroupOf(int face) const { return FGroupOf[face]; }
 
 private:
-    void QueueNeighbours(int face, std::deque<int>& candidates) const {
+    // Neighbours by their angle to the flat face's plane, the flattest
+    // first: a face in the plane itself joins before one that would move
+    // corners and then stand in its way.
+    using TCandidate = std::pair<long double, int>;
+    using TCandidates =
+        std::priority_queue<TCandidate, std::vector<TCandidate>, std::greater<TCandidate>>;
+
+    void QueueNeighbours(int face, TCandidates& candidates) const {
         for (int h = FEdges.FaceStart[face]; h < FEdges.FaceStart[face + 1]; ++h) {
             const int partner = FEdges.Partner[h];
             if (partner >= 0 && FEdges.Opposed[h] && FGroupOf[FEdges.Face[partner]] < 0)
-                candidates.push_back(FEdges.Face[partner]);
+                candidates.push(
+                    {AngleBetween(FaceNormal(FMesh, FMesh.Faces[FEdges.Face[partner]]), FNormal),
+                     FEdges.Face[partner]});
         }
     }
 
     // A corner may move onto the plane when no polygon face and no other flat
     // face holds it where it is.
     bool MayMove(int vertex, int face) const {
-        if (FMoved[vertex])
+        if (!FMayMove || FMoved[vertex])
             return false;
         for (int i = FVertexFacesStart[vertex]; i < FVertexFacesStart[vertex + 1]; ++i) {
             const int other = FVertexFaces[i];
@@ -154,6 +166,7 @@ private:
     const TMeshEdges& FEdges;
     const long double FMaxAngle;
     const long double FOnPlane;
+    const bool FMayMove;
     std::vector<int> FGroupOf;   // the flat face each face joined, by its first face
     std::vector<int> FGroupSize; // faces in each flat face, by its first face
     std::vector<int> FLoopNext;  // the next corner on the outline of the growing flat face
@@ -165,9 +178,8 @@ private:
     TMeshPoint FOrigin;
 };
 
-} // namespace
-
-int JoinFlatFaces(TMesh& mesh, long double maxAngle, long double onPlane) {
+// One pass over the faces, largest first: each not yet in a flat face grows one.
+int JoinPass(TMesh& mesh, long double maxAngle, long double onPlane, bool mayMove) {
     const TMeshEdges edges = BuildMeshEdges(mesh);
     const int faceCount = edges.FaceCount();
     std::vector<long double> area(faceCount);
@@ -177,7 +189,7 @@ int JoinFlatFaces(TMesh& mesh, long double maxAngle, long double onPlane) {
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return area[a] > area[b]; });
 
-    TFlatFaceGrowth growth(mesh, edges, maxAngle, onPlane);
+    TFlatFaceGrowth growth(mesh, edges, maxAngle, onPlane, mayMove);
     std::vector<TMeshFace> faces;
     faces.reserve(faceCount);
     for (int seed : order)
@@ -186,4 +198,13 @@ int JoinFlatFaces(TMesh& mesh, long double maxAngle, long double onPlane) {
     const int joined = faceCount - static_cast<int>(faces.size());
     mesh.Faces = std::move(faces);
     return joined;
+}
+
+} // namespace
+
+// Faces that already share a plane join first, so that a neighbour that
+// would move a corner cannot part them.
+int JoinFlatFaces(TMesh& mesh, long double maxAngle, long double onPlane) {
+    const int joined = JoinPass(mesh, maxAngle, onPlane, false);
+    return joined + JoinPass(mesh, maxAngle, onPlane, true);
 }

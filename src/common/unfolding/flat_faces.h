@@ -6,9 +6,9 @@
 
 // Grows flat faces from the largest face down: a neighbour joins while its
 // normal lies within maxAngle of the first face's and the joined outline stays
-// one loop that passes each corner once. Its corners are moved onto the plane
-// of the first face, so that the flat face is flat; a corner further from that
-// plane than onPlane is moved only when nothing else that must stay flat holds
-// it (a polygon face or another flat face), else the neighbour does not join.
-// The count of faces joined into others.
+// one loop that passes each corner once. First only faces whose corners lie
+// within onPlane of the first face's plane join; then also those whose
+// corners can be moved onto it, when nothing else that must stay flat holds
+// them (a polygon face or another flat face). The count of faces joined into
+// others.
 int JoinFlatFaces(TMesh& mesh, long double maxAngle, long double onPlane);

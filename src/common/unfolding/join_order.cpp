@@ -32,7 +32,40 @@ TMeshPoint AxisOf(TJoinOrder order) {
     }
 }
 
+struct TBox3 {
+    TMeshPoint Low, High;
+};
+
+TBox3 BoxOf(const TMesh& mesh) {
+    TBox3 box;
+    box.Low = box.High = mesh.Vertices.empty() ? TMeshPoint{} : mesh.Vertices.front();
+    for (const TMeshPoint& p : mesh.Vertices) {
+        box.Low = {std::min(box.Low.X, p.X), std::min(box.Low.Y, p.Y), std::min(box.Low.Z, p.Z)};
+        box.High = {std::max(box.High.X, p.X), std::max(box.High.Y, p.Y),
+                    std::max(box.High.Z, p.Z)};
+    }
+    return box;
+}
+
 } // namespace
+
+std::vector<TJoinOrder> OrdersForLargeModels(const TMesh& mesh) {
+    const TBox3 box = BoxOf(mesh);
+    const TMeshPoint size = box.High - box.Low;
+    // How nearly square the box is across each axis; Z wins a tie, then Y.
+    auto squareness = [](long double a, long double b) {
+        return std::max(a, b) > 0 ? std::min(a, b) / std::max(a, b) : 1;
+    };
+    const long double across[3] = {squareness(size.Y, size.Z), squareness(size.X, size.Z),
+                                   squareness(size.X, size.Y)};
+    int axis = 2;
+    for (int k = 1; k >= 0; --k)
+        if (across[k] > across[axis])
+            axis = k;
+    const TJoinOrder gores[3] = {joAcrossAxisX, joAcrossAxisY, joAcrossAxisZ};
+    const TJoinOrder rings[3] = {joAlongAxisX, joAlongAxisY, joAlongAxisZ};
+    return {joFlatFirst, gores[axis], rings[axis]};
+}
 
 std::vector<int> JoinOrder(const TFoldGeometry& fold, TJoinOrder order) {
     const TMesh& mesh = *fold.Mesh;
@@ -52,12 +85,8 @@ std::vector<int> JoinOrder(const TFoldGeometry& fold, TJoinOrder order) {
     } else {
         // The axes run through the middle of the model's box.
         const TMeshPoint axis = AxisOf(order);
-        TMeshPoint low = mesh.Vertices.empty() ? TMeshPoint{} : mesh.Vertices.front(), high = low;
-        for (const TMeshPoint& p : mesh.Vertices) {
-            low = {std::min(low.X, p.X), std::min(low.Y, p.Y), std::min(low.Z, p.Z)};
-            high = {std::max(high.X, p.X), std::max(high.Y, p.Y), std::max(high.Z, p.Z)};
-        }
-        const TMeshPoint centre = (low + high) * 0.5L;
+        const TBox3 box = BoxOf(mesh);
+        const TMeshPoint centre = (box.Low + box.High) * 0.5L;
         const bool across =
             order == joAcrossAxisX || order == joAcrossAxisY || order == joAcrossAxisZ;
         std::vector<long double> width(keyed.size());

@@ -22,3 +22,8 @@ inline constexpr int JoinOrderCount = 7;
 
 // One half-edge of every edge where the model may fold, in the order to try.
 std::vector<int> JoinOrder(const TFoldGeometry& fold, TJoinOrder order);
+
+// The orders worth trying on a model too large to try them all: the flattest
+// edges first, and gores and rings round the axis about which the model's box
+// is the most nearly square (a body of revolution's own axis).
+std::vector<TJoinOrder> OrdersForLargeModels(const TMesh& mesh);

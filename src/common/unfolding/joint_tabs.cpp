@@ -19,9 +19,9 @@ constexpr long double TabAngleClearance = 1e-3L;
 // Share of a side that a tab's outer edge may take up at most from each
 // end, so that a tab on a short side stays a trapezoid.
 constexpr long double TabReachShare = 0.45L;
-// A tab narrower than this (mm) is no tab: ten times the distance at which
-// two parts of a piece touch.
-constexpr long double MinTabWidth = 10 * PieceContactDistance;
+// A tab narrower than this (mm) is no tab: twice the distance at which two
+// parts of a piece touch.
+constexpr long double MinTabWidth = 2 * PieceContactDistance;
 
 int TabSegment(int sideCount, int side, int part) {
     return sideCount + 3 * side + part;
@@ -47,7 +47,7 @@ TTabPlacement::TTabPlacement(std::vector<TTabbedPiece>& pieces, long double area
             state.Segments[i] = {points[i], points[(i + 1) % n]};
             lengthSum += PointDistance(points[i], points[(i + 1) % n]);
         }
-        state.Grid = TSegmentGrid(std::max(2 * lengthSum / n, 4 * tab.Width));
+        state.Grid = TSegmentGrid(2 * lengthSum / n);
         for (std::size_t i = 0; i < n; ++i)
             state.Grid.Insert(static_cast<int>(i), state.Segments[i][0], state.Segments[i][1]);
         state.Clockwise = IsClockwiseOnScreen(points);

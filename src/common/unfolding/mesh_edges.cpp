@@ -16,16 +16,6 @@ std::uint64_t EdgeKey(int a, int b) {
 
 } // namespace
 
-int TMeshEdges::Next(int halfEdge) const {
-    const int face = Face[halfEdge];
-    return halfEdge + 1 < FaceStart[face + 1] ? halfEdge + 1 : FaceStart[face];
-}
-
-int TMeshEdges::Prev(int halfEdge) const {
-    const int face = Face[halfEdge];
-    return halfEdge > FaceStart[face] ? halfEdge - 1 : FaceStart[face + 1] - 1;
-}
-
 int TMeshEdges::Starting(int face, int vertex) const {
     for (int h = FaceStart[face]; h < FaceStart[face + 1]; ++h)
         if (From[h] == vertex)

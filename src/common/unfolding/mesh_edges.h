@@ -21,8 +21,14 @@ struct TMeshEdges {
 
     int HalfEdgeCount() const { return static_cast<int>(From.size()); }
     int FaceCount() const { return static_cast<int>(FaceStart.size()) - 1; }
-    int Next(int halfEdge) const;
-    int Prev(int halfEdge) const;
+    int Next(int halfEdge) const {
+        return halfEdge + 1 < FaceStart[Face[halfEdge] + 1] ? halfEdge + 1
+                                                            : FaceStart[Face[halfEdge]];
+    }
+    int Prev(int halfEdge) const {
+        return halfEdge > FaceStart[Face[halfEdge]] ? halfEdge - 1
+                                                    : FaceStart[Face[halfEdge] + 1] - 1;
+    }
     // The half-edge of face that starts at vertex, or -1.
     int Starting(int face, int vertex) const;
 };

@@ -18,9 +18,9 @@
 
 namespace {
 
-// Models with more faces than this are unfolded in the first order only: the
-// others would take longer than a user waits for a few pieces fewer.
-constexpr int AllOrdersUpToFaces = 4000;
+// Models with more faces than this are unfolded in the three orders likeliest
+// to do well only: all seven would take longer than a user waits.
+constexpr int AllOrdersUpToFaces = 8000;
 // Share of the progress the growing takes; the tabs take the rest.
 constexpr double GrowingShare = 0.9;
 // How many joins between two progress reports.
@@ -48,16 +48,23 @@ private:
 // caller stopped the unfolding.
 std::unique_ptr<TPieceGrowth> GrowPieces(const TFoldGeometry& fold, const TUnfoldOptions& options) {
     const TGrowthLimits limits{options.AreaWidth, options.AreaHeight, options.TabWidth};
-    const int orders = fold.Edges.FaceCount() <= AllOrdersUpToFaces ? JoinOrderCount : 1;
+    std::vector<TJoinOrder> orders;
+    if (fold.Edges.FaceCount() <= AllOrdersUpToFaces) {
+        for (int order = 0; order < JoinOrderCount; ++order)
+            orders.push_back(static_cast<TJoinOrder>(order));
+    } else {
+        orders = OrdersForLargeModels(*fold.Mesh);
+    }
+    const int count = static_cast<int>(orders.size());
     std::unique_ptr<TPieceGrowth> best;
     std::size_t bestPieces = 0;
-    for (int order = 0; order < orders; ++order) {
-        const std::vector<int> edges = JoinOrder(fold, static_cast<TJoinOrder>(order));
+    for (int order = 0; order < count; ++order) {
+        const std::vector<int> edges = JoinOrder(fold, orders[order]);
         auto growth = std::make_unique<TPieceGrowth>(fold, limits);
         for (std::size_t i = 0; i < edges.size(); ++i) {
             growth->TryJoin(edges[i]);
             if (options.Progress && i % ReportEvery == 0 &&
-                !options.Progress(GrowingShare * (order + double(i) / edges.size()) / orders))
+                !options.Progress(GrowingShare * (order + double(i) / edges.size()) / count))
                 return nullptr;
         }
         const std::size_t pieces = growth->PieceIds().size();

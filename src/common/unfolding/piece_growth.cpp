@@ -3,15 +3,16 @@
 
 #include "unfolding/area_fit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
 constexpr long double FullTurn = 2 * std::numbers::pi_v<long double>;
-// A piece's inner angle must stay this far below a full turn, so that the two
-// sides meeting there do not lie on one another.
-constexpr long double AngleClearance = 1e-9L;
+// A piece's inner angle must stay this far below a full turn (radians), so
+// that the two sides meeting there leave room for a tab between them.
+constexpr long double AngleClearance = 1e-5L;
 // Where only some of the faces round a vertex meet, the piece keeps this much
 // open (radians): the rest must meet in another corner of the piece, and a
 // joint in a narrower slit would leave no room for a tab. Where all meet, the
@@ -20,6 +21,9 @@ constexpr long double PartialFanOpening = 0.0175L;
 // Pieces with fewer outline sides than this are searched side by side rather
 // than through a grid.
 constexpr int GridFromSides = 24;
+// The hull vertices of a small piece with at most this many are added to the
+// large piece's hull one by one rather than merging the two hulls.
+constexpr std::size_t AddPointsUpTo = 8;
 
 TPointF Midpoint(const TPointF& a, const TPointF& b) {
     return PointF((a.X + b.X) / 2, (a.Y + b.Y) / 2);
@@ -62,8 +66,10 @@ TPieceGrowth::TPieceGrowth(const TFoldGeometry& fold, const TGrowthLimits& limit
         piece.SideCount = edges.FaceStart[f + 1] - edges.FaceStart[f];
         piece.Hull = ConvexHull(TDaPointF(fold.Flat.begin() + edges.FaceStart[f],
                                           fold.Flat.begin() + edges.FaceStart[f + 1]));
-        piece.FitAngle =
-            FitArea(piece.Hull, limits.AreaWidth, limits.AreaHeight, limits.Margin, 0, false).Angle;
+        const TAreaFit fit =
+            FitArea(piece.Hull, limits.AreaWidth, limits.AreaHeight, limits.Margin, 0, false);
+        piece.Fits = fit.Fits;
+        piece.FitAngle = fit.Angle;
         FPieceOf[f] = f;
     }
 }
@@ -128,12 +134,25 @@ bool TPieceGrowth::TryJoin(int halfEdge) {
     FTo = Midpoint(l0, l1);
 
     TPiece& largePiece = FPieces[large];
-    TDaPointF hull = largePiece.Hull;
+    TDaPointF moved;
     for (const TPointF& p : FPieces[small].Hull)
-        hull.push_back(Moved(p));
-    hull = ConvexHull(std::move(hull));
-    const TAreaFit fit = FitArea(hull, FLimits.AreaWidth, FLimits.AreaHeight, FLimits.Margin,
-                                 largePiece.FitAngle, false);
+        moved.push_back(Moved(p));
+    // A small piece takes its few corners into the large one's hull; laid
+    // inside it, it leaves the hull and its fit as they were.
+    TAreaFit fit{largePiece.Fits, largePiece.FitAngle};
+    TDaPointF hull;
+    bool grown = true;
+    if (moved.size() <= AddPointsUpTo) {
+        hull = largePiece.Hull;
+        grown = false;
+        for (const TPointF& p : moved)
+            grown = AddToHull(hull, p) || grown;
+    } else {
+        hull = MergedHull(largePiece.Hull, moved);
+    }
+    if (grown || !largePiece.Fits)
+        fit = FitArea(hull, FLimits.AreaWidth, FLimits.AreaHeight, FLimits.Margin,
+                      largePiece.FitAngle, false);
     if (!fit.Fits || Touches(large, largeSide, smallSide))
         return false;
     Commit(large, small, largeSide, smallSide, std::move(hull), fit.Angle);
@@ -154,34 +173,42 @@ bool TPieceGrowth::Touches(int large, int largeSide, int smallSide) {
     }
     const int largePrev = FPrev[largeSide], largeNext = FNext[largeSide];
     const int smallPrev = FPrev[smallSide], smallNext = FNext[smallSide];
-    FSmallSides.clear();
-    for (int side = smallNext; side != smallSide; side = FNext[side])
-        FSmallSides.push_back(side);
-
-    bool touches = false;
-    for (int side : FSmallSides) {
+    auto touches = [&](int side) {
         const TPointF a = Moved(FPosition[side]);
         const TPointF b = Moved(FPosition[FFold.Edges.Next(side)]);
+        bool found = false;
         auto test = [&](int other) {
-            if (touches || other == largeSide || !FOnOutline[other])
+            if (found || other == largeSide || !FOnOutline[other])
                 return;
             if ((side == smallNext && other == largePrev) ||
                 (side == smallPrev && other == largeNext))
                 return;
-            touches = SegmentsWithin(a, b, FPosition[other], FPosition[FFold.Edges.Next(other)],
-                                     PieceContactDistance);
+            found = SegmentsWithin(a, b, FPosition[other], FPosition[FFold.Edges.Next(other)],
+                                   PieceContactDistance);
         };
         if (largePiece.HasGrid) {
             largePiece.Grid.ForEachNear(a, b, PieceContactDistance, test);
         } else {
             int other = largePiece.FirstSide;
-            for (int i = 0; i < largePiece.SideCount && !touches; ++i, other = FNext[other])
+            for (int i = 0; i < largePiece.SideCount && !found; ++i, other = FNext[other])
                 test(other);
         }
-        if (touches)
+        return found;
+    };
+    // Outward from the joining edge both ways, where the pieces meet first.
+    int forward = smallNext, back = smallPrev;
+    while (true) {
+        if (touches(forward))
             return true;
+        if (forward == back)
+            return false;
+        if (touches(back))
+            return true;
+        forward = FNext[forward];
+        if (forward == back)
+            return false;
+        back = FPrev[back];
     }
-    return false;
 }
 
 void TPieceGrowth::Commit(int large, int small, int largeSide, int smallSide, TDaPointF hull,
@@ -206,6 +233,9 @@ void TPieceGrowth::Commit(int large, int small, int largeSide, int smallSide, TD
     FPrev[smallNext] = largePrev;
     FNext[smallPrev] = largeNext;
     FPrev[largeNext] = smallPrev;
+    if (largePiece.HasGrid)
+        largePiece.Grid.Remove(largeSide, FPosition[largeSide],
+                               FPosition[FFold.Edges.Next(largeSide)]);
     FOnOutline[largeSide] = FOnOutline[smallSide] = 0;
     FJoined[largeSide] = FJoined[smallSide] = 1;
     ++FJoins;
@@ -213,7 +243,7 @@ void TPieceGrowth::Commit(int large, int small, int largeSide, int smallSide, TD
     largePiece.SideCount += smallPiece.SideCount - 2;
     largePiece.FirstSide = largePrev;
     if (largePiece.HasGrid)
-        for (int side : FSmallSides)
+        for (int side = smallNext; side != largeNext; side = FNext[side])
             AddToGrid(largePiece, side);
     largePiece.Hull = std::move(hull);
     largePiece.FitAngle = fitAngle;

@@ -50,6 +50,7 @@ private:
         int SideCount = 0;
         TDaPointF Hull;
         long double FitAngle = 0;
+        bool Fits = false; // with its margin, at FitAngle
         bool HasGrid = false;
         TSegmentGrid Grid;
     };
@@ -80,5 +81,4 @@ private:
     // The move that lays the smaller piece against the larger one.
     long double FCos = 1, FSin = 0;
     TPointF FFrom, FTo;
-    std::vector<int> FSmallSides; // scratch: the smaller piece's outline
 };

@@ -46,3 +46,19 @@ void TSegmentGrid::Insert(int id, const TPointF& a, const TPointF& b) {
         for (std::int64_t y = range.Y0; y <= range.Y1; ++y)
             FCells[Key(x, y)].push_back(id);
 }
+
+void TSegmentGrid::Remove(int id, const TPointF& a, const TPointF& b) {
+    const TCellRange range = RangeOf(a, b, 0);
+    for (std::int64_t x = range.X0; x <= range.X1; ++x)
+        for (std::int64_t y = range.Y0; y <= range.Y1; ++y) {
+            const auto found = FCells.find(Key(x, y));
+            if (found == FCells.end())
+                continue;
+            std::vector<int>& ids = found->second;
+            const auto at = std::find(ids.begin(), ids.end(), id);
+            if (at != ids.end()) {
+                *at = ids.back();
+                ids.pop_back();
+            }
+        }
+}

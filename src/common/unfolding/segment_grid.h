@@ -19,6 +19,8 @@ public:
         : FCellsPerMm(1 / static_cast<double>(cellSize)) {}
 
     void Insert(int id, const TPointF& a, const TPointF& b);
+    // Takes out a segment inserted with the same ends.
+    void Remove(int id, const TPointF& a, const TPointF& b);
     // Calls visit(id) for every segment in a cell that the box of ab, grown by
     // margin, touches; an id may come more than once.
     template <class TVisit>

@@ -214,8 +214,10 @@ TMesh NoisyMesh(int triangles, std::uint32_t seed) {
     const int segments = std::max(3, static_cast<int>(std::lround(std::sqrt(triangles / 2.0))));
     const int rings = segments + 1;
     TMesh shape = UvSphereMesh(segments, rings);
+    // Bumps up to a tenth of an edge, as a scanned surface has them.
+    const long double edge = 2 * Pi / segments;
     for (TMeshPoint& p : shape.Vertices)
-        p = p * (1 + 0.01L * (Uniform(random) - 0.5L));
+        p = p * (1 + 0.2L * edge * (Uniform(random) - 0.5L));
 
     std::vector<TMeshFace> faces;
     for (std::size_t i = 0; i < shape.Faces.size(); ++i) {
