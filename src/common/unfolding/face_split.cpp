@@ -10,9 +10,18 @@ struct TPlanePoint {
     long double V = 0;
 };
 
+// The face's normal; for an outline that crosses itself so that its parts
+// cancel out, that of the first of its corner triangles that has one.
+TMeshPoint PlaneNormal(const TMesh& mesh, const TMeshFace& face) {
+    TMeshPoint normal = FaceNormal(mesh, face);
+    for (std::size_t i = 1; i + 1 < face.size() && Length(normal) == 0; ++i)
+        normal = FaceNormal(mesh, {face[0], face[i], face[i + 1]});
+    return normal;
+}
+
 // The face's corners in a frame of its own plane, counter-clockwise.
 std::vector<TPlanePoint> Projected(const TMesh& mesh, const TMeshFace& face) {
-    const TMeshPoint normal = FaceNormal(mesh, face);
+    const TMeshPoint normal = PlaneNormal(mesh, face);
     // Any direction across the normal serves as the first axis.
     const TMeshPoint helper =
         std::fabs(normal.X) < 0.6L ? TMeshPoint{1, 0, 0} : TMeshPoint{0, 1, 0};

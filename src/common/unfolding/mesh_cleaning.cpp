@@ -92,13 +92,17 @@ std::vector<TMeshFace> Loops(const TMeshFace& face) {
 }
 
 // A face is no face when it is thinner than distance everywhere: twice its
-// area over its longest side.
+// area over its longest side. The area is that of the triangles fanned from
+// its first corner, each counted as it is, so that a polygon whose outline
+// crosses itself is not taken for one without area.
 bool HasArea(const TMesh& mesh, const TMeshFace& face, long double distance) {
-    long double longest = 0;
+    long double longest = 0, area = 0;
     for (std::size_t i = 0; i < face.size(); ++i)
         longest = std::max(
             longest, Length(mesh.Vertices[face[(i + 1) % face.size()]] - mesh.Vertices[face[i]]));
-    return longest > 0 && 2 * FaceArea(mesh, face) / longest > distance;
+    for (std::size_t i = 1; i + 1 < face.size(); ++i)
+        area += FaceArea(mesh, {face[0], face[i], face[i + 1]});
+    return longest > 0 && 2 * area / longest > distance;
 }
 
 void DropUnusedPoints(TMesh& mesh) {

@@ -153,8 +153,9 @@ TUnfoldResult UnfoldMesh(const TMesh& mesh, const TUnfoldOptions& options) {
         }
         if (options.Progress &&
             !options.Progress(GrowingShare + (1 - GrowingShare) * double(p + 1) / tabbed.size())) {
-            result.Cancelled = true;
-            return result;
+            TUnfoldResult cancelled;
+            cancelled.Cancelled = true;
+            return cancelled;
         }
     }
 

@@ -10,12 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <iomanip>
 #include <iostream>
 #include <map>
 #include <numbers>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -95,4 +98,142 @@ TEST(MeshUnfolding, BenchmarkSetUnfoldsSoundlyAtEachSize) {
             }
         }
     }
+}
+
+namespace {
+
+TMesh Cleaned(const TMesh& mesh, long double size) {
+    TCleaningOptions options;
+    options.Size = size;
+    TCleaningReport report;
+    return CleanMesh(mesh, options, report);
+}
+
+std::vector<std::string> Marks(const TUnfoldResult& result) {
+    std::vector<std::string> marks;
+    for (const TUnfoldedPiece& piece : result.Pieces)
+        for (const TFlange& flange : piece.Shape.Flanges)
+            if (!flange.Name.empty())
+                marks.push_back(flange.Name);
+    std::sort(marks.begin(), marks.end());
+    return marks;
+}
+
+} // namespace
+
+TEST(MeshUnfolding, MarksComeFromTheCallerOrCountOnFromTheFirstNumber) {
+    const TMesh cube = Cleaned(CubeMesh(), 60);
+    TUnfoldOptions numbered = A4Options();
+    numbered.FirstMark = 7;
+    const TUnfoldResult fromSeven = UnfoldMesh(cube, numbered);
+    ASSERT_EQ(fromSeven.Joints, 7);
+    EXPECT_EQ(Marks(fromSeven), (std::vector<std::string>{"10", "10", "11", "11", "12", "12", "13",
+                                                          "13", "7", "7", "8", "8", "9", "9"}));
+
+    TUnfoldOptions given = A4Options();
+    int next = 0;
+    given.NextMark = [&] { return "J" + std::to_string(++next); };
+    const TUnfoldResult fromCaller = UnfoldMesh(cube, given);
+    EXPECT_EQ(next, 7);
+    const std::vector<std::string> marks = Marks(fromCaller);
+    ASSERT_EQ(marks.size(), 14u);
+    EXPECT_EQ(marks.front(), "J1");
+    EXPECT_EQ(marks.back(), "J7");
+}
+
+TEST(MeshUnfolding, ReportsProgressAndStopsWhenTold) {
+    const TMesh sphere = Cleaned(IcosphereMesh(2), 100);
+    std::vector<double> shares;
+    TUnfoldOptions watched = A4Options();
+    watched.Progress = [&](double share) {
+        shares.push_back(share);
+        return true;
+    };
+    EXPECT_FALSE(UnfoldMesh(sphere, watched).Cancelled);
+    ASSERT_FALSE(shares.empty());
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GE(shares.front(), 0.0);
+    EXPECT_EQ(shares.back(), 1.0);
+
+    for (std::size_t stopAt : {std::size_t(0), shares.size() - 1}) {
+        std::size_t calls = 0;
+        TUnfoldOptions stopped = A4Options();
+        stopped.Progress = [&](double) { return calls++ < stopAt; };
+        const TUnfoldResult result = UnfoldMesh(sphere, stopped);
+        EXPECT_TRUE(result.Cancelled) << stopAt;
+        EXPECT_TRUE(result.Pieces.empty()) << stopAt;
+        EXPECT_EQ(result.Joints, 0) << stopAt;
+    }
+}
+
+TEST(MeshUnfolding, FoldsAreMountainsOnConvexEdgesAndValleysOnConcaveOnes) {
+    const TUnfoldResult cube = UnfoldMesh(Cleaned(CubeMesh(), 60), A4Options());
+    ASSERT_EQ(cube.Pieces.size(), 1u);
+    EXPECT_EQ(cube.Pieces[0].Shape.BendLines[0].size(), 5u);
+    EXPECT_TRUE(cube.Pieces[0].Shape.BendLines[1].empty());
+
+    // Two squares meeting at an edge raised above or sunk below their outer
+    // edges, seen from above.
+    for (long double ridge : {1.0L, -1.0L}) {
+        SCOPED_TRACE(ridge > 0 ? "ridge" : "valley");
+        TMesh roof;
+        roof.Vertices = {{-1, 0, 0}, {0, 0, ridge}, {0, 1, ridge},
+                         {-1, 1, 0}, {1, 0, 0},     {1, 1, 0}};
+        roof.Faces = {{0, 1, 2, 3}, {1, 4, 5, 2}};
+        const TUnfoldResult result = UnfoldMesh(Cleaned(roof, 60), A4Options());
+        ASSERT_EQ(result.Pieces.size(), 1u);
+        const TPolygon& shape = result.Pieces[0].Shape;
+        EXPECT_EQ(shape.BendLines[0].size(), ridge > 0 ? 1u : 0u);
+        EXPECT_EQ(shape.BendLines[1].size(), ridge > 0 ? 0u : 1u);
+    }
+}
+
+TEST(MeshUnfolding, OpenEdgesArePlainSidesAndCrowdedEdgesAreCut) {
+    TMesh openBox = CubeMesh();
+    openBox.Faces.resize(10); // without its last side
+    TMesh twoCubes = CubeMesh();
+    const int n = static_cast<int>(twoCubes.Vertices.size());
+    for (int v = 0; v < n; ++v) {
+        // The second cube shares the first one's edge at x = 1, y = 1.
+        const TMeshPoint& p = twoCubes.Vertices[v];
+        twoCubes.Vertices.push_back({p.X + 2, p.Y + 2, p.Z});
+    }
+    for (std::size_t f = 0; f < 12; ++f) {
+        TMeshFace face = twoCubes.Faces[f];
+        for (int& vertex : face)
+            vertex += n;
+        twoCubes.Faces.push_back(face);
+    }
+    const struct {
+        const char* Name;
+        TMesh Mesh;
+        int CutEdges;
+        int PlainSides;
+    } cases[] = {{"open box", openBox, 0, 4}, {"two cubes on one edge", twoCubes, 1, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TCleaningOptions options;
+        options.Size = 60;
+        TCleaningReport report;
+        const TMesh mesh = CleanMesh(c.Mesh, options, report);
+        EXPECT_EQ(report.CutEdges, c.CutEdges);
+        const TUnfoldResult result = UnfoldMesh(mesh, A4Options());
+        int plain = 0;
+        for (const TUnfoldedPiece& piece : result.Pieces)
+            for (const TFlange& flange : piece.Shape.Flanges)
+                plain += flange.Name.empty() && flange.Width == 0;
+        EXPECT_EQ(plain, c.PlainSides);
+        ExpectNoFindings(JointFaults(result, mesh), "joints");
+        ExpectNoFindings(RefoldFaults(result, mesh, 1e-6L), "refolding");
+    }
+}
+
+TEST(MeshUnfolding, AFaceLargerThanTheAreaComesOutAsAPieceThatDoesNotFit) {
+    TMesh slab;
+    slab.Vertices = {{0, 0, 0}, {300, 0, 0}, {300, 300, 0}, {0, 300, 0}};
+    slab.Faces = {{0, 1, 2, 3}};
+    const TUnfoldResult result = UnfoldMesh(Cleaned(slab, 0), A4Options());
+    ASSERT_EQ(result.Pieces.size(), 1u);
+    EXPECT_FALSE(result.Pieces[0].Fits);
+    EXPECT_EQ(result.Joints, 0);
 }
