@@ -18,8 +18,8 @@ struct TUnfoldOptions {
     long double TabWidth = 5; // mm
     long double TabAngle1 = std::numbers::pi_v<long double> / 4;
     long double TabAngle2 = std::numbers::pi_v<long double> / 4;
-    // The mark of the next joint; when empty the joints are numbered from
-    // FirstMark on.
+    // The mark of the next joint, called once for each joint of the pieces
+    // returned; when empty the joints are numbered from FirstMark on.
     std::function<std::string()> NextMark;
     int FirstMark = 1;
     // Told the share of the work done, from 0 to 1; returning false stops the
