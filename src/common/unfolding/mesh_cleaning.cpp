@@ -84,8 +84,6 @@ std::vector<TMeshFace> Loops(const TMeshFace& face) {
         }
         path.push_back(vertex);
     }
-    while (path.size() > 1 && path.front() == path.back())
-        path.pop_back();
     loops.push_back(path);
     std::erase_if(loops, [](const TMeshFace& loop) { return loop.size() < 3; });
     return loops;

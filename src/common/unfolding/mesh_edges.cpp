@@ -16,13 +16,6 @@ std::uint64_t EdgeKey(int a, int b) {
 
 } // namespace
 
-int TMeshEdges::Starting(int face, int vertex) const {
-    for (int h = FaceStart[face]; h < FaceStart[face + 1]; ++h)
-        if (From[h] == vertex)
-            return h;
-    return -1;
-}
-
 TMeshEdges BuildMeshEdges(const TMesh& mesh) {
     TMeshEdges edges;
     const int faceCount = static_cast<int>(mesh.Faces.size());

@@ -29,8 +29,6 @@ struct TMeshEdges {
         return halfEdge > FaceStart[Face[halfEdge]] ? halfEdge - 1
                                                     : FaceStart[Face[halfEdge] + 1] - 1;
     }
-    // The half-edge of face that starts at vertex, or -1.
-    int Starting(int face, int vertex) const;
 };
 
 TMeshEdges BuildMeshEdges(const TMesh& mesh);

@@ -238,7 +238,6 @@ void TPieceGrowth::Commit(int large, int small, int largeSide, int smallSide, TD
                                FPosition[FFold.Edges.Next(largeSide)]);
     FOnOutline[largeSide] = FOnOutline[smallSide] = 0;
     FJoined[largeSide] = FJoined[smallSide] = 1;
-    ++FJoins;
 
     largePiece.SideCount += smallPiece.SideCount - 2;
     largePiece.FirstSide = largePrev;

@@ -30,7 +30,6 @@ public:
     // The pieces: each a list of faces, the first face naming the piece.
     std::vector<int> PieceIds() const;
     const std::vector<int>& FacesOf(int piece) const { return FPieces[piece].Faces; }
-    int PieceOf(int face) const { return FPieceOf[face]; }
     // A side of the piece's outline, from which Outline walks it.
     int FirstSide(int piece) const { return FPieces[piece].FirstSide; }
     // The outline side after side, and the piece's inner angle between them.
@@ -41,7 +40,6 @@ public:
     bool IsJoined(int halfEdge) const { return FJoined[halfEdge]; }
     // The turn at which the piece fits with its margin, as last found.
     long double FitAngle(int piece) const { return FPieces[piece].FitAngle; }
-    int Joins() const { return FJoins; }
 
 private:
     struct TPiece {
@@ -77,7 +75,6 @@ private:
     std::vector<int> FFacesAt;        // faces round each vertex
     std::vector<char> FOnOutline;
     std::vector<char> FJoined;
-    int FJoins = 0;
     // The move that lays the smaller piece against the larger one.
     long double FCos = 1, FSin = 0;
     TPointF FFrom, FTo;

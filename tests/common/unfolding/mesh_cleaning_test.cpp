@@ -165,6 +165,20 @@ TEST(MeshCleaning, SplitsBentAndCrossedPolygonsOnly) {
     }
 }
 
+TEST(MeshCleaning, APolygonThatPassesACornerTwiceFallsIntoItsLoops) {
+    // Two triangles drawn as one outline through their shared corner.
+    TMesh mesh;
+    mesh.Vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {-1, 0, 0}, {-1, -1, 0}};
+    mesh.Faces = {{0, 1, 2, 0, 3, 4}};
+    TCleaningReport report;
+    const TMesh cleaned = Clean(mesh, report, 0, 0);
+    ASSERT_EQ(cleaned.Faces.size(), 2u);
+    EXPECT_EQ(cleaned.Faces[0].size(), 3u);
+    EXPECT_EQ(cleaned.Faces[1].size(), 3u);
+    EXPECT_NEAR(static_cast<double>(SurfaceArea(cleaned)), 1.0, 1e-15);
+    EXPECT_EQ(report.DroppedFaces, 0);
+}
+
 TEST(MeshCleaning, TurnsFacesOutwardLikeTheirNeighbours) {
     TMesh inverted = CubeMesh();
     for (TMeshFace& face : inverted.Faces)
