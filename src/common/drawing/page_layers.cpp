@@ -1,6 +1,7 @@
 // Sorting a page's lines into cut, fold and text layers for cutting machines.
 #include "drawing/page_layers.h"
 
+#include "geometry/cut_outline.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 
@@ -28,11 +29,12 @@ void AddSegment(std::vector<TSegmentF>& layer, const TPointF& a, const TPointF& 
 }
 
 void AddCut(TPageLayers& layers, const TPolygon& shape, const TPointF& origin) {
-    TDaPointF outline = OutlineWithFlanges(shape);
-    for (TPointF& p : outline)
-        p = Shifted(p, origin);
-    if (std::all_of(outline.begin(), outline.end(), IsFinite))
-        layers.Cut.push_back(std::move(outline));
+    for (TDaPointF& outline : CutOutlines(shape)) {
+        for (TPointF& p : outline)
+            p = Shifted(p, origin);
+        if (std::all_of(outline.begin(), outline.end(), IsFinite))
+            layers.Cut.push_back(std::move(outline));
+    }
 }
 
 // As on a printed page: the name runs along the side so that the tops of its
