@@ -10,7 +10,6 @@
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>

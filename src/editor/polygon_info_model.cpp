@@ -3,7 +3,6 @@
 #include "polygon_info_model.h"
 
 #include "editing/shape_info.h"
-#include "geometry/plane_geometry.h"
 
 #include <algorithm>
 
@@ -51,7 +50,7 @@ void TPolygonInfoModel::SetPolygon(const TPolygon& polygon) {
         return;
     }
     FMeasured = polygon;
-    FClockwise = IsClockwiseOnScreen(polygon.Apexes);
+    FClockwise = IsClockwiseOutline(polygon.Apexes);
     FMeasuredRows = rows;
     emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1), {Qt::DisplayRole});
 }

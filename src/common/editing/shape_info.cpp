@@ -27,6 +27,14 @@ long double InteriorAngle(const TDaPointF& apexes, bool clockwise, int k) {
 
 } // namespace
 
+bool IsClockwiseOutline(const TDaPointF& apexes) {
+    const std::size_t n = apexes.size();
+    std::vector<long double> directions(n);
+    for (std::size_t k = 0; k < n; ++k)
+        directions[k] = PointDirection(apexes[k], apexes[(k + 1) % n]);
+    return IsClockwiseFromSideDirections(directions);
+}
+
 TVertexInfo VertexInfoAt(const TPolygon& polygon, bool clockwise, int i) {
     const TDaPointF& apexes = polygon.Apexes;
     const TPointF& next = apexes[(i + 1) % apexes.size()];
@@ -49,7 +57,7 @@ std::vector<TVertexInfo> ShapeInfo(const TPolygon& polygon) {
     std::vector<TVertexInfo> rows;
     if (n < 2)
         return rows;
-    const bool clockwise = IsClockwiseOnScreen(polygon.Apexes);
+    const bool clockwise = IsClockwiseOutline(polygon.Apexes);
     rows.reserve(polygon.Apexes.size());
     for (int i = 0; i < n; ++i)
         rows.push_back(VertexInfoAt(polygon, clockwise, i));

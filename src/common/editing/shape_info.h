@@ -17,8 +17,12 @@ struct TVertexInfo {
     long double FlangeAngle2 = 0;  // degrees
 };
 
+// IsClockwiseOnScreen of the vertices, the same answer with each side's
+// direction found once instead of twice.
+bool IsClockwiseOutline(const TDaPointF& apexes);
+
 // The figures of vertex i (0 <= i < vertex count, at least two vertices) in
-// constant time, given the order of the outline (IsClockwiseOnScreen of its
+// constant time, given the order of the outline (IsClockwiseOutline of its
 // vertices), which the caller finds once for all rows. A vertex without a
 // flange record shows none.
 TVertexInfo VertexInfoAt(const TPolygon& polygon, bool clockwise, int i);

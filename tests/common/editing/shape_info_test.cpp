@@ -69,6 +69,7 @@ TEST(ShapeInfoTest, RowsMatchTheAnglesOfTheWholeOutline) {
         const std::vector<TVertexInfo> rows = ShapeInfo(outline);
         ASSERT_EQ(rows.size(), outline.Apexes.size());
         const bool clockwise = IsClockwiseOnScreen(outline.Apexes);
+        EXPECT_EQ(IsClockwiseOutline(outline.Apexes), clockwise);
         for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
             EXPECT_EQ(rows[i].InteriorAngle, ApexAngle(outline.Apexes, i) / Pi * 180) << i;
             EXPECT_EQ(VertexInfoAt(outline, clockwise, i).InteriorAngle, rows[i].InteriorAngle);
