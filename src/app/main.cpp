@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     TNSetLineLengthDlg lineLengthDlg;
     TNSetPointAngleDlg pointAngleDlg;
     TNSetLineAngleDlg lineAngleDlg;
-    TPolygonInfoDlg infoMonitor(settingsPath);
+    TPolygonInfoDlg infoMonitor(settingsPath, &editor);
     TFlangeDlg flangeDlg(prompt);
     TModalDialogRunner dialogRunner;
     editor.SetDialogs(TEditorDialogs{&dialogRunner, &pointPosDlg, &lineLengthDlg, &pointAngleDlg,

@@ -1,28 +1,37 @@
-// The shape information monitor's grid, its texts and frames, and its settings.
+// The shape information monitor's grid, its frames, its default widths and
+// its settings.
 #include "polygon_info_dlg.h"
 
-#include "editing/shape_info.h"
 #include "format/int_setting.h"
+#include "polygon_info_model.h"
 #include "settings_file.h"
+#include "window_accessible.h"
 #include "window_placement.h"
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
 constexpr std::string_view Section = "TPolygonInfoDlg";
-constexpr int DataColumns = 5;
+constexpr int DataColumns = TPolygonInfoModel::ColumnCount;
 constexpr int DefaultColumnWidth = 35;
 constexpr int DefaultRowHeight = 18;
-// Beside the shape editor at its default bounds.
+// Where cell texts start, and room after them.
+constexpr int TextInset = 2;
+constexpr int TextRoom = 6;
+// Beside the shape editor at its default bounds; the width grows to show
+// every column whole.
 constexpr TWindowPlacement DefaultPlacement{769, 107, 321, 241, wsNormal};
+// Row numbers of up to four digits show whole at the default width.
+const QString WidestRowNumber = QStringLiteral("9999");
 
 // The colours of the editor's two selected-vertex slots.
 const QColor Slot0Colour(255, 0, 255);
@@ -42,7 +51,7 @@ public:
         painter->fillRect(cell, Qt::white);
         painter->setPen(Qt::black);
         painter->setFont(option.font);
-        const QRect text = cell.adjusted(2, 2, 0, 0);
+        const QRect text = cell.adjusted(TextInset, TextInset, 0, 0);
         painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                           index.data().toString());
         const int apex = index.row();
@@ -61,28 +70,13 @@ private:
     const TPolygonInfoDlg& FMonitor;
 };
 
-QString CoordinatesText(const TPointF& point) {
-    return QString::asprintf("%6.1f/%6.1f", static_cast<double>(point.X),
-                             static_cast<double>(point.Y));
-}
-
-// QString::asprintf formats in the C locale: the decimal mark is always ".".
-std::array<QString, DataColumns> RowTexts(const TVertexInfo& info) {
-    return {CoordinatesText(info.Point),
-            QString::asprintf("%6.2f", static_cast<double>(info.InteriorAngle)),
-            QString::asprintf("%6.1f", static_cast<double>(info.SideLength)),
-            QString::asprintf("%7.2f", static_cast<double>(info.SideSlope)),
-            QString::asprintf("%.0f:%.0f:%.0f", static_cast<double>(info.FlangeWidth),
-                              static_cast<double>(info.FlangeAngle1),
-                              static_cast<double>(info.FlangeAngle2))};
-}
-
 } // namespace
 
 TPolygonInfoDlg::TPolygonInfoDlg(const QString& settingsPath, QWidget* parent)
     : QWidget(parent, Qt::Tool), FSettingsPath(settingsPath) {
     setObjectName(QStringLiteral("TPolygonInfoDlg"));
     setWindowTitle(QStringLiteral("図形情報"));
+    ExposeAsWindow(*this);
     QFont font(QStringLiteral("ＭＳ ゴシック"));
     font.setPixelSize(13);
     setFont(font);
@@ -94,22 +88,32 @@ TPolygonInfoDlg::~TPolygonInfoDlg() {
     WriteSettings();
 }
 
+// Coordinates within the file's columns (-999.99 to 9999.99), angles up to
+// 360 degrees, slopes from -180, flanges up to 99 mm wide; digits as wide as
+// the widest a font gives.
+QStringList TPolygonInfoDlg::LongestColumnTexts() {
+    return {QStringLiteral("-999.9/-999.9"), QStringLiteral("9999.9/9999.9"),
+            QStringLiteral("359.99"),        QStringLiteral("9999.9"),
+            QStringLiteral("-179.99"),       QStringLiteral("99:90:90")};
+}
+
 // The header row and the row-number column are the grid's own headers.
 void TPolygonInfoDlg::createGrid() {
-    StringGrid1 = new QTableWidget(0, DataColumns, this);
+    FModel = new TPolygonInfoModel(this);
+    StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("座標"), QStringLiteral("内角"),
-                                            QStringLiteral("辺の長さ"), QStringLiteral("辺の傾き"),
-                                            QStringLiteral("糊代")});
+    StringGrid1->setModel(FModel);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid1->setFocusPolicy(Qt::NoFocus);
     StringGrid1->setShowGrid(true);
+    StringGrid1->setWordWrap(false);
     StringGrid1->setItemDelegate(new TInfoCellDelegate(*this, StringGrid1));
     QHeaderView* columns = StringGrid1->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setDefaultSectionSize(DefaultColumnWidth);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Rows of one height let the view place any row without measuring the others.
     QHeaderView* rows = StringGrid1->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(DefaultRowHeight);
@@ -123,59 +127,52 @@ void TPolygonInfoDlg::createGrid() {
 }
 
 // Columns of the grid's default width would cut every text short: until the
-// user sets the widths, each column is as wide as its header or a typical text.
+// user sets the widths, each column is as wide as its header or its longest text.
 void TPolygonInfoDlg::FitColumnsToTheirTexts() {
-    const QString samples[DataColumns] = {QStringLiteral(" 000.0/ 000.0"), QStringLiteral("000.00"),
-                                          QStringLiteral("0000.0"), QStringLiteral("-000.00"),
-                                          QStringLiteral("00:00:00")};
+    const QStringList longest = LongestColumnTexts();
+    const QStringList texts[DataColumns] = {
+        {longest[0], longest[1]}, {longest[2]}, {longest[3]}, {longest[4]}, {longest[5]}};
     const QFontMetrics metrics(font());
     for (int column = 0; column < DataColumns; ++column) {
-        const QString header = StringGrid1->horizontalHeaderItem(column)->text();
-        const int text =
-            std::max(metrics.horizontalAdvance(samples[column]), metrics.horizontalAdvance(header));
-        StringGrid1->setColumnWidth(column, std::max(DefaultColumnWidth, text + 8));
+        int widest =
+            metrics.horizontalAdvance(FModel->headerData(column, Qt::Horizontal).toString());
+        for (const QString& text : texts[column])
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        StringGrid1->setColumnWidth(column,
+                                    std::max(DefaultColumnWidth, TextInset + widest + TextRoom));
     }
+}
+
+int TPolygonInfoDlg::DefaultWidth() const {
+    QStyleOptionHeader header;
+    header.initFrom(StringGrid1->verticalHeader());
+    header.text = WidestRowNumber;
+    const int rowNumbers = style()
+                               ->sizeFromContents(QStyle::CT_HeaderSection, &header, QSize(),
+                                                  StringGrid1->verticalHeader())
+                               .width();
+    int width = 2 * StringGrid1->frameWidth() + rowNumbers +
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
+    for (int column = 0; column < DataColumns; ++column)
+        width += StringGrid1->columnWidth(column);
+    return std::max(DefaultPlacement.Width, width);
 }
 
 void TPolygonInfoDlg::Update(const TPolygon& polygon, int selApex0, int selApex1) {
     FSelApex0 = selApex0;
     FSelApex1 = selApex1;
-    const int apexCount = static_cast<int>(polygon.Apexes.size());
-    if (apexCount != FRowsBuiltFor)
-        SetRowCount(apexCount);
-    const std::vector<TVertexInfo> rows = ShapeInfo(polygon);
-    // With fewer than two vertices there is nothing to measure: the data
-    // cells keep what they showed.
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const std::array<QString, DataColumns> texts = RowTexts(rows[row]);
-        for (int column = 0; column < DataColumns; ++column)
-            SetCell(static_cast<int>(row), column, texts[column]);
-    }
+    FModel->SetPolygon(polygon);
+    // The frames follow the selection even where the texts stay.
     StringGrid1->viewport()->update();
-}
-
-void TPolygonInfoDlg::SetRowCount(int apexCount) {
-    FRowsBuiltFor = apexCount;
-    StringGrid1->setRowCount(apexCount);
-    QStringList numbers;
-    for (int row = 1; row <= apexCount; ++row)
-        numbers << QString::asprintf("%3d", row);
-    StringGrid1->setVerticalHeaderLabels(numbers);
-}
-
-void TPolygonInfoDlg::SetCell(int row, int column, const QString& text) {
-    QTableWidgetItem* item = StringGrid1->item(row, column);
-    if (item == nullptr)
-        StringGrid1->setItem(row, column, new QTableWidgetItem(text));
-    else
-        item->setText(text);
 }
 
 // Bounds and state first, then the column widths, each defaulting to what the
 // window has now.
 void TPolygonInfoDlg::ReadSettings() {
     const TIniFile settings = LoadSettings(FSettingsPath);
-    ApplyWindowPlacement(*this, ReadWindowPlacement(settings, Section, DefaultPlacement));
+    TWindowPlacement defaults = DefaultPlacement;
+    defaults.Width = DefaultWidth();
+    ApplyWindowPlacement(*this, ReadWindowPlacement(settings, Section, defaults));
     for (int column = 0; column < DataColumns; ++column) {
         const std::string key = "ColWidth" + std::to_string(column + 1);
         const int width = ReadIntSetting(settings, Section, key, StringGrid1->columnWidth(column));

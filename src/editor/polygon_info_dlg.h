@@ -1,4 +1,4 @@
-// The shape information monitor: a small window beside the shape editor that
+// The shape information monitor: a small tool window of the shape editor that
 // lists, per vertex of the shape being edited, its coordinates, its interior
 // angle, the length and slope of the side that starts at it and that side's
 // flange, with the rows of the two selected vertices framed in the colours the
@@ -8,9 +8,11 @@
 #include "geometry/polygon.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
-class QTableWidget;
+class QTableView;
+class TPolygonInfoModel;
 
 class TPolygonInfoDlg : public QWidget {
     Q_OBJECT
@@ -18,26 +20,35 @@ class TPolygonInfoDlg : public QWidget {
 public:
     // Reads its bounds, state and column widths from the settings file at
     // settingsPath, section "TPolygonInfoDlg"; writes them back when it goes.
+    // parent is the shape editor: the monitor is its tool window, stays above
+    // it and takes input while the editor is modal.
     explicit TPolygonInfoDlg(const QString& settingsPath, QWidget* parent = nullptr);
     ~TPolygonInfoDlg() override;
 
-    // Remembers the two selected vertices (-1 for none) and rewrites the grid.
+    // Remembers the two selected vertices (-1 for none) and shows the shape's
+    // figures. Takes time in proportion to the vertex count: the texts are
+    // made only for the rows in view, as they come into view.
     void Update(const TPolygon& polygon, int selApex0, int selApex1);
 
     int SelApex0() const { return FSelApex0; }
     int SelApex1() const { return FSelApex1; }
 
+    // The longest text each column shows for a shape within the drawing
+    // file's limits, header included: the default widths show them whole.
+    static QStringList LongestColumnTexts();
+
 private:
     QString FSettingsPath;
-    QTableWidget* StringGrid1 = nullptr;
-    int FRowsBuiltFor = 0;
+    TPolygonInfoModel* FModel = nullptr;
+    QTableView* StringGrid1 = nullptr;
     int FSelApex0 = -1;
     int FSelApex1 = -1;
 
     void createGrid();
     void FitColumnsToTheirTexts();
+    // Wide enough for every column at its default width beside the row
+    // numbers and a scroll bar.
+    int DefaultWidth() const;
     void ReadSettings();
     void WriteSettings() const;
-    void SetRowCount(int apexCount);
-    void SetCell(int row, int column, const QString& text);
 };

@@ -5,6 +5,7 @@
 
 #include "document/sheet_document.h"
 #include "flange_check_model.h"
+#include "window_accessible.h"
 #include "window_placement.h"
 
 #include <QHBoxLayout>
@@ -28,6 +29,7 @@ TFlangeCheckDlg::TFlangeCheckDlg(const TSheetDocument& document, QWidget* parent
     : QWidget(parent, Qt::Tool), FDocument(document) {
     setObjectName(QStringLiteral("TFlangeCheckDlg"));
     setWindowTitle(QStringLiteral("糊代の検査"));
+    ExposeAsWindow(*this);
     createControls();
     resize(DefaultSize);
 }

@@ -3,7 +3,13 @@
 // columns as the tabs need.
 #include "page_tabs.h"
 
+#include "page_tabs_accessible.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
@@ -12,10 +18,42 @@
 #include <algorithm>
 
 TPageTabs::TPageTabs(QWidget* parent) : QWidget(parent) {
+    static bool accessibleInstalled = false;
+    if (!accessibleInstalled) {
+        QAccessible::installFactory(TPageTabsAccessible::Create);
+        accessibleInstalled = true;
+    }
     // The height is whatever the window gives; the width follows from it.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     setMouseTracking(true);
+    // As a tab bar: Tab reaches it, a click changes the page but leaves the
+    // focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     UpdateCellSize();
+    createShortcuts();
+}
+
+// No menu command uses Ctrl+PageUp or Ctrl+PageDown, and the page view's
+// scroll box takes PageUp and PageDown without Ctrl.
+void TPageTabs::createShortcuts() {
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    previous->setContext(Qt::WindowShortcut);
+    connect(previous, &QShortcut::activated, this, [this] { StepCurrent(-1); });
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    next->setContext(Qt::WindowShortcut);
+    connect(next, &QShortcut::activated, this, [this] { StepCurrent(1); });
+}
+
+void TPageTabs::StepCurrent(int step) {
+    setCurrentIndex(FCurrent + step);
+}
+
+// To the same row of the next column, or the last tab of a shorter one.
+void TPageTabs::StepColumn(int step) {
+    const int perColumn = TabsPerColumn();
+    const int column = FCurrent / perColumn + step;
+    if (FCurrent >= 0 && column >= 0 && column < ColumnCount())
+        setCurrentIndex(std::min(FCurrent + step * perColumn, count() - 1));
 }
 
 QString TPageTabs::tabText(int index) const {
@@ -45,6 +83,7 @@ void TPageTabs::removeTab(int index) {
     } else if (index == FCurrent) {
         FCurrent = std::min(index, count() - 1);
         EnsureCurrentVisible();
+        AnnounceCurrent();
         emit currentChanged(FCurrent);
     }
 }
@@ -55,7 +94,21 @@ void TPageTabs::setCurrentIndex(int index) {
     FCurrent = index;
     EnsureCurrentVisible();
     update();
+    AnnounceCurrent();
     emit currentChanged(index);
+}
+
+void TPageTabs::AnnounceCurrent() {
+    if (!QAccessible::isActive() || FCurrent < 0)
+        return;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(FCurrent);
+    QAccessible::updateAccessibility(&selection);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(FCurrent);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 QRect TPageTabs::tabRect(int index) const {
@@ -99,6 +152,15 @@ void TPageTabs::paintEvent(QPaintEvent*) {
     for (int index = 0; index < count(); ++index) {
         if (index != FCurrent && !tabRect(index).isEmpty())
             PaintTab(painter, index);
+    }
+    // The keyboard works on the current tab: it carries the focus frame.
+    if (hasFocus() && !tabRect(FCurrent).isEmpty()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        const int inset = std::max(1, fontMetrics().averageCharWidth() / 3);
+        focus.rect = tabRect(FCurrent).adjusted(inset, inset, -inset, -inset);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
 
@@ -152,6 +214,46 @@ void TPageTabs::wheelEvent(QWheelEvent* event) {
         return;
     }
     ScrollToColumn(FFirstColumn + (steps < 0 ? 1 : -1));
+}
+
+// Up and down along a column, left and right across columns, Home and End
+// to the first and last page.
+void TPageTabs::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+        StepCurrent(-1);
+        break;
+    case Qt::Key_Down:
+        StepCurrent(1);
+        break;
+    case Qt::Key_Left:
+        StepColumn(-1);
+        break;
+    case Qt::Key_Right:
+        StepColumn(1);
+        break;
+    case Qt::Key_Home:
+        setCurrentIndex(0);
+        break;
+    case Qt::Key_End:
+        setCurrentIndex(count() - 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TPageTabs::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    AnnounceCurrent();
+}
+
+void TPageTabs::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TPageTabs::changeEvent(QEvent* event) {

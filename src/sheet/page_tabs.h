@@ -1,6 +1,9 @@
 // The sheet's page tabs: one tab per page on the right-hand side, in as many
 // columns as the window's height needs, so that the page count never makes the
-// window taller or wider than the user made it.
+// window taller or wider than the user made it. The keyboard reaches them too:
+// Ctrl+PageUp and Ctrl+PageDown anywhere in the window, and the arrow keys,
+// Home and End once Tab has brought the focus to the strip. Assistive
+// technology sees a page tab list (see page_tabs_accessible.h).
 #pragma once
 
 #include <QStringList>
@@ -45,6 +48,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -57,6 +63,13 @@ private:
     QSize FCellSize;
     QSize FLayoutHint;
 
+    void createShortcuts();
+    // The tab step places before or after the current one, if there is one.
+    void StepCurrent(int step);
+    // The tab step columns to the left or right of the current one.
+    void StepColumn(int step);
+    // Assistive technology hears which tab is now current.
+    void AnnounceCurrent();
     void UpdateCellSize();
     QSize CellSizeFor(const QString& caption) const;
     int TabsPerColumn() const;

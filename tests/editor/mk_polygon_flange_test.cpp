@@ -11,7 +11,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <cmath>
 #include <numbers>
@@ -90,9 +90,9 @@ protected:
     }
 
     QString MonitorCell(int row, int column) const {
-        const QTableWidgetItem* item =
-            Monitor->findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->item(row, column);
-        return item == nullptr ? QString() : item->text();
+        const QAbstractItemModel* cells =
+            Monitor->findChild<QTableView*>(QStringLiteral("StringGrid1"))->model();
+        return cells->data(cells->index(row, column)).toString();
     }
 };
 

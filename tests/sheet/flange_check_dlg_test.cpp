@@ -5,6 +5,7 @@
 #include "sheet_fixture.h"
 #include "window_placement.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -241,4 +242,13 @@ TEST_F(FlangeCheckDlgTest, ADoubleClickShowsThePageSelectsTheShapeAndCentresIt) 
     Later();
     Trigger("Undo1");
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt{0});
+}
+
+// A window of its own to assistive technology, named by its caption.
+TEST_F(FlangeCheckDlgTest, AssistiveTechnologySeesAWindowNamedByItsCaption) {
+    OpenCheckWindow();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Window());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("糊代の検査"));
 }

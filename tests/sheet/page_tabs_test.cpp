@@ -1,8 +1,13 @@
 // The page tabs as drawn: every tab of every column shows its own fill, and
-// the current one stands out from the rest wherever it lies.
+// the current one stands out from the rest wherever it lies; as assistive
+// technology reads them; and as the keyboard changes them.
 #include "page_tabs.h"
+#include "sheet_fixture.h"
 
+#include <QAccessible>
 #include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -42,4 +47,126 @@ TEST(PageTabsTest, EveryColumnDrawsItsTabsAndTheCurrentOneStandsOut) {
             EXPECT_NE(fill, currentFill) << "tab " << index + 1 << " with " << current + 1;
         }
     }
+}
+
+namespace {
+
+QAccessibleInterface* TabList(TPageTabs& tabs) {
+    return QAccessible::queryAccessibleInterface(&tabs);
+}
+
+QStringList AccessibleNames(QAccessibleInterface* list) {
+    QStringList names;
+    for (int i = 0; i < list->childCount(); ++i)
+        names << list->child(i)->text(QAccessible::Name);
+    return names;
+}
+
+} // namespace
+
+TEST(PageTabsTest, AssistiveTechnologySeesAPageTabListOfNamedTabs) {
+    TPageTabs tabs;
+    for (int page = 1; page <= 3; ++page)
+        tabs.addTab(QString::number(page));
+    QSignalSpy changes(&tabs, &TPageTabs::currentChanged);
+    QAccessibleInterface* list = TabList(tabs);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    EXPECT_EQ(AccessibleNames(list), QStringList({"1", "2", "3"}));
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        EXPECT_EQ(tab->role(), QAccessible::PageTab);
+        EXPECT_EQ(tab->parent(), list);
+        EXPECT_EQ(list->indexOfChild(tab), i);
+        EXPECT_TRUE(tab->state().selectable);
+        EXPECT_EQ(tab->state().selected, i == 0) << i;
+    }
+
+    // The press action chooses the tab as a click does.
+    QAccessibleActionInterface* press = list->child(2)->actionInterface();
+    ASSERT_NE(press, nullptr);
+    ASSERT_TRUE(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(tabs.currentIndex(), 2);
+    EXPECT_EQ(changes.size(), 1);
+    EXPECT_TRUE(list->child(2)->state().selected);
+    EXPECT_FALSE(list->child(0)->state().selected);
+
+    // A tab that goes leaves no child behind; one added is named at once.
+    QAccessibleInterface* third = list->child(2);
+    tabs.removeTab(2);
+    EXPECT_EQ(list->childCount(), 2);
+    EXPECT_FALSE(third->isValid());
+    tabs.addTab(QStringLiteral("3"));
+    tabs.addTab(QStringLiteral("4"));
+    EXPECT_EQ(AccessibleNames(list), QStringList({"1", "2", "3", "4"}));
+}
+
+TEST(PageTabsTest, TheKeyboardChangesPagesAndTheFocusedStripShowsWhichTab) {
+    QWidget window;
+    auto* other = new QLineEdit(&window);
+    auto* tabs = new TPageTabs(&window);
+    for (int page = 1; page <= 5; ++page)
+        tabs->addTab(QString::number(page));
+    tabs->setGeometry(100, 0, tabs->tabRect(0).width(), 5 * tabs->tabRect(0).height());
+    window.resize(200, tabs->height());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+
+    // Ctrl+PageDown and Ctrl+PageUp work from anywhere in the window.
+    QTest::keyClick(other, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    QTest::keyClick(other, Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(other, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0) << "no page before the first";
+    EXPECT_TRUE(other->hasFocus());
+
+    const QImage unfocused = tabs->grab().toImage();
+    QTest::keyClick(other, Qt::Key_Tab);
+    ASSERT_TRUE(tabs->hasFocus()) << "Tab reaches the strip";
+    const QImage focused = tabs->grab().toImage();
+    EXPECT_NE(focused.copy(tabs->tabRect(0)), unfocused.copy(tabs->tabRect(0)))
+        << "the current tab carries the focus frame";
+    EXPECT_EQ(focused.copy(tabs->tabRect(3)), unfocused.copy(tabs->tabRect(3)));
+    EXPECT_TRUE(TabList(*tabs)->child(0)->state().focused);
+
+    QTest::keyClick(tabs, Qt::Key_Down);
+    QTest::keyClick(tabs, Qt::Key_Down);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    QTest::keyClick(tabs, Qt::Key_End);
+    EXPECT_EQ(tabs->currentIndex(), 4);
+    QTest::keyClick(tabs, Qt::Key_Down);
+    EXPECT_EQ(tabs->currentIndex(), 4) << "no page after the last";
+    QTest::keyClick(tabs, Qt::Key_Home);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+namespace {
+
+// The first interface of role below root, depth first.
+QAccessibleInterface* FindRole(QAccessibleInterface* root, QAccessible::Role role) {
+    if (root->role() == role)
+        return root;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* found = FindRole(root->child(i), role))
+            return found;
+    return nullptr;
+}
+
+class SheetPageTabsTest : public SheetFixture {};
+
+} // namespace
+
+// Reached from the sheet window, as a screen reader walks it; choosing a tab
+// shows its page as a click does.
+TEST_F(SheetPageTabsTest, AScreenReaderFindsThePagesAndChoosesOne) {
+    Open(TZvDat{{Square(10)}, {}, {Triangle(10)}});
+    QAccessibleInterface* list =
+        FindRole(QAccessible::queryAccessibleInterface(Fm.get()), QAccessible::PageTabList);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(AccessibleNames(list), QStringList({"1", "2", "3"}));
+    list->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Fm->CurrentPage(), 2);
+    EXPECT_EQ(Fm->CurrentDrawing()[Fm->CurrentPage()], TPolygonTbl{Triangle(10)});
 }

@@ -3,6 +3,7 @@
 
 #include "drawing/side_name.h"
 #include "geometry/angles.h"
+#include "geometry/cut_outline.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 
@@ -29,11 +30,12 @@ void AddSegment(std::vector<TSegmentF>& layer, const TPointF& a, const TPointF& 
 }
 
 void AddCut(TPageLayers& layers, const TPolygon& shape, const TPointF& origin) {
-    TDaPointF outline = OutlineWithFlanges(shape);
-    for (TPointF& p : outline)
-        p = Shifted(p, origin);
-    if (std::all_of(outline.begin(), outline.end(), IsFinite))
-        layers.Cut.push_back(std::move(outline));
+    for (TDaPointF& outline : CutOutlines(shape)) {
+        for (TPointF& p : outline)
+            p = Shifted(p, origin);
+        if (std::all_of(outline.begin(), outline.end(), IsFinite))
+            layers.Cut.push_back(std::move(outline));
+    }
 }
 
 // As on a printed page (side_name.h): the text cell, descent included, is

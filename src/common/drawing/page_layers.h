@@ -13,7 +13,7 @@
 #include <vector>
 
 enum TLayerKind : std::uint8_t {
-    lkCut = 0,   // the outer contour of each shape with its flanges
+    lkCut = 0,   // the outer boundary of each shape joined with its flanges
     lkFold1 = 1, // the flanged sides and fold lines of set 1
     lkFold2 = 2, // fold lines of set 2, which fold the other way
     lkText = 3,  // the names of sides
@@ -36,7 +36,7 @@ struct TTextPlacement {
 };
 
 struct TPageLayers {
-    std::vector<TDaPointF> Cut; // one closed outline per shape
+    std::vector<TDaPointF> Cut; // one closed outline per shape, or per part of one
     std::vector<TSegmentF> Fold1;
     std::vector<TSegmentF> Fold2;
     std::vector<TTextPlacement> Text;
@@ -48,7 +48,7 @@ struct TPageLayers {
 inline constexpr long double FlangeNameBaselineLift = 0.2L;
 
 // The layers of a page whose millimetre origin lies at origin on the paper,
-// shapes in page order. The cut outline of a shape is OutlineWithFlanges; a
+// shapes in page order. The cut outlines of a shape are its CutOutlines; a
 // side carries a fold line only where its flange is drawn; fold lines that
 // join no two vertices are left out, as are shapes of fewer than two
 // vertices and lines with a point that is not finite. The names of sides

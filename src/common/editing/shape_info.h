@@ -17,6 +17,16 @@ struct TVertexInfo {
     long double FlangeAngle2 = 0;  // degrees
 };
 
-// One entry per vertex; none for a shape of fewer than two vertices, whose
-// sides and angles mean nothing. A vertex without a flange record shows none.
+// IsClockwiseOnScreen of the vertices, the same answer with each side's
+// direction found once instead of twice.
+bool IsClockwiseOutline(const TDaPointF& apexes);
+
+// The figures of vertex i (0 <= i < vertex count, at least two vertices) in
+// constant time, given the order of the outline (IsClockwiseOutline of its
+// vertices), which the caller finds once for all rows. A vertex without a
+// flange record shows none.
+TVertexInfo VertexInfoAt(const TPolygon& polygon, bool clockwise, int i);
+
+// One entry per vertex, in time linear in the vertex count; none for a shape
+// of fewer than two vertices, whose sides and angles mean nothing.
 std::vector<TVertexInfo> ShapeInfo(const TPolygon& polygon);

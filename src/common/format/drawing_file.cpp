@@ -120,11 +120,11 @@ TDrawingReadResult TextToDrawing(std::string_view bytes, TZvDat& drawing) {
     if (scanner.Refused())
         return TDrawingReadResult::Malformed;
     TTextLines lines(text, TLineEnd::Cr);
+    // Every drawing written starts with a count of at least one page; a file
+    // that does not is some other file, which a later save must not replace.
     const std::int32_t pageCount = LenientInteger(lines.Next());
-    if (pageCount <= 0) {
-        drawing = TZvDat(1);
-        return TDrawingReadResult::Ok;
-    }
+    if (pageCount <= 0)
+        return TDrawingReadResult::Malformed;
     // Each page needs at least one byte for its count line.
     if (static_cast<std::size_t>(pageCount) > std::min(MaxPageCount, lines.RemainingBytes()))
         return TDrawingReadResult::Malformed;

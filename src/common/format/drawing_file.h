@@ -13,10 +13,10 @@
 bool DrawingToText(const TZvDat& drawing, std::string& bytes);
 
 enum class TDrawingReadResult {
-    Ok,         // drawing holds what the file holds (an empty drawing for a
-                // first line that is 0, empty or not a number)
-    Malformed,  // a block failed to read, a count cannot be right or the file
-                // ends before its last page
+    Ok,         // drawing holds what the file holds
+    Malformed,  // the first line is not a positive page count, a block failed
+                // to read, a count cannot be right or the file ends before its
+                // last page
     RangeError, // a negative fold-line count
 };
 

@@ -1,9 +1,10 @@
-// Tests of a page sorted into cut, fold and text layers: the cut contour is
-// the outline with flanges, only flanged sides and fold lines fold, names
-// stand upright in their flanges or inside the shape, and what cannot be
-// drawn is left out.
+// Tests of a page sorted into cut, fold and text layers: the cut contour goes
+// round the shape joined with its flanges, only flanged sides and fold lines
+// fold, names stand upright in their flanges or inside the shape, and what
+// cannot be drawn is left out.
 #include "drawing/page_layers.h"
 
+#include "common/geometry/union_checks.h"
 #include "common/shape_builders.h"
 #include "drawing/side_name.h"
 #include "geometry/angles.h"
@@ -52,6 +53,23 @@ TEST(PageLayers, TheCutOfAFlangedSquareIsItsOutlineWithFlangesMovedToTheOrigin) 
     ASSERT_EQ(layers.Cut[0].size(), outline.size());
     for (std::size_t i = 0; i < outline.size(); ++i)
         ExpectPoint(layers.Cut[0][i], outline[i].X + Origin.X, outline[i].Y + Origin.Y);
+}
+
+// Flanges on both sides of an L's reflex corner overlap: the cut goes round
+// them both once, where before it ran back into the corner and crossed itself.
+TEST(PageLayers, TheCutOfAConcaveShapeRunsRoundItsFlangesWithoutCrossing) {
+    TPolygon l = Shape({{0, 0}, {20, 0}, {20, 10}, {10, 10}, {10, 20}, {0, 20}});
+    l.Flanges[2] = MakeFlange("", 4, RightAngle, RightAngle);
+    l.Flanges[3] = MakeFlange("", 4, RightAngle, RightAngle);
+    const TPageLayers layers = PageLayersOf({l}, Origin, 4);
+
+    ASSERT_EQ(layers.Cut.size(), 1u);
+    union_checks::ExpectSimple(layers.Cut[0]);
+    const TDaPointF expected{{0, 0},   {20, 0},  {20, 10}, {20, 14},
+                             {14, 14}, {14, 20}, {10, 20}, {0, 20}};
+    ASSERT_EQ(layers.Cut[0].size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        ExpectPoint(layers.Cut[0][i], expected[i].X + Origin.X, expected[i].Y + Origin.Y);
 }
 
 TEST(PageLayers, ASideWithoutFlangeIsCutButNotFolded) {

@@ -2,6 +2,7 @@
 #include "editing/shape_info.h"
 
 #include "common/shape_builders.h"
+#include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -53,4 +54,25 @@ TEST(ShapeInfoTest, NoRowsBelowTwoVerticesAndNoFlangeWithoutItsRecord) {
     ASSERT_EQ(rows.size(), 3u);
     ExpectNear(rows[2].SideLength, 5);
     EXPECT_EQ(rows[2].FlangeWidth, 0);
+}
+
+// The order is found once for all rows; each row's interior angle must still
+// be what ApexAngle gives for that vertex, in either order and for an outline
+// that crosses itself.
+TEST(ShapeInfoTest, RowsMatchTheAnglesOfTheWholeOutline) {
+    const TPolygon outlines[] = {
+        Shape({{0, 0}, {30, 0}, {30, 20}, {15, 8}, {0, 20}}),
+        Shape({{0, 20}, {15, 8}, {30, 20}, {30, 0}, {0, 0}}),
+        Shape({{0, 0}, {10, 10}, {10, 0}, {0, 10}}),
+    };
+    for (const TPolygon& outline : outlines) {
+        const std::vector<TVertexInfo> rows = ShapeInfo(outline);
+        ASSERT_EQ(rows.size(), outline.Apexes.size());
+        const bool clockwise = IsClockwiseOnScreen(outline.Apexes);
+        EXPECT_EQ(IsClockwiseOutline(outline.Apexes), clockwise);
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+            EXPECT_EQ(rows[i].InteriorAngle, ApexAngle(outline.Apexes, i) / Pi * 180) << i;
+            EXPECT_EQ(VertexInfoAt(outline, clockwise, i).InteriorAngle, rows[i].InteriorAngle);
+        }
+    }
 }

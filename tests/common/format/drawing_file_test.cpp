@@ -83,15 +83,21 @@ TEST(TextToDrawing, ReadsBackWhatWasWritten) {
     EXPECT_EQ(TZvDat(2), ReadBack("2\r\nx\r\n-4\r\n"));
 }
 
-TEST(TextToDrawing, ReadsAnEmptyDrawingWhenTheFirstLineHoldsNoPages) {
-    for (const std::string bytes : {"", "0\r\n", "\r\n1\r\n0\r\n", "-3\r\n", "two\r\n1\r\n0\r\n"})
-        EXPECT_EQ(EmptyDrawing, ReadBack(bytes));
+// A drawing always starts with a page count of at least one: any other file
+// (notes, a drawing saved with LF line ends, an empty file) is not read as an
+// empty drawing that a save would then write over it.
+TEST(TextToDrawing, FailsWhenTheFirstLineIsNotAPositivePageCount) {
+    for (const std::string bytes : {"", "0\r\n", "\r\n1\r\n0\r\n", "-3\r\n", "two\r\n1\r\n0\r\n",
+                                    "2 pages\r\n0\r\n0\r\n", "Shopping list\r\n1 kg flour\r\n"})
+        ExpectReadFails(bytes, TDrawingReadResult::Malformed);
     // With LF alone no line ends: the whole file is one line, not a number.
     std::string lfOnly;
     for (const char c : Bytes(TZvDat{{Triangle(10)}, {}}))
         if (c != '\r')
             lfOnly += c;
-    EXPECT_EQ(EmptyDrawing, ReadBack(lfOnly));
+    ExpectReadFails(lfOnly, TDrawingReadResult::Malformed);
+    // Blanks before the count are still allowed.
+    EXPECT_EQ(TZvDat(2), ReadBack("  2\r\n0\r\n0\r\n"));
 }
 
 TEST(TextToDrawing, EndsLinesAtCrAndTheFileAtTheEndMark) {

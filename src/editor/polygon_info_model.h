@@ -1,0 +1,37 @@
+// The rows of the shape information monitor as a table model: one row per
+// vertex, its texts made only when the view asks for a row it shows, so that
+// a refresh takes time in proportion to the vertex count at most once.
+#pragma once
+
+#include "geometry/polygon.h"
+
+#include <QAbstractTableModel>
+
+class TPolygonInfoModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int ColumnCount = 5;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // One row per vertex of polygon. The figures of a shape of fewer than two
+    // vertices mean nothing: its rows keep the texts they had while they stay.
+    void SetPolygon(const TPolygon& polygon);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Columns "座標" to "糊代"; rows numbered from 1, right-aligned in three places.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The text of a data cell.
+    QString CellText(int row, int column) const;
+
+private:
+    TPolygon FMeasured;     // the last shape of at least two vertices
+    bool FClockwise = true; // its order, found once per shape
+    int FRows = 0;
+    int FMeasuredRows = 0; // the first rows, which show FMeasured's figures
+};
