@@ -3,7 +3,7 @@
 #include "baseline_polygon_info_dlg.h"
 
 #include "editing/shape_info.h"
-#include "editing/shape_pick.h"
+#include "geometry/hit_test.h"
 #include "geometry/plane_geometry.h"
 
 #include <QHeaderView>
