@@ -24,9 +24,10 @@ public:
     virtual void NewPolygon() = 0;
     // Starts editing a copy of shape, which "restore" can bring back.
     virtual void SetPolygon(const TPolygon& shape) = 0;
-    // The flange names the drawing uses (Shift-JIS bytes, sorted, each once)
-    // for the flange dialog to offer, and where it looks a picked one up; the
-    // lookup must outlive the editing run, and nullptr clears it.
+    // The names the drawing's sides carry (Shift-JIS bytes, each once, open
+    // joint marks first) for the flange dialog to offer in that order, and
+    // where it looks a picked one up; the lookup must outlive the editing run,
+    // and nullptr clears it.
     virtual void SetFlangeNames(const std::vector<std::string>& names,
                                 const IFlangeLookup* lookup) = 0;
     // Shows the editor and returns when the user has closed it.

@@ -351,12 +351,12 @@ void TMainFm::DelPageMiClick() {
     ShowChangedPages();
 }
 
-// The editor's flange dialog offers the names of the drawing as it is now and
-// looks a picked one up in every shape but the one being edited (-1 for a new
-// shape, which skips none).
+// The editor's flange dialog offers the names of the drawing's sides as they
+// are now, the open joint marks first, and looks a picked one up in every
+// shape but the one being edited (-1 for a new shape, which skips none).
 void TMainFm::ShowEditor(int editedIndex) {
     const TDrawingFlangeLookup lookup(Document, editedIndex);
-    FlangeNames = CollectFlangeNames(Document.Drawing());
+    FlangeNames = FlangeNamesOpenFirst(Document.Drawing());
     Dialogs.Editor->SetFlangeNames(FlangeNames, &lookup);
     Dialogs.Editor->ShowModal();
     Dialogs.Editor->SetFlangeNames({}, nullptr);
