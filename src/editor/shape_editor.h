@@ -36,4 +36,7 @@ public:
     // Copies the working shape into shape; false (shape untouched) when it has
     // fewer than 3 vertices.
     virtual bool GetPolygon(TPolygon& shape) const = 0;
+    // The width and angles offered for a side without a flange (no name):
+    // what the user accepted last, kept between runs.
+    virtual TFlange DefaultFlange() const = 0;
 };
