@@ -3,8 +3,8 @@
 // the drawing's file, printing, export and the printer's calibration; and the
 // Edit menu: undo and redo, pages added and deleted, shapes made or edited in
 // the shape editor, cut, copy, paste and delete through the clipboard, the
-// flange check window, the placement options, and which commands are
-// available.
+// flange check window, the joint commands, the placement options, and which
+// commands are available.
 #include "main_fm.h"
 
 #include "clipboard.h"
@@ -47,6 +47,7 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
     : Prompt(services.Prompt), Clipboard(services.Clipboard), PageSetup(services.PageSetup),
       Dialogs(dialogs), Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
       Gestures(Document, *View, services.Prompt, services.Cursor),
+      Joints(Document, *View, services.Prompt, *this, dialogs.Editor),
       Recovery(services.Recovery, services.Prompt, Document, services.RecoveryInterval),
       Files(services.Prompt, Document, Recovery),
       Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet, Document,
@@ -94,13 +95,21 @@ void TMainFm::createConnections() {
     connect(&Files, &TSheetFiles::DrawingReplaced, this, &TMainFm::DrawingReplaced);
     connect(&Files, &TSheetFiles::FileNameChanged, this, &TMainFm::FileNameChanged);
     connect(TabControl1, &TPageTabs::currentChanged, this, &TMainFm::TabControl1Change);
+    // A joint command takes the mouse between gestures; a shape being placed
+    // keeps it until it is put down.
     const TPaintSurface* surface = View->Surface();
-    connect(surface, &TPaintSurface::MouseDown, this,
-            [this](const QMouseEvent* event) { Gestures.MouseDown(*event, PlacementRules()); });
-    connect(surface, &TPaintSurface::MouseMove, this,
-            [this](const QMouseEvent* event) { Gestures.MouseMove(*event, PlacementRules()); });
+    connect(surface, &TPaintSurface::MouseDown, this, [this](const QMouseEvent* event) {
+        if (Gestures.State() != dsIdle || !Joints.MouseDown(*event))
+            Gestures.MouseDown(*event, PlacementRules());
+    });
+    connect(surface, &TPaintSurface::MouseMove, this, [this](const QMouseEvent* event) {
+        Gestures.MouseMove(*event, PlacementRules());
+        if (Gestures.State() == dsIdle)
+            Joints.MouseMove(*event);
+    });
     connect(surface, &TPaintSurface::MouseUp, this, [this](const QMouseEvent* event) {
-        Gestures.MouseUp(*event, Menus.ClickDragMi->isChecked());
+        if (Gestures.State() != dsIdle || !Joints.TakesMouse())
+            Gestures.MouseUp(*event, Menus.ClickDragMi->isChecked());
     });
     connect(&Gestures, &TSheetGestures::PointerMoved, this, &TMainFm::ShowMousePosition);
     connect(&Gestures, &TSheetGestures::PlacingChanged, this, &TMainFm::ShowPlacingHint);
@@ -159,9 +168,10 @@ void TMainFm::OfferRecovery() {
     Recovery.Write();
 }
 
-// A gesture on the drawing that went goes with it.
+// A gesture or a joint command on the drawing that went goes with it.
 void TMainFm::DrawingReplaced() {
     Gestures.Cancel();
+    Joints.Leave();
     SyncPageTabs();
     View->Repaint();
 }
@@ -237,8 +247,14 @@ void TMainFm::ShowMousePosition(const TPointF& position) {
 }
 
 // Nothing else on screen says that the shape is held until the next click.
+// Once it is put down, a joint command still waiting says so again.
 void TMainFm::ShowPlacingHint(bool placing) {
-    HintPanel->setText(placing ? PlacingHintText : QString());
+    HintPanel->setText(placing ? PlacingHintText : Joints.HintText());
+}
+
+void TMainFm::ShowJointHint() {
+    if (Gestures.State() == dsIdle)
+        HintPanel->setText(Joints.HintText());
 }
 
 void TMainFm::connectEditCommands() {
@@ -264,6 +280,31 @@ void TMainFm::connectEditCommands() {
     connect(Menus.FlangeCheckMi, &QAction::triggered, this, &TMainFm::FlangeCheckMiClick);
     connect(FlangeCheckDlg, &TFlangeCheckDlg::ShapeChosen, this, &TMainFm::ShowChosenShape);
     Document.SetDrawingChangedHandler([this] { FlangeCheckDlg->DrawingChanged(); });
+    connectJointCommands();
+}
+
+// The join item is checked while the join mode is on; choosing it again
+// leaves the mode.
+void TMainFm::connectJointCommands() {
+    connect(Menus.JoinMi, &QAction::triggered, this, [this](bool checked) {
+        if (checked && IsAvailable(Menus.JoinMi))
+            Joints.StartJoin();
+        else
+            Joints.Leave();
+        Menus.JoinMi->setChecked(Joints.Command() == TJointCommand::Join);
+    });
+    connect(Menus.UnjoinMi, &QAction::triggered, this, [this] {
+        if (IsAvailable(Menus.UnjoinMi))
+            Joints.StartUnjoin();
+    });
+    connect(Menus.MoveTabMi, &QAction::triggered, this, [this] {
+        if (IsAvailable(Menus.MoveTabMi))
+            Joints.StartMoveTab();
+    });
+    connect(&Joints, &TSheetJoints::CommandChanged, this, [this](TJointCommand command) {
+        Menus.JoinMi->setChecked(command == TJointCommand::Join);
+    });
+    connect(&Joints, &TSheetJoints::HintChanged, this, &TMainFm::ShowJointHint);
 }
 
 TPlacementRules TMainFm::PlacementRules() const {
@@ -289,6 +330,12 @@ bool TMainFm::IsAvailable(const QAction* item) const {
         return Menus.WallChkMi->isChecked() || Menus.PorigonCrossChkMi->isChecked();
     if (item == Menus.AddNewPageMi)
         return Document.Drawing().size() < MaxPageCount;
+    if (item == Menus.JoinMi)
+        return idle && Joints.CanStart(TJointCommand::Join);
+    if (item == Menus.UnjoinMi)
+        return idle && Joints.CanStart(TJointCommand::Unjoin);
+    if (item == Menus.MoveTabMi)
+        return idle && Joints.CanStart(TJointCommand::MoveTab);
     // Printing an empty page does nothing, and an export needs a shape somewhere.
     if (item == Menus.Print1)
         return !Document.Drawing()[Document.CurPage()].empty();
@@ -351,12 +398,12 @@ void TMainFm::DelPageMiClick() {
     ShowChangedPages();
 }
 
-// The editor's flange dialog offers the names of the drawing as it is now and
-// looks a picked one up in every shape but the one being edited (-1 for a new
-// shape, which skips none).
+// The editor's flange dialog offers the names of the drawing's sides as they
+// are now, the open joint marks first, and looks a picked one up in every
+// shape but the one being edited (-1 for a new shape, which skips none).
 void TMainFm::ShowEditor(int editedIndex) {
     const TDrawingFlangeLookup lookup(Document, editedIndex);
-    FlangeNames = CollectFlangeNames(Document.Drawing());
+    FlangeNames = FlangeNamesOpenFirst(Document.Drawing());
     Dialogs.Editor->SetFlangeNames(FlangeNames, &lookup);
     Dialogs.Editor->ShowModal();
     Dialogs.Editor->SetFlangeNames({}, nullptr);

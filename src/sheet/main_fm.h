@@ -13,6 +13,7 @@
 #include "sheet_exporter.h"
 #include "sheet_files.h"
 #include "sheet_gestures.h"
+#include "sheet_joints.h"
 #include "sheet_menus.h"
 #include "sheet_printing.h"
 
@@ -85,8 +86,9 @@ public:
     const TDaInt& CurrentSelection() const { return Document.Selection(); }
     const TPolygonTbl& CurrentSelectionCopy() const { return Document.SelectionCopy(); }
     TDragState CurrentDragState() const { return Gestures.State(); }
+    const TSheetJoints& JointCommands() const { return Joints; }
     const TEditHistory& EditHistory() const { return Document.History(); }
-    // The flange names the shape editor was last given to offer.
+    // The side names the shape editor was last given to offer.
     const std::vector<std::string>& OfferedFlangeNames() const { return FlangeNames; }
 
     // The shape at index on the current page, or nullptr when there is none.
@@ -157,6 +159,8 @@ private:
     void DeleteCurrentPolygon();
     void ShowEditor(int editedIndex);
     void FlangeCheckMiClick();
+    void connectJointCommands();
+    void ShowJointHint();
     void ShowChosenShape(int page, int index);
     // After a command: the tabs follow the pages and the page is painted anew.
     void ShowChangedPages();
@@ -170,6 +174,7 @@ private:
     TSheetMenus Menus;
     TPageView* View = nullptr;
     TSheetGestures Gestures;
+    TSheetJoints Joints;
     TCrashRecovery Recovery;
     TSheetFiles Files;
     TSheetPrinting Printing;
