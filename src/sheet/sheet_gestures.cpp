@@ -181,14 +181,19 @@ void TSheetGestures::Stop() {
     View.Repaint();
 }
 
-void TSheetGestures::PlaceShape(const TPolygon& shape) {
+// The shape keeps its offset from the pointer while it follows it.
+TPlaceFit TSheetGestures::PlaceShape(const TPolygon& shape, long double pageWidth,
+                                     long double pageHeight) {
     const TPointF pointer = View.PointAtGlobal(Cursor.Pos());
-    const int index = Document.PlaceShape(shape, pointer, View.Scale().GridStep());
+    int index = -1;
+    const TPlaceFit fit = Document.PlaceShapeWhereItFits(shape, pointer, View.Scale().GridStep(),
+                                                         pageWidth, pageHeight, index);
     if (index < 0)
-        return;
+        return fit;
     DownPoint = pointer;
     Grip = GripOf(*Document.PolygonAt(index), pointer);
     SetState(dsMove);
     emit PlacingChanged(true);
     View.Repaint();
+    return fit;
 }

@@ -48,6 +48,7 @@ struct TSheetMenus {
     QAction* PolygonDeleteMi = nullptr;
     QAction* Z1 = nullptr;
     QAction* FlangeCheckMi = nullptr;
+    QAction* LayoutMi = nullptr;
     QAction* ClickDragMi = nullptr;
     QAction* WallChkMi = nullptr;
     QAction* PorigonCrossChkMi = nullptr;
