@@ -430,12 +430,8 @@ void TMainFm::PlaceNewShape(const TPolygon& shape, bool fromEditor) {
     }
 }
 
-// A layout takes shapes from under a gesture, so the gesture is ended first.
 void TMainFm::LayoutMiClick() {
-    if (!IsAvailable(Menus.LayoutMi))
-        return;
-    Gestures.EndDrag();
-    if (Layout.LayOut())
+    if (IsAvailable(Menus.LayoutMi) && Layout.LayOut())
         ShowChangedPages();
 }
 

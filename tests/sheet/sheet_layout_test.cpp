@@ -5,7 +5,6 @@
 // page has no room, and shapes larger than the page refused.
 #include "sheet_fixture.h"
 
-#include "common/exact_compare.h"
 #include "geometry/flange_outline.h"
 #include "layout_dlg.h"
 #include "long_task.h"
@@ -197,8 +196,6 @@ TEST_F(SheetLayoutTest, APageOfPiecesIsLaidOutAndUndoneInOneStep) {
     Trigger("Undo1");
     ASSERT_EQ(Fm->CurrentDrawing().size(), 2u);
     EXPECT_EQ(TabCaptions(), QStringList({"1", "2"}));
-    for (std::size_t i = 0; i < 30; ++i)
-        EXPECT_TRUE(SamePoints(Fm->CurrentDrawing()[0][i].Apexes, before[0][i].Apexes));
     EXPECT_EQ(Fm->CurrentDrawing(), before);
     EXPECT_EQ(Fm->EditHistory().Cursor(), entries);
     Trigger("Repeat1");
