@@ -270,7 +270,8 @@ TEST_F(SheetLayoutTest, TheCommandIsOfferedWhenThereIsSomethingToLayOut) {
 }
 
 // Pasted twice with the pointer on the original, each copy lands beside the
-// shapes already there, unturned, and then follows the pointer.
+// shapes already there, unturned, takes the pointer to its centre and
+// follows it from there.
 TEST_F(SheetLayoutTest, PastedCopiesLandBesideTheirOriginal) {
     const TPolygon original = Square(20, {50, 50});
     Open({{original}});
@@ -279,21 +280,23 @@ TEST_F(SheetLayoutTest, PastedCopiesLandBesideTheirOriginal) {
         Paste(At(60, 60));
         ASSERT_EQ(Fm->CurrentDrawing()[0].size(), static_cast<std::size_t>(copy + 1));
         const TPolygon pasted = ShapeAt(copy);
-        EXPECT_NE(pasted.Apexes, original.Apexes);
         const TPointF shift = PointF(pasted.Apexes[0].X - 50, pasted.Apexes[0].Y - 50);
         ExpectNearPoints(pasted.Apexes, Square(20, {50 + shift.X, 50 + shift.Y}).Apexes);
         // The nearest place: beside the shapes there, a hair more than a side away.
         EXPECT_NEAR(static_cast<double>(std::hypot(shift.X, shift.Y)), 20.001, 1e-3);
         ExpectApart(Fm->CurrentDrawing()[0], LayoutLeastClearance);
+        const QPoint centre = At(60 + shift.X, 60 + shift.Y);
+        EXPECT_LE((PointerSentTo() - centre).manhattanLength(), 1);
         EXPECT_EQ(StatusWord(),
                   QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。"));
 
-        MoveTo(At(60, 70), Qt::NoButton);
+        // 35 pixels are 10 mm.
+        MoveTo(PointerSentTo() + QPoint(0, 35), Qt::NoButton);
         ExpectNearPoints(ShapeAt(copy).Apexes, Square(20, {50 + shift.X, 60 + shift.Y}).Apexes);
-        MoveTo(At(60, 60), Qt::NoButton);
+        MoveTo(PointerSentTo(), Qt::NoButton);
         Later();
-        Press(At(60, 60));
-        Release(At(60, 60));
+        Press(PointerSentTo());
+        Release(PointerSentTo());
         EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
     }
 }
@@ -304,6 +307,7 @@ TEST_F(SheetLayoutTest, OnAPageWithoutRoomTheStatusLineSaysSo) {
     Paste(At(100, 150));
     EXPECT_EQ(ShapeAt(1), Square(10, {95, 145}));
     EXPECT_EQ(Fm->CurrentDragState(), dsMove);
+    EXPECT_TRUE(Cursor.SentTo.empty());
     EXPECT_EQ(StatusWord(), QStringLiteral("ページに空いた場所がありません。図形がマウスに付いて"
                                            "動きます。置く位置でクリックしてください。"));
     Later();

@@ -35,6 +35,14 @@ enum class TPlaceFit {
     TooLarge, // larger than the white area: not placed
 };
 
+struct TPlacedShape {
+    TPlaceFit Fit = TPlaceFit::TooLarge;
+    int Index = -1; // the new shape's index; -1 when it was not placed
+    // Where the pointer belongs now: PlaceShape would have put the shape where
+    // it lies with the pointer here (the step off a copy aside).
+    TPointF Pointer;
+};
+
 // How a layout applied to the document went.
 enum class TLayoutEnd {
     Done,
@@ -143,10 +151,9 @@ public:
     // the shortest way to where it lies inside the white area of pageWidth by
     // pageHeight and off every shape of the page. Where it fits nowhere it
     // stays under the pointer, moved off a shape it would lie exactly on. A
-    // shape too large for the white area is not placed. index gets the new
-    // shape's index, or -1.
-    TPlaceFit PlaceShapeWhereItFits(TPolygon shape, const TPointF& pointer, long double gridStep,
-                                    long double pageWidth, long double pageHeight, int& index);
+    // shape too large for the white area is not placed.
+    TPlacedShape PlaceShapeWhereItFits(TPolygon shape, const TPointF& pointer, long double gridStep,
+                                       long double pageWidth, long double pageHeight);
     // Replaces the shape at index of the current page in place. False, recording
     // nothing, when there is no such shape or shape is the same as it.
     bool ChangePolygon(int index, const TPolygon& shape);

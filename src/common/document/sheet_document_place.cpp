@@ -22,26 +22,29 @@ bool LiesOnAShape(const TPolygonTbl& page, const TPolygon& shape) {
 
 } // namespace
 
-TPlaceFit TSheetDocument::PlaceShapeWhereItFits(TPolygon shape, const TPointF& pointer,
-                                                long double gridStep, long double pageWidth,
-                                                long double pageHeight, int& index) {
-    index = -1;
+TPlacedShape TSheetDocument::PlaceShapeWhereItFits(TPolygon shape, const TPointF& pointer,
+                                                   long double gridStep, long double pageWidth,
+                                                   long double pageHeight) {
+    TPlacedShape placed;
+    placed.Pointer = pointer;
     if (!FitsWhiteArea(shape, pageWidth, pageHeight))
-        return TPlaceFit::TooLarge;
+        return placed;
+    placed.Fit = TPlaceFit::NoRoom;
     if (!IsIndexOf(FDrawing, FCurPage))
-        return TPlaceFit::NoRoom;
+        return placed;
     MoveUnderPointer(shape, pointer, gridStep);
     const TPolygonTbl& page = FDrawing[FCurPage];
     TPointF move;
-    const bool free = NearestFreePlace(page, PageIndex(), shape, pageWidth, pageHeight, move);
-    if (free) {
+    if (NearestFreePlace(page, PageIndex(), shape, pageWidth, pageHeight, move)) {
         TranslatePolygon(shape, move);
+        placed.Fit = TPlaceFit::Free;
+        placed.Pointer = PointF(pointer.X + move.X, pointer.Y + move.Y);
     } else {
         // Each step lands on another place, so one step more than the page
         // has shapes finds one that none of them takes.
         for (std::size_t step = 0; step <= page.size() && LiesOnAShape(page, shape); ++step)
             TranslatePolygon(shape, PointF(OffCopyStep, OffCopyStep));
     }
-    index = AddShape(shape);
-    return free ? TPlaceFit::Free : TPlaceFit::NoRoom;
+    placed.Index = AddShape(shape);
+    return placed;
 }

@@ -71,10 +71,10 @@ TEST(SheetDocumentPlace, NewAndPastedShapesLandWhereTheyFit) {
         TSheetDocument document(ticks);
         document.SetDrawing({c.Page});
         document.ClearHistory();
-        int index = -2;
-        const TPlaceFit fit =
-            document.PlaceShapeWhereItFits(c.Shape, c.Pointer, 1, PageWidth, PageHeight, index);
-        EXPECT_EQ(fit, c.Fit) << c.Name;
+        const TPlacedShape placed =
+            document.PlaceShapeWhereItFits(c.Shape, c.Pointer, 1, PageWidth, PageHeight);
+        const int index = placed.Index;
+        EXPECT_EQ(placed.Fit, c.Fit) << c.Name;
         const TPolygonTbl& page = document.Drawing()[0];
         if (c.Fit == TPlaceFit::TooLarge) {
             EXPECT_EQ(index, -1) << c.Name;
@@ -85,25 +85,31 @@ TEST(SheetDocumentPlace, NewAndPastedShapesLandWhereTheyFit) {
         ASSERT_EQ(index, static_cast<int>(c.Page.size())) << c.Name;
         ASSERT_EQ(page.size(), c.Page.size() + 1) << c.Name;
         EXPECT_EQ(document.Selection(), TDaInt({index})) << c.Name;
-        const TPolygon& placed = page[index];
+        const TPolygon& shape = page[index];
         if (c.Move < 0) {
-            EXPECT_EQ(placed, c.Expected) << c.Name;
+            EXPECT_EQ(shape, c.Expected) << c.Name;
+            EXPECT_EQ(placed.Pointer, c.Pointer) << c.Name;
             continue;
         }
         // Moved, not turned: every vertex by the same shift, the shortest one.
-        const TPointF shift = PointF(placed.Apexes[0].X - c.Shape.Apexes[0].X,
-                                     placed.Apexes[0].Y - c.Shape.Apexes[0].Y);
+        const TPointF shift = PointF(shape.Apexes[0].X - c.Shape.Apexes[0].X,
+                                     shape.Apexes[0].Y - c.Shape.Apexes[0].Y);
         const TPointF reference = PlacementReference(c.Shape, 1);
-        for (std::size_t k = 0; k < placed.Apexes.size(); ++k) {
-            EXPECT_NEAR(static_cast<double>(placed.Apexes[k].X - c.Shape.Apexes[k].X),
+        for (std::size_t k = 0; k < shape.Apexes.size(); ++k) {
+            EXPECT_NEAR(static_cast<double>(shape.Apexes[k].X - c.Shape.Apexes[k].X),
                         static_cast<double>(shift.X), 1e-9);
-            EXPECT_NEAR(static_cast<double>(placed.Apexes[k].Y - c.Shape.Apexes[k].Y),
+            EXPECT_NEAR(static_cast<double>(shape.Apexes[k].Y - c.Shape.Apexes[k].Y),
                         static_cast<double>(shift.Y), 1e-9);
         }
+        // The pointer belongs where the shape's snapped centroid now lies.
+        EXPECT_NEAR(static_cast<double>(placed.Pointer.X - reference.X),
+                    static_cast<double>(shift.X), 1e-9);
+        EXPECT_NEAR(static_cast<double>(placed.Pointer.Y - reference.Y),
+                    static_cast<double>(shift.Y), 1e-9);
         const long double fromPointer = std::hypot(shift.X - (c.Pointer.X - reference.X),
                                                    shift.Y - (c.Pointer.Y - reference.Y));
         EXPECT_NEAR(static_cast<double>(fromPointer), static_cast<double>(c.Move), 1e-4) << c.Name;
-        const TDaPointF outline = OutlineWithFlanges(placed);
+        const TDaPointF outline = OutlineWithFlanges(shape);
         for (const TPointF& p : outline) {
             EXPECT_GT(p.X, 0) << c.Name;
             EXPECT_LT(p.X, PageWidth) << c.Name;
