@@ -2,9 +2,9 @@
 // between runs, the page tabs and the zoom; the routes from the File menu to
 // the drawing's file, printing, export and the printer's calibration; and the
 // Edit menu: undo and redo, pages added and deleted, shapes made or edited in
-// the shape editor, cut, copy, paste and delete through the clipboard, the
-// flange check window, the joint commands, the placement options, and which
-// commands are available.
+// the shape editor and placed where they fit, cut, copy, paste and delete
+// through the clipboard, the flange check window, the joint commands, the
+// layout, the placement options, and which commands are available.
 #include "main_fm.h"
 
 #include "clipboard.h"
@@ -12,6 +12,7 @@
 #include "drawing_flange_lookup.h"
 #include "flange_check_dlg.h"
 #include "format/number_field.h"
+#include "layout_messages.h"
 #include "page_setup.h"
 #include "page_tabs.h"
 #include "paint_surface.h"
@@ -40,6 +41,10 @@ constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
 const QString PlacingHintText =
     QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
+const QString NoRoomHintText = QStringLiteral("ページに空いた場所がありません。図形がマウスに付いて"
+                                              "動きます。置く位置でクリックしてください。");
+const QString KeptOnClipboardText = QStringLiteral(
+    "\n図形はクリップボードにコピーしました。大きな用紙を選んでから貼り付けられます。");
 
 } // namespace
 
@@ -54,7 +59,10 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
                Files),
       Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export, Document,
                Files),
-      Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files) {
+      Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files),
+      OwnLongTask(this),
+      Layout(services.Prompt, services.LongTask != nullptr ? *services.LongTask : OwnLongTask,
+             services.PageSetup, Document, dialogs.Layout) {
     createClientArea();
     createStatusBar();
     createConnections();
@@ -269,6 +277,7 @@ void TMainFm::connectEditCommands() {
     connect(Menus.PolygonPasteMi, &QAction::triggered, this, &TMainFm::PolygonPasteMiClick);
     connect(Menus.PolygonDeleteMi, &QAction::triggered, this, &TMainFm::PolygonDeleteMiClick);
     connect(Menus.Z1, &QAction::triggered, this, &TMainFm::Z1Click);
+    connect(Menus.LayoutMi, &QAction::triggered, this, &TMainFm::LayoutMiClick);
     connect(Menus.AutoRotateMi, &QAction::triggered, this, &TMainFm::AutoRotateMiClick);
     connect(Menus.AllMi, &QAction::triggered, this, &TMainFm::AllMiClick);
     connect(Menus.EditMi1, &QMenu::aboutToShow, this,
@@ -322,6 +331,8 @@ bool TMainFm::IsAvailable(const QAction* item) const {
     const bool idle = Gestures.State() == dsIdle;
     if (item == Menus.MkNewPolygonMi || item == Menus.PolygonPasteMi)
         return idle;
+    if (item == Menus.LayoutMi)
+        return idle && !PagesWithShapes(Document.Drawing()).empty();
     if (item == Menus.PolygonEditMi || item == Menus.PolygonCutMi || item == Menus.PolygonCopyMi ||
         item == Menus.PolygonDeleteMi)
         return idle && Document.CurrentPolygonIndex() >= 0;
@@ -416,7 +427,7 @@ void TMainFm::MkNewPolygonMiClick() {
     ShowEditor(-1);
     TPolygon shape;
     if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
-        Gestures.PlaceShape(shape);
+        PlaceNewShape(shape, true);
 }
 
 // There is no cancel: the shape the editor holds when it closes is taken,
@@ -450,6 +461,27 @@ void TMainFm::PolygonDeleteMiClick() {
         DeleteCurrentPolygon();
 }
 
+void TMainFm::PlaceNewShape(const TPolygon& shape, bool fromEditor) {
+    const TPageAreaMm area = PageSetup.PageArea();
+    switch (Gestures.PlaceShape(shape, area.Width, area.Height)) {
+    case TPlaceFit::Free:
+        break;
+    case TPlaceFit::NoRoom:
+        HintPanel->setText(NoRoomHintText);
+        break;
+    case TPlaceFit::TooLarge: {
+        const bool kept = fromEditor && CopyPolygonToClipboard(Clipboard, shape);
+        Prompt.ShowError(ErrorTitle, TooLargeText(shape, area) + (kept ? KeptOnClipboardText : ""));
+        break;
+    }
+    }
+}
+
+void TMainFm::LayoutMiClick() {
+    if (IsAvailable(Menus.LayoutMi) && Layout.LayOut())
+        ShowChangedPages();
+}
+
 bool TMainFm::CopyCurrentPolygon() {
     const TPolygon* shape = Document.PolygonAt(Document.CurrentPolygonIndex());
     return shape != nullptr && CopyPolygonToClipboard(Clipboard, *shape);
@@ -466,7 +498,7 @@ void TMainFm::PolygonPasteMiClick() {
     TPolygon shape;
     switch (PastePolygonFromClipboard(Clipboard, shape)) {
     case TTextReadResult::Ok:
-        Gestures.PlaceShape(shape);
+        PlaceNewShape(shape, false);
         break;
     case TTextReadResult::RangeError:
         Prompt.ShowError(ErrorTitle, RangeCheckErrorText);

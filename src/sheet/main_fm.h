@@ -10,10 +10,12 @@
 #include "format/ini_file.h"
 #include "page_view.h"
 #include "printer_calibration.h"
+#include "qt_long_task.h"
 #include "sheet_exporter.h"
 #include "sheet_files.h"
 #include "sheet_gestures.h"
 #include "sheet_joints.h"
+#include "sheet_layout.h"
 #include "sheet_menus.h"
 #include "sheet_printing.h"
 
@@ -25,6 +27,8 @@
 #include <vector>
 
 class IClipboard;
+class ILayoutDialog;
+class ILongTask;
 class IPrintCalibrationDialog;
 class IPrintSetDialog;
 class IPrinter;
@@ -53,6 +57,9 @@ struct TSheetServices {
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
     TRecoveryFile* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
+    // Where long work runs; none runs it on a worker thread under a progress
+    // dialog over the window.
+    ILongTask* LongTask = nullptr;
 };
 
 // The shape editor and the dialogs the sheet opens; a command whose window is
@@ -63,6 +70,7 @@ struct TSheetDialogs {
     IPrintSetDialog* PrintSet = nullptr;
     IExportDialog* Export = nullptr;
     IPrintCalibrationDialog* Calibration = nullptr;
+    ILayoutDialog* Layout = nullptr;
 };
 
 class TMainFm : public QMainWindow {
@@ -155,6 +163,10 @@ private:
     void PolygonCopyMiClick();
     void PolygonPasteMiClick();
     void PolygonDeleteMiClick();
+    void LayoutMiClick();
+    // A new or pasted shape goes where it fits; one larger than the page is
+    // refused, a new one then kept on the clipboard so that it is not lost.
+    void PlaceNewShape(const TPolygon& shape, bool fromEditor);
     bool CopyCurrentPolygon();
     void DeleteCurrentPolygon();
     void ShowEditor(int editedIndex);
@@ -180,6 +192,8 @@ private:
     TSheetPrinting Printing;
     TSheetExporter Exporter;
     TPrinterCalibration Calibration;
+    TQtLongTask OwnLongTask;
+    TSheetLayout Layout;
     std::vector<std::string> FlangeNames;
 
     TPageTabs* TabControl1 = nullptr;

@@ -51,6 +51,7 @@ struct TSheetMenus {
     QAction* JoinMi = nullptr; // checked while the join mode is on
     QAction* UnjoinMi = nullptr;
     QAction* MoveTabMi = nullptr;
+    QAction* LayoutMi = nullptr;
     QAction* ClickDragMi = nullptr;
     QAction* WallChkMi = nullptr;
     QAction* PorigonCrossChkMi = nullptr;
