@@ -4,6 +4,7 @@
 
 #include "about_layout.h"
 #include "screen_centre.h"
+#include "ui_text.h"
 #include "version.h"
 
 #include <QFont>
@@ -61,7 +62,7 @@ int LabelWidthIn(const QFont& font, const QString& text) {
 
 TAboutBox::TAboutBox(const TVersion& version, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(UiText("TAboutBox", "ﾊﾞｰｼﾞｮﾝ情報"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), BoxFontPixels));

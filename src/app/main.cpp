@@ -1,9 +1,9 @@
-// Program start: the Japanese user interface, the settings read once, the page
-// setup, the shape editor with its dialogs and information monitor, the about
-// box, the print settings, export, printer calibration and layout dialogs,
-// then the sheet window, with the real prompts, printer, clipboard and
-// pointer, the drawing named on the command line, and the event loop until the
-// sheet window closes; then the settings written once.
+// Program start: the settings read once, the interface in the language they
+// name (Japanese unless English is chosen), the page setup, the shape editor with its dialogs and
+// information monitor, the about box, the print settings, export, printer calibration and layout
+// dialogs, then the sheet window, with the real prompts, printer, clipboard and pointer, the
+// drawing named on the command line, and the event loop until the sheet window closes; then the
+// settings written once.
 #include "about_box.h"
 #include "clipboard.h"
 #include "command_line.h"
@@ -29,6 +29,7 @@
 #include "recovery_file.h"
 #include "screen_cursor.h"
 #include "settings_file.h"
+#include "ui_text.h"
 #include "version.h"
 
 #include <QApplication>
@@ -37,15 +38,19 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    InstallJapaneseUi(application);
+    const QString settingsPath = DefaultSettingsPath();
+    TIniFile settings = LoadSettings(settingsPath);
+    // Every window takes its texts as it is made, so the language comes first.
+    if (ReadUiLanguage(settings) == TUiLanguage::English)
+        InstallEnglishUi(application);
+    else
+        InstallJapaneseUi(application);
 
     TQtPrompt prompt;
     TQtPrinter printer;
     TQtTickCounter ticks;
     TQtClipboard clipboard;
     TQtScreenCursor cursor;
-    const QString settingsPath = DefaultSettingsPath();
-    TIniFile settings = LoadSettings(settingsPath);
     TRecoveryFile recovery(DefaultRecoveryFolder());
     // Tests that kill the program ask for copies sooner than once a minute.
     const auto recoveryInterval = RecoveryIntervalFrom(std::getenv("ZELVO_RECOVERY_INTERVAL_MS"));

@@ -4,12 +4,19 @@
 
 #include "shift_jis_codec.h"
 
+#include "ui_text.h"
+
 #include <numbers>
 
 namespace {
 
-double Degrees(long double radians) {
-    return static_cast<double>(radians / std::numbers::pi_v<long double> * 180);
+long double Degrees(long double radians) {
+    return radians / std::numbers::pi_v<long double> * 180;
+}
+
+// QString::number formats in the C locale too, whatever the user's locale.
+QString Fixed(long double value, int decimals) {
+    return QString::number(static_cast<double>(value), 'f', decimals);
 }
 
 } // namespace
@@ -29,14 +36,13 @@ QString DragLengthsStatusText(long double length1, long double length2) {
 }
 
 QString LineStatusText(const TLineReport& report) {
-    const double length = static_cast<double>(report.Length);
-    const double slope = static_cast<double>(report.Slope);
+    const QString length = Fixed(report.Length, 2);
+    const QString slope = Fixed(report.Slope, 1);
     if (report.Flange == nullptr)
-        return QString::asprintf("長さ:%.2f 傾き:%.1f", length, slope);
+        return UiText("TMkPolygonFm", "長さ:%1 傾き:%2").arg(length, slope);
     const TFlange& flange = *report.Flange;
-    // The name is Shift-JIS bytes; %s takes UTF-8.
-    const QByteArray name = ShiftJisToUnicode(flange.Name).toUtf8();
-    return QString::asprintf("長さ:%.2f 傾き:%.1f 糊代[%s]: 幅:%.2f 角度:%.2f %.2f", length, slope,
-                             name.constData(), static_cast<double>(flange.Width),
-                             Degrees(flange.Angle1), Degrees(flange.Angle2));
+    // One pass over the template, so a "%" in the flange's name stays as it is.
+    return UiText("TMkPolygonFm", "長さ:%1 傾き:%2 糊代[%3]: 幅:%4 角度:%5 %6")
+        .arg(length, slope, ShiftJisToUnicode(flange.Name), Fixed(flange.Width, 2),
+             Fixed(Degrees(flange.Angle1), 2), Fixed(Degrees(flange.Angle2), 2));
 }

@@ -7,6 +7,8 @@
 #include "prompt.h"
 #include "shift_jis_codec.h"
 
+#include "ui_text.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -54,8 +56,8 @@ void TFlangeDlg::createControls() {
     FlangeName->lineEdit()->setMaxLength(NameMaxCharacters);
 
     auto* fields = new QGridLayout;
-    const QString labels[] = {QStringLiteral("幅"), QStringLiteral("角度１"),
-                              QStringLiteral("角度２"), QStringLiteral("名称")};
+    const QString labels[] = {UiText("TFlangeDlg", "幅"), UiText("TFlangeDlg", "角度１"),
+                              UiText("TFlangeDlg", "角度２"), UiText("TFlangeDlg", "名称")};
     QWidget* const editors[] = {Edit1, Edit2, Edit3, FlangeName};
     for (int row = 0; row < 4; ++row) {
         auto* label = new QLabel(labels[row], this);
@@ -64,13 +66,13 @@ void TFlangeDlg::createControls() {
         fields->addWidget(editors[row], row, 1);
     }
 
-    Button1 = new QPushButton(QStringLiteral("糊代なし"), this);
+    Button1 = new QPushButton(UiText("TFlangeDlg", "糊代なし"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);
     OkBtn = new QPushButton(QStringLiteral("OK"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("キャンセル"), this);
+    CancelBtn = new QPushButton(UiText("TFlangeDlg", "キャンセル"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -99,8 +101,8 @@ void TFlangeDlg::SetNames(const std::vector<std::string>& names) {
 }
 
 void TFlangeDlg::SetOneSide(bool oneSide) {
-    setWindowTitle(oneSide ? QStringLiteral("糊代設定（１辺）")
-                           : QStringLiteral("糊代設定（一括）"));
+    setWindowTitle(oneSide ? UiText("TFlangeDlg", "糊代設定（１辺）")
+                           : UiText("TFlangeDlg", "糊代設定（一括）"));
     FlangeName->setEnabled(oneSide);
 }
 
@@ -133,23 +135,23 @@ void TFlangeDlg::OkBtnClick() {
     const TFlange flange = ReadFlange();
     switch (FirstInvalidFlangeField(flange.Width, flange.Angle1, flange.Angle2)) {
     case TFlangeField::Width:
-        return Refuse(Edit1, QStringLiteral("幅設定値が異常です。"));
+        return Refuse(Edit1, UiText("TFlangeDlg", "幅設定値が異常です。"));
     case TFlangeField::Angle1:
-        return Refuse(Edit2, QStringLiteral("角度１設定値が異常です。"));
+        return Refuse(Edit2, UiText("TFlangeDlg", "角度１設定値が異常です。"));
     case TFlangeField::Angle2:
-        return Refuse(Edit3, QStringLiteral("角度２設定値が異常です。"));
+        return Refuse(Edit3, UiText("TFlangeDlg", "角度２設定値が異常です。"));
     case TFlangeField::None:
         break;
     }
     // A character the drawing file cannot hold would be stored as "?".
     if (!IsShiftJisEncodable(FlangeName->currentText()))
         return Refuse(FlangeName->lineEdit(),
-                      QStringLiteral("名称に使えない文字が含まれています。"));
+                      UiText("TFlangeDlg", "名称に使えない文字が含まれています。"));
     accept();
 }
 
 void TFlangeDlg::Refuse(QLineEdit* field, const QString& text) {
-    Prompt.ShowError(ErrorTitle, text);
+    Prompt.ShowError(ErrorTitle(), text);
     field->setFocus();
     field->selectAll();
 }
@@ -171,14 +173,15 @@ void TFlangeDlg::FlangeNameClick(int index) {
     if (!FLookup->FindFlange(UnicodeToShiftJis(FlangeName->itemText(index)), found))
         return;
     FFoundSideLength = found.SideLength;
-    if (Prompt.AskYesNo(InfoTitle, QStringLiteral("既存の同名糊代のパラメータに合わせますか？")) !=
+    if (Prompt.AskYesNo(InfoTitle(),
+                        UiText("TFlangeDlg", "既存の同名糊代のパラメータに合わせますか？")) !=
         TPromptAnswer::Yes)
         return;
     Edit1->setText(TwoDecimals(found.Flange.Width));
     Edit2->setText(TwoDecimals(FlangeRadiansToDegrees(found.Flange.Angle1)));
     Edit3->setText(TwoDecimals(FlangeRadiansToDegrees(found.Flange.Angle2)));
-    if (Prompt.AskYesNo(InfoTitle,
-                        QStringLiteral("既存の同名糊代を持つ辺の長さに合わせますか？")) ==
+    if (Prompt.AskYesNo(InfoTitle(),
+                        UiText("TFlangeDlg", "既存の同名糊代を持つ辺の長さに合わせますか？")) ==
         TPromptAnswer::Yes)
         FLengthMatch = true;
     OkBtnClick();

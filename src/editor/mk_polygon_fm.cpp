@@ -24,6 +24,7 @@
 #include "prompt.h"
 #include "qpainter_canvas.h"
 #include "settings_file.h"
+#include "ui_text.h"
 #include "window_placement.h"
 #include "zoom_dialog.h"
 
@@ -45,10 +46,17 @@
 namespace {
 
 const QString Caption = QStringLiteral("MkPolygon");
-const QString DrawingHintText = QStringLiteral(
-    "クリックで頂点を置きます。最後に置いた頂点をもう一度クリックすると図形を閉じます。");
-const QString ResizeCaption = QStringLiteral("拡大縮小");
-const QString ResizePrompt = QStringLiteral("拡大／縮小率 （％）を入力して下さい。");
+QString DrawingHintText() {
+    return UiText(
+        "TMkPolygonFm",
+        "クリックで頂点を置きます。最後に置いた頂点をもう一度クリックすると図形を閉じます。");
+}
+QString ResizeCaption() {
+    return UiText("TMkPolygonFm", "拡大縮小");
+}
+QString ResizePrompt() {
+    return UiText("TMkPolygonFm", "拡大／縮小率 （％）を入力して下さい。");
+}
 const QString ResizeDefault = QStringLiteral("100");
 
 constexpr int StatusPanel0Width = 160;
@@ -318,7 +326,7 @@ void TMkPolygonFm::ShapeChanged() {
 // Nothing on screen tells how an outline is drawn and closed, so panel 1,
 // which reports lines only once the outline is closed, tells it meanwhile.
 void TMkPolygonFm::ShowDrawingHint() {
-    StatusPanel1->setText(FModel.Mode() == emDraw ? DrawingHintText : QString());
+    StatusPanel1->setText(FModel.Mode() == emDraw ? DrawingHintText() : QString());
 }
 
 void TMkPolygonFm::RefreshMonitor() {
@@ -461,7 +469,7 @@ void TMkPolygonFm::PolygonResizeMiClick() {
     if (!FModel.CanResize())
         return;
     QString text = ResizeDefault;
-    if (!Prompt.InputText(ResizeCaption, ResizePrompt, text))
+    if (!Prompt.InputText(ResizeCaption(), ResizePrompt(), text))
         return;
     if (FModel.ResizeShape(TextToFloat(text.toStdString(), 0) / 100))
         ShapeChanged();

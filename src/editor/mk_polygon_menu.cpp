@@ -3,6 +3,8 @@
 
 #include "named_action.h"
 
+#include "ui_text.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -11,31 +13,39 @@
 TMkPolygonMenu::TMkPolygonMenu(QMainWindow& window) {
     QMainWindow* const w = &window;
     New1 = NamedAction(w, "New1", QStringLiteral("&New"));
-    Undo1 = NamedAction(w, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
-    Repeat1 = NamedAction(w, "Repeat1", QStringLiteral("やり直し"),
+    Undo1 = NamedAction(w, "Undo1", UiText("TMkPolygonMenu", "元に戻す(&U)"),
+                        Qt::ALT | Qt::Key_Backspace);
+    Repeat1 = NamedAction(w, "Repeat1", UiText("TMkPolygonMenu", "やり直し"),
                           Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
-    FixSegLenMi =
-        NamedAction(w, "FixSegLenMi", QStringLiteral("辺の長さ固定(&F)"), Qt::CTRL | Qt::Key_F);
-    ApexInsertMi =
-        NamedAction(w, "ApexInsertMi", QStringLiteral("頂点増設(&I)"), Qt::CTRL | Qt::Key_I);
-    ApexDelMi = NamedAction(w, "ApexDelMi", QStringLiteral("頂点削除(&D)"), Qt::CTRL | Qt::Key_D);
-    BendLine1Mi =
-        NamedAction(w, "BendLine1Mi", QStringLiteral("折り線設定-1(&J)"), Qt::CTRL | Qt::Key_J);
-    BendLine2Mi =
-        NamedAction(w, "BendLine2Mi", QStringLiteral("折り線設定-2(&K)"), Qt::CTRL | Qt::Key_K);
-    NSetPp = NamedAction(w, "NSetPp", QStringLiteral("座標設定(&P)..."), Qt::CTRL | Qt::Key_P);
-    NSetPa = NamedAction(w, "NSetPa", QStringLiteral("内角設定(&A)..."), Qt::CTRL | Qt::Key_A);
-    NSetLl = NamedAction(w, "NSetLl", QStringLiteral("辺の長さ設定(L)..."), Qt::CTRL | Qt::Key_L);
-    NSetLa = NamedAction(w, "NSetLa", QStringLiteral("辺の傾き設定(&B)..."), Qt::CTRL | Qt::Key_B);
-    FlangeMi = NamedAction(w, "FlangeMi", QStringLiteral("糊代(&G)..."), Qt::CTRL | Qt::Key_G);
-    PolygonResizeMi =
-        NamedAction(w, "PolygonResizeMi", QStringLiteral("拡大縮小(&S)..."), Qt::CTRL | Qt::Key_S);
-    ReverseMi = NamedAction(w, "ReverseMi", QStringLiteral("反転(&R)"), Qt::CTRL | Qt::Key_R);
-    Z1 = NamedAction(w, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
-    PInfoMi =
-        NamedAction(w, "PInfoMi", QStringLiteral("図形情報モニタ(&M)..."), Qt::CTRL | Qt::Key_M);
-    OrgPolygonMi = NamedAction(w, "OrgPolygonMi", QStringLiteral("最初の状態に戻す(&Y)"));
-    Exit1 = NamedAction(w, "Exit1", QStringLiteral("終了(&X)"), Qt::CTRL | Qt::Key_X);
+    FixSegLenMi = NamedAction(w, "FixSegLenMi", UiText("TMkPolygonMenu", "辺の長さ固定(&F)"),
+                              Qt::CTRL | Qt::Key_F);
+    ApexInsertMi = NamedAction(w, "ApexInsertMi", UiText("TMkPolygonMenu", "頂点増設(&I)"),
+                               Qt::CTRL | Qt::Key_I);
+    ApexDelMi =
+        NamedAction(w, "ApexDelMi", UiText("TMkPolygonMenu", "頂点削除(&D)"), Qt::CTRL | Qt::Key_D);
+    BendLine1Mi = NamedAction(w, "BendLine1Mi", UiText("TMkPolygonMenu", "折り線設定-1(&J)"),
+                              Qt::CTRL | Qt::Key_J);
+    BendLine2Mi = NamedAction(w, "BendLine2Mi", UiText("TMkPolygonMenu", "折り線設定-2(&K)"),
+                              Qt::CTRL | Qt::Key_K);
+    NSetPp =
+        NamedAction(w, "NSetPp", UiText("TMkPolygonMenu", "座標設定(&P)..."), Qt::CTRL | Qt::Key_P);
+    NSetPa =
+        NamedAction(w, "NSetPa", UiText("TMkPolygonMenu", "内角設定(&A)..."), Qt::CTRL | Qt::Key_A);
+    NSetLl = NamedAction(w, "NSetLl", UiText("TMkPolygonMenu", "辺の長さ設定(L)..."),
+                         Qt::CTRL | Qt::Key_L);
+    NSetLa = NamedAction(w, "NSetLa", UiText("TMkPolygonMenu", "辺の傾き設定(&B)..."),
+                         Qt::CTRL | Qt::Key_B);
+    FlangeMi =
+        NamedAction(w, "FlangeMi", UiText("TMkPolygonMenu", "糊代(&G)..."), Qt::CTRL | Qt::Key_G);
+    PolygonResizeMi = NamedAction(w, "PolygonResizeMi", UiText("TMkPolygonMenu", "拡大縮小(&S)..."),
+                                  Qt::CTRL | Qt::Key_S);
+    ReverseMi =
+        NamedAction(w, "ReverseMi", UiText("TMkPolygonMenu", "反転(&R)"), Qt::CTRL | Qt::Key_R);
+    Z1 = NamedAction(w, "Z1", UiText("TMkPolygonMenu", "ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
+    PInfoMi = NamedAction(w, "PInfoMi", UiText("TMkPolygonMenu", "図形情報モニタ(&M)..."),
+                          Qt::CTRL | Qt::Key_M);
+    OrgPolygonMi = NamedAction(w, "OrgPolygonMi", UiText("TMkPolygonMenu", "最初の状態に戻す(&Y)"));
+    Exit1 = NamedAction(w, "Exit1", UiText("TMkPolygonMenu", "終了(&X)"), Qt::CTRL | Qt::Key_X);
     // Both start unchecked; the side-length switch keeps its state between runs.
     FixSegLenMi->setCheckable(true);
     PInfoMi->setCheckable(true);
@@ -43,7 +53,7 @@ TMkPolygonMenu::TMkPolygonMenu(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->addAction(New1);
-    NSet = bar->addMenu(QStringLiteral("編集(&E)"));
+    NSet = bar->addMenu(UiText("TMkPolygonMenu", "編集(&E)"));
     NSet->setObjectName(QStringLiteral("NSet"));
     const auto separator = [this](const char* name) {
         NSet->addSeparator()->setObjectName(QLatin1String(name));

@@ -3,13 +3,15 @@
 // downward, so its directions turn the other way and the sign flips.
 #include "nset_line_angle_dlg.h"
 
+#include "ui_text.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 
 TNSetLineAngleDlg::TNSetLineAngleDlg(QWidget* parent)
-    : TNumericDlg(QStringLiteral("辺の傾き設定"), parent) {
+    : TNumericDlg(UiText("TNSetLineAngleDlg", "辺の傾き設定"), parent) {
     Edit1 = AddField("Edit1", QString(), QStringLiteral("°"));
-    CheckBox1 = new QCheckBox(QStringLiteral("図形全体を回転"));
+    CheckBox1 = new QCheckBox(UiText("TNSetLineAngleDlg", "図形全体を回転"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
     AddRow(CheckBox1);

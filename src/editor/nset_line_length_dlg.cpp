@@ -1,10 +1,12 @@
 // The side length dialog: one length in millimetres.
 #include "nset_line_length_dlg.h"
 
+#include "ui_text.h"
+
 #include <QLineEdit>
 
 TNSetLineLengthDlg::TNSetLineLengthDlg(QWidget* parent)
-    : TNumericDlg(QStringLiteral("辺の長さ設定"), parent) {
+    : TNumericDlg(UiText("TNSetLineLengthDlg", "辺の長さ設定"), parent) {
     Edit1 = AddField("Edit1", QString(), QStringLiteral("mm"));
 }
 

@@ -1,10 +1,12 @@
 // The interior angle dialog: one angle in degrees.
 #include "nset_point_angle_dlg.h"
 
+#include "ui_text.h"
+
 #include <QLineEdit>
 
 TNSetPointAngleDlg::TNSetPointAngleDlg(QWidget* parent)
-    : TNumericDlg(QStringLiteral("内角設定"), parent) {
+    : TNumericDlg(UiText("TNSetPointAngleDlg", "内角設定"), parent) {
     Edit1 = AddField("Edit1", QString(), QStringLiteral("°"));
 }
 

@@ -1,12 +1,14 @@
 // The vertex coordinates dialog: X and Y in millimetres.
 #include "nset_point_pos_dlg.h"
 
+#include "ui_text.h"
+
 #include <QLineEdit>
 
 TNSetPointPosDlg::TNSetPointPosDlg(QWidget* parent)
-    : TNumericDlg(QStringLiteral("座標設定"), parent) {
-    Edit1 = AddField("Edit1", QStringLiteral("Ｘ座標"), QStringLiteral("mm"));
-    Edit2 = AddField("Edit2", QStringLiteral("Ｙ座標"), QStringLiteral("mm"));
+    : TNumericDlg(UiText("TNSetPointPosDlg", "座標設定"), parent) {
+    Edit1 = AddField("Edit1", UiText("TNSetPointPosDlg", "Ｘ座標"), QStringLiteral("mm"));
+    Edit2 = AddField("Edit2", UiText("TNSetPointPosDlg", "Ｙ座標"), QStringLiteral("mm"));
 }
 
 void TNSetPointPosDlg::SetPoint(const TPointF& point) {

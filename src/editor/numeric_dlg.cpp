@@ -3,6 +3,8 @@
 
 #include "format/text_to_float.h"
 
+#include "ui_text.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -36,7 +38,7 @@ TNumericDlg::TNumericDlg(const QString& caption, QWidget* parent) : QDialog(pare
     ok->setDefault(true);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setText(QStringLiteral("キャンセル"));
+    cancel->setText(UiText("TNumericDlg", "キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     FLayout->addWidget(buttons);

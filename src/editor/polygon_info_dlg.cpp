@@ -5,6 +5,7 @@
 #include "format/int_setting.h"
 #include "polygon_info_model.h"
 #include "settings_file.h"
+#include "ui_text.h"
 #include "window_accessible.h"
 #include "window_placement.h"
 
@@ -75,7 +76,7 @@ private:
 TPolygonInfoDlg::TPolygonInfoDlg(const QString& settingsPath, QWidget* parent)
     : QWidget(parent, Qt::Tool), FSettingsPath(settingsPath) {
     setObjectName(QStringLiteral("TPolygonInfoDlg"));
-    setWindowTitle(QStringLiteral("図形情報"));
+    setWindowTitle(UiText("TPolygonInfoDlg", "図形情報"));
     ExposeAsWindow(*this);
     QFont font(QStringLiteral("ＭＳ ゴシック"));
     font.setPixelSize(13);

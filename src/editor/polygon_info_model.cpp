@@ -5,13 +5,20 @@
 #include "editing/shape_info.h"
 #include "shift_jis_codec.h"
 
+#include "ui_text.h"
+
 #include <algorithm>
 
 namespace {
 
-const QString Headers[TPolygonInfoModel::ColumnCount] = {
-    QStringLiteral("座標"),     QStringLiteral("内角"), QStringLiteral("辺の長さ"),
-    QStringLiteral("辺の傾き"), QStringLiteral("糊代"), QStringLiteral("名称")};
+// Looked up when shown, after the translation is installed.
+const char* const Headers[TPolygonInfoModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("TPolygonInfoModel", "座標"),
+    QT_TRANSLATE_NOOP("TPolygonInfoModel", "内角"),
+    QT_TRANSLATE_NOOP("TPolygonInfoModel", "辺の長さ"),
+    QT_TRANSLATE_NOOP("TPolygonInfoModel", "辺の傾き"),
+    QT_TRANSLATE_NOOP("TPolygonInfoModel", "糊代"),
+    QT_TRANSLATE_NOOP("TPolygonInfoModel", "名称")};
 
 // QString::asprintf formats in the C locale: the decimal mark is always ".".
 QString ColumnText(const TVertexInfo& info, int column) {
@@ -76,7 +83,7 @@ QVariant TPolygonInfoModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole || section < 0)
         return {};
     if (orientation == Qt::Horizontal)
-        return section < ColumnCount ? Headers[section] : QVariant();
+        return section < ColumnCount ? UiText("TPolygonInfoModel", Headers[section]) : QVariant();
     return QString::asprintf("%3d", section + 1);
 }
 

@@ -1,5 +1,8 @@
-// Translations, locale and font set-up for the Japanese user interface.
+// Translations, locale and font set-up for the Japanese user interface, and
+// for its English translation.
 #include "japanese_ui.h"
+
+#include "ui_text.h"
 
 #include <QApplication>
 #include <QFont>
@@ -51,11 +54,7 @@ void UseJapaneseUiFont(QApplication& application) {
     application.setFont(font);
 }
 
-} // namespace
-
-void InstallJapaneseUi(QApplication& application) {
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    InstallQtTranslations(application);
+void UseCommonFaces(QApplication& application) {
     SubstituteWindowsFonts();
     UseJapaneseUiFont(application);
     // QApplication sets the C library's locale from the environment, so
@@ -64,4 +63,20 @@ void InstallJapaneseUi(QApplication& application) {
     // code does not depend on the C locale, and this keeps any code that does
     // from silently writing files that cannot be read back.
     std::setlocale(LC_NUMERIC, "C");
+}
+
+} // namespace
+
+void InstallJapaneseUi(QApplication& application) {
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    InstallQtTranslations(application);
+    UseCommonFaces(application);
+}
+
+// Qt's own dialogs speak English untranslated. The fonts stay: shape and
+// flange names are Japanese in either language.
+void InstallEnglishUi(QApplication& application) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    InstallEnglishTranslation(application);
+    UseCommonFaces(application);
 }

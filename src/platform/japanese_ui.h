@@ -5,5 +5,7 @@
 
 class QApplication;
 
-// Call once, right after the application object is created.
+// Call one of them once, right after the application object is created.
 void InstallJapaneseUi(QApplication& application);
+// The same fonts and number handling with the program's English translation.
+void InstallEnglishUi(QApplication& application);

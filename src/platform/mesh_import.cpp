@@ -1,6 +1,8 @@
 // Reading 3D model files into the mesh record.
 #include "mesh_import.h"
 
+#include "ui_text.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -12,18 +14,21 @@ namespace {
 
 // For a file that is no 3D model and for one that holds no faces alike: the
 // import library refuses both.
-const QString UnreadableText = QStringLiteral("「%1」は3Dモデルとして読み込めませんでした。");
+QString UnreadableText() {
+    return UiText("TMeshImport", "「%1」は3Dモデルとして読み込めませんでした。");
+}
 
 bool Failed(const QString& path, TMesh& mesh, QString& error) {
     mesh = TMesh();
-    error = UnreadableText.arg(QDir::toNativeSeparators(path));
+    error = UnreadableText().arg(QDir::toNativeSeparators(path));
     return false;
 }
 
 } // namespace
 
 QString MeshFileFilter() {
-    return QStringLiteral("3Dモデル (*.obj *.stl *.ply *.gltf *.glb *.off);;すべてのファイル (*)");
+    return UiText("TMeshImport",
+                  "3Dモデル (*.obj *.stl *.ply *.gltf *.glb *.off);;すべてのファイル (*)");
 }
 
 bool TFileMeshReader::Read(const QString& path, TMesh& mesh, QString& error) {

@@ -2,6 +2,8 @@
 // windows ask, behind one interface so that tests answer them without a person.
 #pragma once
 
+#include "ui_text.h"
+
 #include <QString>
 
 class QFont;
@@ -9,10 +11,16 @@ class QFont;
 enum class TPromptAnswer { Yes, No, Cancel, Ok };
 
 // The titles of the message boxes: information and questions, errors and
-// warnings.
-inline const QString InfoTitle = QStringLiteral("情報");
-inline const QString ErrorTitle = QStringLiteral("エラー");
-inline const QString WarningTitle = QStringLiteral("警告");
+// warnings, in the interface language.
+inline QString InfoTitle() {
+    return UiText("IPrompt", "情報");
+}
+inline QString ErrorTitle() {
+    return UiText("IPrompt", "エラー");
+}
+inline QString WarningTitle() {
+    return UiText("IPrompt", "警告");
+}
 
 // An input box's text is never longer than this.
 inline constexpr int InputBoxMaxLength = 255;

@@ -4,6 +4,8 @@
 // changes under it.
 #include "qt_long_task.h"
 
+#include "ui_text.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -21,8 +23,12 @@
 
 namespace {
 
-const QString CancelText = QStringLiteral("キャンセル");
-const QString CancellingText = QStringLiteral("中止しています...");
+QString CancelText() {
+    return UiText("TQtLongTask", "キャンセル");
+}
+QString CancellingText() {
+    return UiText("TQtLongTask", "中止しています...");
+}
 constexpr int ProgressSteps = 1000;
 constexpr int PollMs = 25;
 
@@ -88,7 +94,7 @@ TLongTaskEnd TQtLongTask::Run(const QString& title, const TLongWork& work) {
     bool finished = false;
 
     QPointer<QProgressDialog> dialog =
-        new QProgressDialog(title, CancelText, 0, ProgressSteps, Parent);
+        new QProgressDialog(title, CancelText(), 0, ProgressSteps, Parent);
     dialog->setWindowTitle(title);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAutoClose(false);
@@ -99,7 +105,7 @@ TLongTaskEnd TQtLongTask::Run(const QString& title, const TLongWork& work) {
     QObject::connect(dialog, &QProgressDialog::canceled, [&cancelled, dialog] {
         cancelled = true;
         if (dialog)
-            dialog->setLabelText(CancellingText);
+            dialog->setLabelText(CancellingText());
     });
     const TInputHold hold(dialog);
 

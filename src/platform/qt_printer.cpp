@@ -1,6 +1,8 @@
 // The printer from Qt's print support, its setup dialog and its print jobs.
 #include "qt_printer.h"
 
+#include "ui_text.h"
+
 #include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -21,7 +23,9 @@ constexpr int PrintDotsPerInch = 300;
 
 constexpr int FullScale = 100;
 
-const QString SetupCaption = QStringLiteral("プリンタ設定");
+QString SetupCaption() {
+    return UiText("TQtPrinter", "プリンタ設定");
+}
 
 QPrinterInfo InstalledPrinter() {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
@@ -120,7 +124,7 @@ TPaperLayout TQtPrinter::PaperLayout() const {
 // is put back, so that the pixels per millimetre never change.
 bool TQtPrinter::Setup(QWidget* parent) {
     QPrintDialog dialog(FPrinter.get(), parent);
-    dialog.setWindowTitle(SetupCaption);
+    dialog.setWindowTitle(SetupCaption());
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog only sets the printer up; its button must not promise a print.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())

@@ -1,7 +1,9 @@
 // Message boxes with the program's own button captions, the input box, the
 // file dialogs and the font dialog. Qt's own (not the desktop's) dialogs are
-// used so that they are shown in Japanese like the rest of the program.
+// used so that they are shown in the program's language like the rest of it.
 #include "qt_prompt.h"
+
+#include "ui_text.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -18,9 +20,10 @@
 
 namespace {
 
-const char* const kYesCaption = "はい(&Y)";
-const char* const kNoCaption = "いいえ(&N)";
-const char* const kCancelCaption = "キャンセル";
+// Looked up when a box is shown, after the translation is installed.
+const char* const kYesCaption = QT_TRANSLATE_NOOP("TQtPrompt", "はい(&Y)");
+const char* const kNoCaption = QT_TRANSLATE_NOOP("TQtPrompt", "いいえ(&N)");
+const char* const kCancelCaption = QT_TRANSLATE_NOOP("TQtPrompt", "キャンセル");
 const char* const kOkCaption = "OK";
 
 QWidget* DialogParent(QWidget* parent) {
@@ -29,7 +32,7 @@ QWidget* DialogParent(QWidget* parent) {
 
 QPushButton* AddButton(QMessageBox& box, QMessageBox::StandardButton button, const char* caption) {
     QPushButton* added = box.addButton(button);
-    added->setText(QString::fromUtf8(caption));
+    added->setText(UiText("TQtPrompt", caption));
     return added;
 }
 
@@ -152,8 +155,8 @@ bool TQtPrompt::InputText(const QString& caption, const QString& prompt, QString
     dialog.setTextValue(text.left(InputBoxMaxLength));
     if (auto* field = dialog.findChild<QLineEdit*>())
         field->setMaxLength(InputBoxMaxLength);
-    dialog.setOkButtonText(QString::fromUtf8(kOkCaption));
-    dialog.setCancelButtonText(QString::fromUtf8(kCancelCaption));
+    dialog.setOkButtonText(UiText("TQtPrompt", kOkCaption));
+    dialog.setCancelButtonText(UiText("TQtPrompt", kCancelCaption));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     text = dialog.textValue();

@@ -1,6 +1,8 @@
 // The texts about recovery copies.
 #include "recovery_messages.h"
 
+#include "ui_text.h"
+
 #include <QDir>
 
 #include <cstring>
@@ -13,9 +15,9 @@ QString Shown(const QString& path) {
 
 // The drawing and the copy's time, one line each.
 QString CopyLines(const TLeftRecoveryCopy& copy) {
-    const QString drawing =
-        copy.DrawingFile().isEmpty() ? QStringLiteral("名前なし") : Shown(copy.DrawingFile());
-    return QStringLiteral("図面: %1\n控えの日時: %2")
+    const QString drawing = copy.DrawingFile().isEmpty() ? UiText("TRecoveryMessages", "名前なし")
+                                                         : Shown(copy.DrawingFile());
+    return UiText("TRecoveryMessages", "図面: %1\n控えの日時: %2")
         .arg(drawing, copy.Written().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
 }
 
@@ -26,14 +28,16 @@ QString SystemError(int error) {
 QString UnreadableReason(const TLeftRecoveryCopy& copy) {
     switch (copy.State()) {
     case TRecoveryCopyState::CutShort:
-        return QStringLiteral("控えが途中で切れています。");
+        return UiText("TRecoveryMessages", "控えが途中で切れています。");
     case TRecoveryCopyState::NewerVersion:
-        return QStringLiteral("新しい版の Zelvo で書かれた控えで、この版では読めません。");
+        return UiText("TRecoveryMessages",
+                      "新しい版の Zelvo で書かれた控えで、この版では読めません。");
     case TRecoveryCopyState::Damaged:
-        return QStringLiteral(
-            "控えの内容が図形データとして正しくないか、範囲外の値を含んでいます。");
+        return UiText("TRecoveryMessages",
+                      "控えの内容が図形データとして正しくないか、範囲外の値を含んでいます。");
     case TRecoveryCopyState::CannotRead:
-        return QStringLiteral("控えを読めません（%1）。").arg(SystemError(copy.Error()));
+        return UiText("TRecoveryMessages", "控えを読めません（%1）。")
+            .arg(SystemError(copy.Error()));
     case TRecoveryCopyState::Readable:
         break;
     }
@@ -43,13 +47,13 @@ QString UnreadableReason(const TLeftRecoveryCopy& copy) {
 QString FolderProblem(const TSaveResult& problem) {
     switch (problem.Failure) {
     case TSaveFailure::DiskFull:
-        return QStringLiteral("ディスクの空き容量が足りません");
+        return UiText("TRecoveryMessages", "ディスクの空き容量が足りません");
     case TSaveFailure::NoPermission:
-        return QStringLiteral("書き込む権限がありません");
+        return UiText("TRecoveryMessages", "書き込む権限がありません");
     case TSaveFailure::ReadOnlyFileSystem:
-        return QStringLiteral("読み取り専用のドライブです");
+        return UiText("TRecoveryMessages", "読み取り専用のドライブです");
     case TSaveFailure::FolderGone:
-        return QStringLiteral("フォルダーがありません");
+        return UiText("TRecoveryMessages", "フォルダーがありません");
     default:
         return SystemError(problem.Error);
     }
@@ -58,23 +62,26 @@ QString FolderProblem(const TSaveResult& problem) {
 } // namespace
 
 QString RecoveryQuestionText(const TLeftRecoveryCopy& copy) {
-    QString text = QStringLiteral("保存されずに終了した図形データがあります。復元しますか？\n\n") +
+    QString text = UiText("TRecoveryMessages",
+                          "保存されずに終了した図形データがあります。復元しますか？\n\n") +
                    CopyLines(copy);
     if (copy.OlderThanFile())
-        text +=
-            QStringLiteral("\n\nこの控えは、その後に保存された図面のファイルより古いものです。");
+        text += UiText("TRecoveryMessages",
+                       "\n\nこの控えは、その後に保存された図面のファイルより古いものです。");
     return text;
 }
 
 QString UnreadableRecoveryText(const TLeftRecoveryCopy& copy) {
-    return QStringLiteral("保存されずに終了した図形データの控えを読み込めませんでした。") +
+    return UiText("TRecoveryMessages",
+                  "保存されずに終了した図形データの控えを読み込めませんでした。") +
            UnreadableReason(copy) +
-           QStringLiteral("控えは「%1」に残してあります。\n\n").arg(Shown(copy.Path())) +
+           UiText("TRecoveryMessages", "控えは「%1」に残してあります。\n\n")
+               .arg(Shown(copy.Path())) +
            CopyLines(copy);
 }
 
 QString RecoveryUnavailableText(const QString& folder, const TSaveResult& problem) {
-    return QStringLiteral("復元用の控えをフォルダー「%1」に書き込めません（%2）。"
-                          "保存しないまま異常終了すると、変更は失われます。")
+    return UiText("TRecoveryMessages", "復元用の控えをフォルダー「%1」に書き込めません（%2）。"
+                                       "保存しないまま異常終了すると、変更は失われます。")
         .arg(Shown(folder), FolderProblem(problem));
 }

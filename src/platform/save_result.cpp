@@ -1,6 +1,8 @@
 // Save failures sorted by what the user can do about them, and their texts.
 #include "save_result.h"
 
+#include "ui_text.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,27 +20,28 @@ QString Shown(const QString& path) {
 QString SaveFailureReason(TSaveFailure failure, int error, const QString& file) {
     switch (failure) {
     case TSaveFailure::DiskFull:
-        return QStringLiteral("ディスクの空き容量が足りません。"
-                              "不要なファイルを削除するか、別の場所に保存してください。");
+        return UiText("TSaveResult", "ディスクの空き容量が足りません。"
+                                     "不要なファイルを削除するか、別の場所に保存してください。");
     case TSaveFailure::NoPermission:
-        return QStringLiteral("このファイルまたはフォルダーに書き込む権限がありません。"
-                              "別の場所に保存してください。");
+        return UiText("TSaveResult", "このファイルまたはフォルダーに書き込む権限がありません。"
+                                     "別の場所に保存してください。");
     case TSaveFailure::ReadOnlyFileSystem:
-        return QStringLiteral("保存先のドライブは読み取り専用です。別の場所に保存してください。");
+        return UiText("TSaveResult",
+                      "保存先のドライブは読み取り専用です。別の場所に保存してください。");
     case TSaveFailure::FolderGone:
-        return QStringLiteral("保存先のフォルダー「%1」がありません。"
-                              "削除されたか、ドライブが取り外された可能性があります。")
+        return UiText("TSaveResult", "保存先のフォルダー「%1」がありません。"
+                                     "削除されたか、ドライブが取り外された可能性があります。")
             .arg(Shown(QFileInfo(file).absolutePath()));
     case TSaveFailure::ReadOnlyFile:
-        return QStringLiteral("ファイルは読み取り専用です。");
+        return UiText("TSaveResult", "ファイルは読み取り専用です。");
     case TSaveFailure::NotAFile:
-        return QStringLiteral("同じ名前のフォルダーなど、ファイルではないものがあります。");
+        return UiText("TSaveResult", "同じ名前のフォルダーなど、ファイルではないものがあります。");
     case TSaveFailure::None:
     case TSaveFailure::BackupFailed:
     case TSaveFailure::Other:
         break;
     }
-    return QStringLiteral("予期しないエラーが起きました（%1）。")
+    return UiText("TSaveResult", "予期しないエラーが起きました（%1）。")
         .arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
@@ -67,34 +70,39 @@ TSaveFailure SaveFailureOf(int error) {
 }
 
 QString SaveFailureText(const QString& path, const TSaveResult& result) {
-    QString text = QStringLiteral("ファイル「%1」を保存できませんでした。").arg(Shown(path));
+    QString text = UiText("TSaveResult", "ファイル「%1」を保存できませんでした。").arg(Shown(path));
     const QString file = result.Path.isEmpty() ? path : result.Path;
     if (result.Failure == TSaveFailure::BackupFailed) {
-        text += QStringLiteral("フォルダーに新しいファイルを作れないため、元の内容を「%1」に"
-                               "控えてから上書きしようとしましたが、控えを作れませんでした。")
-                    .arg(Shown(result.BackupPath));
+        text +=
+            UiText("TSaveResult", "フォルダーに新しいファイルを作れないため、元の内容を「%1」に"
+                                  "控えてから上書きしようとしましたが、控えを作れませんでした。")
+                .arg(Shown(result.BackupPath));
         return text +
                SaveFailureReason(SaveFailureOf(result.Error), result.Error, result.BackupPath);
     }
     text += SaveFailureReason(result.Failure, result.Error, file);
     if (!result.BackupPath.isEmpty())
-        text += QStringLiteral("元の内容は「%1」に控えてあります。").arg(Shown(result.BackupPath));
+        text += UiText("TSaveResult", "元の内容は「%1」に控えてあります。")
+                    .arg(Shown(result.BackupPath));
     return text;
 }
 
 QString FileChangedQuestion(const QString& path, TFileChange change) {
     switch (change) {
     case TFileChange::Modified:
-        return QStringLiteral("ファイル「%1」は、開いた後か最後に保存した後で、ほかのプログラムに"
-                              "変更されています。上書きしますか？")
+        return UiText("TSaveResult",
+                      "ファイル「%1」は、開いた後か最後に保存した後で、ほかのプログラムに"
+                      "変更されています。上書きしますか？")
             .arg(Shown(path));
     case TFileChange::Replaced:
-        return QStringLiteral("ファイル「%1」は、開いた後か最後に保存した後で、ほかのプログラムに"
-                              "置き換えられています。上書きしますか？")
+        return UiText("TSaveResult",
+                      "ファイル「%1」は、開いた後か最後に保存した後で、ほかのプログラムに"
+                      "置き換えられています。上書きしますか？")
             .arg(Shown(path));
     case TFileChange::Removed:
-        return QStringLiteral("ファイル「%1」は、開いた後か最後に保存した後で削除されています。"
-                              "保存しますか？")
+        return UiText("TSaveResult",
+                      "ファイル「%1」は、開いた後か最後に保存した後で削除されています。"
+                      "保存しますか？")
             .arg(Shown(path));
     case TFileChange::Unchanged:
         break;
@@ -103,5 +111,6 @@ QString FileChangedQuestion(const QString& path, TFileChange change) {
 }
 
 QString ReadOnlyFileQuestion(const QString& path) {
-    return QStringLiteral("ファイル「%1」は読み取り専用です。上書きしますか？").arg(Shown(path));
+    return UiText("TSaveResult", "ファイル「%1」は読み取り専用です。上書きしますか？")
+        .arg(Shown(path));
 }

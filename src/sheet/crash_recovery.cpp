@@ -6,13 +6,16 @@
 #include "prompt.h"
 #include "recovery_file.h"
 
+#include "ui_text.h"
+
 #include <charconv>
 #include <cstring>
 
 namespace {
 
-const QString RecoveryQuestion =
-    QStringLiteral("保存されずに終了した図形データがあります。復元しますか？");
+QString RecoveryQuestion() {
+    return UiText("TCrashRecovery", "保存されずに終了した図形データがあります。復元しますか？");
+}
 
 } // namespace
 
@@ -44,7 +47,7 @@ TCrashRecovery::TCrashRecovery(TRecoveryFile* file, IPrompt& prompt, const TShee
 std::optional<TZvDat> TCrashRecovery::Offer() {
     if (Offered)
         return std::nullopt;
-    const bool wanted = Prompt.AskYesNo(InfoTitle, RecoveryQuestion) == TPromptAnswer::Yes;
+    const bool wanted = Prompt.AskYesNo(InfoTitle(), RecoveryQuestion()) == TPromptAnswer::Yes;
     Offered = true;
     std::string bytes;
     TZvDat drawing;

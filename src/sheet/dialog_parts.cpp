@@ -1,6 +1,8 @@
 // The frame, buttons and field rows the sheet's dialogs share.
 #include "dialog_parts.h"
 
+#include "ui_text.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -20,7 +22,7 @@ QDialogButtonBox* OkCancelButtons(QPushButton*& ok, QPushButton*& cancel) {
     ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    cancel = buttons->addButton(UiText("TDialogParts", "キャンセル"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     return buttons;
 }

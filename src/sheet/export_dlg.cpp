@@ -4,6 +4,8 @@
 #include "dialog_parts.h"
 #include "screen_centre.h"
 
+#include "ui_text.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,25 +14,25 @@
 #include <QVBoxLayout>
 
 TExportDlg::TExportDlg(QWidget* parent) : QDialog(parent) {
-    SetFixedDialogFrame(*this, "ExportDlg", QStringLiteral("エクスポート"));
+    SetFixedDialogFrame(*this, "ExportDlg", UiText("TExportDlg", "エクスポート"));
     createControls();
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TExportDlg::createControls() {
-    CurrentPageRb = new QRadioButton(QStringLiteral("現在のページ"));
+    CurrentPageRb = new QRadioButton(UiText("TExportDlg", "現在のページ"));
     CurrentPageRb->setObjectName(QStringLiteral("CurrentPageRb"));
-    AllPagesRb = new QRadioButton(QStringLiteral("全てのページ"));
+    AllPagesRb = new QRadioButton(UiText("TExportDlg", "全てのページ"));
     AllPagesRb->setObjectName(QStringLiteral("AllPagesRb"));
-    auto* group = new QGroupBox(QStringLiteral("書き出すページ"));
+    auto* group = new QGroupBox(UiText("TExportDlg", "書き出すページ"));
     auto* choices = new QVBoxLayout(group);
     choices->addWidget(CurrentPageRb);
     choices->addWidget(AllPagesRb);
 
     auto* note =
-        new QLabel(QStringLiteral("形式は次に保存するファイルの種類で選びます:\n"
-                                  "SVG・DXF (切断機用、実寸)、PDF (色分け、印刷の校正つき)"));
+        new QLabel(UiText("TExportDlg", "形式は次に保存するファイルの種類で選びます:\n"
+                                        "SVG・DXF (切断機用、実寸)、PDF (色分け、印刷の校正つき)"));
     note->setObjectName(QStringLiteral("NoteLbl"));
 
     auto* layout = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 
 #include "document/sheet_document.h"
 #include "flange_check_model.h"
+#include "ui_text.h"
 #include "window_accessible.h"
 #include "window_placement.h"
 
@@ -19,7 +20,9 @@
 
 namespace {
 
-const QString UnnamedFlangesText = QStringLiteral("名前のない糊代: %1");
+QString UnnamedFlangesText() {
+    return UiText("TFlangeCheckDlg", "名前のない糊代: %1");
+}
 
 constexpr QSize DefaultSize(640, 320);
 
@@ -28,7 +31,7 @@ constexpr QSize DefaultSize(640, 320);
 TFlangeCheckDlg::TFlangeCheckDlg(const TSheetDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Tool), FDocument(document) {
     setObjectName(QStringLiteral("TFlangeCheckDlg"));
-    setWindowTitle(QStringLiteral("糊代の検査"));
+    setWindowTitle(UiText("TFlangeCheckDlg", "糊代の検査"));
     ExposeAsWindow(*this);
     createControls();
     resize(DefaultSize);
@@ -89,7 +92,7 @@ void TFlangeCheckDlg::Refresh() {
         PartnerGrid->resizeColumnToContents(column);
 
     SummaryLabel->setText(FModel->SummaryText());
-    UnnamedLabel->setText(UnnamedFlangesText.arg(FModel->Report().UnnamedFlanges));
+    UnnamedLabel->setText(UnnamedFlangesText().arg(FModel->Report().UnnamedFlanges));
 }
 
 // The first time it comes up beside the sheet, not over the page it points

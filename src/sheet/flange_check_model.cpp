@@ -6,6 +6,8 @@
 
 #include "shift_jis_codec.h"
 
+#include "ui_text.h"
+
 #include <QStringList>
 
 #include <array>
@@ -13,9 +15,12 @@
 
 namespace {
 
-const std::array<QString, TFlangeCheckModel::ColumnCount> Headers = {
-    QStringLiteral("名前"), QStringLiteral("辺1 (ページ/図形/辺)"),
-    QStringLiteral("辺2 (ページ/図形/辺)"), QStringLiteral("問題")};
+// Looked up when shown, after the translation is installed.
+const std::array<const char*, TFlangeCheckModel::ColumnCount> Headers = {
+    QT_TRANSLATE_NOOP("TFlangeCheckModel", "名前"),
+    QT_TRANSLATE_NOOP("TFlangeCheckModel", "辺1 (ページ/図形/辺)"),
+    QT_TRANSLATE_NOOP("TFlangeCheckModel", "辺2 (ページ/図形/辺)"),
+    QT_TRANSLATE_NOOP("TFlangeCheckModel", "問題")};
 
 // QString::asprintf formats in the C locale: the decimal mark is always ".".
 QString SideText(const TNamedSide& side) {
@@ -26,14 +31,14 @@ QString SideText(const TNamedSide& side) {
 QString FindingsText(const TFlangeNameSides& name) {
     QStringList texts;
     if (name.Findings & pfNoPartner)
-        texts << QStringLiteral("相手がありません");
+        texts << UiText("TFlangeCheckModel", "相手がありません");
     if (name.Findings & pfTooManySides)
-        texts << QStringLiteral("%1辺にあります").arg(name.Sides.size());
+        texts << UiText("TFlangeCheckModel", "%1辺にあります").arg(name.Sides.size());
     if (name.Findings & pfLengthMismatch)
-        texts << QStringLiteral("長さが違います");
+        texts << UiText("TFlangeCheckModel", "長さが違います");
     if (name.Findings & pfNoTab)
-        texts << QStringLiteral("糊代がありません");
-    return texts.join(QStringLiteral("、"));
+        texts << UiText("TFlangeCheckModel", "糊代がありません");
+    return texts.join(UiText("TFlangeCheckModel", "、"));
 }
 
 } // namespace
@@ -66,9 +71,12 @@ QString TFlangeCheckModel::SummaryText() const {
     const int complete = CompleteJoints(FReport);
     const int withFindings = JointsWithFindings(FReport);
     if (withFindings == 0)
-        return complete == 0 ? QStringLiteral("問題はありません。")
-                             : QStringLiteral("問題はありません。完成した接合: %1").arg(complete);
-    return QStringLiteral("完成した接合: %1　問題のある接合: %2").arg(complete).arg(withFindings);
+        return complete == 0 ? UiText("TFlangeCheckModel", "問題はありません。")
+                             : UiText("TFlangeCheckModel", "問題はありません。完成した接合: %1")
+                                   .arg(complete);
+    return UiText("TFlangeCheckModel", "完成した接合: %1　問題のある接合: %2")
+        .arg(complete)
+        .arg(withFindings);
 }
 
 const TNamedSide& TFlangeCheckModel::SideAt(const QModelIndex& index) const {
@@ -111,5 +119,5 @@ QVariant TFlangeCheckModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return Headers[static_cast<std::size_t>(section)];
+    return UiText("TFlangeCheckModel", Headers[static_cast<std::size_t>(section)]);
 }

@@ -8,6 +8,8 @@
 #include "prompt.h"
 #include "screen_centre.h"
 
+#include "ui_text.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,12 +23,15 @@
 
 namespace {
 
-const QString GapRangeText =
-    QStringLiteral("図形の間隔は %1 mm から %2 mm の間で入力してください。");
+QString GapRangeText() {
+    return UiText("TLayoutDlg", "図形の間隔は %1 mm から %2 mm の間で入力してください。");
+}
 
 // In the order of TLayoutRotations.
-const QStringList RotationCaptions = {QStringLiteral("回転しない"), QStringLiteral("180度ずつ"),
-                                      QStringLiteral("90度ずつ"), QStringLiteral("15度ずつ")};
+// Looked up when the dialog is made, after the translation is installed.
+const char* const RotationCaptions[] = {
+    QT_TRANSLATE_NOOP("TLayoutDlg", "回転しない"), QT_TRANSLATE_NOOP("TLayoutDlg", "180度ずつ"),
+    QT_TRANSLATE_NOOP("TLayoutDlg", "90度ずつ"), QT_TRANSLATE_NOOP("TLayoutDlg", "15度ずつ")};
 
 QRadioButton* Choice(const char* name, const QString& caption) {
     auto* button = new QRadioButton(caption);
@@ -37,17 +42,17 @@ QRadioButton* Choice(const char* name, const QString& caption) {
 } // namespace
 
 TLayoutDlg::TLayoutDlg(IPrompt& prompt, QWidget* parent) : QDialog(parent), Prompt(prompt) {
-    SetFixedDialogFrame(*this, "LayoutDlg", QStringLiteral("自動配置"));
+    SetFixedDialogFrame(*this, "LayoutDlg", UiText("TLayoutDlg", "自動配置"));
     createControls();
     connect(OKBtn, &QPushButton::clicked, this, &TLayoutDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TLayoutDlg::createControls() {
-    SelectionRb = Choice("SelectionRb", QStringLiteral("選択した図形(&S)"));
-    CurrentPageRb = Choice("CurrentPageRb", QStringLiteral("現在のページ(&P)"));
-    AllPagesRb = Choice("AllPagesRb", QStringLiteral("全てのページ(&A)"));
-    auto* scope = new QGroupBox(QStringLiteral("配置する図形"));
+    SelectionRb = Choice("SelectionRb", UiText("TLayoutDlg", "選択した図形(&S)"));
+    CurrentPageRb = Choice("CurrentPageRb", UiText("TLayoutDlg", "現在のページ(&P)"));
+    AllPagesRb = Choice("AllPagesRb", UiText("TLayoutDlg", "全てのページ(&A)"));
+    auto* scope = new QGroupBox(UiText("TLayoutDlg", "配置する図形"));
     auto* choices = new QVBoxLayout(scope);
     for (QRadioButton* choice : {SelectionRb, CurrentPageRb, AllPagesRb})
         choices->addWidget(choice);
@@ -57,19 +62,20 @@ void TLayoutDlg::createControls() {
     GapEd->setFixedWidth(GapEd->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     RotationsCb = new QComboBox;
     RotationsCb->setObjectName(QStringLiteral("RotationsCb"));
-    RotationsCb->addItems(RotationCaptions);
+    for (const char* caption : RotationCaptions)
+        RotationsCb->addItem(UiText("TLayoutDlg", caption));
     auto* fields = new QGridLayout;
-    AddFieldRows(*fields, {{QStringLiteral("図形の間隔(&G)"), GapEd}}, QStringLiteral("mm"));
-    auto* turns = new QLabel(QStringLiteral("回転(&R)"));
+    AddFieldRows(*fields, {{UiText("TLayoutDlg", "図形の間隔(&G)"), GapEd}}, QStringLiteral("mm"));
+    auto* turns = new QLabel(UiText("TLayoutDlg", "回転(&R)"));
     turns->setBuddy(RotationsCb);
     fields->addWidget(turns, 1, 0);
     fields->addWidget(RotationsCb, 1, 1, 1, 2);
 
-    MirrorChk = new QCheckBox(QStringLiteral("裏返しを許す(&M)"));
+    MirrorChk = new QCheckBox(UiText("TLayoutDlg", "裏返しを許す(&M)"));
     MirrorChk->setObjectName(QStringLiteral("MirrorChk"));
     auto* note =
-        new QLabel(QStringLiteral("印刷した面は印刷した面のまま組み立てます。裏返した図形は\n"
-                                  "左右が逆になるので、左右のある部品では外してください。"));
+        new QLabel(UiText("TLayoutDlg", "印刷した面は印刷した面のまま組み立てます。裏返した図形は\n"
+                                        "左右が逆になるので、左右のある部品では外してください。"));
     note->setObjectName(QStringLiteral("MirrorNoteLbl"));
 
     auto* layout = new QVBoxLayout(this);
@@ -116,9 +122,9 @@ void TLayoutDlg::OKBtnClick() {
     long double gap = 0;
     if (!TryTextToFloat(GapEd->text().toStdString(), gap) || !(gap >= LayoutMinGap) ||
         !(gap <= LayoutMaxGap)) {
-        Prompt.ShowError(ErrorTitle,
-                         GapRangeText.arg(QString::fromStdString(DecimalText(LayoutMinGap, 0)),
-                                          QString::fromStdString(DecimalText(LayoutMaxGap, 0))));
+        Prompt.ShowError(ErrorTitle(),
+                         GapRangeText().arg(QString::fromStdString(DecimalText(LayoutMinGap, 0)),
+                                            QString::fromStdString(DecimalText(LayoutMaxGap, 0))));
         GapEd->setFocus();
         GapEd->selectAll();
         return;

@@ -4,6 +4,8 @@
 #include "document/shape_fit.h"
 #include "format/number_field.h"
 
+#include "ui_text.h"
+
 #include <algorithm>
 
 namespace {
@@ -27,24 +29,26 @@ QString SizeText(long double width, long double height) {
 }
 
 QString TooLargeText(const TPolygon& shape, const TPageAreaMm& area) {
-    return QStringLiteral("図形の大きさ (%1) が用紙の描画領域 (%2) を超えるため、置けません。")
+    return UiText("TLayoutMessages",
+                  "図形の大きさ (%1) が用紙の描画領域 (%2) を超えるため、置けません。")
         .arg(SizeOf(shape), SizeText(area.Width, area.Height));
 }
 
 QString MisfitsText(const TLayoutJob& job, const TLayoutApplied& applied, const TPageAreaMm& area) {
-    QString text =
-        QStringLiteral("次の図形は用紙の描画領域 (%1) に収まらないため、元の位置に残しました。")
-            .arg(SizeText(area.Width, area.Height));
+    QString text = UiText("TLayoutMessages",
+                          "次の図形は用紙の描画領域 (%1) に収まらないため、元の位置に残しました。")
+                       .arg(SizeText(area.Width, area.Height));
     const std::size_t listed = std::min(applied.Misfits.size(), MostListed);
     for (std::size_t k = 0; k < listed; ++k) {
         const TShapeRef& place = applied.MisfitPlaces[k];
-        const QString where = place.Page < 0 ? QStringLiteral("新しい図形 (追加していません)")
-                                             : QStringLiteral("%1 ページの %2 番目の図形")
-                                                   .arg(place.Page + 1)
-                                                   .arg(place.Index + 1);
+        const QString where = place.Page < 0
+                                  ? UiText("TLayoutMessages", "新しい図形 (追加していません)")
+                                  : UiText("TLayoutMessages", "%1 ページの %2 番目の図形")
+                                        .arg(place.Page + 1)
+                                        .arg(place.Index + 1);
         text += QStringLiteral("\n%1 (%2)").arg(where, SizeOf(job.Shapes[applied.Misfits[k]]));
     }
     if (applied.Misfits.size() > listed)
-        text += QStringLiteral("\nほか %1 個").arg(applied.Misfits.size() - listed);
+        text += UiText("TLayoutMessages", "\nほか %1 個").arg(applied.Misfits.size() - listed);
     return text;
 }

@@ -18,6 +18,7 @@
 #include "paint_surface.h"
 #include "prompt.h"
 #include "shape_editor.h"
+#include "ui_text.h"
 #include "window_placement.h"
 #include "zoom_dialog.h"
 
@@ -38,13 +39,21 @@ constexpr std::string_view MainSection = "TMainFm";
 // The window's designed bounds, used when the settings hold none.
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
-const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
-const QString PlacingHintText =
-    QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
-const QString NoRoomHintText = QStringLiteral("ページに空いた場所がありません。図形がマウスに付いて"
-                                              "動きます。置く位置でクリックしてください。");
-const QString KeptOnClipboardText = QStringLiteral(
-    "\n図形はクリップボードにコピーしました。大きな用紙を選んでから貼り付けられます。");
+QString RangeCheckErrorText() {
+    return UiText("TMainFm", "範囲チェックエラー");
+}
+QString PlacingHintText() {
+    return UiText("TMainFm", "図形がマウスに付いて動きます。置く位置でクリックしてください。");
+}
+QString NoRoomHintText() {
+    return UiText("TMainFm", "ページに空いた場所がありません。図形がマウスに付いて"
+                             "動きます。置く位置でクリックしてください。");
+}
+QString KeptOnClipboardText() {
+    return UiText(
+        "TMainFm",
+        "\n図形はクリップボードにコピーしました。大きな用紙を選んでから貼り付けられます。");
+}
 
 } // namespace
 
@@ -143,6 +152,7 @@ void TMainFm::connectFileCommands() {
     connect(Menus.File1, &QMenu::aboutToShow, this, [this] { EnableMenuItems(Menus.File1, true); });
     connect(Menus.File1, &QMenu::aboutToHide, this,
             [this] { EnableMenuItems(Menus.File1, false); });
+    connect(Menus.EnglishMi, &QAction::triggered, this, &TMainFm::EnglishMiClick);
     connect(Menus.About1, &QAction::triggered, this, [this] {
         if (Dialogs.AboutBox != nullptr)
             Dialogs.AboutBox->exec();
@@ -153,12 +163,15 @@ void TMainFm::ReadSettings(const TIniFile& settings) {
     ApplyWindowPlacement(*this, ReadWindowPlacement(settings, MainSection, DefaultPlacement));
     View->SetZoom(ZoomFromStored(settings.ReadInteger(MainSection, "Zoom", 10000)));
     Files.ReadSettings(settings);
+    Language = ReadUiLanguage(settings);
+    Menus.EnglishMi->setChecked(Language == TUiLanguage::English);
 }
 
 void TMainFm::WriteSettings(TIniFile& settings) const {
     WriteWindowPlacement(settings, MainSection, WindowPlacementOf(*this));
     settings.WriteInteger(MainSection, "Zoom", ZoomToStored(View->Scale().Zoom()));
     Files.WriteSettings(settings);
+    WriteUiLanguage(settings, Language);
 }
 
 void TMainFm::closeEvent(QCloseEvent* event) {
@@ -257,7 +270,14 @@ void TMainFm::ShowMousePosition(const TPointF& position) {
 // Nothing else on screen says that the shape is held until the next click.
 // Once it is put down, a joint command still waiting says so again.
 void TMainFm::ShowPlacingHint(bool placing) {
-    HintPanel->setText(placing ? PlacingHintText : Joints.HintText());
+    HintPanel->setText(placing ? PlacingHintText() : Joints.HintText());
+}
+
+// The windows take their texts as they are made, so the choice waits for the
+// next start.
+void TMainFm::EnglishMiClick(bool checked) {
+    Language = checked ? TUiLanguage::English : TUiLanguage::Japanese;
+    HintPanel->setText(UiText("TMainFm", "表示の言語は次に起動したときから切り替わります。"));
 }
 
 void TMainFm::ShowJointHint() {
@@ -467,11 +487,12 @@ void TMainFm::PlaceNewShape(const TPolygon& shape, bool fromEditor) {
     case TPlaceFit::Free:
         break;
     case TPlaceFit::NoRoom:
-        HintPanel->setText(NoRoomHintText);
+        HintPanel->setText(NoRoomHintText());
         break;
     case TPlaceFit::TooLarge: {
         const bool kept = fromEditor && CopyPolygonToClipboard(Clipboard, shape);
-        Prompt.ShowError(ErrorTitle, TooLargeText(shape, area) + (kept ? KeptOnClipboardText : ""));
+        Prompt.ShowError(ErrorTitle(),
+                         TooLargeText(shape, area) + (kept ? KeptOnClipboardText() : ""));
         break;
     }
     }
@@ -501,7 +522,7 @@ void TMainFm::PolygonPasteMiClick() {
         PlaceNewShape(shape, false);
         break;
     case TTextReadResult::RangeError:
-        Prompt.ShowError(ErrorTitle, RangeCheckErrorText);
+        Prompt.ShowError(ErrorTitle(), RangeCheckErrorText());
         break;
     case TTextReadResult::Malformed:
         break;

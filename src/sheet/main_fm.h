@@ -18,6 +18,7 @@
 #include "sheet_layout.h"
 #include "sheet_menus.h"
 #include "sheet_printing.h"
+#include "ui_text.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -79,7 +80,8 @@ class TMainFm : public QMainWindow {
 public:
     TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs);
 
-    // Section TMainFm: the window's bounds and state, its zoom and the recent files.
+    // Section TMainFm: the window's bounds and state, its zoom, the recent files
+    // and the interface language chosen for the next start.
     void WriteSettings(TIniFile& settings) const;
 
     const TZvDat& CurrentDrawing() const { return Document.Drawing(); }
@@ -144,6 +146,7 @@ private:
     // Shows, or takes away, the status line's word that a new or pasted shape
     // follows the pointer until the next click.
     void ShowPlacingHint(bool placing);
+    void EnglishMiClick(bool checked);
 
     // The Edit menu.
     TPlacementRules PlacementRules() const;
@@ -195,6 +198,7 @@ private:
     TQtLongTask OwnLongTask;
     TSheetLayout Layout;
     std::vector<std::string> FlangeNames;
+    TUiLanguage Language = TUiLanguage::Japanese; // as written to the settings
 
     TPageTabs* TabControl1 = nullptr;
     QLabel* StatusPanel = nullptr; // panel 0 of StatusBar1: the mouse position

@@ -3,6 +3,8 @@
 
 #include "page_tabs.h"
 
+#include "ui_text.h"
+
 #include <QPointer>
 
 namespace {
@@ -114,7 +116,7 @@ QAccessibleInterface* TPageTabsAccessible::childAt(int x, int y) const {
 // The strip has no caption of its own; it is named for what it holds.
 QString TPageTabsAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name && Tabs()->accessibleName().isEmpty())
-        return QStringLiteral("ページ");
+        return UiText("TPageTabsAccessible", "ページ");
     return QAccessibleWidget::text(t);
 }
 

@@ -8,6 +8,8 @@
 #include "prompt.h"
 #include "screen_centre.h"
 
+#include "ui_text.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -19,9 +21,15 @@
 
 namespace {
 
-const QString RangeText = QStringLiteral("%1の長さは %2 mm から %3 mm の間で入力してください。");
-const QString HorizontalRuler = QStringLiteral("横の定規");
-const QString VerticalRuler = QStringLiteral("縦の定規");
+QString RangeText() {
+    return UiText("TPrintCalibrationDlg", "%1の長さは %2 mm から %3 mm の間で入力してください。");
+}
+QString HorizontalRuler() {
+    return UiText("TPrintCalibrationDlg", "横の定規");
+}
+QString VerticalRuler() {
+    return UiText("TPrintCalibrationDlg", "縦の定規");
+}
 
 // The accepted range is shown to a tenth of a millimetre, rounded inwards so
 // that every length shown is accepted.
@@ -46,7 +54,7 @@ QLineEdit* LengthField(const char* name) {
 
 TPrintCalibrationDlg::TPrintCalibrationDlg(IPrompt& prompt, QWidget* parent)
     : QDialog(parent), Prompt(prompt) {
-    SetFixedDialogFrame(*this, "PrintCalibrationDlg", QStringLiteral("印刷の校正"));
+    SetFixedDialogFrame(*this, "PrintCalibrationDlg", UiText("TPrintCalibrationDlg", "印刷の校正"));
     createControls();
     connect(PrintPageBtn, &QPushButton::clicked, this, [this] {
         if (FPrintPage)
@@ -57,11 +65,11 @@ TPrintCalibrationDlg::TPrintCalibrationDlg(IPrompt& prompt, QWidget* parent)
 }
 
 void TPrintCalibrationDlg::createControls() {
-    auto* steps =
-        new QLabel(QStringLiteral("校正ページを印刷し、二本の定規の長さを測って入力します。\n"
-                                  "以後の印刷と PDF への書き出しは、この長さが正しく"
-                                  "出るように補正されます。"));
-    PrintPageBtn = new QPushButton(QStringLiteral("校正ページを印刷..."));
+    auto* steps = new QLabel(UiText("TPrintCalibrationDlg",
+                                    "校正ページを印刷し、二本の定規の長さを測って入力します。\n"
+                                    "以後の印刷と PDF への書き出しは、この長さが正しく"
+                                    "出るように補正されます。"));
+    PrintPageBtn = new QPushButton(UiText("TPrintCalibrationDlg", "校正ページを印刷..."));
     PrintPageBtn->setObjectName(QStringLiteral("PrintPageBtn"));
     PrintPageBtn->setAutoDefault(false);
     CurrentLbl = new QLabel;
@@ -70,11 +78,12 @@ void TPrintCalibrationDlg::createControls() {
     MeasuredXEd = LengthField("MeasuredXEd");
     MeasuredYEd = LengthField("MeasuredYEd");
     auto* fields = new QGridLayout;
-    AddFieldRows(
-        *fields,
-        {{HorizontalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerX)), MeasuredXEd},
-         {VerticalRuler + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerY)), MeasuredYEd}},
-        QStringLiteral("mm"));
+    AddFieldRows(*fields,
+                 {{HorizontalRuler() + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerX)),
+                   MeasuredXEd},
+                  {VerticalRuler() + QStringLiteral(" (%1 mm)").arg(MmText(CalibrationRulerY)),
+                   MeasuredYEd}},
+                 QStringLiteral("mm"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(steps);
@@ -89,8 +98,8 @@ void TPrintCalibrationDlg::createControls() {
 bool TPrintCalibrationDlg::Calibrate(TPrintScale& scale, const std::function<void()>& printPage) {
     FScale = scale;
     FPrintPage = printPage;
-    CurrentLbl->setText(
-        QStringLiteral("現在の補正: 横 %1・縦 %2").arg(FactorText(scale.X), FactorText(scale.Y)));
+    CurrentLbl->setText(UiText("TPrintCalibrationDlg", "現在の補正: 横 %1・縦 %2")
+                            .arg(FactorText(scale.X), FactorText(scale.Y)));
     MeasuredXEd->setText(MmText(CalibrationRulerX));
     MeasuredYEd->setText(MmText(CalibrationRulerY));
     MeasuredXEd->setFocus();
@@ -109,8 +118,8 @@ void TPrintCalibrationDlg::showEvent(QShowEvent* event) {
 
 void TPrintCalibrationDlg::OKBtnClick() {
     TPrintScale scale;
-    if (!ReadFactor(MeasuredXEd, HorizontalRuler, FScale.X, CalibrationRulerX, scale.X) ||
-        !ReadFactor(MeasuredYEd, VerticalRuler, FScale.Y, CalibrationRulerY, scale.Y))
+    if (!ReadFactor(MeasuredXEd, HorizontalRuler(), FScale.X, CalibrationRulerX, scale.X) ||
+        !ReadFactor(MeasuredYEd, VerticalRuler(), FScale.Y, CalibrationRulerY, scale.Y))
         return;
     FScale = scale;
     accept();
@@ -123,9 +132,9 @@ bool TPrintCalibrationDlg::ReadFactor(QLineEdit* field, const QString& ruler, lo
         CalibratedPrintScale(current, nominal, measured, factor))
         return true;
     const TLengthRange range = AcceptedMeasurements(current, nominal);
-    Prompt.ShowError(ErrorTitle,
-                     RangeText.arg(ruler, MmText(std::ceil(range.Min * ShownStep) / ShownStep),
-                                   MmText(std::floor(range.Max * ShownStep) / ShownStep)));
+    Prompt.ShowError(ErrorTitle(),
+                     RangeText().arg(ruler, MmText(std::ceil(range.Min * ShownStep) / ShownStep),
+                                     MmText(std::floor(range.Max * ShownStep) / ShownStep)));
     field->setFocus();
     field->selectAll();
     return false;

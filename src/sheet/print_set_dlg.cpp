@@ -7,6 +7,8 @@
 #include "printer.h"
 #include "screen_centre.h"
 
+#include "ui_text.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,7 +48,7 @@ int MarginOf(const QLineEdit* field) {
 } // namespace
 
 TPrintSetDlg::TPrintSetDlg(IPrinter& printer, QWidget* parent) : QDialog(parent), Printer(printer) {
-    SetFixedDialogFrame(*this, "PrintSetDlg", QStringLiteral("印刷設定"));
+    SetFixedDialogFrame(*this, "PrintSetDlg", UiText("TPrintSetDlg", "印刷設定"));
     createControls();
     connect(Button1, &QPushButton::clicked, this, &TPrintSetDlg::Button1Click);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -61,18 +63,18 @@ void TPrintSetDlg::createControls() {
     RYohakuEd = MarginField("RYohakuEd");
     BYohakuEd = MarginField("BYohakuEd");
 
-    auto* group = new QGroupBox(QStringLiteral("余白設定(mm)"));
+    auto* group = new QGroupBox(UiText("TPrintSetDlg", "余白設定(mm)"));
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* fields = new QGridLayout(group);
-    AddFieldRows(*fields, {{QStringLiteral("上"), TYohakuEd},
-                           {QStringLiteral("左"), LYohakuEd},
-                           {QStringLiteral("右"), RYohakuEd},
-                           {QStringLiteral("下"), BYohakuEd}});
+    AddFieldRows(*fields, {{UiText("TPrintSetDlg", "上"), TYohakuEd},
+                           {UiText("TPrintSetDlg", "左"), LYohakuEd},
+                           {UiText("TPrintSetDlg", "右"), RYohakuEd},
+                           {UiText("TPrintSetDlg", "下"), BYohakuEd}});
 
-    Button1 = Button("Button1", QStringLiteral("プリンタ設定"));
+    Button1 = Button("Button1", UiText("TPrintSetDlg", "プリンタ設定"));
     OKBtn = Button("OKBtn", QStringLiteral("OK"));
     OKBtn->setDefault(true);
-    Button2 = Button("Button2", QStringLiteral("ｷｬﾝｾﾙ"));
+    Button2 = Button("Button2", UiText("TPrintSetDlg", "ｷｬﾝｾﾙ"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(Button1);
@@ -80,7 +82,7 @@ void TPrintSetDlg::createControls() {
     buttons->addWidget(OKBtn);
     buttons->addWidget(Button2);
 
-    PartnerPageChk = new QCheckBox(QStringLiteral("相手ページを印字"));
+    PartnerPageChk = new QCheckBox(UiText("TPrintSetDlg", "相手ページを印字"));
     PartnerPageChk->setObjectName(QStringLiteral("PartnerPageChk"));
     auto* options = new QVBoxLayout;
     options->addWidget(group);

@@ -12,6 +12,8 @@
 #include "sheet_printing.h"
 #include "shift_jis_codec.h"
 
+#include "ui_text.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -21,10 +23,16 @@
 
 namespace {
 
-const QString CalibrationTitle = QStringLiteral("印刷の校正");
-const QString CalibrationFile = QStringLiteral("印刷の校正.pdf");
-const QString PageTooSmallText =
-    QStringLiteral("校正ページには %1 × %2 mm の印刷範囲が要ります。用紙か余白を変えてください。");
+QString CalibrationTitle() {
+    return UiText("TPrinterCalibration", "印刷の校正");
+}
+QString CalibrationFile() {
+    return UiText("TPrinterCalibration", "印刷の校正.pdf");
+}
+QString PageTooSmallText() {
+    return UiText("TPrinterCalibration",
+                  "校正ページには %1 × %2 mm の印刷範囲が要ります。用紙か余白を変えてください。");
+}
 // Small enough for the rulers' numbers to stand apart, whatever the print font's size.
 constexpr int CalibrationFontPoints = 9;
 
@@ -32,7 +40,9 @@ QString FactorText(long double factor) {
     return QString::fromStdString(PrintScaleText(factor));
 }
 
+// Printed, so the same in either interface language.
 std::vector<std::string> CalibrationNotes(const TPrintScale& scale) {
+    const QString title = QStringLiteral("印刷の校正");
     const QString lengths = QStringLiteral("横の定規 %1 mm・縦の定規 %2 mm・正方形 %3 mm 四方")
                                 .arg(static_cast<int>(CalibrationRulerX))
                                 .arg(static_cast<int>(CalibrationRulerY))
@@ -42,8 +52,8 @@ std::vector<std::string> CalibrationNotes(const TPrintScale& scale) {
     // Every character here has a Shift-JIS code, as canvas text must.
     const QString steps = QStringLiteral("定規の 0 から端の目盛りまでを測り、"
                                          "ファイル メニューの「印刷の校正」に入力してください。");
-    return {UnicodeToShiftJis(CalibrationTitle), UnicodeToShiftJis(lengths),
-            UnicodeToShiftJis(factors), UnicodeToShiftJis(steps)};
+    return {UnicodeToShiftJis(title), UnicodeToShiftJis(lengths), UnicodeToShiftJis(factors),
+            UnicodeToShiftJis(steps)};
 }
 
 } // namespace
@@ -69,19 +79,21 @@ void TPrinterCalibration::PrintCalibrationPage() {
     const TCalibrationPage page = CalibrationPage();
     const TPageAreaMm area = Setup.PageArea();
     if (area.Width < page.Size.Width || area.Height < page.Size.Height) {
-        Prompt.ShowError(ErrorTitle, PageTooSmallText.arg(static_cast<double>(page.Size.Width))
-                                         .arg(static_cast<double>(page.Size.Height)));
+        Prompt.ShowError(ErrorTitle(), PageTooSmallText()
+                                           .arg(static_cast<double>(page.Size.Width))
+                                           .arg(static_cast<double>(page.Size.Height)));
         return;
     }
     const QString fileName = Files.FileName();
-    const QString offered =
-        fileName.isEmpty() ? CalibrationFile : QFileInfo(fileName).dir().filePath(CalibrationFile);
+    const QString offered = fileName.isEmpty()
+                                ? CalibrationFile()
+                                : QFileInfo(fileName).dir().filePath(CalibrationFile());
     QString file;
     if (!Printing.AskFileName(file, offered))
         return;
     const std::vector<std::string> notes = CalibrationNotes(Setup.Settings().Scale());
     Printing.RunJob(
-        Files.Caption() + QStringLiteral(" - ") + CalibrationTitle, file, [&](QPainter& painter) {
+        Files.Caption() + QStringLiteral(" - ") + CalibrationTitle(), file, [&](QPainter& painter) {
             QFont font = Setup.Settings().PrintFont;
             font.setPointSize(CalibrationFontPoints);
             painter.setFont(font);

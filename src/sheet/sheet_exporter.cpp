@@ -16,6 +16,8 @@
 #include "sheet_files.h"
 #include "svg_export.h"
 
+#include "ui_text.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -26,14 +28,24 @@
 
 namespace {
 
-const QString ExportTitle = QStringLiteral("エクスポート");
-const QString NothingToExportText = QStringLiteral("書き出す図形がありません。");
-const QString UnknownTypeText =
-    QStringLiteral("ファイル「%1」の種類が分かりません。名前の終わりを .svg、.dxf、.pdf "
-                   "のどれかにしてください。");
-const QString ExportFailedText = QStringLiteral("ファイル「%1」に書き出せませんでした。");
-const QString ExportFilter =
-    QStringLiteral("SVGファイル (*.svg)|*.svg|DXFファイル (*.dxf)|*.dxf|PDFファイル (*.pdf)|*.pdf");
+QString ExportTitle() {
+    return UiText("TSheetExporter", "エクスポート");
+}
+QString NothingToExportText() {
+    return UiText("TSheetExporter", "書き出す図形がありません。");
+}
+QString UnknownTypeText() {
+    return UiText("TSheetExporter",
+                  "ファイル「%1」の種類が分かりません。名前の終わりを .svg、.dxf、.pdf "
+                  "のどれかにしてください。");
+}
+QString ExportFailedText() {
+    return UiText("TSheetExporter", "ファイル「%1」に書き出せませんでした。");
+}
+QString ExportFilter() {
+    return UiText("TSheetExporter",
+                  "SVGファイル (*.svg)|*.svg|DXFファイル (*.dxf)|*.dxf|PDFファイル (*.pdf)|*.pdf");
+}
 const QString SvgExtension = QStringLiteral("svg");
 
 constexpr long double PointsPerInch = 72;
@@ -81,11 +93,11 @@ void TSheetExporter::Export() {
                                        ? std::vector<int>()
                                        : std::vector<int>{current};
     if (pages.empty()) {
-        Prompt.ShowWarning(ExportTitle, NothingToExportText);
+        Prompt.ShowWarning(ExportTitle(), NothingToExportText());
         return;
     }
     const QString path =
-        Prompt.SaveFileName(ExportFilter, SvgExtension, DrawingNameAs(Files.FileName(), {}));
+        Prompt.SaveFileName(ExportFilter(), SvgExtension, DrawingNameAs(Files.FileName(), {}));
     if (!path.isEmpty())
         ExportPages(pages, all, path);
 }
@@ -96,7 +108,7 @@ bool TSheetExporter::ExportPages(const std::vector<int>& pages, bool numbered,
                                  const QString& path) {
     const std::optional<TExportFormat> format = ExportFormatOf(path);
     if (!format) {
-        Prompt.ShowError(ErrorTitle, UnknownTypeText.arg(QDir::toNativeSeparators(path)));
+        Prompt.ShowError(ErrorTitle(), UnknownTypeText().arg(QDir::toNativeSeparators(path)));
         return false;
     }
     Setup.ApplyStoredPrinterSettings();
@@ -108,7 +120,7 @@ bool TSheetExporter::ExportPages(const std::vector<int>& pages, bool numbered,
     const auto write = [this](const QString& file, const std::string& bytes) {
         if (!bytes.empty() && WriteFileAtomically(file, bytes))
             return true;
-        Prompt.ShowError(ErrorTitle, ExportFailedText.arg(QDir::toNativeSeparators(file)));
+        Prompt.ShowError(ErrorTitle(), ExportFailedText().arg(QDir::toNativeSeparators(file)));
         return false;
     };
 

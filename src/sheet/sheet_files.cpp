@@ -8,6 +8,8 @@
 #include "format/drawing_file.h"
 #include "prompt.h"
 
+#include "ui_text.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,13 +21,20 @@ namespace {
 constexpr std::string_view MainSection = "TMainFm";
 
 const QString AppCaption = QStringLiteral("Zelvo");
-const QString DrawingFilter =
-    QStringLiteral("Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
+QString DrawingFilter() {
+    return UiText("TSheetFiles", "Zelvoデータファイル (*.zvt)|*.zvt|全てのファイル (*.*)|*.*");
+}
 const QString DrawingExtension = QStringLiteral("zvt");
 
-const QString SaveChangesText = QStringLiteral("図面が変更されています。保存しますか？");
-const QString SaveFailedText = QStringLiteral("ファイル「%1」を保存できませんでした。");
-const QString LoadFailedText = QStringLiteral("ファイル「%1」を読み込めませんでした。");
+QString SaveChangesText() {
+    return UiText("TSheetFiles", "図面が変更されています。保存しますか？");
+}
+QString SaveFailedText() {
+    return UiText("TSheetFiles", "ファイル「%1」を保存できませんでした。");
+}
+QString LoadFailedText() {
+    return UiText("TSheetFiles", "ファイル「%1」を読み込めませんでした。");
+}
 
 // True when path names an existing file other than ownFile (which may be
 // empty, or gone).
@@ -77,7 +86,7 @@ void TSheetFiles::ResetChangeTracking() {
 bool TSheetFiles::ConfirmSaveChanges() {
     if (!Document.Modified())
         return true;
-    switch (Prompt.AskYesNoCancel(InfoTitle, SaveChangesText)) {
+    switch (Prompt.AskYesNoCancel(InfoTitle(), SaveChangesText())) {
     case TPromptAnswer::Yes:
         return SaveDrawingAs();
     case TPromptAnswer::No:
@@ -92,7 +101,7 @@ bool TSheetFiles::ConfirmSaveChanges() {
 bool TSheetFiles::SaveDrawingAs() {
     QString path = FFileName;
     for (;;) {
-        path = Prompt.SaveFileName(DrawingFilter, DrawingExtension, path);
+        path = Prompt.SaveFileName(DrawingFilter(), DrawingExtension, path);
         if (path.isEmpty())
             return false;
         if (!IsOtherExistingFile(path, FFileName) || Prompt.AskReplaceFile(path))
@@ -105,7 +114,7 @@ bool TSheetFiles::SaveDrawingAs() {
 bool TSheetFiles::SaveDrawing(const QString& path) {
     std::string bytes;
     if (!DrawingToText(Document.Drawing(), bytes) || !WriteFileAtomically(path, bytes)) {
-        Prompt.ShowError(ErrorTitle, SaveFailedText.arg(QDir::toNativeSeparators(path)));
+        Prompt.ShowError(ErrorTitle(), SaveFailedText().arg(QDir::toNativeSeparators(path)));
         return false;
     }
     SetCurrentFileName(path);
@@ -131,7 +140,7 @@ void TSheetFiles::OpenDrawingFile(const QString& path) {
     Reset();
     if (!LoadDrawing(path)) {
         Reset();
-        Prompt.ShowError(ErrorTitle, LoadFailedText.arg(QDir::toNativeSeparators(path)));
+        Prompt.ShowError(ErrorTitle(), LoadFailedText().arg(QDir::toNativeSeparators(path)));
     }
     ResetChangeTracking();
 }
@@ -150,7 +159,7 @@ void TSheetFiles::New() {
 void TSheetFiles::Open() {
     if (!ConfirmSaveChanges())
         return;
-    const QString path = Prompt.OpenFileName(DrawingFilter, DrawingExtension);
+    const QString path = Prompt.OpenFileName(DrawingFilter(), DrawingExtension);
     if (!path.isEmpty())
         OpenDrawingFile(path);
 }

@@ -10,15 +10,20 @@
 #include "prompt.h"
 #include "screen_cursor.h"
 
+#include "ui_text.h"
+
 #include <QMouseEvent>
 
 #include <cmath>
 
 namespace {
 
-const QString AlreadyOverlappingText = QStringLiteral(
-    "図形の重なりを回避する指定になっていますが、選択した図形は既に重なった状態に有ります。"
-    "このモードを解除し、手動で重複の解消を行って下さい。");
+QString AlreadyOverlappingText() {
+    return UiText(
+        "TSheetGestures",
+        "図形の重なりを回避する指定になっていますが、選択した図形は既に重なった状態に有ります。"
+        "このモードを解除し、手動で重複の解消を行って下さい。");
+}
 
 TMouseKeys KeysOf(const QMouseEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
@@ -86,7 +91,7 @@ void TSheetGestures::StartGesture(bool ctrl, const TPixelPoint& pixel,
 bool TSheetGestures::GrabPolygon(int index, bool ctrl, const TPlacementRules& rules) {
     const TPolygon& shape = *Document.PolygonAt(index);
     if (rules.AvoidOverlap && Document.CollidesInPlace(index, rules)) {
-        Prompt.ShowWarning(WarningTitle, AlreadyOverlappingText);
+        Prompt.ShowWarning(WarningTitle(), AlreadyOverlappingText());
         return false;
     }
     const TPointF point = DownPoint;

@@ -15,6 +15,8 @@
 #include "shape_editor.h"
 #include "shift_jis_codec.h"
 
+#include "ui_text.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMouseEvent>
@@ -27,27 +29,58 @@
 
 namespace {
 
-const QString LeaveNote = QStringLiteral("（Esc・右クリックで終了）");
-const QString CancelNote = QStringLiteral("（Esc・右クリックで中止）");
-const QString JoinFirstText = QStringLiteral("辺の接合: 接合する辺をクリックしてください。");
-const QString JoinSecondText = QStringLiteral(
-    "辺の接合: 相手の辺をクリックしてください。別のページの辺はタブでページを替えてから。");
-const QString JoinedText =
-    QStringLiteral("辺の接合: 「%1」で接合しました。続けて次の辺をクリックしてください。");
-const QString AlreadyPairText = QStringLiteral(
-    "辺の接合: この2辺は既に「%1」で接合されています。次の辺をクリックしてください。");
-const QString UnjoinText = QStringLiteral("接合の解除: 接合された辺をクリックしてください。");
-const QString MoveTabText = QStringLiteral("糊代の移動: 接合された辺をクリックしてください。");
-const QString NotJoinedText = QStringLiteral("この辺は接合されていません。");
-const QString NotAPairText =
-    QStringLiteral("「%1」は2辺の接合ではないため、糊代を移動できません。");
-const QString NoTabText = QStringLiteral("「%1」のどちらの辺にも糊代がありません。");
-const QString UnjoinedText = QStringLiteral("「%1」の接合を解除しました。");
-const QString MovedText = QStringLiteral("「%1」の糊代を相手側へ移動しました。");
-const QString LengthsDifferText =
-    QStringLiteral("2つの辺の長さが違います。\n1つ目の辺: %1 mm\n2つ目の辺: %2 mm\n接合しますか？");
-const QString RejoinText =
-    QStringLiteral("選んだ辺は既に接合されています（%1）。その接合を解除して接合し直しますか？");
+QString LeaveNote() {
+    return UiText("TSheetJoints", "（Esc・右クリックで終了）");
+}
+QString CancelNote() {
+    return UiText("TSheetJoints", "（Esc・右クリックで中止）");
+}
+QString JoinFirstText() {
+    return UiText("TSheetJoints", "辺の接合: 接合する辺をクリックしてください。");
+}
+QString JoinSecondText() {
+    return UiText(
+        "TSheetJoints",
+        "辺の接合: 相手の辺をクリックしてください。別のページの辺はタブでページを替えてから。");
+}
+QString JoinedText() {
+    return UiText("TSheetJoints",
+                  "辺の接合: 「%1」で接合しました。続けて次の辺をクリックしてください。");
+}
+QString AlreadyPairText() {
+    return UiText(
+        "TSheetJoints",
+        "辺の接合: この2辺は既に「%1」で接合されています。次の辺をクリックしてください。");
+}
+QString UnjoinText() {
+    return UiText("TSheetJoints", "接合の解除: 接合された辺をクリックしてください。");
+}
+QString MoveTabText() {
+    return UiText("TSheetJoints", "糊代の移動: 接合された辺をクリックしてください。");
+}
+QString NotJoinedText() {
+    return UiText("TSheetJoints", "この辺は接合されていません。");
+}
+QString NotAPairText() {
+    return UiText("TSheetJoints", "「%1」は2辺の接合ではないため、糊代を移動できません。");
+}
+QString NoTabText() {
+    return UiText("TSheetJoints", "「%1」のどちらの辺にも糊代がありません。");
+}
+QString UnjoinedText() {
+    return UiText("TSheetJoints", "「%1」の接合を解除しました。");
+}
+QString MovedText() {
+    return UiText("TSheetJoints", "「%1」の糊代を相手側へ移動しました。");
+}
+QString LengthsDifferText() {
+    return UiText("TSheetJoints",
+                  "2つの辺の長さが違います。\n1つ目の辺: %1 mm\n2つ目の辺: %2 mm\n接合しますか？");
+}
+QString RejoinText() {
+    return UiText("TSheetJoints",
+                  "選んだ辺は既に接合されています（%1）。その接合を解除して接合し直しますか？");
+}
 
 // Wide enough to stand out from the page's 1-pixel lines.
 constexpr int SideLineWidth = 3;
@@ -56,7 +89,7 @@ const QColor FirstColour(255, 0, 255);
 const QColor HoverColour(255, 140, 0);
 
 QString MarkText(const std::string& mark) {
-    return QStringLiteral("「%1」").arg(ShiftJisToUnicode(mark));
+    return UiText("TSheetJoints", "「%1」").arg(ShiftJisToUnicode(mark));
 }
 
 // QString::asprintf formats in the C locale: the decimal mark is always ".".
@@ -112,11 +145,11 @@ TSheetJoints::TSheetJoints(TSheetDocument& document, TPageView& view, IPrompt& p
 void TSheetJoints::createSideMenu(QWidget& window) {
     FSideMenu = new QMenu(&window);
     FSideMenu->setObjectName(QStringLiteral("SideMenu"));
-    JoinFromSideMi = FSideMenu->addAction(QStringLiteral("辺の接合(&J)"));
+    JoinFromSideMi = FSideMenu->addAction(UiText("TSheetJoints", "辺の接合(&J)"));
     JoinFromSideMi->setObjectName(QStringLiteral("JoinFromSideMi"));
-    UnjoinSideMi = FSideMenu->addAction(QStringLiteral("接合の解除"));
+    UnjoinSideMi = FSideMenu->addAction(UiText("TSheetJoints", "接合の解除"));
     UnjoinSideMi->setObjectName(QStringLiteral("UnjoinSideMi"));
-    MoveTabSideMi = FSideMenu->addAction(QStringLiteral("糊代を相手側へ移動"));
+    MoveTabSideMi = FSideMenu->addAction(UiText("TSheetJoints", "糊代を相手側へ移動"));
     MoveTabSideMi->setObjectName(QStringLiteral("MoveTabSideMi"));
     // The side clicked is the join's first side: its partner comes next.
     connect(JoinFromSideMi, &QAction::triggered, this, [this] {
@@ -148,15 +181,15 @@ bool TSheetJoints::CanStart(TJointCommand command) const {
 }
 
 void TSheetJoints::StartJoin() {
-    Start(TJointCommand::Join, JoinFirstText + LeaveNote);
+    Start(TJointCommand::Join, JoinFirstText() + LeaveNote());
 }
 
 void TSheetJoints::StartUnjoin() {
-    Start(TJointCommand::Unjoin, UnjoinText + CancelNote);
+    Start(TJointCommand::Unjoin, UnjoinText() + CancelNote());
 }
 
 void TSheetJoints::StartMoveTab() {
-    Start(TJointCommand::MoveTab, MoveTabText + CancelNote);
+    Start(TJointCommand::MoveTab, MoveTabText() + CancelNote());
 }
 
 void TSheetJoints::Start(TJointCommand command, const QString& hint) {
@@ -272,14 +305,14 @@ void TSheetJoints::ChooseForJoin(const TSideRef& side) {
     if (FFirst == side) {
         FFirst.reset();
         RepaintSide(side);
-        SetHint(JoinFirstText + LeaveNote);
+        SetHint(JoinFirstText() + LeaveNote());
         return;
     }
     if (!FFirst) {
         FFirst = side;
         FFirstEnds = EndsOf(Document.Drawing(), side);
         RepaintSide(side);
-        SetHint(JoinSecondText + LeaveNote);
+        SetHint(JoinSecondText() + LeaveNote());
         return;
     }
     const TSideRef first = *FFirst;
@@ -299,23 +332,23 @@ bool TSheetJoints::ConfirmJoin(const TSideRef& first, const TSideRef& second) {
     if (!firstMark.empty() && FindJointPartner(drawing, first, partner) && partner == second) {
         FFirst.reset();
         View.Repaint();
-        SetHint(AlreadyPairText.arg(ShiftJisToUnicode(firstMark)) + LeaveNote);
+        SetHint(AlreadyPairText().arg(ShiftJisToUnicode(firstMark)) + LeaveNote());
         return false;
     }
     TJoinLengths lengths;
     if (!JoinLengthsOf(drawing, first, second, lengths))
         return false;
     if (lengths.Differ &&
-        Prompt.AskYesNo(InfoTitle, LengthsDifferText.arg(LengthText(lengths.First),
-                                                         LengthText(lengths.Second))) !=
+        Prompt.AskYesNo(InfoTitle(), LengthsDifferText().arg(LengthText(lengths.First),
+                                                             LengthText(lengths.Second))) !=
             TPromptAnswer::Yes)
         return false;
     if (firstMark.empty() && secondMark.empty())
         return true;
     QString marks = MarkText(firstMark.empty() ? secondMark : firstMark);
     if (!firstMark.empty() && !secondMark.empty() && firstMark != secondMark)
-        marks += QStringLiteral("、") + MarkText(secondMark);
-    return Prompt.AskYesNo(InfoTitle, RejoinText.arg(marks)) == TPromptAnswer::Yes;
+        marks += UiText("TSheetJoints", "、") + MarkText(secondMark);
+    return Prompt.AskYesNo(InfoTitle(), RejoinText().arg(marks)) == TPromptAnswer::Yes;
 }
 
 // Whatever the sides were joined with before is unjoined first, so that no
@@ -328,8 +361,8 @@ void TSheetJoints::Join(const TSideRef& first, const TSideRef& second) {
         return;
     FFirst.reset();
     View.Repaint();
-    SetHint(JoinedText.arg(ShiftJisToUnicode(FlangeOf(Document.Drawing(), first).Name)) +
-            LeaveNote);
+    SetHint(JoinedText().arg(ShiftJisToUnicode(FlangeOf(Document.Drawing(), first).Name)) +
+            LeaveNote());
 }
 
 // A side that has a flange keeps it; another gets the flange the editor
@@ -357,11 +390,11 @@ void TSheetJoints::Unjoin(const TSideRef& side) {
         return;
     const std::string mark = FlangeOf(Document.Drawing(), side).Name;
     if (!Document.UnjoinSide(side)) {
-        SetHint(NotJoinedText + UnjoinText + CancelNote);
+        SetHint(NotJoinedText() + UnjoinText() + CancelNote());
         return;
     }
     Leave();
-    SetHint(UnjoinedText.arg(ShiftJisToUnicode(mark)));
+    SetHint(UnjoinedText().arg(ShiftJisToUnicode(mark)));
 }
 
 void TSheetJoints::MoveTab(const TSideRef& side) {
@@ -371,16 +404,16 @@ void TSheetJoints::MoveTab(const TSideRef& side) {
     if (Document.MoveJointTab(side)) {
         Leave();
         View.Repaint();
-        SetHint(MovedText.arg(ShiftJisToUnicode(mark)));
+        SetHint(MovedText().arg(ShiftJisToUnicode(mark)));
         return;
     }
     TSideRef partner;
-    const QString why = mark.empty() ? NotJoinedText
+    const QString why = mark.empty() ? NotJoinedText()
                         : !FindJointPartner(Document.Drawing(), side, partner)
-                            ? NotAPairText.arg(ShiftJisToUnicode(mark))
-                            : NoTabText.arg(ShiftJisToUnicode(mark));
+                            ? NotAPairText().arg(ShiftJisToUnicode(mark))
+                            : NoTabText().arg(ShiftJisToUnicode(mark));
     if (TakesMouse())
-        SetHint(why + MoveTabText + CancelNote);
+        SetHint(why + MoveTabText() + CancelNote());
     else
         SetHint(why);
 }

@@ -8,13 +8,24 @@
 #include "long_task.h"
 #include "prompt.h"
 
+#include "ui_text.h"
+
 namespace {
 
-const QString LayoutTitle = QStringLiteral("自動配置");
-const QString NothingToLayOutText = QStringLiteral("配置する図形がありません。");
-const QString NoPageAreaText = QStringLiteral("用紙の描画領域がないため、配置できません。");
-const QString TooManyPagesText = QStringLiteral(
-    "配置には %1 ページが必要ですが、ページは %2 ページまでです。何も変更していません。");
+QString LayoutTitle() {
+    return UiText("TSheetLayout", "自動配置");
+}
+QString NothingToLayOutText() {
+    return UiText("TSheetLayout", "配置する図形がありません。");
+}
+QString NoPageAreaText() {
+    return UiText("TSheetLayout", "用紙の描画領域がないため、配置できません。");
+}
+QString TooManyPagesText() {
+    return UiText(
+        "TSheetLayout",
+        "配置には %1 ページが必要ですが、ページは %2 ページまでです。何も変更していません。");
+}
 
 } // namespace
 
@@ -35,26 +46,26 @@ bool TSheetLayout::LayOut() {
     const TLayoutJob job = MakeLayoutJob(Document.Drawing(), Document.CurPage(),
                                          Document.Selection(), settings, area.Width, area.Height);
     if (job.Shapes.empty()) {
-        Prompt.ShowWarning(WarningTitle, NothingToLayOutText);
+        Prompt.ShowWarning(WarningTitle(), NothingToLayOutText());
         return false;
     }
     TLayoutResult result;
-    const TLongTaskEnd end = LongTask.Run(LayoutTitle, [&](const TProgressFn& progress) {
+    const TLongTaskEnd end = LongTask.Run(LayoutTitle(), [&](const TProgressFn& progress) {
         result = RunLayoutJob(job, progress);
         return result.Outcome == TLayoutOutcome::Done;
     });
     if (result.Outcome == TLayoutOutcome::InvalidOptions) {
-        Prompt.ShowError(ErrorTitle, NoPageAreaText);
+        Prompt.ShowError(ErrorTitle(), NoPageAreaText());
         return false;
     }
     if (end != TLongTaskEnd::Finished)
         return false;
     const TLayoutApplied applied = Document.ApplyLayout(job, result);
     if (applied.End == TLayoutEnd::TooManyPages) {
-        Prompt.ShowError(ErrorTitle, TooManyPagesText.arg(applied.PageCount).arg(MaxPageCount));
+        Prompt.ShowError(ErrorTitle(), TooManyPagesText().arg(applied.PageCount).arg(MaxPageCount));
         return false;
     }
     if (!applied.Misfits.empty())
-        Prompt.ShowWarning(WarningTitle, MisfitsText(job, applied, area));
+        Prompt.ShowWarning(WarningTitle(), MisfitsText(job, applied, area));
     return applied.End == TLayoutEnd::Done;
 }

@@ -3,6 +3,8 @@
 
 #include "named_action.h"
 
+#include "ui_text.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -15,17 +17,18 @@ TSheetMenus::TSheetMenus(QMainWindow& window) {
 
 void TSheetMenus::createActions(QMainWindow& window) {
     QMainWindow* const w = &window;
-    New1 = NamedAction(w, "New1", QStringLiteral("新規作成(&N)"));
-    Open1 = NamedAction(w, "Open1", QStringLiteral("開く(&O)..."));
-    Save1 = NamedAction(w, "Save1", QStringLiteral("上書き保存(&S)..."));
-    SaveAs1 = NamedAction(w, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
-    ExportMi = NamedAction(w, "ExportMi", QStringLiteral("エクスポート..."));
-    PrintFontSetMi = NamedAction(w, "PrintFontSetMi", QStringLiteral("印字フォント設定..."));
-    PrintSetMi = NamedAction(w, "PrintSetMi", QStringLiteral("印刷設定..."));
-    PrintCalibrationMi = NamedAction(w, "PrintCalibrationMi", QStringLiteral("印刷の校正..."));
-    Print1 = NamedAction(w, "Print1", QStringLiteral("現在のページを印刷..."));
-    PrintAll = NamedAction(w, "PrintAll", QStringLiteral("全てのページを印刷..."));
-    Exit1 = NamedAction(w, "Exit1", QStringLiteral("終了(&X)"));
+    New1 = NamedAction(w, "New1", UiText("TSheetMenus", "新規作成(&N)"));
+    Open1 = NamedAction(w, "Open1", UiText("TSheetMenus", "開く(&O)..."));
+    Save1 = NamedAction(w, "Save1", UiText("TSheetMenus", "上書き保存(&S)..."));
+    SaveAs1 = NamedAction(w, "SaveAs1", UiText("TSheetMenus", "名前を付けて保存(&A)..."));
+    ExportMi = NamedAction(w, "ExportMi", UiText("TSheetMenus", "エクスポート..."));
+    PrintFontSetMi = NamedAction(w, "PrintFontSetMi", UiText("TSheetMenus", "印字フォント設定..."));
+    PrintSetMi = NamedAction(w, "PrintSetMi", UiText("TSheetMenus", "印刷設定..."));
+    PrintCalibrationMi =
+        NamedAction(w, "PrintCalibrationMi", UiText("TSheetMenus", "印刷の校正..."));
+    Print1 = NamedAction(w, "Print1", UiText("TSheetMenus", "現在のページを印刷..."));
+    PrintAll = NamedAction(w, "PrintAll", UiText("TSheetMenus", "全てのページを印刷..."));
+    Exit1 = NamedAction(w, "Exit1", UiText("TSheetMenus", "終了(&X)"));
     // An item joins the File menu once its entry exists.
     for (int tag = 1; tag <= TRecentFiles::MaxCount; ++tag) {
         QAction* item = new QAction(w);
@@ -34,54 +37,62 @@ void TSheetMenus::createActions(QMainWindow& window) {
         RecentFileItems[tag - 1] = item;
     }
 
-    Undo1 = NamedAction(w, "Undo1", QStringLiteral("元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
-    Repeat1 = NamedAction(w, "Repeat1", QStringLiteral("やり直し"),
+    Undo1 =
+        NamedAction(w, "Undo1", UiText("TSheetMenus", "元に戻す(&U)"), Qt::ALT | Qt::Key_Backspace);
+    Repeat1 = NamedAction(w, "Repeat1", UiText("TSheetMenus", "やり直し"),
                           Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
-    AddNewPageMi = NamedAction(w, "AddNewPageMi", QStringLiteral("ページ追加"),
+    AddNewPageMi = NamedAction(w, "AddNewPageMi", UiText("TSheetMenus", "ページ追加"),
                                Qt::CTRL | Qt::ALT | Qt::Key_P);
-    DelPageMi = NamedAction(w, "DelPageMi", QStringLiteral("ページ削除"));
-    MkNewPolygonMi = NamedAction(w, "MkNewPolygonMi", QStringLiteral("図形データの新規作成(&N)..."),
-                                 Qt::CTRL | Qt::Key_N);
-    PolygonEditMi = NamedAction(w, "PolygonEditMi", QStringLiteral("図形データ修正(&E)..."),
+    DelPageMi = NamedAction(w, "DelPageMi", UiText("TSheetMenus", "ページ削除"));
+    MkNewPolygonMi =
+        NamedAction(w, "MkNewPolygonMi", UiText("TSheetMenus", "図形データの新規作成(&N)..."),
+                    Qt::CTRL | Qt::Key_N);
+    PolygonEditMi = NamedAction(w, "PolygonEditMi", UiText("TSheetMenus", "図形データ修正(&E)..."),
                                 Qt::CTRL | Qt::Key_E);
     PolygonCutMi =
-        NamedAction(w, "PolygonCutMi", QStringLiteral("切り取り(&X)"), Qt::CTRL | Qt::Key_X);
+        NamedAction(w, "PolygonCutMi", UiText("TSheetMenus", "切り取り(&X)"), Qt::CTRL | Qt::Key_X);
     PolygonCopyMi =
-        NamedAction(w, "PolygonCopyMi", QStringLiteral("コピー(&C)"), Qt::CTRL | Qt::Key_C);
-    PolygonPasteMi =
-        NamedAction(w, "PolygonPasteMi", QStringLiteral("貼り付け(&V)"), Qt::CTRL | Qt::Key_V);
-    PolygonDeleteMi =
-        NamedAction(w, "PolygonDeleteMi", QStringLiteral("削除(&D)"), Qt::CTRL | Qt::Key_Delete);
-    Z1 = NamedAction(w, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
-    FlangeCheckMi =
-        NamedAction(w, "FlangeCheckMi", QStringLiteral("糊代の検査..."), Qt::CTRL | Qt::Key_G);
-    JoinMi = NamedAction(w, "JoinMi", QStringLiteral("辺の接合(&J)"), Qt::CTRL | Qt::Key_J);
+        NamedAction(w, "PolygonCopyMi", UiText("TSheetMenus", "コピー(&C)"), Qt::CTRL | Qt::Key_C);
+    PolygonPasteMi = NamedAction(w, "PolygonPasteMi", UiText("TSheetMenus", "貼り付け(&V)"),
+                                 Qt::CTRL | Qt::Key_V);
+    PolygonDeleteMi = NamedAction(w, "PolygonDeleteMi", UiText("TSheetMenus", "削除(&D)"),
+                                  Qt::CTRL | Qt::Key_Delete);
+    Z1 = NamedAction(w, "Z1", UiText("TSheetMenus", "ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
+    FlangeCheckMi = NamedAction(w, "FlangeCheckMi", UiText("TSheetMenus", "糊代の検査..."),
+                                Qt::CTRL | Qt::Key_G);
+    JoinMi = NamedAction(w, "JoinMi", UiText("TSheetMenus", "辺の接合(&J)"), Qt::CTRL | Qt::Key_J);
     JoinMi->setCheckable(true);
-    UnjoinMi = NamedAction(w, "UnjoinMi", QStringLiteral("接合の解除"));
-    MoveTabMi = NamedAction(w, "MoveTabMi", QStringLiteral("糊代を相手側へ移動"));
-    LayoutMi = NamedAction(w, "LayoutMi", QStringLiteral("自動配置(&O)..."),
+    UnjoinMi = NamedAction(w, "UnjoinMi", UiText("TSheetMenus", "接合の解除"));
+    MoveTabMi = NamedAction(w, "MoveTabMi", UiText("TSheetMenus", "糊代を相手側へ移動"));
+    LayoutMi = NamedAction(w, "LayoutMi", UiText("TSheetMenus", "自動配置(&O)..."),
                            Qt::CTRL | Qt::SHIFT | Qt::Key_O);
-    ClickDragMi = NamedAction(w, "ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"),
+    ClickDragMi = NamedAction(w, "ClickDragMi", UiText("TSheetMenus", "クリックでドラッグ開始(&H)"),
                               Qt::CTRL | Qt::Key_H);
-    WallChkMi =
-        NamedAction(w, "WallChkMi", QStringLiteral("移動時・描画領域外に出ないように制御する(&W)"),
-                    Qt::CTRL | Qt::Key_W);
-    PorigonCrossChkMi =
-        NamedAction(w, "PorigonCrossChkMi", QStringLiteral("移動時・図形の重なりを回避する(&L)"),
-                    Qt::CTRL | Qt::Key_L);
-    AutoRotateMi = NamedAction(w, "AutoRotateMi", QStringLiteral("移動時・衝突したら回転(&M)"),
-                               Qt::CTRL | Qt::Key_M);
-    AllMi = NamedAction(w, "AllMi", QStringLiteral("移動時制御・一括(&A)"), Qt::CTRL | Qt::Key_A);
+    WallChkMi = NamedAction(w, "WallChkMi",
+                            UiText("TSheetMenus", "移動時・描画領域外に出ないように制御する(&W)"),
+                            Qt::CTRL | Qt::Key_W);
+    PorigonCrossChkMi = NamedAction(w, "PorigonCrossChkMi",
+                                    UiText("TSheetMenus", "移動時・図形の重なりを回避する(&L)"),
+                                    Qt::CTRL | Qt::Key_L);
+    AutoRotateMi =
+        NamedAction(w, "AutoRotateMi", UiText("TSheetMenus", "移動時・衝突したら回転(&M)"),
+                    Qt::CTRL | Qt::Key_M);
+    AllMi = NamedAction(w, "AllMi", UiText("TSheetMenus", "移動時制御・一括(&A)"),
+                        Qt::CTRL | Qt::Key_A);
     // The drag options start unchecked at every start and are not saved.
     for (QAction* option : {ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi})
         option->setCheckable(true);
 
-    About1 = NamedAction(w, "About1", QStringLiteral("バージョン情報(&A)..."));
+    // A language is offered under its own name, the same in both languages.
+    EnglishMi = NamedAction(w, "EnglishMi", QStringLiteral("English"));
+    EnglishMi->setCheckable(true);
+
+    About1 = NamedAction(w, "About1", UiText("TSheetMenus", "バージョン情報(&A)..."));
 }
 
 void TSheetMenus::createMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
-    File1 = bar->addMenu(QStringLiteral("ファイル(&F)..."));
+    File1 = bar->addMenu(UiText("TSheetMenus", "ファイル(&F)..."));
     File1->setObjectName(QStringLiteral("File1"));
     File1->addActions({New1, Open1, Save1, SaveAs1, ExportMi});
     File1->addSeparator();
@@ -90,7 +101,7 @@ void TSheetMenus::createMenus(QMainWindow& window) {
     File1->addAction(Exit1);
     File1->addSeparator(); // N6: the recent-file items follow it
 
-    EditMi1 = bar->addMenu(QStringLiteral("編集(&E)"));
+    EditMi1 = bar->addMenu(UiText("TSheetMenus", "編集(&E)"));
     EditMi1->setObjectName(QStringLiteral("EditMi1"));
     EditMi1->addActions({Undo1, Repeat1});
     EditMi1->addSeparator();
@@ -102,6 +113,10 @@ void TSheetMenus::createMenus(QMainWindow& window) {
     EditMi1->addActions({Z1, FlangeCheckMi, JoinMi, UnjoinMi, MoveTabMi, LayoutMi});
     EditMi1->addSeparator();
     EditMi1->addActions({ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi});
+
+    ViewMi = bar->addMenu(UiText("TSheetMenus", "表示(&V)"));
+    ViewMi->setObjectName(QStringLiteral("ViewMi"));
+    ViewMi->addAction(EnglishMi);
 
     bar->addAction(About1);
 }

@@ -58,6 +58,11 @@ struct TSheetMenus {
     QAction* AutoRotateMi = nullptr;
     QAction* AllMi = nullptr;
 
+    // The View menu: English, checked when the interface is to be English
+    // from the next start on.
+    QMenu* ViewMi = nullptr;
+    QAction* EnglishMi = nullptr;
+
     QAction* About1 = nullptr;
 
 private:

@@ -15,6 +15,8 @@
 #include "sheet_files.h"
 #include "shift_jis_codec.h"
 
+#include "ui_text.h"
+
 #include <QDir>
 #include <QPainter>
 
@@ -23,12 +25,22 @@
 
 namespace {
 
-const QString PrintPageText = QStringLiteral("現在表示中のページを印刷します。");
-const QString PrintAllText = QStringLiteral("全てのページを印刷します。");
-const QString PrintFailedText = QStringLiteral("印刷できませんでした。");
-const QString PrintFileFailedText = QStringLiteral("ファイル「%1」に印刷できませんでした。");
+QString PrintPageText() {
+    return UiText("TSheetPrinting", "現在表示中のページを印刷します。");
+}
+QString PrintAllText() {
+    return UiText("TSheetPrinting", "全てのページを印刷します。");
+}
+QString PrintFailedText() {
+    return UiText("TSheetPrinting", "印刷できませんでした。");
+}
+QString PrintFileFailedText() {
+    return UiText("TSheetPrinting", "ファイル「%1」に印刷できませんでした。");
+}
 
-const QString PdfFilter = QStringLiteral("PDFファイル (*.pdf)|*.pdf|全てのファイル (*.*)|*.*");
+QString PdfFilter() {
+    return UiText("TSheetPrinting", "PDFファイル (*.pdf)|*.pdf|全てのファイル (*.*)|*.*");
+}
 const QString PdfExtension = QStringLiteral("pdf");
 
 TColor ToTColor(const QColor& color) {
@@ -66,7 +78,7 @@ void TSheetPrinting::PrintCurrentPage() {
     const int page = Document.CurPage();
     if (Document.Drawing()[page].empty())
         return;
-    if (Prompt.AskOkCancel(InfoTitle, PrintPageText) != TPromptAnswer::Ok)
+    if (Prompt.AskOkCancel(InfoTitle(), PrintPageText()) != TPromptAnswer::Ok)
         return;
     QString file;
     if (AskFileName(file, DrawingNameAs(Files.FileName(), PdfExtension)))
@@ -76,7 +88,7 @@ void TSheetPrinting::PrintCurrentPage() {
 // Empty pages are skipped, the others keep their own page numbers; the first
 // job that fails ends the command.
 void TSheetPrinting::PrintAllPages() {
-    if (Prompt.AskOkCancel(InfoTitle, PrintAllText) != TPromptAnswer::Ok)
+    if (Prompt.AskOkCancel(InfoTitle(), PrintAllText()) != TPromptAnswer::Ok)
         return;
     const std::vector<int> pages = PagesWithShapes(Document.Drawing());
     QString file;
@@ -91,7 +103,7 @@ bool TSheetPrinting::AskFileName(QString& file, const QString& offered) {
     file.clear();
     if (!Printer.PrintsToFile())
         return true;
-    file = Prompt.SaveFileName(PdfFilter, PdfExtension, offered);
+    file = Prompt.SaveFileName(PdfFilter(), PdfExtension, offered);
     return !file.isEmpty();
 }
 
@@ -110,9 +122,9 @@ bool TSheetPrinting::RunJob(const QString& title, const QString& file,
             return true;
     }
     if (file.isEmpty())
-        Prompt.ShowError(ErrorTitle, PrintFailedText);
+        Prompt.ShowError(ErrorTitle(), PrintFailedText());
     else
-        Prompt.ShowError(ErrorTitle, PrintFileFailedText.arg(QDir::toNativeSeparators(file)));
+        Prompt.ShowError(ErrorTitle(), PrintFileFailedText().arg(QDir::toNativeSeparators(file)));
     return false;
 }
 

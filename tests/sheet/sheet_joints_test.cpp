@@ -137,7 +137,7 @@ TEST_F(SheetJointsTest, SidesOfDifferentLengthsAskFirst) {
     Prompt.Answers = {TPromptAnswer::No};
     ClickSide(0, 1);
     ASSERT_EQ(Prompt.Questions.size(), 1u);
-    EXPECT_EQ(Prompt.Questions[0].Title, InfoTitle);
+    EXPECT_EQ(Prompt.Questions[0].Title, InfoTitle());
     EXPECT_EQ(Prompt.Questions[0].Text,
               QStringLiteral("2つの辺の長さが違います。\n1つ目の辺: 30.000 mm\n"
                              "2つ目の辺: 20.000 mm\n接合しますか？"));
