@@ -15,7 +15,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -72,24 +72,28 @@ void TFlangeCheckDlg::DrawingChanged() {
         [this] {
             FRefreshPending = false;
             if (isVisible())
-                Refresh();
+                Refresh(false);
         },
         Qt::QueuedConnection);
 }
 
-// The row in view stays selected when it is still there, so that working
-// through the list row by row does not lose the place.
-void TFlangeCheckDlg::Refresh() {
-    const int current = PartnerGrid->currentIndex().row();
-    FModel->SetReport(CheckFlangePartners(FDocument.Drawing()));
-    if (current >= 0 && FModel->rowCount() > 0)
-        PartnerGrid->selectRow(std::min(current, FModel->rowCount() - 1));
+// The model tells the view only the rows that changed, so the row in view
+// stays where it is and stays selected while it is there. The columns are
+// fitted to the rows in view.
+void TFlangeCheckDlg::Refresh(bool whole) {
+    std::vector<TShapeSlot> changed;
+    if (whole || !FDocument.Changes().ChangedSince(FTaken, changed))
+        FCheck.Rebuild(FDocument.Drawing());
+    else
+        FCheck.Apply(FDocument.Drawing(), changed);
+    FTaken = FDocument.Changes().Now();
+    FModel->Show(FCheck);
     // The findings column takes what room is left.
     for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
         PartnerGrid->resizeColumnToContents(column);
 
     SummaryLabel->setText(FModel->SummaryText());
-    UnnamedLabel->setText(UnnamedFlangesText.arg(FModel->Report().UnnamedFlanges));
+    UnnamedLabel->setText(UnnamedFlangesText.arg(FModel->UnnamedFlanges()));
 }
 
 // The first time it comes up beside the sheet, not over the page it points
@@ -103,7 +107,7 @@ void TFlangeCheckDlg::showEvent(QShowEvent* event) {
                           sheet.screen()->availableGeometry())
                  .topLeft());
     }
-    Refresh();
+    Refresh(true);
 }
 
 void TFlangeCheckDlg::RowDoubleClicked(const QModelIndex& index) {
