@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -78,22 +79,44 @@ void TFlangeCheckDlg::DrawingChanged() {
 }
 
 // The model tells the view only the rows that changed, so the row in view
-// stays where it is and stays selected while it is there. The columns are
-// fitted to the rows in view.
+// stays where it is and stays selected while it is there. A whole check fits
+// the columns to the rows around the view; after a change only the rows of
+// changed marks are measured, and a column only widens for them: measuring
+// a thousand rows after every command would cost more than the change.
 void TFlangeCheckDlg::Refresh(bool whole) {
     std::vector<TShapeSlot> changed;
-    if (whole || !FDocument.Changes().ChangedSince(FTaken, changed))
+    const bool rebuilt = whole || !FDocument.Changes().ChangedSince(FTaken, changed);
+    if (rebuilt)
         FCheck.Rebuild(FDocument.Drawing());
     else
         FCheck.Apply(FDocument.Drawing(), changed);
     FTaken = FDocument.Changes().Now();
     FModel->Show(FCheck);
     // The findings column takes what room is left.
-    for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
-        PartnerGrid->resizeColumnToContents(column);
+    if (rebuilt) {
+        for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
+            PartnerGrid->resizeColumnToContents(column);
+    } else {
+        WidenColumns();
+    }
 
     SummaryLabel->setText(FModel->SummaryText());
     UnnamedLabel->setText(UnnamedFlangesText.arg(FModel->UnnamedFlanges()));
+}
+
+void TFlangeCheckDlg::WidenColumns() {
+    constexpr std::size_t MostRowsMeasured = 200;
+    const std::vector<int>& rows = FModel->FreshRows();
+    const int grid = PartnerGrid->showGrid() ? 1 : 0;
+    for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column) {
+        int width = PartnerGrid->columnWidth(column);
+        for (std::size_t k = 0; k < std::min(rows.size(), MostRowsMeasured); ++k)
+            width = std::max(width,
+                             PartnerGrid->sizeHintForIndex(FModel->index(rows[k], column)).width() +
+                                 grid);
+        if (width > PartnerGrid->columnWidth(column))
+            PartnerGrid->setColumnWidth(column, width);
+    }
 }
 
 // The first time it comes up beside the sheet, not over the page it points

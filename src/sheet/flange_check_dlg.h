@@ -39,6 +39,8 @@ private:
     void createControls();
     // The whole check anew, or only what changed since the last refresh.
     void Refresh(bool whole);
+    // Widens the columns that the rows of changed marks need wider.
+    void WidenColumns();
     void RowDoubleClicked(const QModelIndex& index);
 
     const TSheetDocument& FDocument;

@@ -44,25 +44,29 @@ TFlangeCheckModel::TFlangeCheckModel(QObject* parent) : QAbstractTableModel(pare
 // Marks with findings come first, each group in the order of the marks'
 // first sides.
 void TFlangeCheckModel::Show(TFlangePartnerIndex& check) {
-    std::vector<TFlangePartnerIndex::TEntry> held;
-    held.reserve(check.WithFindings().size() + check.Complete().size());
+    // The entries the rows shown until now point into stay until they are
+    // replaced.
+    const std::vector<TFlangePartnerIndex::TEntry> retired = check.TakeRetired();
+    std::vector<const TFlangeNameSides*> fresh = check.TakeFresh();
+    std::sort(fresh.begin(), fresh.end());
+    FFreshRows.clear();
     std::vector<TRow> rows;
     rows.reserve(FRows.size());
-    for (const auto* group : {&check.WithFindings(), &check.Complete()}) {
-        for (const TFlangePartnerIndex::TEntry& entry : *group) {
-            held.push_back(entry);
+    for (const int group : {0, 1}) {
+        for (const TFlangePartnerIndex::TOrdered& ordered : check.Group(group)) {
+            const TFlangeNameSides* entry = ordered.Entry.get();
+            if (!fresh.empty() && std::binary_search(fresh.begin(), fresh.end(), entry))
+                for (std::size_t k = 0; k < std::max<std::size_t>(1, entry->Sides.size() - 1); ++k)
+                    FFreshRows.push_back(static_cast<int>(rows.size() + k));
             if (entry->Sides.size() < 2)
-                rows.push_back({entry.get(), 0});
+                rows.push_back({entry, 0});
             for (std::size_t second = 1; second < entry->Sides.size(); ++second)
-                rows.push_back({entry.get(), second});
+                rows.push_back({entry, second});
         }
     }
-    FComplete = static_cast<int>(check.Complete().size());
-    FWithFindings = static_cast<int>(check.WithFindings().size());
+    FWithFindings = static_cast<int>(check.Group(0).size());
+    FComplete = static_cast<int>(check.Group(1).size());
     FUnnamed = check.UnnamedFlanges();
-    // The old marks stay held until the rows that showed them are gone.
-    const std::vector<TFlangePartnerIndex::TEntry> old = std::move(FHeld);
-    FHeld = std::move(held);
     ShowRows(std::move(rows));
 }
 

@@ -17,8 +17,12 @@ public:
 
     explicit TFlangeCheckModel(QObject* parent = nullptr);
 
-    // Shows the marks of the check as they are now.
+    // Shows the marks of the check as they are now. The rows point into the
+    // check's entries, which must stay as long as the rows show them.
     void Show(TFlangePartnerIndex& check);
+    // The rows of marks the check made anew since the rows before were shown,
+    // in increasing order: those whose texts may be new.
+    const std::vector<int>& FreshRows() const { return FFreshRows; }
     // How many joints are complete and how many have findings.
     QString SummaryText() const;
     int UnnamedFlanges() const { return FUnnamed; }
@@ -45,9 +49,8 @@ private:
     QString CellText(const TRow& row, int column) const;
     void ShowRows(std::vector<TRow> rows);
 
-    // The marks the rows point into, kept while rows show them.
-    std::vector<TFlangePartnerIndex::TEntry> FHeld;
     std::vector<TRow> FRows;
+    std::vector<int> FFreshRows;
     int FComplete = 0;
     int FWithFindings = 0;
     int FUnnamed = 0;

@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <vector>
 
 TPageTabs::TPageTabs(QWidget* parent) : QWidget(parent) {
     static bool accessibleInstalled = false;
@@ -174,28 +175,16 @@ QSize TPageTabs::minimumSizeHint() const {
 // area, not the page count.
 void TPageTabs::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
-    const QRect area = event->rect().adjusted(-FCellSize.width(), -FCellSize.height(),
-                                              FCellSize.width(), FCellSize.height());
-    const auto meets = [&](int index) {
-        const QRect tab = tabRect(index);
-        return !tab.isEmpty() && tab.intersects(area);
-    };
-    if (meets(FCurrent))
+    std::vector<int> tabs;
+    for (const QRect& rect : event->region())
+        TabsNear(rect, tabs);
+    std::sort(tabs.begin(), tabs.end());
+    tabs.erase(std::unique(tabs.begin(), tabs.end()), tabs.end());
+    if (std::binary_search(tabs.begin(), tabs.end(), FCurrent))
         PaintTab(painter, FCurrent);
-    const int perColumn = TabsPerColumn();
-    const int firstColumn = FFirstColumn + std::max(0, area.left() / FCellSize.width());
-    const int lastColumn =
-        FFirstColumn + std::min(VisibleColumnCount() - 1, area.right() / FCellSize.width());
-    const int firstRow = std::max(0, area.top() / FCellSize.height());
-    const int lastRow = std::min(perColumn - 1, area.bottom() / FCellSize.height());
-    for (int column = firstColumn; column <= lastColumn; ++column) {
-        for (int row = firstRow; row <= lastRow; ++row) {
-            const int index = column * perColumn + row;
-            if (index >= count())
-                break;
-            if (index != FCurrent && meets(index))
-                PaintTab(painter, index);
-        }
+    for (const int index : tabs) {
+        if (index != FCurrent)
+            PaintTab(painter, index);
     }
     // The keyboard works on the current tab: it carries the focus frame.
     if (hasFocus() && !tabRect(FCurrent).isEmpty()) {
@@ -205,6 +194,25 @@ void TPageTabs::paintEvent(QPaintEvent* event) {
         focus.rect = tabRect(FCurrent).adjusted(inset, inset, -inset, -inset);
         focus.backgroundColor = palette().color(QPalette::Window);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void TPageTabs::TabsNear(const QRect& rect, std::vector<int>& tabs) const {
+    const QRect area = rect.adjusted(-FCellSize.width(), -FCellSize.height(), FCellSize.width(),
+                                     FCellSize.height());
+    const int perColumn = TabsPerColumn();
+    const int firstColumn = std::max(0, area.left() / FCellSize.width());
+    const int lastColumn = std::min(VisibleColumnCount() - 1, area.right() / FCellSize.width());
+    const int firstRow = std::max(0, area.top() / FCellSize.height());
+    const int lastRow = std::min(perColumn - 1, area.bottom() / FCellSize.height());
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const int index = (FFirstColumn + column) * perColumn + row;
+            if (index >= count())
+                break;
+            if (tabRect(index).intersects(area))
+                tabs.push_back(index);
+        }
     }
 }
 

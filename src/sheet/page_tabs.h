@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <vector>
+
 class QStyleOptionTab;
 class QStylePainter;
 
@@ -83,6 +85,8 @@ private:
     void AnnounceCurrent();
     // From the captions' widest advance; whole measures every caption anew.
     void UpdateCellSize(bool whole);
+    // Adds the tabs in sight within a cell of rect.
+    void TabsNear(const QRect& rect, std::vector<int>& tabs) const;
     // Repaints tab index, with room for a style that draws it over its
     // neighbours.
     void UpdateTab(int index);

@@ -24,65 +24,84 @@ bool SideBefore(const TNamedSide& a, const TNamedSide& b) {
 
 } // namespace
 
+// One pass over every side, as CheckFlangePartners makes it: marks are met
+// in the order of their first sides.
 void TFlangePartnerIndex::Rebuild(const TZvDat& drawing) {
-    TFlangePartnerReport report = CheckFlangePartners(drawing);
+    for (std::vector<TOrdered>& group : FGroups)
+        for (TOrdered& ordered : group)
+            FRetired.push_back(std::move(ordered.Entry));
+    FFresh.clear();
     FNames.clear();
-    FNames.reserve(report.Names.size());
     FShapes.assign(drawing.size(), {});
-    for (std::size_t page = 0; page < drawing.size(); ++page)
-        FShapes[page].resize(drawing[page].size());
     FGroups[0].clear();
     FGroups[1].clear();
-    FUnnamed = report.UnnamedFlanges;
-    for (TFlangeNameSides& name : report.Names) {
-        auto entry = std::make_shared<TFlangeNameSides>(std::move(name));
-        for (const TNamedSide& side : entry->Sides)
-            FShapes[side.Page][side.Shape].Names.push_back(entry->Name);
-        FGroups[entry->Findings != 0 ? 0 : 1].push_back({KeyOf(entry->Sides.front()), entry});
-        FNames.emplace(entry->Name, TName{entry, false});
+    FUnnamed = 0;
+    std::size_t sides = 0;
+    for (std::size_t page = 0; page < drawing.size(); ++page) {
+        FShapes[page].resize(drawing[page].size());
+        for (const TPolygon& shape : drawing[page])
+            sides += shape.Flanges.size();
     }
+    FNames.reserve(sides / 2 + 1);
+    std::vector<TName*> order;
     for (std::size_t page = 0; page < drawing.size(); ++page) {
         for (std::size_t index = 0; index < drawing[page].size(); ++index) {
             const TPolygon& shape = drawing[page][index];
+            TShapeMarks& marks = FShapes[page][index];
             const std::size_t n = std::min(shape.Apexes.size(), shape.Flanges.size());
+            marks.Names.reserve(n);
             for (std::size_t side = 0; side < n; ++side) {
                 const TFlange& flange = shape.Flanges[side];
-                if (flange.Name.empty() && flange.Width != 0)
-                    ++FShapes[page][index].Unnamed;
+                if (flange.Name.empty()) {
+                    marks.Unnamed += flange.Width != 0 ? 1 : 0;
+                    continue;
+                }
+                const auto [entry, isNew] = FNames.try_emplace(flange.Name);
+                TName& name = entry->second;
+                if (isNew) {
+                    name.Entry = std::make_shared<TFlangeNameSides>();
+                    name.Entry->Name = flange.Name;
+                    name.Entry->Sides.reserve(2);
+                    order.push_back(&name);
+                }
+                name.Entry->Sides.push_back(
+                    NamedSide(shape, static_cast<int>(page), static_cast<int>(index), side));
+                marks.Names.push_back(&name);
             }
+            FUnnamed += marks.Unnamed;
         }
     }
-    FListsKnown = false;
+    for (TName* name : order) {
+        name->Entry->Findings = FindingsOf(name->Entry->Sides);
+        FGroups[name->Entry->Findings != 0 ? 0 : 1].push_back(
+            {KeyOf(name->Entry->Sides.front()), name->Entry});
+    }
 }
 
 // A mark is taken out of its group before its sides change, as its place
 // there follows from them.
-TFlangePartnerIndex::TName& TFlangePartnerIndex::Touch(const std::string& name,
-                                                       std::vector<TName*>& touched) {
-    TName& entry = FNames[name];
+TFlangePartnerIndex::TName& TFlangePartnerIndex::Touch(TName& entry, std::vector<TName*>& touched) {
     if (entry.Touched)
         return entry;
     entry.Touched = true;
     touched.push_back(&entry);
-    if (entry.Entry == nullptr) {
-        entry.Entry = std::make_shared<TFlangeNameSides>();
-        entry.Entry->Name = name;
-    } else {
-        Unplace(*entry.Entry);
-        entry.Entry = std::make_shared<TFlangeNameSides>(*entry.Entry);
-    }
+    if (Unplace(*entry.Entry))
+        FRetired.push_back(entry.Entry);
+    entry.Entry = std::make_shared<TFlangeNameSides>(*entry.Entry);
     return entry;
 }
 
-void TFlangePartnerIndex::Unplace(const TFlangeNameSides& entry) {
+bool TFlangePartnerIndex::Unplace(const TFlangeNameSides& entry) {
     if (entry.Sides.empty())
-        return;
+        return false;
     std::vector<TOrdered>& group = FGroups[entry.Findings != 0 ? 0 : 1];
     const TKey key = KeyOf(entry.Sides.front());
     const auto at = std::lower_bound(group.begin(), group.end(), key,
                                      [](const TOrdered& o, const TKey& k) { return o.First < k; });
-    if (at != group.end() && at->First == key)
-        group.erase(at);
+    if (at == group.end() || !(at->First == key))
+        return false;
+    group.erase(at);
+    return true;
 }
 
 void TFlangePartnerIndex::Place(const TEntry& entry) {
@@ -96,8 +115,8 @@ void TFlangePartnerIndex::Place(const TEntry& entry) {
 void TFlangePartnerIndex::DropShape(int page, int shape, std::vector<TName*>& touched) {
     TShapeMarks& marks = FShapes[page][shape];
     FUnnamed -= marks.Unnamed;
-    for (const std::string& name : marks.Names) {
-        TName& entry = Touch(name, touched);
+    for (TName* name : marks.Names) {
+        TName& entry = Touch(*name, touched);
         std::erase_if(entry.Entry->Sides, [&](const TNamedSide& side) {
             return side.Page == page && side.Shape == shape;
         });
@@ -116,11 +135,16 @@ void TFlangePartnerIndex::TakeShape(const TZvDat& drawing, int page, int index,
             marks.Unnamed += flange.Width != 0 ? 1 : 0;
             continue;
         }
-        TName& entry = Touch(flange.Name, touched);
+        TName& entry = FNames[flange.Name];
+        if (entry.Entry == nullptr) {
+            entry.Entry = std::make_shared<TFlangeNameSides>();
+            entry.Entry->Name = flange.Name;
+        }
+        Touch(entry, touched);
         const TNamedSide named = NamedSide(shape, page, index, side);
         std::vector<TNamedSide>& sides = entry.Entry->Sides;
         sides.insert(std::upper_bound(sides.begin(), sides.end(), named, SideBefore), named);
-        marks.Names.push_back(flange.Name);
+        marks.Names.push_back(&entry);
     }
     FUnnamed += marks.Unnamed;
 }
@@ -166,26 +190,8 @@ void TFlangePartnerIndex::Apply(const TZvDat& drawing, const std::vector<TShapeS
         }
         entry.Findings = FindingsOf(entry.Sides);
         Place(name->Entry);
+        FFresh.push_back(&entry);
     }
-    FListsKnown = false;
-}
-
-const std::vector<TFlangePartnerIndex::TEntry>& TFlangePartnerIndex::WithFindings() {
-    if (!FListsKnown) {
-        for (int group = 0; group < 2; ++group) {
-            FLists[group].clear();
-            FLists[group].reserve(FGroups[group].size());
-            for (const TOrdered& ordered : FGroups[group])
-                FLists[group].push_back(ordered.Entry);
-        }
-        FListsKnown = true;
-    }
-    return FLists[0];
-}
-
-const std::vector<TFlangePartnerIndex::TEntry>& TFlangePartnerIndex::Complete() {
-    WithFindings();
-    return FLists[1];
 }
 
 TFlangePartnerReport TFlangePartnerIndex::Report() {

@@ -19,8 +19,11 @@ bool IsFiled(const TBox& box) {
 
 } // namespace
 
+// In double precision: rounding to it keeps the order of values, and the
+// cell only has to grow with the value.
 int TBoxGrid::CellOf(long double value, long double origin, int cells) const {
-    const long double cell = std::floor((value - origin) / FCellSize);
+    const double cell =
+        std::floor((static_cast<double>(value) - static_cast<double>(origin)) * FCellsPerMm);
     if (!(cell > 0))
         return 0;
     return cell >= cells - 1 ? cells - 1 : static_cast<int>(cell);
@@ -31,8 +34,8 @@ TBoxGrid::TCellRange TBoxGrid::RangeOf(const TBox& box) const {
             CellOf(box.Right, FLeft, FColumns), CellOf(box.Bottom, FTop, FRows)};
 }
 
-bool TBoxGrid::IsWide(const TBox& box) const {
-    return box.Unbounded || RangeOf(box).Count() > MaxCellsPerBox;
+bool TBoxGrid::IsWide(const TBox& box, const TCellRange& range) const {
+    return box.Unbounded || range.Count() > MaxCellsPerBox;
 }
 
 // Cells about the size of an average box, fewer where the extent would need
@@ -59,11 +62,19 @@ void TBoxGrid::Rebuild(const std::vector<TBox>& boxes) {
             {sizes / (2 * counted), width / MaxCellsAcross, height / MaxCellsAcross, 1e-6L});
         FLeft = extent.Left;
         FTop = extent.Top;
-        FColumns = static_cast<int>(
-            std::clamp<long double>(std::ceil(width / FCellSize), 1, MaxCellsAcross));
-        FRows = static_cast<int>(
-            std::clamp<long double>(std::ceil(height / FCellSize), 1, MaxCellsAcross));
+        // A few cells per box at most: more would cost more to make than they save.
+        const long double most = std::max(64, 4 * counted);
+        for (;;) {
+            FColumns = static_cast<int>(
+                std::clamp<long double>(std::ceil(width / FCellSize), 1, MaxCellsAcross));
+            FRows = static_cast<int>(
+                std::clamp<long double>(std::ceil(height / FCellSize), 1, MaxCellsAcross));
+            if (static_cast<long double>(FColumns) * FRows <= most)
+                break;
+            FCellSize *= 2;
+        }
     }
+    FCellsPerMm = 1 / static_cast<double>(FCellSize);
     FCells.assign(static_cast<std::size_t>(FColumns) * FRows, {});
     FWide.clear();
     for (std::size_t id = 0; id < boxes.size(); ++id)
@@ -73,11 +84,11 @@ void TBoxGrid::Rebuild(const std::vector<TBox>& boxes) {
 void TBoxGrid::Insert(int id, const TBox& box) {
     if (!IsFiled(box))
         return;
-    if (IsWide(box)) {
+    const TCellRange range = RangeOf(box);
+    if (IsWide(box, range)) {
         FWide.push_back(id);
         return;
     }
-    const TCellRange range = RangeOf(box);
     for (int row = range.Top; row <= range.Bottom; ++row)
         for (int column = range.Left; column <= range.Right; ++column)
             Cell(column, row).push_back(id);
@@ -93,11 +104,11 @@ void TBoxGrid::Remove(int id, const TBox& box) {
     };
     if (!IsFiled(box))
         return;
-    if (IsWide(box)) {
+    const TCellRange range = RangeOf(box);
+    if (IsWide(box, range)) {
         drop(FWide);
         return;
     }
-    const TCellRange range = RangeOf(box);
     for (int row = range.Top; row <= range.Bottom; ++row)
         for (int column = range.Left; column <= range.Right; ++column)
             drop(Cell(column, row));

@@ -30,12 +30,13 @@ private:
 
     int CellOf(long double value, long double origin, int cells) const;
     TCellRange RangeOf(const TBox& box) const;
-    bool IsWide(const TBox& box) const;
+    bool IsWide(const TBox& box, const TCellRange& range) const;
     std::vector<int>& Cell(int column, int row) { return FCells[row * FColumns + column]; }
 
     long double FLeft = 0;
     long double FTop = 0;
     long double FCellSize = 32;
+    double FCellsPerMm = 1.0 / 32;
     int FColumns = 1;
     int FRows = 1;
     std::vector<std::vector<int>> FCells = std::vector<std::vector<int>>(1);

@@ -17,31 +17,16 @@ constexpr long double GreatestReach = 1e90L;
 // Room for the rounding of the cache's own reach, (1 + 1e-15) of it.
 constexpr long double ReachSlack = 1 + 1e-12L;
 
-// How far a flange's outer corners can lie from its side's ends: for angles
-// in (0, pi/2], |sin x| >= 2x / pi bounds Width / sin x without computing it;
-// other angles take the exact reach. Negative when the box must be unbounded.
-long double ReachBound(const TFlange& flange) {
-    if (flange.Width == 0)
-        return 0;
-    if (!IsOrdinary(flange.Width))
-        return -1;
-    const long double width = std::fabs(flange.Width);
-    const auto within = [](long double angle) { return angle > 0 && angle <= Pi / 2; };
-    long double reach = 0;
-    if (within(flange.Angle1) && within(flange.Angle2)) {
-        reach = width * (Pi / 2) / std::min(flange.Angle1, flange.Angle2);
-    } else {
-        const TFlangeReach exact = FlangeReachOf(flange);
-        if (!exact.Usable)
-            return 0;
-        reach = std::max(std::fabs(exact.Length1), std::fabs(exact.Length2));
-    }
-    reach *= ReachSlack;
-    return reach <= GreatestReach ? reach : -1;
+bool IsUsualAngle(long double angle) {
+    return angle > 0 && angle <= Pi / 2;
 }
 
 } // namespace
 
+// How far a flange's outer corners lie from its side's ends: Width / sin of
+// its angles. For angles in (0, pi/2], |sin x| >= 2x / pi bounds that by the
+// widest such flange over the narrowest such angle, with one division for
+// the whole shape; other angles take their exact reach.
 TBox RoughOutlineBounds(const TPolygon& shape) {
     TBox box;
     for (const TPointF& p : shape.Apexes) {
@@ -51,15 +36,33 @@ TBox RoughOutlineBounds(const TPolygon& shape) {
         }
         box.AddOrdinary(p);
     }
+    long double widest = 0;
+    long double narrowest = Pi / 2;
     long double reach = 0;
     const std::size_t sides = std::min(shape.Apexes.size(), shape.Flanges.size());
     for (std::size_t side = 0; side < sides; ++side) {
-        const long double bound = ReachBound(shape.Flanges[side]);
-        if (bound < 0) {
+        const TFlange& flange = shape.Flanges[side];
+        if (flange.Width == 0)
+            continue;
+        if (!IsOrdinary(flange.Width)) {
             box.Unbounded = true;
             return box;
         }
-        reach = std::max(reach, bound);
+        if (IsUsualAngle(flange.Angle1) && IsUsualAngle(flange.Angle2)) {
+            widest = std::max(widest, std::fabs(flange.Width));
+            narrowest = std::min({narrowest, flange.Angle1, flange.Angle2});
+            continue;
+        }
+        const TFlangeReach exact = FlangeReachOf(flange);
+        if (exact.Usable)
+            reach = std::max({reach, std::fabs(exact.Length1), std::fabs(exact.Length2)});
+    }
+    if (widest > 0)
+        reach = std::max(reach, widest * (Pi / 2) / narrowest);
+    reach *= ReachSlack;
+    if (!(reach <= GreatestReach)) {
+        box.Unbounded = true;
+        return box;
     }
     if (reach > 0 && !box.IsEmpty()) {
         box.Left -= reach;

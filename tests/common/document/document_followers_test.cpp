@@ -110,10 +110,11 @@ TEST(DocumentFollowers, TheyAnswerAfterEveryCommandAsIfMadeAnew) {
                 ExpectSameReport(check.Report(), CheckFlangePartners(document.Drawing())))
                 << "command " << i;
             // The groups hold the marks with findings and the complete ones.
-            for (const auto& entry : check.WithFindings())
-                ASSERT_NE(entry->Findings, 0);
-            for (const auto& entry : check.Complete())
-                ASSERT_EQ(entry->Findings, 0);
+            for (const auto& ordered : check.Group(0))
+                ASSERT_NE(ordered.Entry->Findings, 0);
+            for (const auto& ordered : check.Group(1))
+                ASSERT_EQ(ordered.Entry->Findings, 0);
+            check.TakeRetired();
         }
     }
 }
