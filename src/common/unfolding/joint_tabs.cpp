@@ -47,7 +47,7 @@ TTabPlacement::TTabPlacement(std::vector<TTabbedPiece>& pieces, long double area
             state.Segments[i] = {points[i], points[(i + 1) % n]};
             lengthSum += PointDistance(points[i], points[(i + 1) % n]);
         }
-        state.Grid = TSegmentGrid(2 * lengthSum / n);
+        state.Grid = TSegmentHash(2 * lengthSum / n);
         for (std::size_t i = 0; i < n; ++i)
             state.Grid.Insert(static_cast<int>(i), state.Segments[i][0], state.Segments[i][1]);
         state.Clockwise = IsClockwiseOnScreen(points);

@@ -5,7 +5,7 @@
 
 #include "geometry/polygon.h"
 #include "unfolding/piece_outline.h"
-#include "unfolding/segment_grid.h"
+#include "unfolding/segment_hash.h"
 
 #include <vector>
 
@@ -38,7 +38,7 @@ public:
 
 private:
     struct TPieceState {
-        TSegmentGrid Grid;
+        TSegmentHash Grid;
         std::vector<std::array<TPointF, 2>> Segments; // sides, then three per tab
         bool Clockwise = false;
         long double Cos = 1, Sin = 0;
