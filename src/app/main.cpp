@@ -1,6 +1,7 @@
 // Program start: the Japanese user interface, the settings read once, the page
 // setup, the shape editor with its dialogs and information monitor, the about
-// box, the print settings, export and printer calibration dialogs, then the
+// box, the print settings, export, printer calibration and 3D model import
+// dialogs, then the
 // sheet window, with the real prompts, printer, clipboard and pointer, the
 // drawing named on the command line, and the event loop until the sheet window
 // closes; then the settings written once.
@@ -13,7 +14,9 @@
 #include "flange_dlg.h"
 #include "japanese_ui.h"
 #include "main_fm.h"
+#include "mesh_import_dlg.h"
 #include "mk_polygon_fm.h"
+#include "mk_polygon_settings.h"
 #include "nset_line_angle_dlg.h"
 #include "nset_line_length_dlg.h"
 #include "nset_point_angle_dlg.h"
@@ -67,10 +70,16 @@ int main(int argc, char** argv) {
     TPrintSetDlg printSetDlg(printer);
     TExportDlg exportDlg;
     TPrintCalibrationDlg calibrationDlg(prompt);
+    TMeshImportDlg meshImportDlg(prompt);
 
-    TMainFm mainFm(TSheetServices{prompt, printer, ticks, clipboard, cursor, pageSetup, settings,
-                                  &recovery, recoveryInterval},
-                   TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg, &calibrationDlg});
+    TSheetServices services{prompt,    printer,  ticks,     clipboard,       cursor,
+                            pageSetup, settings, &recovery, recoveryInterval};
+    // An imported model's tabs start as the shape editor's flange defaults.
+    const TMkPolygonSettings editorSettings = ReadMkPolygonSettings(settings, wsNormal);
+    services.FlangeDefaults = MakeFlange("", editorSettings.FlangeWidth,
+                                         editorSettings.FlangeAngle1, editorSettings.FlangeAngle2);
+    TMainFm mainFm(services, TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg,
+                                           &calibrationDlg, &meshImportDlg});
     mainFm.show();
     mainFm.OfferRecovery();
     // A file manager names the drawing to open; without one the drawing is empty.

@@ -7,6 +7,7 @@
 
 #include "crash_recovery.h"
 #include "document/sheet_document.h"
+#include "editing/shape_editor_model.h"
 #include "format/ini_file.h"
 #include "page_view.h"
 #include "printer_calibration.h"
@@ -14,6 +15,7 @@
 #include "sheet_files.h"
 #include "sheet_gestures.h"
 #include "sheet_menus.h"
+#include "sheet_mesh_import.h"
 #include "sheet_printing.h"
 
 #include <QMainWindow>
@@ -24,6 +26,8 @@
 #include <vector>
 
 class IClipboard;
+class ILongTask;
+class IMeshImportDialog;
 class IPrintCalibrationDialog;
 class IPrintSetDialog;
 class IPrinter;
@@ -36,6 +40,7 @@ class QDialog;
 class QLabel;
 class TFlangeCheckDlg;
 class TPageSetup;
+class TMeshReader;
 class TPageTabs;
 class TRecoveryFile;
 
@@ -52,6 +57,15 @@ struct TSheetServices {
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
     TRecoveryFile* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
+    // Where 3D models are read from and how long work runs; none reads files
+    // with the mesh import library and runs the work on a worker thread with
+    // a progress dialog.
+    TMeshReader* MeshReader = nullptr;
+    ILongTask* LongTask = nullptr;
+    // The shape editor's flange defaults as its settings keep them: the tab
+    // an imported model is offered.
+    TFlange FlangeDefaults =
+        MakeFlange("", DefaultFlangeWidth, DefaultFlangeAngle, DefaultFlangeAngle);
 };
 
 // The shape editor and the dialogs the sheet opens; a command whose window is
@@ -62,6 +76,7 @@ struct TSheetDialogs {
     IPrintSetDialog* PrintSet = nullptr;
     IExportDialog* Export = nullptr;
     IPrintCalibrationDialog* Calibration = nullptr;
+    IMeshImportDialog* MeshImport = nullptr;
 };
 
 class TMainFm : public QMainWindow {
@@ -130,6 +145,7 @@ private:
     void Z1Click();
     void PrintSettingsClick();
     void PrintCalibrationClick();
+    void MeshImportMiClick();
     void ShowMousePosition(const TPointF& position);
     // Shows, or takes away, the status line's word that a new or pasted shape
     // follows the pointer until the next click.
@@ -175,6 +191,7 @@ private:
     TSheetPrinting Printing;
     TSheetExporter Exporter;
     TPrinterCalibration Calibration;
+    TSheetMeshImport MeshImport;
     std::vector<std::string> FlangeNames;
 
     TPageTabs* TabControl1 = nullptr;
