@@ -1,11 +1,13 @@
-// Program start: the Japanese user interface, the settings read once, the page
+// Program start: a run from the command line for scripts, without a window;
+// otherwise the Japanese user interface, the settings read once, the page
 // setup, the shape editor with its dialogs and information monitor, the about
 // box, the print settings, export, printer calibration and 3D model import
-// dialogs, then the
-// sheet window, with the real prompts, printer, clipboard and pointer, the
-// drawing named on the command line, and the event loop until the sheet window
-// closes; then the settings written once.
+// dialogs, then the sheet window, with the real prompts, printer, clipboard
+// and pointer, the drawing named on the command line, and the event loop
+// until the sheet window closes; then the settings written once.
 #include "about_box.h"
+#include "batch_options.h"
+#include "batch_run.h"
 #include "clipboard.h"
 #include "command_line.h"
 #include "crash_recovery.h"
@@ -38,6 +40,8 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    if (IsBatchRun(ProgramArguments(argc, argv)))
+        return RunFromCommandLine(argc, argv);
     QApplication application(argc, argv);
     InstallJapaneseUi(application);
 

@@ -7,12 +7,18 @@
 
 TShapePages LayOutOntoPages(const std::vector<TPolygon>& shapes, long double width,
                             long double height, const TLayoutProgress& progress) {
+    return LayOutOntoPages(shapes, shapes, width, height, progress);
+}
+
+TShapePages LayOutOntoPages(const std::vector<TPolygon>& shapes,
+                            const std::vector<TPolygon>& standIns, long double width,
+                            long double height, const TLayoutProgress& progress) {
     TLayoutOptions options;
     options.PageWidth = width;
     options.PageHeight = height;
     options.Gap = ImportLayoutGap;
     options.Rotations = TLayoutRotations::QuarterTurns;
-    const TLayoutResult layout = LayOutShapes(shapes, options, progress);
+    const TLayoutResult layout = LayOutShapes(standIns, options, progress);
 
     TShapePages pages;
     pages.Outcome = layout.Outcome;

@@ -26,3 +26,9 @@ struct TShapePages {
 // thread; progress as LayOutShapes takes it.
 TShapePages LayOutOntoPages(const std::vector<TPolygon>& shapes, long double width,
                             long double height, const TLayoutProgress& progress = {});
+// The same with the layout worked out on stand-ins, one per shape in the
+// shapes' own frame, each holding its shape with its flanges: the shapes are
+// then moved as their stand-ins are.
+TShapePages LayOutOntoPages(const std::vector<TPolygon>& shapes,
+                            const std::vector<TPolygon>& standIns, long double width,
+                            long double height, const TLayoutProgress& progress = {});

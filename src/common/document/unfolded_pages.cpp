@@ -2,6 +2,8 @@
 #include "document/unfolded_pages.h"
 
 #include "document/sheet_document_import.h"
+#include "geometry/flange_outline.h"
+#include "unfolding/area_fit.h"
 #include "unfolding/mesh_unfolding.h"
 
 #include <cmath>
@@ -18,6 +20,18 @@ constexpr long double BorderSpare = 10 * LayoutLeastClearance;
 
 bool IsTabAngle(long double angle) {
     return angle > 0 && angle <= std::numbers::pi_v<long double> / 2;
+}
+
+// The convex hull of a piece with its tabs, as a shape without flanges. The
+// pieces are laid out by their hulls: the layout's time grows steeply with
+// the convex parts of its shapes, and a net has many (one pass over the two
+// pieces of a torus of 384 faces took 19 s), while on the benchmark set the
+// hulls take as few pages as the nets themselves.
+TPolygon HullOf(const TPolygon& piece) {
+    TPolygon hull;
+    hull.Apexes = ConvexHull(OutlineWithFlanges(piece));
+    hull.Flanges.assign(hull.Apexes.size(), TFlange());
+    return hull;
 }
 
 // Scales progress reported from 0 to 1 into from ... to.
@@ -67,17 +81,18 @@ TUnfoldedPages UnfoldOntoPages(const TMesh& mesh, const TMeshImportOptions& opti
     pages.Joints = result.Joints;
     pages.NarrowerTabs = result.NarrowerTabs;
     pages.ThinTabs = result.ThinTabs;
-    std::vector<TPolygon> shapes;
+    std::vector<TPolygon> shapes, hulls;
     for (const TUnfoldedPiece& piece : result.Pieces) {
         pages.TooLargePieces += !piece.Fits;
         shapes.push_back(piece.Shape);
+        hulls.push_back(HullOf(piece.Shape));
     }
     if (pages.TooLargePieces > 0) {
         pages.Outcome = TUnfoldedPagesOutcome::TooLarge;
         return pages;
     }
 
-    TShapePages laidOut = LayOutOntoPages(shapes, options.AreaWidth, options.AreaHeight,
+    TShapePages laidOut = LayOutOntoPages(shapes, hulls, options.AreaWidth, options.AreaHeight,
                                           Part(progress, UnfoldingShare, 1));
     if (laidOut.Outcome == TLayoutOutcome::Cancelled) {
         pages.Outcome = TUnfoldedPagesOutcome::Cancelled;
