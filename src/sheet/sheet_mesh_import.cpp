@@ -28,7 +28,7 @@ const QString TooManyPagesText =
     QStringLiteral("部品を並べるには %1 ページが要り、図面のページ数の上限 %2 を超えます。"
                    "モデルの大きさを小さくしてください。");
 const QString SummaryText =
-    QStringLiteral("「%1」を %2 個の部品に展開し、%3に並べました。\n"
+    QStringLiteral("「%1」を %2 個の部品に展開し、%3 に並べました。\n"
                    "3 つ以上の面が共有していて切り離した辺: %4 本\n"
                    "収まるように幅を狭めた糊代: %5 個 (うち幅 2 mm 未満: %6 個)");
 const QString NoPageAreaText = QStringLiteral(

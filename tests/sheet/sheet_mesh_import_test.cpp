@@ -193,7 +193,7 @@ TEST_F(SheetMeshImportTest, TheModelsPiecesComeOnPagesAfterTheLastOneAsOneStep) 
     EXPECT_EQ(Prompt.Informations[0].Title, InfoTitle);
     const QString summary = Prompt.Informations[0].Text;
     EXPECT_TRUE(summary.startsWith(
-        QStringLiteral("「ring.obj」を %1 個の部品に展開し、ページ 2〜%2に並べました。")
+        QStringLiteral("「ring.obj」を %1 個の部品に展開し、ページ 2〜%2 に並べました。")
             .arg(pieces)
             .arg(drawing.size())))
         << summary.toStdString();
