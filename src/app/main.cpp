@@ -1,10 +1,10 @@
 // Program start: a run from the command line for scripts, without a window;
 // otherwise the Japanese user interface, the settings read once, the page
 // setup, the shape editor with its dialogs and information monitor, the about
-// box, the print settings, export, printer calibration and 3D model import
-// dialogs, then the sheet window, with the real prompts, printer, clipboard
-// and pointer, the drawing named on the command line, and the event loop
-// until the sheet window closes; then the settings written once.
+// box, the print settings, export, printer calibration, layout and 3D model
+// import dialogs, then the sheet window, with the real prompts, printer,
+// clipboard and pointer, the drawing named on the command line, and the event
+// loop until the sheet window closes; then the settings written once.
 #include "about_box.h"
 #include "batch_options.h"
 #include "batch_run.h"
@@ -15,6 +15,7 @@
 #include "export_dlg.h"
 #include "flange_dlg.h"
 #include "japanese_ui.h"
+#include "layout_dlg.h"
 #include "main_fm.h"
 #include "mesh_import_dlg.h"
 #include "mk_polygon_fm.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     TPrintSetDlg printSetDlg(printer);
     TExportDlg exportDlg;
     TPrintCalibrationDlg calibrationDlg(prompt);
+    TLayoutDlg layoutDlg(prompt);
     TMeshImportDlg meshImportDlg(prompt);
 
     TSheetServices services{prompt,    printer,  ticks,     clipboard,       cursor,
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     services.FlangeDefaults = MakeFlange("", editorSettings.FlangeWidth,
                                          editorSettings.FlangeAngle1, editorSettings.FlangeAngle2);
     TMainFm mainFm(services, TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg,
-                                           &calibrationDlg, &meshImportDlg});
+                                           &calibrationDlg, &layoutDlg, &meshImportDlg});
     mainFm.show();
     mainFm.OfferRecovery();
     // A file manager names the drawing to open; without one the drawing is empty.

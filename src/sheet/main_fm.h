@@ -11,9 +11,12 @@
 #include "format/ini_file.h"
 #include "page_view.h"
 #include "printer_calibration.h"
+#include "qt_long_task.h"
 #include "sheet_exporter.h"
 #include "sheet_files.h"
 #include "sheet_gestures.h"
+#include "sheet_joints.h"
+#include "sheet_layout.h"
 #include "sheet_menus.h"
 #include "sheet_mesh_import.h"
 #include "sheet_printing.h"
@@ -26,6 +29,7 @@
 #include <vector>
 
 class IClipboard;
+class ILayoutDialog;
 class ILongTask;
 class IMeshImportDialog;
 class IPrintCalibrationDialog;
@@ -57,11 +61,12 @@ struct TSheetServices {
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
     TRecoveryFile* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
-    // Where 3D models are read from and how long work runs; none reads files
-    // with the mesh import library and runs the work on a worker thread with
-    // a progress dialog.
-    TMeshReader* MeshReader = nullptr;
+    // Where long work runs; none runs it on a worker thread under a progress
+    // dialog over the window.
     ILongTask* LongTask = nullptr;
+    // Where 3D models are read from; none reads files with the mesh import
+    // library.
+    TMeshReader* MeshReader = nullptr;
     // The shape editor's flange defaults as its settings keep them: the tab
     // an imported model is offered.
     TFlange FlangeDefaults =
@@ -76,6 +81,7 @@ struct TSheetDialogs {
     IPrintSetDialog* PrintSet = nullptr;
     IExportDialog* Export = nullptr;
     IPrintCalibrationDialog* Calibration = nullptr;
+    ILayoutDialog* Layout = nullptr;
     IMeshImportDialog* MeshImport = nullptr;
 };
 
@@ -100,8 +106,9 @@ public:
     const TDaInt& CurrentSelection() const { return Document.Selection(); }
     const TPolygonTbl& CurrentSelectionCopy() const { return Document.SelectionCopy(); }
     TDragState CurrentDragState() const { return Gestures.State(); }
+    const TSheetJoints& JointCommands() const { return Joints; }
     const TEditHistory& EditHistory() const { return Document.History(); }
-    // The flange names the shape editor was last given to offer.
+    // The side names the shape editor was last given to offer.
     const std::vector<std::string>& OfferedFlangeNames() const { return FlangeNames; }
 
     // The shape at index on the current page, or nullptr when there is none.
@@ -169,10 +176,16 @@ private:
     void PolygonCopyMiClick();
     void PolygonPasteMiClick();
     void PolygonDeleteMiClick();
+    void LayoutMiClick();
+    // A new or pasted shape goes where it fits; one larger than the page is
+    // refused, a new one then kept on the clipboard so that it is not lost.
+    void PlaceNewShape(const TPolygon& shape, bool fromEditor);
     bool CopyCurrentPolygon();
     void DeleteCurrentPolygon();
     void ShowEditor(int editedIndex);
     void FlangeCheckMiClick();
+    void connectJointCommands();
+    void ShowJointHint();
     void ShowChosenShape(int page, int index);
     // After a command: the tabs follow the pages and the page is painted anew.
     void ShowChangedPages();
@@ -186,11 +199,14 @@ private:
     TSheetMenus Menus;
     TPageView* View = nullptr;
     TSheetGestures Gestures;
+    TSheetJoints Joints;
     TCrashRecovery Recovery;
     TSheetFiles Files;
     TSheetPrinting Printing;
     TSheetExporter Exporter;
     TPrinterCalibration Calibration;
+    TQtLongTask OwnLongTask;
+    TSheetLayout Layout;
     TSheetMeshImport MeshImport;
     std::vector<std::string> FlangeNames;
 

@@ -54,6 +54,7 @@ struct TSheetParts {
     TRecoveryFile* Recovery;
     std::chrono::milliseconds RecoveryInterval;
     TSheetDialogs Dialogs;
+    ILongTask* LongTask = nullptr;
 };
 
 // The sheet as the program runs it: the settings file read once, the page
@@ -65,7 +66,7 @@ public:
         : Path(settingsPath), Settings(LoadSettings(settingsPath)), Setup(parts.Printer, Settings),
           Window(TSheetServices{parts.Prompt, parts.Printer, parts.Ticks, parts.Clipboard,
                                 parts.Cursor, Setup, Settings, parts.Recovery,
-                                parts.RecoveryInterval},
+                                parts.RecoveryInterval, parts.LongTask},
                  parts.Dialogs) {}
     ~TSheetRun() {
         Window.WriteSettings(Settings);
@@ -120,6 +121,7 @@ protected:
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
     IPrinter* WindowPrinter = &Printer; // the printer the next window prints on
     TSheetDialogs Dialogs{&Editor};     // the windows the next window opens
+    ILongTask* LongTask = nullptr;      // where the next window runs long work; none: its own
     TSheetHandle Fm;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }
@@ -131,7 +133,7 @@ protected:
     TSheetHandle NewWindow() {
         return TSheetHandle(std::make_unique<TSheetRun>(
             SettingsPath(), TSheetParts{Prompt, *WindowPrinter, Ticks, Clipboard, Cursor, Recovery,
-                                        RecoveryInterval, Dialogs}));
+                                        RecoveryInterval, Dialogs, LongTask}));
     }
     // The window before goes once the new one has read the settings, and
     // writes its own over them.

@@ -268,11 +268,20 @@ bool TSheetDocument::CollidesInPlace(int index, const TPlacementRules& rules) {
     return collision.Check(shape->Apexes, shape->Flanges, contact);
 }
 
-int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep) {
-    if (!IsIndexOf(FDrawing, FCurPage))
-        return -1;
+void TSheetDocument::MoveUnderPointer(TPolygon& shape, const TPointF& pointer,
+                                      long double gridStep) {
     const TPointF reference = PlacementReference(shape, gridStep);
     TranslatePolygon(shape, PointF(pointer.X - reference.X, pointer.Y - reference.Y));
+}
+
+int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep) {
+    MoveUnderPointer(shape, pointer, gridStep);
+    return AddShape(shape);
+}
+
+int TSheetDocument::AddShape(const TPolygon& shape) {
+    if (!IsIndexOf(FDrawing, FCurPage))
+        return -1;
     RecordUnselectEvery(FCurPage, FSelection);
     TPolygonTbl& page = FDrawing[FCurPage];
     page.emplace_back();

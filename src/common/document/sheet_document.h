@@ -5,6 +5,7 @@
 #pragma once
 
 #include "document/joints.h"
+#include "document/layout_job.h"
 #include "geometry/page_index.h"
 #include "geometry/polygon.h"
 #include "history/edit_history.h"
@@ -25,6 +26,40 @@ struct TDragStepResult {
     TPointF GripPoint;
     // Where the next step starts: the grab point when the last shape collided.
     TPointF NextDownPoint;
+};
+
+// Where a new or pasted shape went.
+enum class TPlaceFit {
+    Free,     // inside the white area, off every other shape
+    NoRoom,   // nowhere on the page: it lies under the pointer
+    TooLarge, // larger than the white area: not placed
+};
+
+struct TPlacedShape {
+    TPlaceFit Fit = TPlaceFit::TooLarge;
+    int Index = -1; // the new shape's index; -1 when it was not placed
+    // Where the pointer belongs now: PlaceShape would have put the shape where
+    // it lies with the pointer here (the step off a copy aside).
+    TPointF Pointer;
+};
+
+// How a layout applied to the document went.
+enum class TLayoutEnd {
+    Done,
+    NothingPlaced, // no shape of the job fits a page: nothing changed
+    TooManyPages,  // the drawing would have more than MaxPageCount pages: nothing changed
+    Stale,         // the job or its result is not of the drawing as it is: nothing changed
+};
+
+struct TLayoutApplied {
+    TLayoutEnd End = TLayoutEnd::Stale;
+    // The pages the drawing would have had (for TooManyPages) or has.
+    int PageCount = 0;
+    // The shapes of the job left where they were (misfits), by their index in
+    // the job, and where each lies now; a shape new to the drawing is not
+    // added and has Page -1.
+    std::vector<int> Misfits;
+    std::vector<TShapeRef> MisfitPlaces;
 };
 
 class TSheetDocument {
@@ -112,6 +147,13 @@ public:
     // vertex when it has no area) at pointer, as the only selected shape.
     // Returns its index, or -1 when there is no current page.
     int PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep);
+    // Places a new or pasted shape as PlaceShape does, then moves it, unturned,
+    // the shortest way to where it lies inside the white area of pageWidth by
+    // pageHeight and off every shape of the page. Where it fits nowhere it
+    // stays under the pointer, moved off a shape it would lie exactly on. A
+    // shape too large for the white area is not placed.
+    TPlacedShape PlaceShapeWhereItFits(TPolygon shape, const TPointF& pointer, long double gridStep,
+                                       long double pageWidth, long double pageHeight);
     // Replaces the shape at index of the current page in place. False, recording
     // nothing, when there is no such shape or shape is the same as it.
     bool ChangePolygon(int index, const TPolygon& shape);
@@ -144,6 +186,15 @@ public:
     // stay. Moved there and back, both flanges are as they were.
     bool MoveJointTab(const TSideRef& side);
 
+    // Puts the shapes of a job made from this drawing (document/layout_job.h)
+    // where the result of RunLayoutJob has them: each laid-out shape leaves its
+    // place and goes, moved and turned, after the shapes that stay on its page;
+    // pages are added at the end as needed and the empty pages at the end are
+    // removed. The job's first page becomes the current page and nothing is
+    // selected. One step of the history (one pkChangePages entry after the
+    // selection's pkUnselect entries) gives every page back exactly.
+    TLayoutApplied ApplyLayout(const TLayoutJob& job, const TLayoutResult& result);
+
     // One step of the history back or forward; the number of entries applied.
     int UndoStep();
     int RedoStep();
@@ -175,6 +226,13 @@ private:
     void UndoAddPage();
     void RedoAddPage();
     void UndoDelPage(const TPeiDelPage& entry);
+    // The pages as the entry had them before (undo) or after.
+    void PutPages(const TPeiChangePages& entry, bool before);
+    // Its snapped centroid (its first vertex when it has no area) at pointer.
+    static void MoveUnderPointer(TPolygon& shape, const TPointF& pointer, long double gridStep);
+    // Appends shape as it lies to the current page as the only selected shape.
+    int AddShape(const TPolygon& shape);
+    bool IsJobOfDrawing(const TLayoutJob& job, const TLayoutResult& result) const;
     void RedoDelPage(const TPeiDelPage& entry);
     void ShowPageOf(std::int32_t page);
     void EraseFromSelection(const TPeiSelect& entry);

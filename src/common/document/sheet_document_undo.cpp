@@ -58,6 +58,9 @@ void TSheetDocument::UndoSheetEntry(const THistoryItem& item) {
     case pkDelPage:
         UndoDelPage(std::get<TPeiDelPage>(data));
         break;
+    case pkChangePages:
+        PutPages(std::get<TPeiChangePages>(data), true);
+        break;
     case pkChangePage:
         ShowPageOf(std::get<TPeiChangePage>(data).OldPage);
         break;
@@ -94,6 +97,9 @@ void TSheetDocument::RedoSheetEntry(const THistoryItem& item) {
         break;
     case pkDelPage:
         RedoDelPage(std::get<TPeiDelPage>(data));
+        break;
+    case pkChangePages:
+        PutPages(std::get<TPeiChangePages>(data), false);
         break;
     case pkChangePage:
         ShowPageOf(std::get<TPeiChangePage>(data).NewPage);
