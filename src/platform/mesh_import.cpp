@@ -23,7 +23,8 @@ bool Failed(const QString& path, TMesh& mesh, QString& error) {
 } // namespace
 
 QString MeshFileFilter() {
-    return QStringLiteral("3Dモデル (*.obj *.stl *.ply *.gltf *.glb *.off);;すべてのファイル (*)");
+    return QStringLiteral("3Dモデル (OBJ, STL, PLY, glTF, GLB, OFF)|"
+                          "*.obj;*.stl;*.ply;*.gltf;*.glb;*.off|全てのファイル (*.*)|*.*");
 }
 
 bool TFileMeshReader::Read(const QString& path, TMesh& mesh, QString& error) {

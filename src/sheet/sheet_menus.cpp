@@ -17,6 +17,8 @@ void TSheetMenus::createActions(QMainWindow& window) {
     QMainWindow* const w = &window;
     New1 = NamedAction(w, "New1", QStringLiteral("新規作成(&N)"));
     Open1 = NamedAction(w, "Open1", QStringLiteral("開く(&O)..."));
+    MeshImportMi = NamedAction(w, "MeshImportMi", QStringLiteral("3Dモデルの読み込み(&I)..."),
+                               Qt::CTRL | Qt::Key_I);
     Save1 = NamedAction(w, "Save1", QStringLiteral("上書き保存(&S)..."));
     SaveAs1 = NamedAction(w, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
     ExportMi = NamedAction(w, "ExportMi", QStringLiteral("エクスポート..."));
@@ -83,7 +85,7 @@ void TSheetMenus::createMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     File1 = bar->addMenu(QStringLiteral("ファイル(&F)..."));
     File1->setObjectName(QStringLiteral("File1"));
-    File1->addActions({New1, Open1, Save1, SaveAs1, ExportMi});
+    File1->addActions({New1, Open1, MeshImportMi, Save1, SaveAs1, ExportMi});
     File1->addSeparator();
     File1->addActions({PrintFontSetMi, PrintSetMi, PrintCalibrationMi, Print1, PrintAll});
     File1->addSeparator();

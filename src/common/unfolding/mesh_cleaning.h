@@ -29,6 +29,11 @@ struct TCleaningReport {
 // Points closer than this share of the model's largest dimension are one point.
 inline constexpr long double MergeShare = 1e-6L;
 
+// The largest dimension of the box round the faces that have all their
+// corners, in the file's units; 0 when there are none, and not finite when
+// the file's numbers are too large to subtract.
+long double ModelSize(const TMesh& mesh);
+
 // The cleaned mesh in millimetres, centred on its bounding box; empty when the
 // mesh has no face with an area.
 TMesh CleanMesh(const TMesh& mesh, const TCleaningOptions& options, TCleaningReport& report);

@@ -41,8 +41,9 @@ struct TUnfoldedPiece {
 struct TUnfoldResult {
     std::vector<TUnfoldedPiece> Pieces; // largest first
     int Joints = 0;                     // cut edges, each a pair of sides with one mark
-    int NarrowerTabs = 0;               // tabs made narrower than asked to fit
-    int JointsWithoutTab = 0;           // joints where no tab fitted on either side
+    int NarrowerTabs = 0;               // tabs made narrower than asked, or turned, to fit
+    int ThinTabs = 0;         // of those, tabs narrower than UsableTabWidth (joint_tabs.h)
+    int JointsWithoutTab = 0; // joints where no tab fitted on either side
     bool Cancelled = false;
 };
 

@@ -166,7 +166,7 @@ bool TPieceGrowth::Touches(int large, int largeSide, int smallSide) {
     TPiece& largePiece = FPieces[large];
     if (!largePiece.HasGrid && largePiece.SideCount >= GridFromSides) {
         largePiece.HasGrid = true;
-        largePiece.Grid = TSegmentGrid(FCellSize);
+        largePiece.Grid = TSegmentHash(FCellSize);
         int side = largePiece.FirstSide;
         for (int i = 0; i < largePiece.SideCount; ++i, side = FNext[side])
             AddToGrid(largePiece, side);

@@ -271,6 +271,20 @@ TEST(LayoutEngine, ProgressRisesAndCancelStops) {
     EXPECT_TRUE(cancelled.Placements.empty());
 }
 
+// Three shapes that each need a page of their own, above the lower bound of
+// two pages by area: the search cannot end early, and passes that place each
+// shape alone on a page count little work, so it ends by passes, at most a
+// few hundred of them (it took tens of thousands when passes cost nothing).
+TEST(LayoutEngine, ASearchThatCannotReachItsBoundEndsAfterAFewHundredPasses) {
+    const std::vector<TPolygon> shapes = {Square(150), Square(150), Square(150)};
+    int reports = 0;
+    const TLayoutResult result =
+        LayOutShapes(shapes, Options(190, 277), [&](double) { return ++reports <= 1000; });
+    EXPECT_EQ(result.Outcome, TLayoutOutcome::Done);
+    EXPECT_EQ(result.PageCount, 3);
+    EXPECT_LE(reports, 250);
+}
+
 TEST(LayoutEngine, RefusesOptionsOutOfRange) {
     const std::vector<TPolygon> shapes = {Square(10)};
     for (const TLayoutOptions& options :

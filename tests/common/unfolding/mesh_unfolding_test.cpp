@@ -63,8 +63,8 @@ TEST(MeshUnfolding, BenchmarkSetUnfoldsSoundlyAtEachSize) {
                       << mesh.Faces.size() << " faces " << std::setw(4) << static_cast<int>(size)
                       << " mm " << std::setw(4) << result.Pieces.size() << " pieces "
                       << std::setw(5) << result.Joints << " joints " << result.NarrowerTabs
-                      << " narrower " << std::fixed << std::setprecision(3) << seconds
-                      << " s; turned by";
+                      << " narrower " << result.ThinTabs << " under 2 mm " << std::fixed
+                      << std::setprecision(3) << seconds << " s; turned by";
             for (std::size_t p = 0; p < std::min<std::size_t>(result.Pieces.size(), 6); ++p)
                 std::cout << " " << std::setprecision(1)
                           << static_cast<double>(result.Pieces[p].Rotation * 180 / Pi);
