@@ -1,6 +1,7 @@
 // The tabs of the joints, each on the side where it fits.
 #include "unfolding/joint_tabs.h"
 
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 #include "unfolding/area_fit.h"
@@ -8,11 +9,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double FullTurn = 2 * std::numbers::pi_v<long double>;
+constexpr long double FullTurn = 2 * Pi;
 // A tab's slanted edge keeps this angle (radians) from the next side or tab,
 // or a quarter of the angle free there where that is less.
 constexpr long double TabAngleClearance = 1e-3L;

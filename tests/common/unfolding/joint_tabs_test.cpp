@@ -3,15 +3,14 @@
 // never out of the white area of a piece that must stay inside it.
 #include "unfolding/joint_tabs.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
 
-#include <numbers>
-
 namespace {
 
-constexpr long double Quarter = std::numbers::pi_v<long double> / 4;
+constexpr long double Quarter = Pi / 4;
 
 TPieceOutline Outline(const TDaPointF& points) {
     TPieceOutline outline;
