@@ -2,14 +2,13 @@
 // the C locale, so the decimal mark is "." whatever the user's locale.
 #include "editor_status_text.h"
 
+#include "geometry/angles.h"
 #include "shift_jis_codec.h"
-
-#include <numbers>
 
 namespace {
 
 double Degrees(long double radians) {
-    return static_cast<double>(radians / std::numbers::pi_v<long double> * 180);
+    return static_cast<double>(RadToDeg(radians));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The interior angle dialog: one angle in degrees.
 #include "nset_point_angle_dlg.h"
 
+#include "geometry/angles.h"
+
 #include <QLineEdit>
 
 TNSetPointAngleDlg::TNSetPointAngleDlg(QWidget* parent)
@@ -9,9 +11,9 @@ TNSetPointAngleDlg::TNSetPointAngleDlg(QWidget* parent)
 }
 
 void TNSetPointAngleDlg::SetAngle(long double angle) {
-    ShowNumber(*Edit1, Degrees(angle));
+    ShowNumber(*Edit1, RadToDeg(angle));
 }
 
 long double TNSetPointAngleDlg::Angle() const {
-    return Radians(NumberIn(*Edit1));
+    return DegToRad(NumberIn(*Edit1));
 }

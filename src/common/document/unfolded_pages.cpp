@@ -2,12 +2,12 @@
 #include "document/unfolded_pages.h"
 
 #include "document/sheet_document_import.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "unfolding/area_fit.h"
 #include "unfolding/mesh_unfolding.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr double UnfoldingShare = 0.85;
 constexpr long double BorderSpare = 10 * LayoutLeastClearance;
 
 bool IsTabAngle(long double angle) {
-    return angle > 0 && angle <= std::numbers::pi_v<long double> / 2;
+    return angle > 0 && angle <= Pi / 2;
 }
 
 // The convex hull of a piece with its tabs, as a shape without flanges. The
@@ -44,7 +44,7 @@ TImportProgress Part(const TImportProgress& progress, double from, double to) {
 } // namespace
 
 bool IsValidImport(const TMeshImportOptions& options) {
-    const long double flatDegrees = options.FlatAngle * 180 / std::numbers::pi_v<long double>;
+    const long double flatDegrees = RadToDeg(options.FlatAngle);
     return options.Size >= 0 && options.Size <= MaxModelSize && options.TabWidth > 0 &&
            options.TabWidth <= MaxTabWidth && IsTabAngle(options.TabAngle1) &&
            IsTabAngle(options.TabAngle2) && flatDegrees >= 0 && flatDegrees <= MaxFlatAngle &&

@@ -6,12 +6,12 @@
 #pragma once
 
 #include "document/free_joint_marks.h"
+#include "geometry/angles.h"
 #include "geometry/polygon.h"
 #include "unfolding/mesh.h"
 #include "unfolding/mesh_cleaning.h"
 
 #include <functional>
-#include <numbers>
 #include <vector>
 
 struct TMeshImportOptions {
@@ -19,11 +19,11 @@ struct TMeshImportOptions {
     // one millimetre.
     long double Size = 0;
     long double TabWidth = 5; // mm
-    long double TabAngle1 = std::numbers::pi_v<long double> / 4;
-    long double TabAngle2 = std::numbers::pi_v<long double> / 4;
+    long double TabAngle1 = Pi / 4;
+    long double TabAngle2 = Pi / 4;
     // Neighbouring faces whose planes differ by less than this (radians)
     // count as one flat face.
-    long double FlatAngle = 0.5L * std::numbers::pi_v<long double> / 180;
+    long double FlatAngle = DegToRad(0.5L);
     // The white area of a page, mm.
     long double AreaWidth = 0;
     long double AreaHeight = 0;

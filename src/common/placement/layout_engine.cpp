@@ -6,6 +6,7 @@
 // the shapes themselves before it is given out.
 #include "placement/layout_engine.h"
 
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "placement/layout_bounds.h"
 #include "placement/layout_pass.h"
@@ -14,11 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // The clearance polygon's sides: its corners stand out of the circle of the
 // clearance by 2 %.

@@ -2,6 +2,7 @@
 // be glued where the full tab does not fit.
 #include "unfolding/joint_tabs.h"
 
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 #include "unfolding/area_fit.h"
@@ -9,14 +10,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <tuple>
 #include <utility>
 
 namespace {
 
-constexpr long double FullTurn = 2 * std::numbers::pi_v<long double>;
-constexpr long double QuarterTurn = std::numbers::pi_v<long double> / 2;
+constexpr long double FullTurn = 2 * Pi;
+constexpr long double QuarterTurn = Pi / 2;
 // A tab's slanted edge keeps this angle (radians) from the next side or tab,
 // or a quarter of the angle free there where that is less.
 constexpr long double TabAngleClearance = 1e-3L;
@@ -38,7 +38,7 @@ constexpr int UsableWidthSteps = 7;
 constexpr int ThinWidthSteps = 8;
 // A tab is made no steeper than this (radians, 85 degrees) to fit its side,
 // so that its slanted edges still lean in from the corners of its side.
-constexpr long double SteepestTabAngle = 17 * std::numbers::pi_v<long double> / 36;
+constexpr long double SteepestTabAngle = DegToRad(85);
 
 int TabSegment(int sideCount, int side, int part) {
     return sideCount + 3 * side + part;

@@ -12,12 +12,11 @@
 #include "common/unfolding/mesh_samples.h"
 #include "document/flange_partners.h"
 #include "fakes/fake_ticks.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/overlap.h"
 
 #include <gtest/gtest.h>
-
-#include <numbers>
 
 namespace {
 
@@ -36,8 +35,7 @@ TMeshImportOptions Options(long double size) {
 TZvDat Drawing() {
     TPolygon first = Square(20, {10, 10});
     TPolygon second = Square(20, {50, 10});
-    first.Flanges[1] = MakeFlange("1", 5, std::numbers::pi_v<long double> / 4,
-                                  std::numbers::pi_v<long double> / 4);
+    first.Flanges[1] = MakeFlange("1", 5, Pi / 4, Pi / 4);
     second.Flanges[3].Name = "1";
     second.Flanges[0].Name = "3";
     return {{first, second}, {}};
@@ -200,7 +198,7 @@ TEST_F(SheetDocumentImportTest, ACancelledImportGivesNoPages) {
 }
 
 TEST(UnfoldedPages, OnlyValuesTheImportCanUseAreValid) {
-    constexpr long double Degree = std::numbers::pi_v<long double> / 180;
+    constexpr long double Degree = Pi / 180;
     const auto with = [](auto change) {
         TMeshImportOptions options = Options(60);
         change(options);

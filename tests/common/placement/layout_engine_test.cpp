@@ -6,6 +6,7 @@
 #include "placement/layout_engine.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
@@ -16,12 +17,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <vector>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // The distance between two segments, by the distances of each end to the
 // other segment, and none when they cross.

@@ -5,16 +5,15 @@
 // a piece that must stay inside it.
 #include "unfolding/joint_tabs.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double Quarter = Pi / 4;
 
 TPieceOutline Outline(const TDaPointF& points) {

@@ -6,6 +6,7 @@
 
 #include "common/unfolding/mesh_samples.h"
 #include "common/unfolding/unfold_checks.h"
+#include "geometry/angles.h"
 #include "unfolding/mesh_cleaning.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +17,11 @@
 #include <iomanip>
 #include <iostream>
 #include <map>
-#include <numbers>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double AreaWidth = 190, AreaHeight = 277;
 
 TUnfoldOptions A4Options() {
