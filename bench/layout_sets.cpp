@@ -1,15 +1,14 @@
 // The seeded piece sets of the layout benchmark. The numbers come from a
 // generator of our own, so the sets do not change with the standard library.
 #include "layout_sets.h"
+#include "geometry/angles.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr double FlangeChance = 0.6;
 constexpr long double FlangeWidths[] = {5, 6, 8};
 

@@ -5,6 +5,7 @@
 // Today's monitor is run only where it finishes in reasonable time: at
 // 10,000 vertices it takes seconds, at 100,000 it does not finish.
 #include "baseline_polygon_info_dlg.h"
+#include "geometry/angles.h"
 #include "polygon_info_dlg.h"
 
 #include <QApplication>
@@ -17,11 +18,9 @@
 
 #include <chrono>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr double TargetMs = 50;
 
 // A wavy ring of radius 100 mm, a flange on every third side.

@@ -10,7 +10,7 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-set(LAYERS geometry format drawing history placement editing document unfolding)
+set(LAYERS geometry format drawing history placement editing unfolding document)
 
 # What each folder may use besides itself.
 set(USES_geometry "")
@@ -19,8 +19,8 @@ set(USES_drawing geometry format)
 set(USES_history geometry)
 set(USES_placement geometry)
 set(USES_editing geometry format history)
-set(USES_document geometry format drawing history placement editing)
 set(USES_unfolding geometry)
+set(USES_document geometry format drawing history placement editing unfolding)
 
 if(NOT DEFINED MAX_LINES)
   set(MAX_LINES 600)

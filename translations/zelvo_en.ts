@@ -314,8 +314,69 @@ The shape has been copied to the clipboard. Choose a larger paper, then paste it
         <translation>&quot;%1&quot; could not be read as a 3D model.</translation>
     </message>
     <message>
-        <source>3Dモデル (*.obj *.stl *.ply *.gltf *.glb *.off);;すべてのファイル (*)</source>
-        <translation>3D models (*.obj *.stl *.ply *.gltf *.glb *.off);;All files (*)</translation>
+        <source>3Dモデル (OBJ, STL, PLY, glTF, GLB, OFF)|*.obj;*.stl;*.ply;*.gltf;*.glb;*.off|全てのファイル (*.*)|*.*</source>
+        <translation>3D models (OBJ, STL, PLY, glTF, GLB, OFF)|*.obj;*.stl;*.ply;*.gltf;*.glb;*.off|All files (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>TMeshImportDlg</name>
+    <message>
+        <source>%1は%2で入力してください。</source>
+        <translation>Enter %1 as %2.</translation>
+    </message>
+    <message>
+        <source>モデルの大きさ</source>
+        <translation>Model size</translation>
+    </message>
+    <message>
+        <source>糊代の幅</source>
+        <translation>Flange width</translation>
+    </message>
+    <message>
+        <source>糊代の角度1</source>
+        <translation>Flange angle 1</translation>
+    </message>
+    <message>
+        <source>糊代の角度2</source>
+        <translation>Flange angle 2</translation>
+    </message>
+    <message>
+        <source>平らとみなす角度</source>
+        <translation>Flat angle</translation>
+    </message>
+    <message>
+        <source>3Dモデルの読み込み</source>
+        <translation>Import 3D Model</translation>
+    </message>
+    <message>
+        <source>（最も長い寸法）</source>
+        <translation> (longest dimension)</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>隣り合う面の傾きの差がこの角度より小さければ、一つの平らな面にします。</source>
+        <translation>Neighbouring faces whose slopes differ by less than this angle become one flat face.</translation>
+    </message>
+    <message>
+        <source>%1
+ファイルの単位を mm とすると、最も長い寸法は %2 mm です。</source>
+        <translation>%1
+Taking the file&apos;s unit as mm, the longest dimension is %2 mm.</translation>
+    </message>
+    <message>
+        <source>0 より大きく %1 mm 以下</source>
+        <translation>more than 0 and at most %1 mm</translation>
+    </message>
+    <message>
+        <source>0 より大きく 90 度以下</source>
+        <translation>more than 0 and at most 90°</translation>
+    </message>
+    <message>
+        <source>0 度から %1 度まで</source>
+        <translation>from 0° to %1°</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1127,53 @@ Join them?</translation>
     <message>
         <source>表示(&amp;V)</source>
         <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>3Dモデルの読み込み(&amp;I)...</source>
+        <translation>&amp;Import 3D Model...</translation>
+    </message>
+</context>
+<context>
+    <name>TSheetMeshImport</name>
+    <message>
+        <source>3Dモデルを読み込んでいます...</source>
+        <translation>Reading the 3D model...</translation>
+    </message>
+    <message>
+        <source>3Dモデルを展開しています...</source>
+        <translation>Unfolding the 3D model...</translation>
+    </message>
+    <message>
+        <source>「%1」の面はどれも面積がなく、展開できません。</source>
+        <translation>None of the faces of &quot;%1&quot; has an area, so it cannot be unfolded.</translation>
+    </message>
+    <message>
+        <source>%1 個の部品が、この大きさではページの描画領域 (%2 × %3 mm) に収まりません。モデルの大きさを小さくしてください。</source>
+        <translation>At this size %1 pieces do not fit in the drawing area of the page (%2 × %3 mm). Make the model smaller.</translation>
+    </message>
+    <message>
+        <source>部品を並べるには %1 ページが要り、図面のページ数の上限 %2 を超えます。モデルの大きさを小さくしてください。</source>
+        <translation>Laying out the pieces needs %1 pages, more than the drawing&apos;s limit of %2 pages. Make the model smaller.</translation>
+    </message>
+    <message>
+        <source>「%1」を %2 個の部品に展開し、%3 に並べました。
+3 つ以上の面が共有していて切り離した辺: %4 本
+収まるように幅を狭めた糊代: %5 個 (うち幅 2 mm 未満: %6 個)</source>
+        <translation>&quot;%1&quot; was unfolded into %2 pieces and laid out on %3.
+Edges shared by three or more faces, cut apart: %4
+Flanges narrowed to fit: %5 (narrower than 2 mm: %6)</translation>
+    </message>
+    <message>
+        <source>ページに描画領域がないため、部品を並べられません。印刷設定の余白を確かめてください。</source>
+        <translation>The page has no drawing area, so the pieces cannot be laid out. Check the margins in the print settings.</translation>
+    </message>
+    <message>
+        <source>ページ %1</source>
+        <translation>page %1</translation>
+    </message>
+    <message>
+        <source>ページ %1〜%2</source>
+        <translation>pages %1 to %2</translation>
     </message>
 </context>
 <context>

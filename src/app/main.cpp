@@ -1,10 +1,14 @@
-// Program start: the settings read once, the interface in the language they
-// name (Japanese unless English is chosen), the page setup, the shape editor with its dialogs and
-// information monitor, the about box, the print settings, export, printer calibration and layout
-// dialogs, then the sheet window, with the real prompts, printer, clipboard and pointer, the
-// drawing named on the command line, and the event loop until the sheet window closes; then the
-// settings written once.
+// Program start: a run from the command line for scripts, without a window;
+// otherwise the settings read once, the interface in the language they name
+// (Japanese unless English is chosen), the page setup, the shape editor with
+// its dialogs and information monitor, the about box, the print settings,
+// export, printer calibration, layout and 3D model import dialogs, then the
+// sheet window, with the real prompts, printer, clipboard and pointer, the
+// drawing named on the command line, and the event loop until the sheet window
+// closes; then the settings written once.
 #include "about_box.h"
+#include "batch_options.h"
+#include "batch_run.h"
 #include "clipboard.h"
 #include "command_line.h"
 #include "crash_recovery.h"
@@ -14,7 +18,9 @@
 #include "japanese_ui.h"
 #include "layout_dlg.h"
 #include "main_fm.h"
+#include "mesh_import_dlg.h"
 #include "mk_polygon_fm.h"
+#include "mk_polygon_settings.h"
 #include "nset_line_angle_dlg.h"
 #include "nset_line_length_dlg.h"
 #include "nset_point_angle_dlg.h"
@@ -37,6 +43,8 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    if (IsBatchRun(ProgramArguments(argc, argv)))
+        return RunFromCommandLine(argc, argv);
     QApplication application(argc, argv);
     const QString settingsPath = DefaultSettingsPath();
     TIniFile settings = LoadSettings(settingsPath);
@@ -74,11 +82,16 @@ int main(int argc, char** argv) {
     TExportDlg exportDlg;
     TPrintCalibrationDlg calibrationDlg(prompt);
     TLayoutDlg layoutDlg(prompt);
+    TMeshImportDlg meshImportDlg(prompt);
 
-    TMainFm mainFm(
-        TSheetServices{prompt, printer, ticks, clipboard, cursor, pageSetup, settings, &recovery,
-                       recoveryInterval},
-        TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg, &calibrationDlg, &layoutDlg});
+    TSheetServices services{prompt,    printer,  ticks,     clipboard,       cursor,
+                            pageSetup, settings, &recovery, recoveryInterval};
+    // An imported model's tabs start as the shape editor's flange defaults.
+    const TMkPolygonSettings editorSettings = ReadMkPolygonSettings(settings, wsNormal);
+    services.FlangeDefaults = MakeFlange("", editorSettings.FlangeWidth,
+                                         editorSettings.FlangeAngle1, editorSettings.FlangeAngle2);
+    TMainFm mainFm(services, TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg,
+                                           &calibrationDlg, &layoutDlg, &meshImportDlg});
     mainFm.show();
     mainFm.OfferRecovery();
     // A file manager names the drawing to open; without one the drawing is empty.

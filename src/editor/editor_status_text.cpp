@@ -2,17 +2,11 @@
 // the C locale, so the decimal mark is "." whatever the user's locale.
 #include "editor_status_text.h"
 
+#include "geometry/angles.h"
 #include "shift_jis_codec.h"
-
 #include "ui_text.h"
 
-#include <numbers>
-
 namespace {
-
-long double Degrees(long double radians) {
-    return radians / std::numbers::pi_v<long double> * 180;
-}
 
 // QString::number formats in the C locale too, whatever the user's locale.
 QString Fixed(long double value, int decimals) {
@@ -44,5 +38,5 @@ QString LineStatusText(const TLineReport& report) {
     // One pass over the template, so a "%" in the flange's name stays as it is.
     return UiText("TMkPolygonFm", "長さ:%1 傾き:%2 糊代[%3]: 幅:%4 角度:%5 %6")
         .arg(length, slope, ShiftJisToUnicode(flange.Name), Fixed(flange.Width, 2),
-             Fixed(Degrees(flange.Angle1), 2), Fixed(Degrees(flange.Angle2), 2));
+             Fixed(RadToDeg(flange.Angle1), 2), Fixed(RadToDeg(flange.Angle2), 2));
 }

@@ -3,7 +3,9 @@
 #include "flange_dlg.h"
 
 #include "editing/flange_entry.h"
+#include "format/number_field.h"
 #include "format/text_to_float.h"
+#include "geometry/angles.h"
 #include "prompt.h"
 #include "shift_jis_codec.h"
 
@@ -22,8 +24,7 @@ namespace {
 constexpr int NameMaxCharacters = 16;
 
 QString TwoDecimals(long double value) {
-    // QString::asprintf formats in the C locale: always a "." decimal mark.
-    return QString::asprintf("%.2f", static_cast<double>(value));
+    return QString::fromStdString(FixedText(value, 2));
 }
 
 // A field that is not a number reads as -1, which every check refuses.
@@ -108,8 +109,8 @@ void TFlangeDlg::SetOneSide(bool oneSide) {
 
 void TFlangeDlg::LoadFlange(const TFlange& flange) {
     Edit1->setText(TwoDecimals(flange.Width));
-    Edit2->setText(TwoDecimals(FlangeRadiansToDegrees(flange.Angle1)));
-    Edit3->setText(TwoDecimals(FlangeRadiansToDegrees(flange.Angle2)));
+    Edit2->setText(TwoDecimals(RadToDeg(flange.Angle1)));
+    Edit3->setText(TwoDecimals(RadToDeg(flange.Angle2)));
     FlangeName->setCurrentIndex(-1);
     FlangeName->setEditText(ShiftJisToUnicode(flange.Name));
 }
@@ -118,8 +119,7 @@ void TFlangeDlg::LoadFlange(const TFlange& flange) {
 // within 16 bytes.
 TFlange TFlangeDlg::ReadFlange() const {
     return MakeFlange(UnicodeToShiftJis(FlangeName->currentText()), NumberIn(*Edit1),
-                      FlangeDegreesToRadians(NumberIn(*Edit2)),
-                      FlangeDegreesToRadians(NumberIn(*Edit3)));
+                      DegToRad(NumberIn(*Edit2)), DegToRad(NumberIn(*Edit3)));
 }
 
 // Each time the dialog opens, the length of a named side is not taken until
@@ -178,8 +178,8 @@ void TFlangeDlg::FlangeNameClick(int index) {
         TPromptAnswer::Yes)
         return;
     Edit1->setText(TwoDecimals(found.Flange.Width));
-    Edit2->setText(TwoDecimals(FlangeRadiansToDegrees(found.Flange.Angle1)));
-    Edit3->setText(TwoDecimals(FlangeRadiansToDegrees(found.Flange.Angle2)));
+    Edit2->setText(TwoDecimals(RadToDeg(found.Flange.Angle1)));
+    Edit3->setText(TwoDecimals(RadToDeg(found.Flange.Angle2)));
     if (Prompt.AskYesNo(InfoTitle(),
                         UiText("TFlangeDlg", "既存の同名糊代を持つ辺の長さに合わせますか？")) ==
         TPromptAnswer::Yes)

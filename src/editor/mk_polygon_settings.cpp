@@ -3,10 +3,10 @@
 
 #include "drawing/view_scale.h"
 #include "format/text_to_float.h"
+#include "geometry/angles.h"
 
 #include <charconv>
 #include <cmath>
-#include <numbers>
 #include <string>
 
 namespace {
@@ -18,7 +18,7 @@ long double ReadFloat(const TIniFile& settings, std::string_view key, long doubl
 }
 
 bool IsFlangeAngle(long double angle) {
-    return angle > 0 && angle <= std::numbers::pi_v<long double> / 2;
+    return angle > 0 && angle <= Pi / 2;
 }
 
 // std::to_chars ignores the locale and its shortest form reads back exactly.

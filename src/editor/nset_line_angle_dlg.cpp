@@ -3,6 +3,7 @@
 // downward, so its directions turn the other way and the sign flips.
 #include "nset_line_angle_dlg.h"
 
+#include "geometry/angles.h"
 #include "ui_text.h"
 
 #include <QCheckBox>
@@ -18,11 +19,11 @@ TNSetLineAngleDlg::TNSetLineAngleDlg(QWidget* parent)
 }
 
 void TNSetLineAngleDlg::SetDirection(long double direction) {
-    ShowNumber(*Edit1, -Degrees(direction));
+    ShowNumber(*Edit1, -RadToDeg(direction));
 }
 
 long double TNSetLineAngleDlg::Direction() const {
-    return -Radians(NumberIn(*Edit1));
+    return -DegToRad(NumberIn(*Edit1));
 }
 
 bool TNSetLineAngleDlg::RotateWholeShape() const {

@@ -1,6 +1,7 @@
 // The interior angle dialog: one angle in degrees.
 #include "nset_point_angle_dlg.h"
 
+#include "geometry/angles.h"
 #include "ui_text.h"
 
 #include <QLineEdit>
@@ -11,9 +12,9 @@ TNSetPointAngleDlg::TNSetPointAngleDlg(QWidget* parent)
 }
 
 void TNSetPointAngleDlg::SetAngle(long double angle) {
-    ShowNumber(*Edit1, Degrees(angle));
+    ShowNumber(*Edit1, RadToDeg(angle));
 }
 
 long double TNSetPointAngleDlg::Angle() const {
-    return Radians(NumberIn(*Edit1));
+    return DegToRad(NumberIn(*Edit1));
 }

@@ -1,7 +1,9 @@
 // The frame of the shape editor's numeric dialogs.
 #include "numeric_dlg.h"
 
+#include "format/number_field.h"
 #include "format/text_to_float.h"
+#include "geometry/angles.h"
 
 #include "ui_text.h"
 
@@ -13,11 +15,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include <numbers>
-
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Wide enough for a coordinate far off the page with its two decimals.
 constexpr int FieldWidth = 110;
@@ -70,7 +68,7 @@ void TNumericDlg::AddRow(QWidget* widget) {
 // QString::asprintf formats in the C locale, so the mark is "." everywhere. A
 // value that rounds to zero is shown without a sign: a level side reads "0.00".
 void TNumericDlg::ShowNumber(QLineEdit& field, long double value) {
-    QString text = QString::asprintf("%.2f", static_cast<double>(value));
+    QString text = QString::fromStdString(FixedText(value, 2));
     if (text == QLatin1String("-0.00"))
         text.remove(0, 1);
     field.setText(text);
@@ -78,14 +76,6 @@ void TNumericDlg::ShowNumber(QLineEdit& field, long double value) {
 
 long double TNumericDlg::NumberIn(const QLineEdit& field) {
     return TextToFloat(field.text().toStdString(), 0);
-}
-
-long double TNumericDlg::Degrees(long double radians) {
-    return radians / Pi * 180;
-}
-
-long double TNumericDlg::Radians(long double degrees) {
-    return degrees / 180 * Pi;
 }
 
 // Typing at once replaces the value shown. The dialog's own showing gives the

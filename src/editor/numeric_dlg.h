@@ -26,8 +26,6 @@ protected:
 
     static void ShowNumber(QLineEdit& field, long double value);
     static long double NumberIn(const QLineEdit& field);
-    static long double Degrees(long double radians);
-    static long double Radians(long double degrees);
 
     void showEvent(QShowEvent* event) override;
 

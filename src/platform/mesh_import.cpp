@@ -27,8 +27,8 @@ bool Failed(const QString& path, TMesh& mesh, QString& error) {
 } // namespace
 
 QString MeshFileFilter() {
-    return UiText("TMeshImport",
-                  "3Dモデル (*.obj *.stl *.ply *.gltf *.glb *.off);;すべてのファイル (*)");
+    return UiText("TMeshImport", "3Dモデル (OBJ, STL, PLY, glTF, GLB, OFF)|"
+                                 "*.obj;*.stl;*.ply;*.gltf;*.glb;*.off|全てのファイル (*.*)|*.*");
 }
 
 bool TFileMeshReader::Read(const QString& path, TMesh& mesh, QString& error) {

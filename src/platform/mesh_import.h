@@ -21,5 +21,6 @@ public:
     bool Read(const QString& path, TMesh& mesh, QString& error) override;
 };
 
-// The open dialog's filter for the files TFileMeshReader reads.
+// The open dialog's filter for the files TFileMeshReader reads, in the form
+// the prompt takes ("name|patterns|...").
 QString MeshFileFilter();

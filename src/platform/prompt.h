@@ -40,6 +40,8 @@ public:
     virtual void ShowError(const QString& title, const QString& text) = 0;
     // Warning box with OK.
     virtual void ShowWarning(const QString& title, const QString& text) = 0;
+    // Information box with OK: what a long command did.
+    virtual void ShowInformation(const QString& title, const QString& text) = 0;
     // The save dialog's own question whether the existing file at path is to
     // be replaced, with Yes and No; No is the default, closing answers No.
     // True for Yes.

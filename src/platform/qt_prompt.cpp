@@ -126,6 +126,10 @@ void TQtPrompt::ShowWarning(const QString& title, const QString& text) {
     ShowMessage(QMessageBox::Warning, title, text);
 }
 
+void TQtPrompt::ShowInformation(const QString& title, const QString& text) {
+    ShowMessage(QMessageBox::Information, title, text);
+}
+
 void TQtPrompt::ShowMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::NoButton, DialogParent(FParent));
     QPushButton* ok = AddButton(box, QMessageBox::Ok, kOkCaption);

@@ -20,6 +20,7 @@ public:
     TPromptAnswer AskOkCancel(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
     void ShowWarning(const QString& title, const QString& text) override;
+    void ShowInformation(const QString& title, const QString& text) override;
     bool AskReplaceFile(const QString& path) override;
 
     bool InputText(const QString& caption, const QString& prompt, QString& text) override;

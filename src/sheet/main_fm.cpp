@@ -71,7 +71,10 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
       Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files),
       OwnLongTask(this),
       Layout(services.Prompt, services.LongTask != nullptr ? *services.LongTask : OwnLongTask,
-             services.PageSetup, Document, dialogs.Layout) {
+             services.PageSetup, Document, dialogs.Layout),
+      MeshImport(services.Prompt, services.MeshReader,
+                 services.LongTask != nullptr ? services.LongTask : &OwnLongTask,
+                 dialogs.MeshImport, services.PageSetup, Document, services.FlangeDefaults, this) {
     createClientArea();
     createStatusBar();
     createConnections();
@@ -137,6 +140,7 @@ void TMainFm::connectFileCommands() {
     connect(Menus.Open1, &QAction::triggered, &Files, &TSheetFiles::Open);
     connect(Menus.Save1, &QAction::triggered, &Files, &TSheetFiles::Save);
     connect(Menus.SaveAs1, &QAction::triggered, &Files, &TSheetFiles::SaveAs);
+    connect(Menus.MeshImportMi, &QAction::triggered, this, &TMainFm::MeshImportMiClick);
     connect(Menus.Exit1, &QAction::triggered, this, &TMainFm::close);
     for (QAction* item : Menus.RecentFileItems)
         connect(item, &QAction::triggered, this,
@@ -255,6 +259,13 @@ void TMainFm::PrintCalibrationClick() {
         return;
     View->ShowPageArea(PageSetup.PageArea());
     View->Repaint();
+}
+
+// As a page command does, it ends a gesture first, keeping its moves.
+void TMainFm::MeshImportMiClick() {
+    Gestures.EndDrag();
+    if (MeshImport.Import())
+        ShowChangedPages();
 }
 
 void TMainFm::ShowMousePosition(const TPointF& position) {

@@ -7,6 +7,7 @@
 
 #include "crash_recovery.h"
 #include "document/sheet_document.h"
+#include "editing/shape_editor_model.h"
 #include "format/ini_file.h"
 #include "page_view.h"
 #include "printer_calibration.h"
@@ -17,6 +18,7 @@
 #include "sheet_joints.h"
 #include "sheet_layout.h"
 #include "sheet_menus.h"
+#include "sheet_mesh_import.h"
 #include "sheet_printing.h"
 #include "ui_text.h"
 
@@ -30,6 +32,7 @@
 class IClipboard;
 class ILayoutDialog;
 class ILongTask;
+class IMeshImportDialog;
 class IPrintCalibrationDialog;
 class IPrintSetDialog;
 class IPrinter;
@@ -42,6 +45,7 @@ class QDialog;
 class QLabel;
 class TFlangeCheckDlg;
 class TPageSetup;
+class TMeshReader;
 class TPageTabs;
 class TRecoveryFile;
 
@@ -61,6 +65,13 @@ struct TSheetServices {
     // Where long work runs; none runs it on a worker thread under a progress
     // dialog over the window.
     ILongTask* LongTask = nullptr;
+    // Where 3D models are read from; none reads files with the mesh import
+    // library.
+    TMeshReader* MeshReader = nullptr;
+    // The shape editor's flange defaults as its settings keep them: the tab
+    // an imported model is offered.
+    TFlange FlangeDefaults =
+        MakeFlange("", DefaultFlangeWidth, DefaultFlangeAngle, DefaultFlangeAngle);
 };
 
 // The shape editor and the dialogs the sheet opens; a command whose window is
@@ -72,6 +83,7 @@ struct TSheetDialogs {
     IExportDialog* Export = nullptr;
     IPrintCalibrationDialog* Calibration = nullptr;
     ILayoutDialog* Layout = nullptr;
+    IMeshImportDialog* MeshImport = nullptr;
 };
 
 class TMainFm : public QMainWindow {
@@ -142,6 +154,7 @@ private:
     void Z1Click();
     void PrintSettingsClick();
     void PrintCalibrationClick();
+    void MeshImportMiClick();
     void ShowMousePosition(const TPointF& position);
     // Shows, or takes away, the status line's word that a new or pasted shape
     // follows the pointer until the next click.
@@ -197,6 +210,7 @@ private:
     TPrinterCalibration Calibration;
     TQtLongTask OwnLongTask;
     TSheetLayout Layout;
+    TSheetMeshImport MeshImport;
     std::vector<std::string> FlangeNames;
     TUiLanguage Language = TUiLanguage::Japanese; // as written to the settings
 

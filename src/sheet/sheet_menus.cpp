@@ -19,6 +19,9 @@ void TSheetMenus::createActions(QMainWindow& window) {
     QMainWindow* const w = &window;
     New1 = NamedAction(w, "New1", UiText("TSheetMenus", "新規作成(&N)"));
     Open1 = NamedAction(w, "Open1", UiText("TSheetMenus", "開く(&O)..."));
+    MeshImportMi =
+        NamedAction(w, "MeshImportMi", UiText("TSheetMenus", "3Dモデルの読み込み(&I)..."),
+                    Qt::CTRL | Qt::Key_I);
     Save1 = NamedAction(w, "Save1", UiText("TSheetMenus", "上書き保存(&S)..."));
     SaveAs1 = NamedAction(w, "SaveAs1", UiText("TSheetMenus", "名前を付けて保存(&A)..."));
     ExportMi = NamedAction(w, "ExportMi", UiText("TSheetMenus", "エクスポート..."));
@@ -94,7 +97,7 @@ void TSheetMenus::createMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     File1 = bar->addMenu(UiText("TSheetMenus", "ファイル(&F)..."));
     File1->setObjectName(QStringLiteral("File1"));
-    File1->addActions({New1, Open1, Save1, SaveAs1, ExportMi});
+    File1->addActions({New1, Open1, MeshImportMi, Save1, SaveAs1, ExportMi});
     File1->addSeparator();
     File1->addActions({PrintFontSetMi, PrintSetMi, PrintCalibrationMi, Print1, PrintAll});
     File1->addSeparator();

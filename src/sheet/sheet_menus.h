@@ -23,6 +23,7 @@ struct TSheetMenus {
     QMenu* File1 = nullptr;
     QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
+    QAction* MeshImportMi = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* ExportMi = nullptr;

@@ -7,6 +7,7 @@
 #include "export_dlg.h"
 #include "flange_dlg.h"
 #include "layout_dlg.h"
+#include "mesh_import_dlg.h"
 #include "mk_polygon_fm.h"
 #include "nset_line_angle_dlg.h"
 #include "nset_line_length_dlg.h"
@@ -125,6 +126,7 @@ protected:
     std::unique_ptr<TExportDlg> ExportDlg;
     std::unique_ptr<TPrintCalibrationDlg> CalibrationDlg;
     std::unique_ptr<TLayoutDlg> LayoutDlg;
+    std::unique_ptr<TMeshImportDlg> MeshImportDlg;
     TTextWalk Walk;
 
     TPageAreaMm PageArea() const override { return Fm.Setup().PageArea(); }
@@ -157,8 +159,10 @@ protected:
         ExportDlg = std::make_unique<TExportDlg>();
         CalibrationDlg = std::make_unique<TPrintCalibrationDlg>(Prompt);
         LayoutDlg = std::make_unique<TLayoutDlg>(Prompt);
-        Dialogs = TSheetDialogs{RealEditor.get(), About.get(),          PrintSet.get(),
-                                ExportDlg.get(),  CalibrationDlg.get(), LayoutDlg.get()};
+        MeshImportDlg = std::make_unique<TMeshImportDlg>(Prompt);
+        Dialogs = TSheetDialogs{RealEditor.get(),   About.get(),          PrintSet.get(),
+                                ExportDlg.get(),    CalibrationDlg.get(), LayoutDlg.get(),
+                                MeshImportDlg.get()};
         Start();
     }
 
@@ -193,7 +197,7 @@ protected:
         for (const QWidget* dialog : std::initializer_list<const QWidget*>{
                  PointPos.get(), LineLength.get(), PointAngle.get(), LineAngle.get(), Monitor.get(),
                  About.get(), PrintSet.get(), ExportDlg.get(), CalibrationDlg.get(),
-                 LayoutDlg.get()})
+                 LayoutDlg.get(), MeshImportDlg.get()})
             Walk.Window(*dialog);
 
         // The sheet: the join command's hint, the flange check window, and
@@ -260,7 +264,7 @@ TEST_F(InterfaceTextTest, EnglishLeavesNoJapaneseText) {
     // The walk saw the translated texts, not nothing.
     EXPECT_GT(Walk.Texts.size(), 200u);
     for (const char* english :
-         {"&File", "&View", "English", "Flange (All Sides)", "Vertex Position",
+         {"&File", "&View", "English", "Flange (All Sides)", "Vertex Position", "Import 3D Model",
           "Join sides: click a side to join. (Esc or right-click to stop)",
           "Click to place a vertex. Click the last vertex placed again to close the shape.",
           "Length:40.00 Slope:0.0 Flange[A]: Width:5.00 Angles:45.00 45.00",

@@ -311,8 +311,8 @@ wait_window '^Zelvo - box$' >/dev/null
 shot sheet-reopened
 focus_sheet
 # No printer is installed here: the page becomes a PDF file. 現在のページを印刷
-# is the ninth item of the File menu.
-keys alt+f Down Down Down Down Down Down Down Down Return
+# is the tenth item of the File menu.
+keys alt+f Down Down Down Down Down Down Down Down Down Return
 wait_window '^情報$' >/dev/null
 shot print-question
 keys Return

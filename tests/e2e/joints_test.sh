@@ -226,8 +226,8 @@ done
 python3 "$box_net" check-file "$drawing" || fail "the saved drawing does not carry the joints"
 
 # No printer is installed here: the page becomes a PDF file. 現在のページを印刷
-# is the ninth item of the File menu.
-keys alt+f Down Down Down Down Down Down Down Down Return
+# is the tenth item of the File menu.
+keys alt+f Down Down Down Down Down Down Down Down Down Return
 wait_window '^情報$' >/dev/null
 keys Return
 wait_gone '^情報$'

@@ -4,6 +4,7 @@
 
 #include "fake_flange_lookup.h"
 #include "fakes/fake_prompt.h"
+#include "geometry/angles.h"
 #include "shift_jis_codec.h"
 
 #include <QComboBox>
@@ -12,11 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <numbers>
-
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 class FlangeDlgTest : public testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include "fake_flange_lookup.h"
 
 #include "flange_dlg.h"
+#include "geometry/angles.h"
 #include "polygon_info_dlg.h"
 
 #include <QComboBox>
@@ -14,12 +15,10 @@
 #include <QTableView>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 constexpr std::string_view At200 = "20000";
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 const TPolygon Square40 = Square(40, {20, 20}); // (20, 20) to (60, 60)
 

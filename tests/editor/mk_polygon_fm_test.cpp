@@ -4,6 +4,7 @@
 #include "editor_fixture.h"
 #include "expect_menu.h"
 #include "format/text_to_float.h"
+#include "geometry/angles.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -11,11 +12,10 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
-#include <numbers>
 
 namespace {
 
-constexpr long double QuarterPi = std::numbers::pi_v<long double> / 4;
+constexpr long double QuarterPi = Pi / 4;
 
 } // namespace
 

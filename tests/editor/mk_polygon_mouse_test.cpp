@@ -5,11 +5,11 @@
 #include "decimal_comma_locale.h"
 #include "editor_fixture.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <QDir>
 #include <QImage>
-#include <numbers>
 
 namespace {
 
@@ -18,8 +18,8 @@ namespace {
 // closing distance 10/7 mm.
 constexpr std::string_view At200 = "20000";
 
-constexpr long double HalfPi = std::numbers::pi_v<long double> / 2;
-constexpr long double QuarterPi = std::numbers::pi_v<long double> / 4;
+constexpr long double HalfPi = Pi / 2;
+constexpr long double QuarterPi = Pi / 4;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // runner's answers.
 #include "decimal_comma_locale.h"
 #include "dialog_runner.h"
+#include "geometry/angles.h"
 #include "nset_line_angle_dlg.h"
 #include "nset_line_length_dlg.h"
 #include "nset_point_angle_dlg.h"
@@ -16,11 +17,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 QString Text(QDialog& dialog, const char* field) {
     return dialog.findChild<QLineEdit*>(QLatin1String(field))->text();

@@ -6,6 +6,7 @@
 
 #include "editor_fixture.h"
 #include "format/ini_file.h"
+#include "geometry/angles.h"
 #include "settings_file.h"
 
 #include <QAccessible>
@@ -19,11 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 QTableView* GridOf(const TPolygonInfoDlg& monitor) {
     return monitor.findChild<QTableView*>(QStringLiteral("StringGrid1"));

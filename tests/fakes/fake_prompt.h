@@ -12,8 +12,8 @@
 #include <vector>
 
 // Questions, file dialogs, input boxes and font dialogs take the next scripted
-// answer; one the script has none for fails the test. Error and warning boxes
-// are only recorded.
+// answer; one the script has none for fails the test. Error, warning and
+// information boxes are only recorded.
 class TFakePrompt : public IPrompt {
 public:
     struct TMessage {
@@ -34,6 +34,7 @@ public:
     std::function<void()> WhileAsking; // what goes on while a question waits for its answer
     std::vector<TMessage> Errors;
     std::vector<TMessage> Warnings;
+    std::vector<TMessage> Informations;
     QStringList ReplaceQuestions; // the files whose replacement was asked about
     std::vector<TInputBox> InputBoxes;
     std::vector<QFont> FontsShown;
@@ -55,6 +56,9 @@ public:
     }
     void ShowWarning(const QString& title, const QString& text) override {
         Warnings.push_back({title, text});
+    }
+    void ShowInformation(const QString& title, const QString& text) override {
+        Informations.push_back({title, text});
     }
     bool AskReplaceFile(const QString& path) override {
         ReplaceQuestions << path;

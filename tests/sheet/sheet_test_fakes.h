@@ -6,6 +6,7 @@
 #include "clipboard.h"
 #include "fakes/fake_prompt.h"
 #include "fakes/fake_ticks.h"
+#include "geometry/angles.h"
 #include "printer.h"
 #include "screen_cursor.h"
 #include "shape_editor.h"
@@ -15,7 +16,6 @@
 #include <QPoint>
 #include <functional>
 #include <memory>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <utility>
@@ -158,8 +158,7 @@ public:
     TFlange DefaultFlange() const override { return Default; }
 
     // The editor's first-run defaults: 3 mm, 45 degrees.
-    TFlange Default =
-        MakeFlange("", 3, std::numbers::pi_v<long double> / 4, std::numbers::pi_v<long double> / 4);
+    TFlange Default = MakeFlange("", 3, Pi / 4, Pi / 4);
 
 private:
     TPolygon FWorking;

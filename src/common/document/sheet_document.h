@@ -164,6 +164,13 @@ public:
     bool ChangePolygon(int index, const TPolygon& shape);
     // Deletes the current shape; the rest of the selection stays selected.
     bool DeleteCurrentPolygon();
+    // Puts the shapes of each of pages, as they lie, on a page of its own
+    // after the last page that holds a shape: empty pages at the end are
+    // filled first, then pages appended. The first of them becomes current
+    // and nothing is selected; one step of the history. False, changing
+    // nothing, for no pages or when the drawing would pass MaxPageCount pages
+    // (sheet_document_import.cpp).
+    bool AddShapePages(const std::vector<TPolygonTbl>& pages);
 
     // Joints (document/joints.h): each command is one step of the history, one
     // pkChangePolygon entry per shape it changes, and false, changing nothing,

@@ -2,16 +2,16 @@
 // mark, unjoining them and moving a joint's tab across, each recorded as the
 // changed shapes, before and after, so that undo gives them back exactly.
 #include "document/sheet_document.h"
+#include "geometry/angles.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace {
 
 bool IsFlangeAngle(long double angle) {
-    return angle > 0 && angle <= std::numbers::pi_v<long double> / 2;
+    return angle > 0 && angle <= Pi / 2;
 }
 
 bool IsTab(const TFlange& tab) {

@@ -1,13 +1,10 @@
 // Placing a side's name: upright, centred, on the chosen side of the line.
 #include "drawing/side_name.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
-#include <numbers>
-
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Leftward, or straight down: such text would read upside down. A side of no
 // length counts as running rightward.

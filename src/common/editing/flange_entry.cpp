@@ -1,11 +1,9 @@
 // The checks of the flange dialog's values.
 #include "editing/flange_entry.h"
 
-#include <numbers>
+#include "geometry/angles.h"
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Written so that a value that is not a number fails too.
 bool IsFlangeAngle(long double angle) {
@@ -24,12 +22,4 @@ TFlangeField FirstInvalidFlangeField(long double width, long double angle1, long
     if (!IsFlangeAngle(angle2))
         return TFlangeField::Angle2;
     return TFlangeField::None;
-}
-
-long double FlangeDegreesToRadians(long double degrees) {
-    return degrees / 180 * Pi;
-}
-
-long double FlangeRadiansToDegrees(long double radians) {
-    return radians / Pi * 180;
 }

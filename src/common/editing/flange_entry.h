@@ -13,7 +13,3 @@ enum class TFlangeField { None, Width, Angle1, Angle2 };
 // A width of 0 means no flange, so its angles are not checked: a side loses
 // its flange with width 0 whatever the angles say.
 TFlangeField FirstInvalidFlangeField(long double width, long double angle1, long double angle2);
-
-// Degrees as typed into the dialog and radians as the model holds them.
-long double FlangeDegreesToRadians(long double degrees);
-long double FlangeRadiansToDegrees(long double radians);

@@ -4,17 +4,15 @@
 #include "editing/interior_angle.h"
 
 #include "editing/construction.h"
+#include "geometry/angles.h"
 #include "geometry/intersection.h"
 #include "geometry/keep_length.h"
 #include "geometry/plane_geometry.h"
 
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // How far a construction's guide line reaches; any length gives the same line.
 constexpr long double GuideLength = 100;

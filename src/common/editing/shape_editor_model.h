@@ -9,16 +9,16 @@
 
 #include "editing/apex_selection.h"
 #include "editing/editor_history.h"
+#include "geometry/angles.h"
 #include "geometry/polygon.h"
 #include "history/edit_history.h"
 #include "history/tick_counter.h"
 
-#include <numbers>
 #include <optional>
 
 // The flange offered for a side without one until the user accepts another.
-inline constexpr long double DefaultFlangeWidth = 3;                                   // mm
-inline constexpr long double DefaultFlangeAngle = std::numbers::pi_v<long double> / 4; // radians
+inline constexpr long double DefaultFlangeWidth = 3;      // mm
+inline constexpr long double DefaultFlangeAngle = Pi / 4; // radians
 
 // The distances of the view in millimetres that stay constant on screen at
 // every zoom.

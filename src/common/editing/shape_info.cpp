@@ -1,18 +1,13 @@
 // The figures of the shape information monitor.
 #include "editing/shape_info.h"
 
+#include "geometry/angles.h"
 #include "geometry/hit_test.h"
 #include "geometry/plane_geometry.h"
 
-#include <numbers>
-
 namespace {
 
-constexpr long double TwoPi = 2 * std::numbers::pi_v<long double>;
-
-long double Degrees(long double radians) {
-    return radians / std::numbers::pi_v<long double> * 180;
-}
+constexpr long double TwoPi = 2 * Pi;
 
 // ApexAngle with the outline's order given instead of found again from all
 // the vertices for every one of them.
@@ -40,14 +35,14 @@ TVertexInfo VertexInfoAt(const TPolygon& polygon, bool clockwise, int i) {
     const TPointF& next = apexes[(i + 1) % apexes.size()];
     TVertexInfo row;
     row.Point = apexes[i];
-    row.InteriorAngle = Degrees(InteriorAngle(apexes, clockwise, i));
+    row.InteriorAngle = RadToDeg(InteriorAngle(apexes, clockwise, i));
     row.SideLength = PointDistance(apexes[i], next);
     row.SideSlope = SlopeDegrees(apexes[i], next);
     if (IsIndexOf(polygon.Flanges, i)) {
         const TFlange& flange = polygon.Flanges[i];
         row.FlangeWidth = flange.Width;
-        row.FlangeAngle1 = Degrees(flange.Angle1);
-        row.FlangeAngle2 = Degrees(flange.Angle2);
+        row.FlangeAngle1 = RadToDeg(flange.Angle1);
+        row.FlangeAngle2 = RadToDeg(flange.Angle2);
     }
     return row;
 }

@@ -2,15 +2,13 @@
 // of one shape.
 #include "geometry/hit_test.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Larger than any distance on a page; a candidate must be strictly nearer.
 constexpr long double NoDistance = 2147483647;

@@ -3,19 +3,19 @@
 // kept pieces are joined into simple loops.
 #include "geometry/outline_union.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/segment_grid.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 #include <unordered_map>
 #include <utility>
 
 namespace {
 
-constexpr long double TwoPi = 2 * std::numbers::pi_v<long double>;
+constexpr long double TwoPi = 2 * Pi;
 
 // A point closer than this share of the largest coordinate to a side lies on
 // it: far below what paper or a cutter resolves, far above the rounding of a

@@ -1,18 +1,16 @@
 // Picking whole shapes: by a point, by a press inside one, and by a rubber band.
 #include "geometry/shape_pick.h"
 
+#include "geometry/angles.h"
 #include "geometry/bounding_box.h"
 #include "geometry/hit_test.h"
 #include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Larger than any distance on a page; a candidate must be strictly nearer.
 constexpr long double NoDistance = 2147483647;

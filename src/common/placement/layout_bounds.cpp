@@ -1,17 +1,15 @@
 // Areas of shapes with flanges and the lower bounds of a layout's pages.
 #include "placement/layout_bounds.h"
 
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 #include "placement/convex_cover.h"
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 long double Cross(const TPointF& o, const TPointF& a, const TPointF& b) {
     return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X);

@@ -6,6 +6,7 @@
 // the shapes themselves before it is given out.
 #include "placement/layout_engine.h"
 
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "placement/layout_bounds.h"
 #include "placement/layout_pass.h"
@@ -14,11 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // The clearance polygon's sides: its corners stand out of the circle of the
 // clearance by 2 %.
@@ -36,6 +34,10 @@ constexpr double ColumnStep = 1;
 // budget is about 0.2 s and 9 ms a shape.
 constexpr double BaseWork = 9e6;
 constexpr double WorkPerShape = 3.6e5;
+// Every pass after the first ones costs at least this share of the budget,
+// also one that builds no region (each shape alone on its page), so that the
+// search ends and reports its progress.
+constexpr double LeastPassShare = 1.0 / 200;
 
 bool ValidOptions(const TLayoutOptions& options) {
     return std::isfinite(options.PageWidth) && std::isfinite(options.PageHeight) &&
@@ -257,7 +259,7 @@ private:
 // the best order (whose unchanged start costs nothing) and squeaky-wheel
 // orders.
 TSearchState Search(const TLayoutProblem& problem, const std::vector<int>& shapes, int bound,
-                    TLayoutWork& work) {
+                    TLayoutWork& work, long long leastPass) {
     struct TStart {
         TSizeKey Key;
         TFitRule Rule;
@@ -284,6 +286,7 @@ TSearchState Search(const TLayoutProblem& problem, const std::vector<int>& shape
             TryPass(problem, Varied(best.Order, best.Plan, random), best.Rule, work, best);
         else
             wheel.Pass(problem, shapes, random, work, best);
+        work.Add(leastPass);
     }
     return best;
 }
@@ -371,7 +374,8 @@ TLayoutResult LayOutShapes(const std::vector<TPolygon>& shapes, const TLayoutOpt
     if (placeable.empty())
         return result;
     const TSearchState best =
-        Search(problem, placeable, std::max(bounds.Area, bounds.WithGap), work);
+        Search(problem, placeable, std::max(bounds.Area, bounds.WithGap), work,
+               static_cast<long long>(std::ceil(LeastPassShare * static_cast<double>(budget))));
     if (work.Cancelled() || !best.Found) {
         result = TLayoutResult();
         result.Outcome = TLayoutOutcome::Cancelled;

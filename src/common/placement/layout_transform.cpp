@@ -1,14 +1,14 @@
 // The rigid motion a layout gives a shape.
 #include "placement/layout_transform.h"
+#include "geometry/angles.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace {
 
-constexpr long double QuarterTurn = std::numbers::pi_v<long double> / 2;
+constexpr long double QuarterTurn = Pi / 2;
 
 // The vertex a mirrored copy puts at index: the list reversed with vertex 0
 // staying first.

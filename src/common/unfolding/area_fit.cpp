@@ -1,17 +1,16 @@
 // Whether a piece fits a white area when turned, and the turn that fits best.
 #include "unfolding/area_fit.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double QuarterTurn = Pi / 2;
 constexpr int DegreeSteps = 90;
 

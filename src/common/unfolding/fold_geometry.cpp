@@ -1,12 +1,12 @@
 // A cleaned mesh made ready to unfold.
 #include "unfolding/fold_geometry.h"
+#include "geometry/angles.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double FullTurn = 2 * std::numbers::pi_v<long double>;
+constexpr long double FullTurn = 2 * Pi;
 
 } // namespace
 

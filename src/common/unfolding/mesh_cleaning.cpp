@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -27,6 +28,23 @@ bool IsUsable(const TMesh& mesh, const TMeshFace& face) {
     return face.size() >= 3 && std::all_of(face.begin(), face.end(), [&](int vertex) {
                return vertex >= 0 && vertex < count && IsFinite(mesh.Vertices[vertex]);
            });
+}
+
+// The corners of the box round the corners of the usable faces; the first
+// above the second when there are none.
+std::pair<TMeshPoint, TMeshPoint> UsableBounds(const TMesh& mesh) {
+    constexpr long double Huge = std::numeric_limits<long double>::max();
+    TMeshPoint low{Huge, Huge, Huge}, high{-Huge, -Huge, -Huge};
+    for (const TMeshFace& face : mesh.Faces) {
+        if (!IsUsable(mesh, face))
+            continue;
+        for (int vertex : face) {
+            const TMeshPoint& p = mesh.Vertices[vertex];
+            low = {std::min(low.X, p.X), std::min(low.Y, p.Y), std::min(low.Z, p.Z)};
+            high = {std::max(high.X, p.X), std::max(high.Y, p.Y), std::max(high.Z, p.Z)};
+        }
+    }
+    return {low, high};
 }
 
 // Each point mapped to the first point within distance of it.
@@ -119,25 +137,23 @@ void DropUnusedPoints(TMesh& mesh) {
 
 } // namespace
 
+long double ModelSize(const TMesh& mesh) {
+    const auto [low, high] = UsableBounds(mesh);
+    const TMeshPoint extent = high - low;
+    return std::max({extent.X, extent.Y, extent.Z, 0.0L});
+}
+
 TMesh CleanMesh(const TMesh& source, const TCleaningOptions& options, TCleaningReport& report) {
     report = TCleaningReport();
     TMesh mesh;
-    constexpr long double Huge = std::numeric_limits<long double>::max();
-    TMeshPoint low{Huge, Huge, Huge}, high{-Huge, -Huge, -Huge};
     for (const TMeshFace& face : source.Faces) {
-        if (!IsUsable(source, face)) {
+        if (IsUsable(source, face))
+            mesh.Faces.push_back(face);
+        else
             ++report.DroppedFaces;
-            continue;
-        }
-        mesh.Faces.push_back(face);
-        for (int vertex : face) {
-            const TMeshPoint& p = source.Vertices[vertex];
-            low = {std::min(low.X, p.X), std::min(low.Y, p.Y), std::min(low.Z, p.Z)};
-            high = {std::max(high.X, p.X), std::max(high.Y, p.Y), std::max(high.Z, p.Z)};
-        }
     }
-    const TMeshPoint extent = high - low;
-    const long double largest = std::max({extent.X, extent.Y, extent.Z, 0.0L});
+    const auto [low, high] = UsableBounds(source);
+    const long double largest = ModelSize(source);
     if (mesh.Faces.empty() || !(largest > 0) || !std::isfinite(largest)) {
         report.DroppedFaces += static_cast<int>(mesh.Faces.size());
         return TMesh();

@@ -3,9 +3,8 @@
 // bent polygons split, its faces turned outward and its flat neighbours joined.
 #pragma once
 
+#include "geometry/angles.h"
 #include "unfolding/mesh.h"
-
-#include <numbers>
 
 struct TCleaningOptions {
     // The model's largest dimension in millimetres; 0 takes one unit of the
@@ -13,7 +12,7 @@ struct TCleaningOptions {
     long double Size = 0;
     // Neighbours whose normals differ by less than this (radians) count as
     // one flat face.
-    long double FlatAngle = 0.5L * std::numbers::pi_v<long double> / 180;
+    long double FlatAngle = DegToRad(0.5L);
 };
 
 struct TCleaningReport {
@@ -28,6 +27,11 @@ struct TCleaningReport {
 
 // Points closer than this share of the model's largest dimension are one point.
 inline constexpr long double MergeShare = 1e-6L;
+
+// The largest dimension of the box round the faces that have all their
+// corners, in the file's units; 0 when there are none, and not finite when
+// the file's numbers are too large to subtract.
+long double ModelSize(const TMesh& mesh);
 
 // The cleaned mesh in millimetres, centred on its bounding box; empty when the
 // mesh has no face with an area.

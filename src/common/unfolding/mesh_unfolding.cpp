@@ -41,6 +41,7 @@ struct TLayout {
     std::vector<TTabbedPiece> Pieces;
     std::vector<std::pair<TSideRef, TSideRef>> Joints;
     int NarrowerTabs = 0;
+    int ThinTabs = 0;
     int JointsWithoutTab = 0;
     long double TabWidth = 0; // of all tabs together: the more, the better the gluing
 };
@@ -145,16 +146,22 @@ TLayout LayOut(std::unique_ptr<TPieceGrowth> growth, const TFoldGeometry& fold,
             }
         }
     }
-    for (const TTabbedPiece& piece : layout.Pieces)
-        for (const TFlange& flange : piece.Flanges)
+    for (const TTabbedPiece& piece : layout.Pieces) {
+        for (const TFlange& flange : piece.Flanges) {
             layout.TabWidth += flange.Width;
+            layout.ThinTabs += flange.Width > 0 && flange.Width < UsableTabWidth;
+        }
+    }
     layout.Growth = std::move(growth);
     return layout;
 }
 
 bool Better(const TLayout& a, const TLayout& b) {
-    return a.JointsWithoutTab < b.JointsWithoutTab ||
-           (a.JointsWithoutTab == b.JointsWithoutTab && a.TabWidth > b.TabWidth);
+    if (a.JointsWithoutTab != b.JointsWithoutTab)
+        return a.JointsWithoutTab < b.JointsWithoutTab;
+    if (a.ThinTabs != b.ThinTabs)
+        return a.ThinTabs < b.ThinTabs;
+    return a.TabWidth > b.TabWidth;
 }
 
 std::string NextMark(const TUnfoldOptions& options, int& count) {
@@ -174,7 +181,7 @@ TUnfoldResult UnfoldMesh(const TMesh& mesh, const TUnfoldOptions& options) {
         return result;
     }
 
-    // Of the ways that leave the fewest pieces, the one with the most tab.
+    // Of the ways that leave the fewest pieces, the one whose tabs glue best.
     TLayout best;
     for (std::size_t i = 0; i < grown.size(); ++i) {
         TLayout layout = LayOut(std::move(grown[i]), fold, options);
@@ -197,6 +204,7 @@ TUnfoldResult UnfoldMesh(const TMesh& mesh, const TUnfoldOptions& options) {
     }
     result.Joints = static_cast<int>(best.Joints.size());
     result.NarrowerTabs = best.NarrowerTabs;
+    result.ThinTabs = best.ThinTabs;
     result.JointsWithoutTab = best.JointsWithoutTab;
 
     for (std::size_t p = 0; p < best.Pieces.size(); ++p) {

@@ -4,11 +4,11 @@
 // carry one mark, one of them with a tab.
 #pragma once
 
+#include "geometry/angles.h"
 #include "geometry/polygon.h"
 #include "unfolding/mesh.h"
 
 #include <functional>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -16,8 +16,8 @@ struct TUnfoldOptions {
     long double AreaWidth = 190; // the white area of a page, mm
     long double AreaHeight = 277;
     long double TabWidth = 5; // mm
-    long double TabAngle1 = std::numbers::pi_v<long double> / 4;
-    long double TabAngle2 = std::numbers::pi_v<long double> / 4;
+    long double TabAngle1 = Pi / 4;
+    long double TabAngle2 = Pi / 4;
     // The mark of the next joint, called once for each joint of the pieces
     // returned; when empty the joints are numbered from FirstMark on.
     std::function<std::string()> NextMark;
@@ -41,8 +41,9 @@ struct TUnfoldedPiece {
 struct TUnfoldResult {
     std::vector<TUnfoldedPiece> Pieces; // largest first
     int Joints = 0;                     // cut edges, each a pair of sides with one mark
-    int NarrowerTabs = 0;               // tabs made narrower than asked to fit
-    int JointsWithoutTab = 0;           // joints where no tab fitted on either side
+    int NarrowerTabs = 0;               // tabs made narrower than asked, or turned, to fit
+    int ThinTabs = 0;         // of those, tabs narrower than UsableTabWidth (joint_tabs.h)
+    int JointsWithoutTab = 0; // joints where no tab fitted on either side
     bool Cancelled = false;
 };
 

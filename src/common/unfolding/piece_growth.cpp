@@ -1,15 +1,15 @@
 // Faces joined into pieces edge by edge while the piece stays flat and fits.
 #include "unfolding/piece_growth.h"
 
+#include "geometry/angles.h"
 #include "unfolding/area_fit.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double FullTurn = 2 * std::numbers::pi_v<long double>;
+constexpr long double FullTurn = 2 * Pi;
 // A piece's inner angle must stay this far below a full turn (radians), so
 // that the two sides meeting there leave room for a tab between them.
 constexpr long double AngleClearance = 1e-5L;
@@ -166,7 +166,7 @@ bool TPieceGrowth::Touches(int large, int largeSide, int smallSide) {
     TPiece& largePiece = FPieces[large];
     if (!largePiece.HasGrid && largePiece.SideCount >= GridFromSides) {
         largePiece.HasGrid = true;
-        largePiece.Grid = TSegmentGrid(FCellSize);
+        largePiece.Grid = TSegmentHash(FCellSize);
         int side = largePiece.FirstSide;
         for (int i = 0; i < largePiece.SideCount; ++i, side = FNext[side])
             AddToGrid(largePiece, side);

@@ -5,7 +5,7 @@
 
 #include "geometry/polygon.h"
 #include "unfolding/fold_geometry.h"
-#include "unfolding/segment_grid.h"
+#include "unfolding/segment_hash.h"
 
 #include <vector>
 
@@ -50,7 +50,7 @@ private:
         long double FitAngle = 0;
         bool Fits = false; // with its margin, at FitAngle
         bool HasGrid = false;
-        TSegmentGrid Grid;
+        TSegmentHash Grid;
     };
 
     // True when the corner between the outline sides before and after,

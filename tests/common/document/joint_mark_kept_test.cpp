@@ -9,17 +9,17 @@
 #include "editing/shape_transform.h"
 #include "fakes/fake_ticks.h"
 #include "format/shape_text.h"
+#include "geometry/angles.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <numbers>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr long double Angle = std::numbers::pi_v<long double> / 4;
+constexpr long double Angle = Pi / 4;
 
 // A pentagon whose sides 0 and 2 carry marks without a flange, as a file
 // stores them (width and angles 0), side 1 a mark on a flange, side 3 a

@@ -3,14 +3,13 @@
 #include "document/joints.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 
 #include <gtest/gtest.h>
 
-#include <numbers>
-
 namespace {
 
-constexpr long double Angle = std::numbers::pi_v<long double> / 4;
+constexpr long double Angle = Pi / 4;
 
 // The square with its sides named as given, none of them flanged.
 TPolygon NamedSquare(const std::vector<std::string>& names, long double size = 10) {

@@ -8,15 +8,13 @@
 #include "common/shape_builders.h"
 #include "document/flange_partners.h"
 #include "fakes/fake_ticks.h"
+#include "geometry/angles.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 const TFlange Tab = MakeFlange("", 4, Pi / 4, Pi / 3);
 

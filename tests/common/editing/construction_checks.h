@@ -2,6 +2,7 @@
 // the side lengths of an outline.
 #pragma once
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/polygon.h"
 
@@ -32,9 +33,9 @@ inline std::vector<long double> SideLengths(const TDaPointF& apexes) {
 }
 
 inline double Degrees(long double radians) {
-    return static_cast<double>(radians * 180 / 3.14159265358979323851L);
+    return static_cast<double>(RadToDeg(radians));
 }
 
 inline long double Radians(long double degrees) {
-    return degrees / 180 * 3.14159265358979323851L;
+    return DegToRad(degrees);
 }

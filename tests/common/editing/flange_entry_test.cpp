@@ -1,5 +1,6 @@
 // Tests of the values the flange dialog accepts and refuses.
 #include "editing/flange_entry.h"
+#include "geometry/angles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,7 @@
 namespace {
 
 TFlangeField Check(long double width, long double degrees1, long double degrees2) {
-    return FirstInvalidFlangeField(width, FlangeDegreesToRadians(degrees1),
-                                   FlangeDegreesToRadians(degrees2));
+    return FirstInvalidFlangeField(width, DegToRad(degrees1), DegToRad(degrees2));
 }
 
 } // namespace
@@ -42,6 +42,6 @@ TEST(FlangeEntryTest, BoundsAreCheckedFieldByFieldInOrder) {
 }
 
 TEST(FlangeEntryTest, NinetyDegreesIsExactlyAQuarterTurn) {
-    EXPECT_EQ(FlangeRadiansToDegrees(FlangeDegreesToRadians(90)), 90);
-    EXPECT_EQ(FlangeDegreesToRadians(90) * 2, std::acos(-1.0L));
+    EXPECT_EQ(RadToDeg(DegToRad(90)), 90);
+    EXPECT_EQ(DegToRad(90) * 2, std::acos(-1.0L));
 }

@@ -5,6 +5,7 @@
 #include "editor_model_fixture.h"
 
 #include "editing/shape_transform.h"
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <cmath>
@@ -12,8 +13,6 @@
 #include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 const TPolygon Square40 = Square(40, {20, 20}); // (20, 20) to (60, 60)
 
@@ -25,10 +24,6 @@ void ExpectApexesNear(const TDaPointF& actual, const TDaPointF& expected, double
         EXPECT_NEAR(static_cast<double>(actual[i].Y), static_cast<double>(expected[i].Y), tolerance)
             << "vertex " << i;
     }
-}
-
-long double Radians(long double degrees) {
-    return degrees / 180 * Pi;
 }
 
 // The closing distance at 200 %, which a typed side length must reach.
@@ -64,7 +59,7 @@ TEST_F(EditorModelTest, SixtyDegreeCornerMakesAnEquilateralTriangleInOneStep) {
     ASSERT_TRUE(Model.InteriorAngleOffer().has_value());
     EXPECT_NEAR(static_cast<double>(*Model.InteriorAngleOffer()), std::numbers::pi / 2, 1e-15);
     const int entries = History().Count();
-    EXPECT_TRUE(Model.SetSelectedInteriorAngle(Radians(60), false));
+    EXPECT_TRUE(Model.SetSelectedInteriorAngle(DegToRad(60), false));
     const long double diagonal = 40 * std::sqrt(2.0L);
     EXPECT_NEAR(static_cast<double>(PointDistance(Apexes()[0], Apexes()[1])),
                 static_cast<double>(diagonal), 1e-9);
@@ -103,7 +98,7 @@ TEST_F(EditorModelTest, SlopeTurnsTheWholeShapeOrOnlyTheFarEnd) {
     StartEditing(square);
     SelectPair(0, 1);
     ASSERT_EQ(Model.SideSlopeOffer(), 0);
-    EXPECT_TRUE(Model.SetSelectedSideSlope(Radians(-30), true, false));
+    EXPECT_TRUE(Model.SetSelectedSideSlope(DegToRad(-30), true, false));
     const long double half = 10;
     const long double rise = 10 * std::sqrt(3.0L);
     ExpectApexesNear(
@@ -113,12 +108,12 @@ TEST_F(EditorModelTest, SlopeTurnsTheWholeShapeOrOnlyTheFarEnd) {
     ExpectApexesNear(Apexes(), square.Apexes, 1e-12);
     Later();
 
-    EXPECT_TRUE(Model.SetSelectedSideSlope(Radians(-30), false, false));
+    EXPECT_TRUE(Model.SetSelectedSideSlope(DegToRad(-30), false, false));
     ExpectApexesNear(Apexes(), {{20, 20}, {20 + rise, 20 - half}, {40, 40}, {20, 40}});
     Later();
-    EXPECT_NEAR(static_cast<double>(*Model.SideSlopeOffer()), static_cast<double>(Radians(-30)),
+    EXPECT_NEAR(static_cast<double>(*Model.SideSlopeOffer()), static_cast<double>(DegToRad(-30)),
                 1e-15);
-    EXPECT_TRUE(Model.SetSelectedSideSlope(Radians(-45), false, false));
+    EXPECT_TRUE(Model.SetSelectedSideSlope(DegToRad(-45), false, false));
     const long double leg = 20 / std::sqrt(2.0L);
     ExpectApexesNear(Apexes(), {{20, 20}, {20 + leg, 20 - leg}, {40, 40}, {20, 40}});
     EXPECT_EQ(Working().Flanges, square.Flanges);

@@ -6,16 +6,14 @@
 // one.
 #include "editor_model_fixture.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 #include <random>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 class EditorRandomTest : public EditorModelTest {
 protected:
@@ -31,7 +29,6 @@ protected:
         const long double unit = std::pow(10.0L, Int(0, 3));
         return std::round(Real(low, high) * unit) / unit;
     }
-    long double Radians(long double degrees) { return degrees / 180 * Pi; }
 
     void Start(unsigned seed) {
         Random.seed(seed);
@@ -83,7 +80,7 @@ protected:
         if (!Model.FlangeOffer())
             return;
         const TFlange flange =
-            MakeFlange("", Typed(0, 8), Radians(Typed(10, 90)), Radians(Typed(10, 90)));
+            MakeFlange("", Typed(0, 8), DegToRad(Typed(10, 90)), DegToRad(Typed(10, 90)));
         Model.ApplyFlange(flange, std::nullopt, Distances.Close, KeepLengths);
     }
 
@@ -125,13 +122,13 @@ protected:
             Model.SetSelectedApexPosition(PointF(Typed(20, 150), Typed(20, 150)), KeepLengths);
             break;
         case 9:
-            Model.SetSelectedInteriorAngle(Radians(Typed(30, 200)), KeepLengths);
+            Model.SetSelectedInteriorAngle(DegToRad(Typed(30, 200)), KeepLengths);
             break;
         case 10:
             Model.SetSelectedSideLength(Typed(5, 60), Distances.Close, KeepLengths);
             break;
         case 11:
-            Model.SetSelectedSideSlope(-Radians(Typed(-180, 180)), Int(0, 1) == 1, KeepLengths);
+            Model.SetSelectedSideSlope(-DegToRad(Typed(-180, 180)), Int(0, 1) == 1, KeepLengths);
             break;
         default:
             Flange();

@@ -2,6 +2,7 @@
 #include "editing/shape_info.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,6 @@
 #include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 void ExpectNear(long double actual, long double expected) {
     EXPECT_NEAR(static_cast<double>(actual), static_cast<double>(expected), 1e-12);

@@ -4,6 +4,7 @@
 #include "geometry/cut_outline.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 #include "union_checks.h"
@@ -14,13 +15,11 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace {
 
 using union_checks::ExpectSoundUnion;
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double RightAngle = Pi / 2;
 // Flange corners come from sines and cosines: a right angle is a hair off.
 constexpr double Tolerance = 1e-12;

@@ -3,17 +3,15 @@
 #include "geometry/shape_pick.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/overlap.h"
 
 #include <gtest/gtest.h>
 
-#include <numbers>
 #include <random>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // The 100 mm square with its centre at (50, 50).
 const TDaPointF Square100{{0, 0}, {100, 0}, {100, 100}, {0, 100}};

@@ -4,6 +4,7 @@
 #include "placement/convex_cover.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "placement/layout_bounds.h"
 
@@ -11,11 +12,8 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 bool PartHolds(const TConvexPart& part, const TVec& p) {
     for (std::size_t i = 0; i < part.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "placement/layout_engine.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/overlap.h"
 #include "geometry/plane_geometry.h"
@@ -16,12 +17,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <vector>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // The distance between two segments, by the distances of each end to the
 // other segment, and none when they cross.
@@ -269,6 +267,20 @@ TEST(LayoutEngine, ProgressRisesAndCancelStops) {
     EXPECT_EQ(cancelled.Outcome, TLayoutOutcome::Cancelled);
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(cancelled.Placements.empty());
+}
+
+// Three shapes that each need a page of their own, above the lower bound of
+// two pages by area: the search cannot end early, and passes that place each
+// shape alone on a page count little work, so it ends by passes, at most a
+// few hundred of them (it took tens of thousands when passes cost nothing).
+TEST(LayoutEngine, ASearchThatCannotReachItsBoundEndsAfterAFewHundredPasses) {
+    const std::vector<TPolygon> shapes = {Square(150), Square(150), Square(150)};
+    int reports = 0;
+    const TLayoutResult result =
+        LayOutShapes(shapes, Options(190, 277), [&](double) { return ++reports <= 1000; });
+    EXPECT_EQ(result.Outcome, TLayoutOutcome::Done);
+    EXPECT_EQ(result.PageCount, 3);
+    EXPECT_LE(reports, 250);
 }
 
 TEST(LayoutEngine, RefusesOptionsOutOfRange) {

@@ -4,6 +4,7 @@
 #include "placement/layout_transform.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "geometry/flange_outline.h"
 #include "geometry/plane_geometry.h"
 
@@ -11,11 +12,9 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double Tolerance = 1e-9L;
 
 // An irregular pentagon, clockwise on screen, with flanges of different

@@ -5,16 +5,15 @@
 #include "placement/nearest_fit.h"
 
 #include "common/shape_builders.h"
+#include "geometry/angles.h"
 #include "placement/placement.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double Pi = std::numbers::pi_v<long double>;
 constexpr long double PageWidth = 120;
 constexpr long double PageHeight = 80;
 

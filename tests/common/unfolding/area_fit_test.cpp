@@ -2,17 +2,15 @@
 // hulls the fit is measured on.
 #include "unfolding/area_fit.h"
 
+#include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numbers>
 #include <random>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 TDaPointF Rectangle(long double width, long double height, long double turn) {
     TDaPointF points = {{0, 0}, {width, 0}, {width, height}, {0, height}};

@@ -4,6 +4,7 @@
 #include "unfolding/mesh_cleaning.h"
 
 #include "common/unfolding/mesh_samples.h"
+#include "geometry/angles.h"
 #include "unfolding/mesh_edges.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +12,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace {
 
-constexpr long double Degree = std::numbers::pi_v<long double> / 180;
+constexpr long double Degree = Pi / 180;
 
 TMesh Clean(const TMesh& mesh, TCleaningReport& report, long double size = 0,
             long double flatAngle = 0.5L * Degree) {

@@ -1,16 +1,14 @@
 // The meshes the unfolding is tested and measured on.
 #include "common/unfolding/mesh_samples.h"
+#include "geometry/angles.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <numbers>
 #include <random>
 #include <utility>
 
 namespace {
-
-constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // Turns every face of a convex solid around the origin to face away from it.
 TMesh Outward(TMesh mesh) {

@@ -1,5 +1,5 @@
 // Segments hashed into square cells, and the distance of two segments.
-#include "unfolding/segment_grid.h"
+#include "unfolding/segment_hash.h"
 
 #include <algorithm>
 
@@ -34,20 +34,20 @@ bool SegmentsWithin(const TPointF& a, const TPointF& b, const TPointF& c, const 
                      PointSegmentDistance(c, a, b), PointSegmentDistance(d, a, b)}) <= distance;
 }
 
-TSegmentGrid::TCellRange TSegmentGrid::RangeOf(const TPointF& a, const TPointF& b,
+TSegmentHash::TCellRange TSegmentHash::RangeOf(const TPointF& a, const TPointF& b,
                                                long double margin) const {
     return {Cell(std::min(a.X, b.X) - margin), Cell(std::max(a.X, b.X) + margin),
             Cell(std::min(a.Y, b.Y) - margin), Cell(std::max(a.Y, b.Y) + margin)};
 }
 
-void TSegmentGrid::Insert(int id, const TPointF& a, const TPointF& b) {
+void TSegmentHash::Insert(int id, const TPointF& a, const TPointF& b) {
     const TCellRange range = RangeOf(a, b, 0);
     for (std::int64_t x = range.X0; x <= range.X1; ++x)
         for (std::int64_t y = range.Y0; y <= range.Y1; ++y)
             FCells[Key(x, y)].push_back(id);
 }
 
-void TSegmentGrid::Remove(int id, const TPointF& a, const TPointF& b) {
+void TSegmentHash::Remove(int id, const TPointF& a, const TPointF& b) {
     const TCellRange range = RangeOf(a, b, 0);
     for (std::int64_t x = range.X0; x <= range.X1; ++x)
         for (std::int64_t y = range.Y0; y <= range.Y1; ++y) {

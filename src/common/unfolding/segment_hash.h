@@ -1,5 +1,7 @@
 // Segments of a piece's outline hashed into square cells, to find the ones
-// that come near a new segment; and the distance of two segments.
+// that come near a new segment; and the distance of two segments. Pieces grow
+// and gain tabs one segment at a time, so segments come and go here, unlike
+// geometry's TSegmentGrid, which is built once over a fixed set.
 #pragma once
 
 #include "geometry/polygon.h"
@@ -13,9 +15,9 @@
 bool SegmentsWithin(const TPointF& a, const TPointF& b, const TPointF& c, const TPointF& d,
                     long double distance);
 
-class TSegmentGrid {
+class TSegmentHash {
 public:
-    explicit TSegmentGrid(long double cellSize = 1)
+    explicit TSegmentHash(long double cellSize = 1)
         : FCellsPerMm(1 / static_cast<double>(cellSize)) {}
 
     void Insert(int id, const TPointF& a, const TPointF& b);
