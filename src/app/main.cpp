@@ -22,6 +22,7 @@
 #include "polygon_info_dlg.h"
 #include "print_calibration_dlg.h"
 #include "print_set_dlg.h"
+#include "qt_long_task.h"
 #include "qt_printer.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
@@ -67,9 +68,11 @@ int main(int argc, char** argv) {
     TPrintSetDlg printSetDlg(printer);
     TExportDlg exportDlg;
     TPrintCalibrationDlg calibrationDlg(prompt);
+    // Printing and exporting large drawings show their progress over the screen's centre.
+    TQtLongTask longWork(nullptr);
 
     TMainFm mainFm(TSheetServices{prompt, printer, ticks, clipboard, cursor, pageSetup, settings,
-                                  &recovery, recoveryInterval},
+                                  &recovery, recoveryInterval, &longWork},
                    TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg, &calibrationDlg});
     mainFm.show();
     mainFm.OfferRecovery();

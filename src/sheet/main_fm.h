@@ -8,6 +8,7 @@
 #include "crash_recovery.h"
 #include "document/sheet_document.h"
 #include "format/ini_file.h"
+#include "long_task.h"
 #include "page_view.h"
 #include "printer_calibration.h"
 #include "sheet_exporter.h"
@@ -52,6 +53,8 @@ struct TSheetServices {
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
     TRecoveryFile* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
+    // Runs print and export; none runs them where they are asked.
+    ILongTask* LongWork = nullptr;
 };
 
 // The shape editor and the dialogs the sheet opens; a command whose window is
@@ -166,6 +169,7 @@ private:
     TPageSetup& PageSetup;
     const TSheetDialogs Dialogs;
 
+    TInlineLongTask InlineWork;
     TSheetDocument Document;
     TSheetMenus Menus;
     TPageView* View = nullptr;

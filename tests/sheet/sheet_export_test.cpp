@@ -16,7 +16,6 @@
 namespace {
 
 constexpr long double RightAngle = Pi / 2;
-constexpr QRgb White = 0xFFFFFF;
 
 const QString ExportFilter =
     QStringLiteral("SVGファイル (*.svg)|*.svg|DXFファイル (*.dxf)|*.dxf|PDFファイル (*.pdf)|*.pdf");
@@ -24,13 +23,14 @@ const QString ExportFilter =
 class TFakeExportDialog : public IExportDialog {
 public:
     std::optional<TExportPages> Answer; // none: cancelled
-    std::vector<TExportPages> Offered;
+    bool DxfR12 = false;
+    std::vector<TExportChoice> Offered;
 
-    bool ChoosePages(TExportPages& pages) override {
-        Offered.push_back(pages);
+    bool Choose(TExportChoice& choice) override {
+        Offered.push_back(choice);
         if (!Answer)
             return false;
-        pages = *Answer;
+        choice = {*Answer, DxfR12};
         return true;
     }
 };
@@ -85,16 +85,6 @@ QString SvgRootAttribute(const QString& svgFile, const char* name) {
         if (xml.readNext() == QXmlStreamReader::StartElement)
             return xml.attributes().value(QLatin1String(name)).toString();
     return {};
-}
-
-// The bounding box of the pixels that are not white.
-QRect InkOf(const QImage& page) {
-    QRect ink;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if ((page.pixel(x, y) & 0xFFFFFF) != White)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
 }
 
 class SheetExportTest : public SheetWindowTest {
@@ -169,9 +159,10 @@ TEST_F(SheetExportTest, AllPagesAreOneFileEachForCuttersAndOnePdf) {
     EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("A1")));
     EXPECT_TRUE(Prompt.Errors.empty());
     // The choice is offered again the next time.
-    EXPECT_EQ(
-        ExportDialog.Offered,
-        (std::vector<TExportPages>{TExportPages::Current, TExportPages::All, TExportPages::All}));
+    ASSERT_EQ(ExportDialog.Offered.size(), 3u);
+    EXPECT_EQ(ExportDialog.Offered[0].Pages, TExportPages::Current);
+    EXPECT_EQ(ExportDialog.Offered[1].Pages, TExportPages::All);
+    EXPECT_EQ(ExportDialog.Offered[2].Pages, TExportPages::All);
 }
 
 TEST_F(SheetExportTest, NothingToExportSaysSoAndAsksForNoFile) {
@@ -220,13 +211,16 @@ TEST_F(SheetExportTest, EveryPrintIsCorrectedForTheCalibration) {
     Prompt.Answers.push_back(TPromptAnswer::Ok);
     Trigger("Print1");
     ASSERT_EQ(Printer.Printed.size(), 1u);
-    QImage page = Printer.Printed[0].Page;
-    // Without the caption in the bottom-right corner.
-    page = page.copy(0, 0, 1500, 1500);
-    const QRect square = InkOf(page);
-    EXPECT_NEAR(square.left(), 10 / 0.99 * 10, 1);
-    EXPECT_NEAR(square.width() - 1, 1010.1, 1);
-    EXPECT_NEAR(square.height() - 1, 990.1, 1);
+    const QImage& page = Printer.Printed[0].Sheets[0];
+    const auto dark = [](QRgb c) { return qGray(c) < 160; };
+    // The sides' centres, in mm of the printed image (254 dpi).
+    const std::vector<double> across = LineCentresMm(page, 60, true, 254, dark);
+    const double left = NearestLineMm(across, 10 / 0.99);
+    EXPECT_NEAR(left, 10 / 0.99, 0.05);
+    EXPECT_NEAR(NearestLineMm(across, left + 101.01) - left, 101.01, 0.05);
+    const std::vector<double> down = LineCentresMm(page, 60, false, 254, dark);
+    const double top = NearestLineMm(down, 10 / 1.01);
+    EXPECT_NEAR(NearestLineMm(down, top + 99.01) - top, 99.01, 0.05);
 }
 
 TEST_F(SheetExportTest, SvgAndDxfAreExactWhateverTheCalibration) {
@@ -311,11 +305,11 @@ TEST_F(SheetExportTest, TheCalibrationPageIsPrintedWithTheFactorsInForce) {
     Trigger("PrintCalibrationMi");
     ASSERT_EQ(Printer.Printed.size(), 1u);
     EXPECT_EQ(Printer.Printed[0].Title, QStringLiteral("Zelvo - 印刷の校正"));
-    const QImage& page = Printer.Printed[0].Page;
+    const QImage& page = Printer.Printed[0].Sheets[0];
     int first = -1;
     int last = -1;
     for (int x = 0; x < page.width(); ++x)
-        if ((page.pixel(x, 125) & 0xFFFFFF) != White) {
+        if (qGray(page.pixel(x, 125)) < 160) {
             first = first < 0 ? x : first;
             last = x;
         }
