@@ -9,6 +9,7 @@
 
 #include "clipboard.h"
 #include "document/flange_names.h"
+#include "drawing/print_reach.h"
 #include "drawing_flange_lookup.h"
 #include "flange_check_dlg.h"
 #include "format/number_field.h"
@@ -38,6 +39,8 @@ constexpr std::string_view MainSection = "TMainFm";
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
 const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
+const QString TooLargeText = QStringLiteral(
+    "図形の大きさ (%1 × %2 mm) がページの白い範囲 (%3 × %4 mm) より大きいため、置けません。");
 const QString PlacingHintText =
     QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
 
@@ -370,8 +373,23 @@ void TMainFm::MkNewPolygonMiClick() {
     Dialogs.Editor->NewPolygon();
     ShowEditor(-1);
     TPolygon shape;
-    if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
+    if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape) && FitsPageArea(shape))
         Gestures.PlaceShape(shape);
+}
+
+// A shape larger than the page's white area would hang off the page and
+// print cut off: it is refused before it is placed.
+bool TMainFm::FitsPageArea(const TPolygon& shape) {
+    const TPointF extent = ShapeExtent(shape);
+    const TPageAreaMm area = PageSetup.PageArea();
+    if (FitsArea(extent, area.Width, area.Height))
+        return true;
+    const auto mm = [](long double value) {
+        return QString::number(static_cast<double>(value), 'f', 1);
+    };
+    Prompt.ShowError(ErrorTitle,
+                     TooLargeText.arg(mm(extent.X), mm(extent.Y), mm(area.Width), mm(area.Height)));
+    return false;
 }
 
 // There is no cancel: the shape the editor holds when it closes is taken,
@@ -421,7 +439,8 @@ void TMainFm::PolygonPasteMiClick() {
     TPolygon shape;
     switch (PastePolygonFromClipboard(Clipboard, shape)) {
     case TTextReadResult::Ok:
-        Gestures.PlaceShape(shape);
+        if (FitsPageArea(shape))
+            Gestures.PlaceShape(shape);
         break;
     case TTextReadResult::RangeError:
         Prompt.ShowError(ErrorTitle, RangeCheckErrorText);

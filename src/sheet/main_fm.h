@@ -157,6 +157,7 @@ private:
     void PolygonPasteMiClick();
     void PolygonDeleteMiClick();
     bool CopyCurrentPolygon();
+    bool FitsPageArea(const TPolygon& shape);
     void DeleteCurrentPolygon();
     void ShowEditor(int editedIndex);
     void FlangeCheckMiClick();

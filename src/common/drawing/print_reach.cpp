@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -35,6 +36,20 @@ bool ReachesOutside(const TBox& box, const TBox& printable) {
     return box.Left < printable.Left - EdgeTolerance || box.Top < printable.Top - EdgeTolerance ||
            box.Right > printable.Right + EdgeTolerance ||
            box.Bottom > printable.Bottom + EdgeTolerance;
+}
+
+TPointF ShapeExtent(const TPolygon& shape) {
+    const TBox box = FiniteBox(OutlineWithFlanges(shape));
+    if (box.Unbounded)
+        return {std::numeric_limits<long double>::infinity(),
+                std::numeric_limits<long double>::infinity()};
+    if (box.IsEmpty())
+        return {};
+    return {box.Right - box.Left, box.Bottom - box.Top};
+}
+
+bool FitsArea(const TPointF& extent, long double width, long double height) {
+    return extent.X <= width + EdgeTolerance && extent.Y <= height + EdgeTolerance;
 }
 
 std::vector<TShapeAt> ShapesReachingOutside(const TZvDat& drawing, const std::vector<int>& pages,

@@ -21,6 +21,13 @@ struct TShapeAt {
 // bounded always does.
 bool ReachesOutside(const TBox& box, const TBox& printable);
 
+// The width and height of a shape's outline with its flanges, in mm;
+// infinite when a point is not finite, 0 x 0 for a shape of no points.
+TPointF ShapeExtent(const TPolygon& shape);
+
+// True when a shape of extent fits within an area width x height mm.
+bool FitsArea(const TPointF& extent, long double width, long double height);
+
 // The shapes of the pages listed that reach outside printable, in page and
 // shape order.
 std::vector<TShapeAt> ShapesReachingOutside(const TZvDat& drawing, const std::vector<int>& pages,
