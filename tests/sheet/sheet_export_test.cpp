@@ -1,8 +1,11 @@
 // Tests of the sheet's export and printer calibration on stand-in services:
 // the page choice, the file type from the file's name, one file per page for
 // SVG and DXF and one PDF for all, pages where a print puts them, the
-// calibration applied to prints and PDF but never to SVG or DXF, and the
-// calibration command with its page.
+// calibration applied to prints and PDF but never to SVG or DXF, the warning
+// of shapes beyond the printable area, a cancelled export, a tiled page
+// exported whole with its registration marks, and the calibration command
+// with its page.
+#include "page_files.h"
 #include "pdf_tools.h"
 #include "print_calibration_dlg.h"
 #include "sheet_fixture.h"
@@ -199,6 +202,68 @@ TEST_F(SheetExportTest, AFileOfAnotherTypeOrOneThatCannotBeWrittenIsReported) {
     ASSERT_EQ(Prompt.Errors.size(), 2u);
     EXPECT_EQ(Prompt.Errors[1].Text, QStringLiteral("ファイル「%1」に書き出せませんでした。")
                                          .arg(QDir::toNativeSeparators(nowhere)));
+}
+
+// The page is 180 mm wide inside a 190 mm printable area: the second square
+// reaches 10 mm past it.
+TEST_F(SheetExportTest, ShapesBeyondThePrintableAreaAreNamedBeforeExporting) {
+    Start();
+    Open({{Square(10), Square(20, {170, 10})}});
+    const QString svg = PathIn(QStringLiteral("out.svg"));
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    Export(TExportPages::Current, svg);
+    ASSERT_EQ(Prompt.Questions.size(), 1u);
+    EXPECT_TRUE(Prompt.Questions[0].Text.contains(QStringLiteral("1 ページ: 2 番目の図形")))
+        << Prompt.Questions[0].Text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(svg));
+    Prompt.FileNames.clear(); // no file was asked for
+
+    Prompt.Answers = {TPromptAnswer::Ok};
+    Export(TExportPages::Current, svg);
+    EXPECT_TRUE(QFileInfo::exists(svg));
+}
+
+// Cancelled once every page is drawn and one file is ready, or half-way
+// through a PDF: the files there before are as they were, no other is made.
+TEST_F(SheetExportTest, ACancelledExportLeavesTheFilesAsTheyWere) {
+    TCancellingLongTask longWork;
+    LongWork = &longWork;
+    Start();
+    Open({{Square(10)}, {Square(10)}});
+    for (const char* name : {"out.svg", "out.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString path = PathIn(QString::fromLatin1(name));
+        const QString first = NumberedFileName(path, 1);
+        WriteFile(first, "before");
+        WriteFile(path, "before");
+        longWork.Reports = 0;
+        longWork.CancelAt = 3;
+        Export(TExportPages::All, path);
+        EXPECT_EQ(longWork.Reports, 3);
+        for (const QString& file : {first, path}) {
+            QFile kept(file);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), QByteArray("before"));
+        }
+        EXPECT_FALSE(QFileInfo::exists(NumberedFileName(path, 2)));
+        EXPECT_TRUE(Prompt.Errors.empty());
+    }
+}
+
+// A page printed on 2 x 1 sheets is exported whole: the paper is the 370 mm
+// of the tiled area between the printer's own margins, the registration
+// marks in a layer of their own.
+TEST_F(SheetExportTest, ATiledPageIsExportedAsOneDrawingWithItsRegistrationMarks) {
+    Start("[Print]\nTileColumns=2\nRegistrationMarks=1\nRegistrationDistance=10\n");
+    Open({{Rect(300, 10, {20, 20})}});
+    const QString svg = PathIn(QStringLiteral("wide.svg"));
+    Export(TExportPages::Current, svg);
+    EXPECT_TRUE(Prompt.Errors.empty());
+    EXPECT_EQ(SvgRootAttribute(svg, "width"), QStringLiteral("380mm"));
+    EXPECT_EQ(SvgRootAttribute(svg, "height"), QStringLiteral("287mm"));
+    const QPointF mark = FirstPointOf(svg, QStringLiteral("registration"));
+    EXPECT_NEAR(mark.x(), 10, 1e-6);
+    EXPECT_NEAR(mark.y(), 10, 1e-6);
 }
 
 // A printer that prints 1 % short across and 1 % long down: the 100 mm
