@@ -8,12 +8,14 @@
 #include "crash_recovery.h"
 #include "document/sheet_document.h"
 #include "format/ini_file.h"
-#include "long_task.h"
 #include "page_view.h"
 #include "printer_calibration.h"
+#include "qt_long_task.h"
 #include "sheet_exporter.h"
 #include "sheet_files.h"
 #include "sheet_gestures.h"
+#include "sheet_joints.h"
+#include "sheet_layout.h"
 #include "sheet_menus.h"
 #include "sheet_printing.h"
 
@@ -25,6 +27,8 @@
 #include <vector>
 
 class IClipboard;
+class ILayoutDialog;
+class ILongTask;
 class IPrintCalibrationDialog;
 class IPrintSetDialog;
 class IPrinter;
@@ -53,8 +57,9 @@ struct TSheetServices {
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
     TRecoveryFile* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
-    // Runs print and export; none runs them where they are asked.
-    ILongTask* LongWork = nullptr;
+    // Where long work runs; none runs it on a worker thread under a progress
+    // dialog over the window.
+    ILongTask* LongTask = nullptr;
 };
 
 // The shape editor and the dialogs the sheet opens; a command whose window is
@@ -65,6 +70,7 @@ struct TSheetDialogs {
     IPrintSetDialog* PrintSet = nullptr;
     IExportDialog* Export = nullptr;
     IPrintCalibrationDialog* Calibration = nullptr;
+    ILayoutDialog* Layout = nullptr;
 };
 
 class TMainFm : public QMainWindow {
@@ -88,8 +94,9 @@ public:
     const TDaInt& CurrentSelection() const { return Document.Selection(); }
     const TPolygonTbl& CurrentSelectionCopy() const { return Document.SelectionCopy(); }
     TDragState CurrentDragState() const { return Gestures.State(); }
+    const TSheetJoints& JointCommands() const { return Joints; }
     const TEditHistory& EditHistory() const { return Document.History(); }
-    // The flange names the shape editor was last given to offer.
+    // The side names the shape editor was last given to offer.
     const std::vector<std::string>& OfferedFlangeNames() const { return FlangeNames; }
 
     // The shape at index on the current page, or nullptr when there is none.
@@ -156,11 +163,16 @@ private:
     void PolygonCopyMiClick();
     void PolygonPasteMiClick();
     void PolygonDeleteMiClick();
+    void LayoutMiClick();
+    // A new or pasted shape goes where it fits; one larger than the page is
+    // refused, a new one then kept on the clipboard so that it is not lost.
+    void PlaceNewShape(const TPolygon& shape, bool fromEditor);
     bool CopyCurrentPolygon();
-    bool FitsPageArea(const TPolygon& shape);
     void DeleteCurrentPolygon();
     void ShowEditor(int editedIndex);
     void FlangeCheckMiClick();
+    void connectJointCommands();
+    void ShowJointHint();
     void ShowChosenShape(int page, int index);
     // After a command: the tabs follow the pages and the page is painted anew.
     void ShowChangedPages();
@@ -170,16 +182,18 @@ private:
     TPageSetup& PageSetup;
     const TSheetDialogs Dialogs;
 
-    TInlineLongTask InlineWork;
     TSheetDocument Document;
     TSheetMenus Menus;
     TPageView* View = nullptr;
     TSheetGestures Gestures;
+    TSheetJoints Joints;
     TCrashRecovery Recovery;
     TSheetFiles Files;
     TSheetPrinting Printing;
     TSheetExporter Exporter;
     TPrinterCalibration Calibration;
+    TQtLongTask OwnLongTask;
+    TSheetLayout Layout;
     std::vector<std::string> FlangeNames;
 
     TPageTabs* TabControl1 = nullptr;

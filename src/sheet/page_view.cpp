@@ -116,8 +116,8 @@ void TPageView::PbPaint(QPainter& painter) {
                   Document.Selection(), FSelectionInXor ? dmXor : dmSelected, FScale.ScreenScale(),
                   surface, area);
     // Red over the shapes a print would cut off; a gesture's not-xor images stay as they are.
-    MarkShapesReachingOutside(canvas, Document.Drawing()[Document.CurPage()], Document.PageIndex(),
-                              FPrintable, FSelectionInXor ? Document.Selection() : TDaInt(),
+    MarkShapesReachingOutside(canvas, Document.PageIndex(), FPrintable,
+                              FSelectionInXor ? Document.Selection() : TDaInt(),
                               FScale.ScreenScale());
     if (!FRubberBand)
         return;

@@ -73,7 +73,8 @@ protected:
         // As measured: names 10 mm wide.
         for (TTextPlacement& text : layers.Text)
             text.Width = 10;
-        Drawing = new QJsonObject(ReadBack(DxfOfPage(layers, {PaperWidth, PaperHeight})));
+        Drawing = new QJsonObject(
+            ReadBack(DxfOfPage(layers, {PaperWidth, PaperHeight, {}, TDxfVersion::R2000})));
     }
     static void TearDownTestSuite() {
         delete Drawing;
@@ -93,7 +94,7 @@ TEST_F(DxfExportTest, IsAnR2000DrawingInMillimetresAndShiftJisThatPassesTheReade
 
 // R12 has no units and no handles; the entities are the same.
 TEST(DxfExport, R12IsAChoiceThatPassesTheReadersAuditToo) {
-    TDxfPaper paper{PaperWidth, PaperHeight};
+    TDxfPaper paper{PaperWidth, PaperHeight, {}, TDxfVersion::R2000};
     paper.Version = TDxfVersion::R12;
     const QJsonObject drawing = ReadBack(DxfOfPage(ExportLayers(), paper));
     EXPECT_EQ(drawing.value(QStringLiteral("version")).toString(), QStringLiteral("AC1009"));
@@ -187,7 +188,8 @@ TEST(DxfExport, EachLookGivesItsLineTypeAndAHiddenOneNoLines) {
 TEST(DxfExport, RegistrationMarksAreASolidAndTwoPolylines) {
     TPageLayers layers;
     layers.Registration = RegistrationMarks(PaperWidth, PaperHeight, 10);
-    const QJsonObject drawing = ReadBack(DxfOfPage(layers, {PaperWidth, PaperHeight}));
+    const QJsonObject drawing =
+        ReadBack(DxfOfPage(layers, {PaperWidth, PaperHeight, {}, TDxfVersion::R2000}));
     EXPECT_EQ(drawing.value(QStringLiteral("audit_errors")).toInt(-1), 0);
     const std::vector<QJsonObject> marks = EntitiesOn(drawing, "REGISTRATION");
     ASSERT_EQ(marks.size(), 3u);
@@ -232,7 +234,7 @@ TEST(DxfExport, PercentSignsAndLineBreaksInANameStayInItsText) {
     TPageLayers layers;
     layers.Text.push_back({{10, 10}, 0, 4, "50%\r\n"});
     layers.Text.push_back({{10, 20}, 0, 4, "%%d"});
-    const QJsonObject drawing = ReadBack(DxfOfPage(layers, {100, 100}));
+    const QJsonObject drawing = ReadBack(DxfOfPage(layers, {100, 100, {}, TDxfVersion::R2000}));
     const std::vector<QJsonObject> texts = EntitiesOn(drawing, "TEXT");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].value(QStringLiteral("plain")).toString(), QStringLiteral("50%  "));

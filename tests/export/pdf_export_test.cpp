@@ -54,7 +54,7 @@ protected:
     QString Write(const std::vector<TPageLayers>& pages, const TPrintScale& scale) {
         QFont font(QStringLiteral("IPAMincho"));
         font.setPointSize(12);
-        const QByteArray pdf = PdfOfPages(pages, {A4, scale, font, QStringLiteral("box")});
+        const QByteArray pdf = PdfOfPages(pages, {A4, scale, font, QStringLiteral("box"), {}});
         EXPECT_FALSE(pdf.isEmpty());
         const QString path = Folder.filePath(QStringLiteral("page.pdf"));
         QFile file(path);
@@ -128,7 +128,7 @@ TEST_F(PdfExportTest, ALandscapePaperGivesALandscapePage) {
     const TPaperLayout landscape{297, 210, 5, 5, 5, 5};
     QFont font(QStringLiteral("IPAMincho"));
     const QByteArray pdf = PdfOfPages({PageLayersOf({Square(10)}, {}, 4)},
-                                      {landscape, {}, font, QStringLiteral("box")});
+                                      {landscape, {}, font, QStringLiteral("box"), {}});
     const QString path = Folder.filePath(QStringLiteral("wide.pdf"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -103,7 +103,7 @@ TDaPointF OnPaper(const TDaPointF& pagePoints) {
 class SvgExportTest : public testing::Test {
 protected:
     const TSvg Svg = ReadSvg(SvgOfPage(
-        ExportLayers(), {PaperWidth, PaperHeight, QStringLiteral("box - 1"), "IPAMincho"}));
+        ExportLayers(), {PaperWidth, PaperHeight, QStringLiteral("box - 1"), "IPAMincho", {}}));
 
     const TGroup& Group(const char* id) const { return Svg.Groups.at(QLatin1String(id)); }
     TDaPointF Path(const char* id, std::size_t index, bool& closed) const {
@@ -184,7 +184,7 @@ TEST_F(SvgExportTest, FoldLinesAreTheFlangedSidesAndEachSetInTheirLooks) {
 }
 
 TEST(SvgExport, EachLookGivesItsDashesAndWidth) {
-    TSvgPaper paper{PaperWidth, PaperHeight, QString(), QString()};
+    TSvgPaper paper{PaperWidth, PaperHeight, QString(), QString(), {}};
     paper.Folds.FlangeBase = {TLineStyle::DashDot, 0.25L};
     const TSvg svg = ReadSvg(SvgOfPage(ExportLayers(), paper));
     const TElement& base = svg.Groups.at(QStringLiteral("fold-1")).Children.at(0);
@@ -195,7 +195,8 @@ TEST(SvgExport, EachLookGivesItsDashesAndWidth) {
 TEST(SvgExport, RegistrationMarksAreALayerOfTheirOwn) {
     TPageLayers layers;
     layers.Registration = RegistrationMarks(PaperWidth, PaperHeight, 10);
-    const TSvg svg = ReadSvg(SvgOfPage(layers, {PaperWidth, PaperHeight, QString(), QString()}));
+    const TSvg svg =
+        ReadSvg(SvgOfPage(layers, {PaperWidth, PaperHeight, QString(), QString(), {}}));
     ASSERT_EQ(svg.GroupOrder.back(), QStringLiteral("registration"));
     const std::vector<TElement>& marks = svg.Groups.at(QStringLiteral("registration")).Children;
     ASSERT_EQ(marks.size(), 3u);
@@ -228,7 +229,7 @@ TEST_F(SvgExportTest, FlangeNamesAreTextInsideTheirFlanges) {
 }
 
 TEST(SvgExport, AnEmptyPageIsAValidDocumentWithEmptyGroups) {
-    const TSvg svg = ReadSvg(SvgOfPage({}, {100, 50, QString(), QString()}));
+    const TSvg svg = ReadSvg(SvgOfPage({}, {100, 50, QString(), QString(), {}}));
     EXPECT_EQ(svg.GroupOrder.size(), 4u);
     for (const auto& [id, group] : svg.Groups)
         EXPECT_TRUE(group.Children.empty()) << id.toStdString();
@@ -241,7 +242,7 @@ TEST(SvgExport, ControlCharactersInANameDoNotBreakTheDocument) {
                            4,
                            "a\x01"
                            "b<&>"});
-    const TSvg svg = ReadSvg(SvgOfPage(layers, {100, 50, QString(), QString()}));
+    const TSvg svg = ReadSvg(SvgOfPage(layers, {100, 50, QString(), QString(), {}}));
     ASSERT_EQ(svg.Groups.at(QStringLiteral("text")).Children.size(), 1u);
     EXPECT_EQ(svg.Groups.at(QStringLiteral("text")).Children[0].Text, QStringLiteral("a b<&>"));
 }

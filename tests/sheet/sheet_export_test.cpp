@@ -226,8 +226,8 @@ TEST_F(SheetExportTest, ShapesBeyondThePrintableAreaAreNamedBeforeExporting) {
 // Cancelled once every page is drawn and one file is ready, or half-way
 // through a PDF: the files there before are as they were, no other is made.
 TEST_F(SheetExportTest, ACancelledExportLeavesTheFilesAsTheyWere) {
-    TCancellingLongTask longWork;
-    LongWork = &longWork;
+    TCancelAtReportLongTask longWork;
+    LongTask = &longWork;
     Start();
     Open({{Square(10)}, {Square(10)}});
     for (const char* name : {"out.svg", "out.pdf"}) {

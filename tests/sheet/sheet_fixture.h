@@ -54,7 +54,7 @@ struct TSheetParts {
     TRecoveryFile* Recovery;
     std::chrono::milliseconds RecoveryInterval;
     TSheetDialogs Dialogs;
-    ILongTask* LongWork;
+    ILongTask* LongTask = nullptr;
 };
 
 // The sheet as the program runs it: the settings file read once, the page
@@ -66,7 +66,7 @@ public:
         : Path(settingsPath), Settings(LoadSettings(settingsPath)), Setup(parts.Printer, Settings),
           Window(TSheetServices{parts.Prompt, parts.Printer, parts.Ticks, parts.Clipboard,
                                 parts.Cursor, Setup, Settings, parts.Recovery,
-                                parts.RecoveryInterval, parts.LongWork},
+                                parts.RecoveryInterval, parts.LongTask},
                  parts.Dialogs) {}
     ~TSheetRun() {
         Window.WriteSettings(Settings);
@@ -120,8 +120,8 @@ protected:
     TRecoveryFile* Recovery = nullptr; // none unless a test gives one
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
     IPrinter* WindowPrinter = &Printer; // the printer the next window prints on
-    ILongTask* LongWork = nullptr;      // none: long work runs where it is asked
     TSheetDialogs Dialogs{&Editor};     // the windows the next window opens
+    ILongTask* LongTask = nullptr;      // where the next window runs long work; none: its own
     TSheetHandle Fm;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }
@@ -133,7 +133,7 @@ protected:
     TSheetHandle NewWindow() {
         return TSheetHandle(std::make_unique<TSheetRun>(
             SettingsPath(), TSheetParts{Prompt, *WindowPrinter, Ticks, Clipboard, Cursor, Recovery,
-                                        RecoveryInterval, Dialogs, LongWork}));
+                                        RecoveryInterval, Dialogs, LongTask}));
     }
     // The window before goes once the new one has read the settings, and
     // writes its own over them.

@@ -459,8 +459,8 @@ TEST_F(SheetPrintPdfTest, TheCaptionShowsAFileNameOutsideShiftJis) {
 // Cancelled half way, a print leaves no file: neither a part of one nor a
 // change to the file that was there.
 TEST_F(SheetPrintPdfTest, ACancelledPrintLeavesTheFileAsItWas) {
-    TCancellingLongTask longWork;
-    LongWork = &longWork;
+    TCancelAtReportLongTask longWork;
+    LongTask = &longWork;
     StartWithPdfPrinter();
     Open({{Square(10)}, {Square(10)}, {Square(10)}});
     const QString pdf = PathIn(QStringLiteral("old.pdf"));

@@ -481,63 +481,6 @@ TEST_F(SheetPrintTest, ShapesReachingOutsideThePrintableAreaAreNamedBeforePrinti
     EXPECT_EQ(Printer.Printed.size(), 2u);
 }
 
-// The page's white area is 190 x 277 mm: a shape that does not fit it, with
-// its flanges, is refused whether it comes from the clipboard or the editor;
-// one that just fits is placed.
-TEST_F(SheetPrintTest, AShapeLargerThanThePageAreaIsRefusedWithBothSizes) {
-    Start();
-    TPolygon flanged = Rect(180, 20);
-    flanged.Flanges[1] = MakeFlange("", 10, RightAngle, RightAngle); // the right side: 190 wide
-    struct TCase {
-        const char* Command;
-        TPolygon Shape;
-        const char* Refusal; // none: placed
-    };
-    const TCase cases[] = {
-        {"PolygonPasteMi", Rect(240, 50),
-         "図形の大きさ (240.0 × 50.0 mm) がページの白い範囲 (190.0 × 277.0 mm) "
-         "より大きいため、置けません。"},
-        {"MkNewPolygonMi", Rect(50, 300),
-         "図形の大きさ (50.0 × 300.0 mm) がページの白い範囲 (190.0 × 277.0 mm) "
-         "より大きいため、置けません。"},
-        {"PolygonPasteMi",
-         [&] {
-             TPolygon wider = flanged;
-             wider.Flanges[3] = MakeFlange("", 1, RightAngle, RightAngle);
-             return wider;
-         }(),
-         "図形の大きさ (191.0 × 20.0 mm) がページの白い範囲 (190.0 × 277.0 mm) "
-         "より大きいため、置けません。"},
-        {"PolygonPasteMi", flanged, nullptr},
-        {"MkNewPolygonMi", flanged, nullptr},
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Command);
-        if (Fm->IsModified())
-            Prompt.Answers.push_back(TPromptAnswer::No); // the shape placed before goes
-        Open({{}});
-        Prompt.Errors.clear();
-        Clipboard.Content = QString::fromStdString([&] {
-            std::string block;
-            EXPECT_TRUE(PolygonToText(c.Shape, block));
-            return block;
-        }());
-        Editor.Result = c.Shape;
-        Later();
-        Trigger(c.Command);
-        if (c.Refusal != nullptr) {
-            ASSERT_EQ(Prompt.Errors.size(), 1u);
-            EXPECT_EQ(Prompt.Errors[0].Text, QString::fromUtf8(c.Refusal));
-            EXPECT_TRUE(Fm->CurrentDrawing()[0].empty());
-            EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
-            EXPECT_FALSE(Fm->IsModified());
-        } else {
-            EXPECT_TRUE(Prompt.Errors.empty());
-            EXPECT_EQ(Fm->CurrentDrawing()[0].size(), 1u);
-        }
-    }
-}
-
 // A page of 2 x 1 sheets is as wide as both less their 10 mm overlap; each
 // sheet prints its share, the second starting 10 mm before the first ends.
 TEST_F(SheetPrintTest, APageTiledOverTwoSheetsPrintsEachItsShare) {
@@ -583,8 +526,8 @@ TEST_F(SheetPrintTest, ThePreviewShowsTheCurrentPageAsItPrints) {
 
 // The user cancels after the first of three sheets: nothing is printed.
 TEST_F(SheetPrintTest, ACancelledPrintPrintsNothing) {
-    TCancellingLongTask longWork;
-    LongWork = &longWork;
+    TCancelAtReportLongTask longWork;
+    LongTask = &longWork;
     Start();
     Open({{Square(10)}, {Square(10)}, {Square(10)}});
     PrintAllPages();

@@ -17,6 +17,7 @@
 #include <QPoint>
 #include <functional>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <utility>
@@ -118,7 +119,7 @@ private:
 
 // Runs the work where it is asked, answering the progress reports as the
 // user would: the report numbered CancelAt (from 1) cancels.
-class TCancellingLongTask : public ILongTask {
+class TCancelAtReportLongTask : public ILongTask {
 public:
     int CancelAt = 1;
     int Reports = 0;
@@ -193,6 +194,11 @@ public:
         shape = FWorking;
         return true;
     }
+    TFlange DefaultFlange() const override { return Default; }
+
+    // The editor's first-run defaults: 3 mm, 45 degrees.
+    TFlange Default =
+        MakeFlange("", 3, std::numbers::pi_v<long double> / 4, std::numbers::pi_v<long double> / 4);
 
 private:
     TPolygon FWorking;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -38,20 +37,6 @@ bool ReachesOutside(const TBox& box, const TBox& printable) {
            box.Bottom > printable.Bottom + EdgeTolerance;
 }
 
-TPointF ShapeExtent(const TPolygon& shape) {
-    const TBox box = FiniteBox(OutlineWithFlanges(shape));
-    if (box.Unbounded)
-        return {std::numeric_limits<long double>::infinity(),
-                std::numeric_limits<long double>::infinity()};
-    if (box.IsEmpty())
-        return {};
-    return {box.Right - box.Left, box.Bottom - box.Top};
-}
-
-bool FitsArea(const TPointF& extent, long double width, long double height) {
-    return extent.X <= width + EdgeTolerance && extent.Y <= height + EdgeTolerance;
-}
-
 std::vector<TShapeAt> ShapesReachingOutside(const TZvDat& drawing, const std::vector<int>& pages,
                                             const TBox& printable) {
     std::vector<TShapeAt> found;
@@ -65,16 +50,19 @@ std::vector<TShapeAt> ShapesReachingOutside(const TZvDat& drawing, const std::ve
     return found;
 }
 
-void MarkShapesReachingOutside(ICanvas& canvas, const TPolygonTbl& page, TPageIndex& shapes,
-                               const TBox& printable, const TDaInt& skip, long double scale) {
-    shapes.Sync(page);
+void MarkShapesReachingOutside(ICanvas& canvas, TPageIndex& shapes, const TBox& printable,
+                               const TDaInt& skip, long double scale) {
     canvas.SetPenMode(TPenMode::Copy);
     canvas.SetPenStyle(TPenStyle::Solid);
     canvas.SetPenColor(ColorRed);
     for (int index = 0; index < shapes.Size(); ++index) {
+        // The rough box holds the outline: inside it, the shape is inside,
+        // and its outline need not be built.
+        if (!ReachesOutside(shapes.RoughBounds(index), printable) ||
+            std::find(skip.begin(), skip.end(), index) != skip.end())
+            continue;
         TOutlineCache& shape = shapes.Shape(index);
-        if (std::find(skip.begin(), skip.end(), index) != skip.end() ||
-            !ReachesOutside(shape.Bounds(), printable))
+        if (!ReachesOutside(shape.Bounds(), printable))
             continue;
         const TDaPointF& outline = shape.Outline();
         if (outline.empty())

@@ -21,21 +21,14 @@ struct TShapeAt {
 // bounded always does.
 bool ReachesOutside(const TBox& box, const TBox& printable);
 
-// The width and height of a shape's outline with its flanges, in mm;
-// infinite when a point is not finite, 0 x 0 for a shape of no points.
-TPointF ShapeExtent(const TPolygon& shape);
-
-// True when a shape of extent fits within an area width x height mm.
-bool FitsArea(const TPointF& extent, long double width, long double height);
-
 // The shapes of the pages listed that reach outside printable, in page and
 // shape order.
 std::vector<TShapeAt> ShapesReachingOutside(const TZvDat& drawing, const std::vector<int>& pages,
                                             const TBox& printable);
 
 // Outlines in red, at scale pixels per mm, the outline with flanges of each
-// shape of page that reaches outside printable, except those in skip (shapes
+// shape of the page that reaches outside printable, except those in skip (shapes
 // drawn in not-xor while a gesture moves them); the outlines come from
-// shapes, synced with page.
-void MarkShapesReachingOutside(ICanvas& canvas, const TPolygonTbl& page, TPageIndex& shapes,
-                               const TBox& printable, const TDaInt& skip, long double scale);
+// shapes, which must have taken the page as it is now.
+void MarkShapesReachingOutside(ICanvas& canvas, TPageIndex& shapes, const TBox& printable,
+                               const TDaInt& skip, long double scale);
