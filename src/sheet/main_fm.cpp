@@ -55,10 +55,10 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
       Joints(Document, *View, services.Prompt, *this, dialogs.Editor),
       Recovery(services.Recovery, services.Prompt, Document, services.RecoveryInterval),
       Files(services.Prompt, Document, Recovery),
-      Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet, Document,
-               Files),
-      Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export, Document,
-               Files),
+      Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet,
+               services.LongTask != nullptr ? *services.LongTask : OwnLongTask, Document, Files),
+      Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export,
+               services.LongTask != nullptr ? *services.LongTask : OwnLongTask, Document, Files),
       Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files),
       OwnLongTask(this),
       Layout(services.Prompt, services.LongTask != nullptr ? *services.LongTask : OwnLongTask,
@@ -70,7 +70,7 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
     createStatusBar();
     createConnections();
     ReadSettings(services.Settings);
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
     Files.Reset();
 }
 
@@ -142,6 +142,8 @@ void TMainFm::connectFileCommands() {
     connect(Menus.PrintSetMi, &QAction::triggered, this, &TMainFm::PrintSettingsClick);
     connect(Menus.PrintCalibrationMi, &QAction::triggered, this, &TMainFm::PrintCalibrationClick);
     connect(Menus.Print1, &QAction::triggered, this, [this] { Printing.PrintCurrentPage(); });
+    connect(Menus.PrintPreviewMi, &QAction::triggered, this,
+            [this] { Printing.PreviewCurrentPage(); });
     connect(Menus.PrintAll, &QAction::triggered, this, [this] { Printing.PrintAllPages(); });
     // A command with nothing to act on shows so in the File menu.
     connect(Menus.File1, &QMenu::aboutToShow, this, [this] { EnableMenuItems(Menus.File1, true); });
@@ -221,7 +223,7 @@ void TMainFm::TabControl1Change(int index) {
 // at the current scale.
 void TMainFm::ShowPageArea() {
     PageSetup.UpdatePageArea();
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
 }
 
 void TMainFm::Z1Click() {
@@ -237,14 +239,14 @@ void TMainFm::Z1Click() {
 void TMainFm::PrintSettingsClick() {
     if (!Printing.EditPrintSettings())
         return;
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
     View->Repaint();
 }
 
 void TMainFm::PrintCalibrationClick() {
     if (!Calibration.Calibrate())
         return;
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
     View->Repaint();
 }
 
@@ -355,7 +357,7 @@ bool TMainFm::IsAvailable(const QAction* item) const {
     if (item == Menus.MoveTabMi)
         return idle && Joints.CanStart(TJointCommand::MoveTab);
     // Printing an empty page does nothing, and an export needs a shape somewhere.
-    if (item == Menus.Print1)
+    if (item == Menus.Print1 || item == Menus.PrintPreviewMi)
         return !Document.Drawing()[Document.CurPage()].empty();
     if (item == Menus.ExportMi)
         return !PagesWithShapes(Document.Drawing()).empty();

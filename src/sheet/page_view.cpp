@@ -4,6 +4,7 @@
 
 #include "document/sheet_document.h"
 #include "drawing/page_repaint.h"
+#include "drawing/print_reach.h"
 #include "page_surface.h"
 #include "paint_surface.h"
 #include "qpainter_canvas.h"
@@ -43,7 +44,8 @@ TPageView::TPageView(TSheetDocument& document, QWidget* parent)
     connect(PaintBox1, &TPaintSurface::Paint, this, &TPageView::PbPaint);
 }
 
-void TPageView::ShowPageArea(const TPageAreaMm& area) {
+void TPageView::ShowPageArea(const TPageAreaMm& area, const TBox& printable) {
+    FPrintable = printable;
     const long double scale = FScale.ScreenScale();
     PaintBox1->setFixedSize(PageSurfaceSize(area.Width, area.Height, scale));
 }
@@ -113,6 +115,10 @@ void TPageView::PbPaint(QPainter& painter) {
     PaintPageArea(canvas, Document.Drawing()[Document.CurPage()], Document.PageIndex(),
                   Document.Selection(), FSelectionInXor ? dmXor : dmSelected, FScale.ScreenScale(),
                   surface, area);
+    // Red over the shapes a print would cut off; a gesture's not-xor images stay as they are.
+    MarkShapesReachingOutside(canvas, Document.PageIndex(), FPrintable,
+                              FSelectionInXor ? Document.Selection() : TDaInt(),
+                              FScale.ScreenScale());
     if (!FRubberBand)
         return;
     canvas.SetPenMode(TPenMode::NotXor);

@@ -5,6 +5,7 @@
 
 #include "drawing/print_layout.h"
 #include "drawing/view_scale.h"
+#include "geometry/bounding_box.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/polygon.h"
 
@@ -26,8 +27,9 @@ public:
     const TViewScale& Scale() const { return FScale; }
     // Draws nothing and resizes nothing.
     void SetZoom(long double zoom) { FScale.SetZoom(zoom); }
-    // The surface takes the page's drawing area at the current scale.
-    void ShowPageArea(const TPageAreaMm& area);
+    // The surface takes the page's drawing area at the current scale; shapes
+    // that reach outside printable (in the page's mm) are outlined in red.
+    void ShowPageArea(const TPageAreaMm& area, const TBox& printable);
     // The surface whose mouse events the gestures take.
     TPaintSurface* Surface() const { return PaintBox1; }
 
@@ -59,6 +61,7 @@ private:
 
     TSheetDocument& Document;
     TViewScale FScale;
+    TBox FPrintable;
     TPaintSurface* PaintBox1 = nullptr;
     bool FSelectionInXor = false;
     bool FRubberBand = false;
