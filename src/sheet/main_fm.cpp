@@ -203,11 +203,7 @@ void TMainFm::SelectPolygon(int index) {
 // Tabs come and go only at the end, so the captions stay "1" ... "N".
 void TMainFm::SyncPageTabs() {
     const QSignalBlocker quiet(TabControl1);
-    const int pageCount = static_cast<int>(Document.Drawing().size());
-    while (TabControl1->count() > pageCount)
-        TabControl1->removeTab(TabControl1->count() - 1);
-    while (TabControl1->count() < pageCount)
-        TabControl1->addTab(QString::number(TabControl1->count() + 1));
+    TabControl1->SetNumberedTabs(static_cast<int>(Document.Drawing().size()));
     TabControl1->setCurrentIndex(Document.CurPage());
 }
 

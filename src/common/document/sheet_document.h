@@ -4,6 +4,7 @@
 // and the undo and redo of those records.
 #pragma once
 
+#include "document/drawing_changes.h"
 #include "document/joints.h"
 #include "document/layout_job.h"
 #include "geometry/page_index.h"
@@ -93,10 +94,14 @@ public:
     void ClearHistory() { FHistory.Clear(); }
 
     // The outlines of the current page's shapes, brought up to date with the
-    // page: what was computed for a shape is kept until it changes.
+    // page: what was computed for a shape is kept until it changes, and only
+    // the shapes changed since the last call are looked at again.
     TPageIndex& PageIndex();
+    // Which shapes changed, for views that follow the drawing.
+    const TDrawingChanges& Changes() const { return FChanges; }
 
-    // The shape at index on the current page, or nullptr.
+    // The shape at index on the current page, or nullptr. The writable form
+    // counts as a change of the shape.
     const TPolygon* PolygonAt(int index) const;
     TPolygon* PolygonAt(int index);
     // The last selected shape, or -1.
@@ -238,6 +243,10 @@ private:
     void RemoveFromSelection(int position);
     void DeletePageAt(int page);
     void DrawingChanged() const;
+    // Every change to a shape or to the pages is told here, so that the page
+    // index and the views that follow the changes stay in step.
+    void ShapeChanged(int page, int index);
+    void PagesChanged();
 
     TEditHistory FHistory;
     TZvDat FDrawing;
@@ -247,4 +256,6 @@ private:
     bool FModified = false;
     std::function<void()> FDrawingChanged;
     TPageIndex FPageIndex;
+    int FIndexPage = -1; // the page FPageIndex holds, -1 for none
+    TDrawingChanges FChanges;
 };

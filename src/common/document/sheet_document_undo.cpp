@@ -116,15 +116,19 @@ void TSheetDocument::RedoSheetEntry(const THistoryItem& item) {
 }
 
 void TSheetDocument::UndoAddPolygon(const TPeiAddPolygon& entry) {
-    if (IsIndexOf(FDrawing, entry.Page) && !FDrawing[entry.Page].empty())
+    if (IsIndexOf(FDrawing, entry.Page) && !FDrawing[entry.Page].empty()) {
         FDrawing[entry.Page].pop_back();
+        ShapeChanged(entry.Page, static_cast<int>(FDrawing[entry.Page].size()));
+    }
 }
 
 // Onto the current page: the page entries of the same step have made the
 // page it was added to current again.
 void TSheetDocument::RedoAddPolygon(const TPeiAddPolygon& entry) {
-    if (IsIndexOf(FDrawing, FCurPage))
+    if (IsIndexOf(FDrawing, FCurPage)) {
         FDrawing[FCurPage].push_back(CopyOf(entry.Polygon));
+        ShapeChanged(FCurPage, static_cast<int>(FDrawing[FCurPage].size()) - 1);
+    }
 }
 
 // The shape that filled the freed slot goes back to the end, and a selection
@@ -141,6 +145,8 @@ void TSheetDocument::UndoDelPolygon(const TPeiDelPolygon& entry) {
             std::replace(FSelection.begin(), FSelection.end(), entry.Index, last);
     }
     shapes[entry.Index] = CopyOf(entry.Polygon);
+    ShapeChanged(entry.Page, entry.Index);
+    ShapeChanged(entry.Page, last);
 }
 
 void TSheetDocument::RedoDelPolygon(const TPeiDelPolygon& entry) {
@@ -153,6 +159,7 @@ void TSheetDocument::ShiftPolygon(const TPeiMovePolygon& entry, long double sign
     TDaPointF& apexes = FDrawing[entry.Page][entry.Index].Apexes;
     if (apexes.size() != entry.Delta.size())
         return;
+    ShapeChanged(entry.Page, entry.Index);
     // Where the shape stands as the entry left it, it goes exactly where the
     // entry says; otherwise it is shifted by the recorded differences.
     const TDaPointF& from = sign < 0 ? entry.After : entry.Before;
@@ -167,8 +174,10 @@ void TSheetDocument::ShiftPolygon(const TPeiMovePolygon& entry, long double sign
 }
 
 void TSheetDocument::PutPolygon(std::int32_t page, std::int32_t index, const TPolygon& shape) {
-    if (IsIndexOf(FDrawing, page) && IsIndexOf(FDrawing[page], index))
+    if (IsIndexOf(FDrawing, page) && IsIndexOf(FDrawing[page], index)) {
         FDrawing[page][index] = CopyOf(shape);
+        ShapeChanged(page, index);
+    }
 }
 
 // A drawing never loses its last page.
@@ -176,6 +185,7 @@ void TSheetDocument::UndoAddPage() {
     if (FDrawing.size() < 2)
         return;
     FDrawing.pop_back();
+    PagesChanged();
     if (!IsIndexOf(FDrawing, FCurPage)) {
         FCurPage = static_cast<int>(FDrawing.size()) - 1;
         FSelection.clear();
@@ -184,6 +194,7 @@ void TSheetDocument::UndoAddPage() {
 
 void TSheetDocument::RedoAddPage() {
     FDrawing.emplace_back();
+    PagesChanged();
     FCurPage = static_cast<int>(FDrawing.size()) - 1;
     FSelection.clear();
 }
@@ -191,8 +202,10 @@ void TSheetDocument::RedoAddPage() {
 // The page comes back empty; its shapes come back with the pkDelPolygon
 // entries of the same step.
 void TSheetDocument::UndoDelPage(const TPeiDelPage& entry) {
-    if (IsInsertIndexOf(FDrawing, entry.Page))
+    if (IsInsertIndexOf(FDrawing, entry.Page)) {
         FDrawing.insert(FDrawing.begin() + entry.Page, TPolygonTbl());
+        PagesChanged();
+    }
 }
 
 void TSheetDocument::RedoDelPage(const TPeiDelPage& entry) {
@@ -229,8 +242,10 @@ bool TSheetDocument::IsShapeOf(std::int32_t page, std::int32_t index) const {
 }
 
 void TSheetDocument::KeepSelectionValid() {
-    if (FDrawing.empty())
+    if (FDrawing.empty()) {
         FDrawing.resize(1);
+        PagesChanged();
+    }
     if (!IsIndexOf(FDrawing, FCurPage)) {
         FCurPage = std::clamp(FCurPage, 0, static_cast<int>(FDrawing.size()) - 1);
         FSelection.clear();
