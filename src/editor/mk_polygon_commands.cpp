@@ -163,7 +163,7 @@ void TMkPolygonFm::RegularPolygonMiClick() {
         return;
     if (!FDialogs.Runner->Run(*RegularPolygonDlg))
         return;
-    if (!FModel.MakeRegularPolygon(RegularPolygonDlg->Spec(), VisibleCentre())) {
+    if (!FModel.MakeRegularPolygon(RegularPolygonDlg->Params(), VisibleCentre())) {
         Prompt.ShowError(ErrorTitle, RegularPolygonRangeText);
         return;
     }

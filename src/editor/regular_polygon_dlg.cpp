@@ -9,7 +9,7 @@
 
 TRegularPolygonDlg::TRegularPolygonDlg(QWidget* parent)
     : TNumericDlg(QStringLiteral("正多角形"), parent) {
-    const TRegularPolygonSpec offered;
+    const TRegularPolygonParams offered;
     Edit1 = AddField("Edit1", QStringLiteral("角数 (3～360)"), QString());
     Edit2 = AddField("Edit2", QStringLiteral("大きさ"), QStringLiteral("mm"));
     Edit3 = AddField("Edit3", QStringLiteral("最初の辺の傾き"), QStringLiteral("°"));
@@ -29,14 +29,15 @@ TRegularPolygonDlg::TRegularPolygonDlg(QWidget* parent)
     AddRow(RadiusRadio);
 }
 
-TRegularPolygonSpec TRegularPolygonDlg::Spec() const {
-    TRegularPolygonSpec spec;
+TRegularPolygonParams TRegularPolygonDlg::Params() const {
+    TRegularPolygonParams params;
     const long double sides = NumberIn(*Edit1);
-    spec.Sides = sides == std::floor(sides) && std::fabs(sides) <= MaxRegularSides
-                     ? static_cast<int>(sides)
-                     : 0;
-    spec.Size = NumberIn(*Edit2);
-    spec.SizeIs = RadiusRadio->isChecked() ? TRegularSize::Circumradius : TRegularSize::SideLength;
-    spec.SlopeDegrees = NumberIn(*Edit3);
-    return spec;
+    params.Sides = sides == std::floor(sides) && std::fabs(sides) <= MaxRegularSides
+                       ? static_cast<int>(sides)
+                       : 0;
+    params.Size = NumberIn(*Edit2);
+    params.SizeIs =
+        RadiusRadio->isChecked() ? TRegularSize::Circumradius : TRegularSize::SideLength;
+    params.SlopeDegrees = NumberIn(*Edit3);
+    return params;
 }

@@ -19,7 +19,7 @@ public:
 
     // What was typed; a count of sides that is not a whole number reads as 0,
     // which no polygon has.
-    TRegularPolygonSpec Spec() const;
+    TRegularPolygonParams Params() const;
 
 private:
     QLineEdit* Edit1 = nullptr; // sides

@@ -412,14 +412,14 @@ bool TShapeEditorModel::ResizeShape(long double factor) {
     return true;
 }
 
-bool TShapeEditorModel::MakeRegularPolygon(const TRegularPolygonSpec& spec,
+bool TShapeEditorModel::MakeRegularPolygon(const TRegularPolygonParams& params,
                                            const TPointF& fallbackCentre) {
     if (!CanChangeShape())
         return false;
     TPointF centre;
     if (FMode == emDraw || ApexCount() < 3 || PolygonCentroid(FPolygon.Apexes, centre) == 0)
         centre = fallbackCentre;
-    const TDaPointF apexes = RegularPolygonApexes(centre, spec);
+    const TDaPointF apexes = RegularPolygonApexes(centre, params);
     if (apexes.empty() || !AllApexesStorable(apexes))
         return false;
     ReplaceApexes(apexes);

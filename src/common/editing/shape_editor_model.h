@@ -136,13 +136,13 @@ public:
     bool CanResize() const { return CanChangeShape() && ApexCount() >= 3; }
     // Scales corners and flange widths about the centroid, in one step.
     bool ResizeShape(long double factor);
-    // The working shape becomes the regular polygon of spec, in one undo step:
+    // The working shape becomes the regular polygon params describes, in one undo step:
     // about the shape's centroid, or about fallbackCentre for a shape without
     // one (a new outline). Flanges, names and fold lines go with the old
     // shape; an outline being drawn is finished. False, changing nothing,
-    // during a gesture, for a spec that is not one or for vertices a drawing
+    // during a gesture, for parameters that make none or for vertices a drawing
     // file cannot hold.
-    bool MakeRegularPolygon(const TRegularPolygonSpec& spec, const TPointF& fallbackCentre);
+    bool MakeRegularPolygon(const TRegularPolygonParams& params, const TPointF& fallbackCentre);
 
     // The flange command: what it offers, or nothing when it cannot act.
     std::optional<TFlangeOffer> FlangeOffer() const;

@@ -1,7 +1,7 @@
 // The editor model's regular polygon command: the working shape replaced in
 // one undo step about its centroid, or about the view's centre for a new
 // outline, undo and redo giving back each shape exactly (flanges, names and
-// fold lines included), and nothing done during a gesture or for a spec a
+// fold lines included), and nothing done during a gesture or for a params a
 // drawing file cannot hold.
 #include "editor_model_fixture.h"
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-const TRegularPolygonSpec Hexagon{6, 20, TRegularSize::SideLength, 0};
+const TRegularPolygonParams Hexagon{6, 20, TRegularSize::SideLength, 0};
 const TPointF ViewCentre{95, 138};
 
 TPolygon FlangedSquareWithFold() {

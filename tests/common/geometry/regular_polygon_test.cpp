@@ -1,6 +1,6 @@
 // Regular polygons: equal sides and angles to 1e-9 mm, the size by side or by
 // circumradius, the first side's slope, the outline closing exactly, and the
-// specs that make none.
+// parameters that make none.
 #include "geometry/angles.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/regular_polygon.h"
@@ -22,7 +22,7 @@ double Slope(const TPointF& from, const TPointF& to) {
 
 TEST(RegularPolygon, SidesAndCircumradiusAreExactForEveryCount) {
     struct Case {
-        TRegularPolygonSpec Spec;
+        TRegularPolygonParams Params;
         TPointF Centre;
         double Side;
         double Radius;
@@ -36,13 +36,13 @@ TEST(RegularPolygon, SidesAndCircumradiusAreExactForEveryCount) {
         {{360, 500, TRegularSize::Circumradius, 17}, {-400, 1e6L}, 0, 500},
     };
     for (const Case& c : cases) {
-        const TDaPointF apexes = RegularPolygonApexes(c.Centre, c.Spec);
-        const int n = c.Spec.Sides;
+        const TDaPointF apexes = RegularPolygonApexes(c.Centre, c.Params);
+        const int n = c.Params.Sides;
         ASSERT_EQ(static_cast<int>(apexes.size()), n);
         const double side =
             c.Side != 0 ? c.Side
-                        : static_cast<double>(2 * RegularCircumradius(c.Spec) * std::sin(Pi / n));
-        const double radius = static_cast<double>(RegularCircumradius(c.Spec));
+                        : static_cast<double>(2 * RegularCircumradius(c.Params) * std::sin(Pi / n));
+        const double radius = static_cast<double>(RegularCircumradius(c.Params));
         if (c.Radius != 0) {
             EXPECT_NEAR(radius, c.Radius, Exact) << n;
         }
@@ -55,7 +55,7 @@ TEST(RegularPolygon, SidesAndCircumradiusAreExactForEveryCount) {
             EXPECT_NEAR(static_cast<double>(ApexAngle(apexes, i)),
                         static_cast<double>(Pi - 2 * Pi / n), 1e-12);
         }
-        EXPECT_NEAR(Slope(apexes[0], apexes[1]), static_cast<double>(c.Spec.SlopeDegrees), 1e-12);
+        EXPECT_NEAR(Slope(apexes[0], apexes[1]), static_cast<double>(c.Params.SlopeDegrees), 1e-12);
         EXPECT_TRUE(IsClockwiseOnScreen(apexes)) << "as the editor's shapes are drawn";
         TPointF centroid;
         ASSERT_GT(PolygonCentroid(apexes, centroid), 0);
@@ -74,17 +74,17 @@ TEST(RegularPolygon, ALevelFirstSideRunsRightAlongTheTop) {
     EXPECT_NEAR(static_cast<double>(hexagon[1].Y), -5 * std::sqrt(3.0), Exact);
 }
 
-TEST(RegularPolygon, SpecsOutOfRangeMakeNothing) {
+TEST(RegularPolygon, ParametersOutOfRangeMakeNothing) {
     const long double inf = INFINITY;
-    const std::vector<TRegularPolygonSpec> refused = {
+    const std::vector<TRegularPolygonParams> refused = {
         {2, 10, TRegularSize::SideLength, 0},   {361, 10, TRegularSize::SideLength, 0},
         {6, 0, TRegularSize::SideLength, 0},    {6, -3, TRegularSize::Circumradius, 0},
         {6, inf, TRegularSize::SideLength, 0},  {6, NAN, TRegularSize::SideLength, 0},
         {6, 10, TRegularSize::SideLength, inf},
     };
-    for (const TRegularPolygonSpec& spec : refused) {
-        EXPECT_FALSE(IsRegularPolygonSpec(spec)) << spec.Sides;
-        EXPECT_TRUE(RegularPolygonApexes({0, 0}, spec).empty()) << spec.Sides;
-        EXPECT_EQ(RegularCircumradius(spec), 0);
+    for (const TRegularPolygonParams& params : refused) {
+        EXPECT_FALSE(IsRegularPolygonParams(params)) << params.Sides;
+        EXPECT_TRUE(RegularPolygonApexes({0, 0}, params).empty()) << params.Sides;
+        EXPECT_EQ(RegularCircumradius(params), 0);
     }
 }
