@@ -1,5 +1,5 @@
-// Formatting the editor's status texts. QString::asprintf formats numbers in
-// the C locale, so the decimal mark is "." whatever the user's locale.
+// Formatting the editor's status texts. The numbers are FixedText's, which
+// ignores the locale, so the decimal mark is "." whatever the user's locale.
 #include "editor_status_text.h"
 
 #include "geometry/angles.h"
@@ -7,35 +7,35 @@
 
 namespace {
 
-double Degrees(long double radians) {
-    return static_cast<double>(RadToDeg(radians));
+QString Number(const TShownDecimals& decimals, long double value, int usual) {
+    return QString::fromStdString(decimals.Text(value, usual));
 }
 
 } // namespace
 
-QString PositionStatusText(const TPointF& position) {
-    return QString::asprintf("X:%.1f Y:%.1f", static_cast<double>(position.X),
-                             static_cast<double>(position.Y));
+QString PositionStatusText(const TPointF& position, const TShownDecimals& decimals) {
+    return QStringLiteral("X:") + Number(decimals, position.X, 1) + QStringLiteral(" Y:") +
+           Number(decimals, position.Y, 1);
 }
 
-QString DrawLengthStatusText(long double length) {
-    return QString::asprintf(" R:%.1f", static_cast<double>(length));
+QString DrawLengthStatusText(long double length, const TShownDecimals& decimals) {
+    return QStringLiteral(" R:") + Number(decimals, length, 1);
 }
 
-QString DragLengthsStatusText(long double length1, long double length2) {
-    return QString::asprintf(" R1:%.1f R2:%.1f", static_cast<double>(length1),
-                             static_cast<double>(length2));
+QString DragLengthsStatusText(long double length1, long double length2,
+                              const TShownDecimals& decimals) {
+    return QStringLiteral(" R1:") + Number(decimals, length1, 1) + QStringLiteral(" R2:") +
+           Number(decimals, length2, 1);
 }
 
-QString LineStatusText(const TLineReport& report) {
-    const double length = static_cast<double>(report.Length);
-    const double slope = static_cast<double>(report.Slope);
+QString LineStatusText(const TLineReport& report, const TShownDecimals& decimals) {
+    QString text = QStringLiteral("長さ:") + Number(decimals, report.Length, 2) +
+                   QStringLiteral(" 傾き:") + Number(decimals, report.Slope, 1);
     if (report.Flange == nullptr)
-        return QString::asprintf("長さ:%.2f 傾き:%.1f", length, slope);
+        return text;
     const TFlange& flange = *report.Flange;
-    // The name is Shift-JIS bytes; %s takes UTF-8.
-    const QByteArray name = ShiftJisToUnicode(flange.Name).toUtf8();
-    return QString::asprintf("長さ:%.2f 傾き:%.1f 糊代[%s]: 幅:%.2f 角度:%.2f %.2f", length, slope,
-                             name.constData(), static_cast<double>(flange.Width),
-                             Degrees(flange.Angle1), Degrees(flange.Angle2));
+    return text + QStringLiteral(" 糊代[") + ShiftJisToUnicode(flange.Name) +
+           QStringLiteral("]: 幅:") + Number(decimals, flange.Width, 2) + QStringLiteral(" 角度:") +
+           Number(decimals, RadToDeg(flange.Angle1), 2) + QStringLiteral(" ") +
+           Number(decimals, RadToDeg(flange.Angle2), 2);
 }

@@ -122,6 +122,12 @@ void TMainFm::createConnections() {
         if (Gestures.State() != dsIdle || !Joints.TakesMouse())
             Gestures.MouseUp(*event, Menus.ClickDragMi->isChecked());
     });
+    // A double click on a shape edits it; a joint command takes its clicks as clicks.
+    connect(surface, &TPaintSurface::DoubleClick, this, [this](const QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton && !Joints.TakesMouse() &&
+            Gestures.ShapeForEditing(*event) >= 0)
+            PolygonEditMiClick();
+    });
     connect(&Gestures, &TSheetGestures::PointerMoved, this, &TMainFm::ShowMousePosition);
     connect(&Gestures, &TSheetGestures::PlacingChanged, this, &TMainFm::ShowPlacingHint);
 }
@@ -285,6 +291,10 @@ void TMainFm::connectEditCommands() {
     connect(Menus.PolygonCopyMi, &QAction::triggered, this, &TMainFm::PolygonCopyMiClick);
     connect(Menus.PolygonPasteMi, &QAction::triggered, this, &TMainFm::PolygonPasteMiClick);
     connect(Menus.PolygonDeleteMi, &QAction::triggered, this, &TMainFm::PolygonDeleteMiClick);
+    // Delete alone, the key a first-time user reaches for, deletes as the
+    // item's own shortcut does; the menu still shows that one.
+    Menus.PolygonDeleteMi->setShortcuts(
+        {Menus.PolygonDeleteMi->shortcut(), QKeySequence(Qt::Key_Delete)});
     connect(Menus.Z1, &QAction::triggered, this, &TMainFm::Z1Click);
     connect(Menus.LayoutMi, &QAction::triggered, this, &TMainFm::LayoutMiClick);
     connect(Menus.AutoRotateMi, &QAction::triggered, this, &TMainFm::AutoRotateMiClick);

@@ -10,12 +10,14 @@
 #include "geometry/polygon.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QScrollArea>
 
 class QPainter;
 class TPaintSurface;
 class TSheetDocument;
+class TViewNavigator;
 
 class TPageView : public QScrollArea {
     Q_OBJECT
@@ -30,6 +32,10 @@ public:
     // The surface takes the page's drawing area at the current scale; shapes
     // that reach outside printable (in the page's mm) are outlined in red.
     void ShowPageArea(const TPageAreaMm& area, const TBox& printable);
+    // Ctrl and the wheel: steps zoom steps in (positive) or out, the point at
+    // surfacePos on the surface kept under the pointer at viewPos. A rubber
+    // band is held in surface pixels, so none is taken while one is drawn.
+    void ZoomAbout(int steps, const QPointF& surfacePos, const QPoint& viewPos);
     // The surface whose mouse events the gestures take.
     TPaintSurface* Surface() const { return PaintBox1; }
 
@@ -62,6 +68,8 @@ private:
     TSheetDocument& Document;
     TViewScale FScale;
     TBox FPrintable;
+    TPageAreaMm FPageArea;
+    TViewNavigator* Navigator = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     bool FSelectionInXor = false;
     bool FRubberBand = false;

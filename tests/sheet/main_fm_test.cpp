@@ -83,14 +83,23 @@ TEST_F(MainFmTest, EveryShortcutRunsItsCommand) {
     fm->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fm.get()));
     const std::vector<std::pair<const char*, const char*>> shortcuts = {
-        {"Alt+Backspace", "Undo1"},      {"Shift+Alt+Backspace", "Repeat1"},
-        {"Ctrl+Alt+P", "AddNewPageMi"},  {"Ctrl+N", "MkNewPolygonMi"},
-        {"Ctrl+E", "PolygonEditMi"},     {"Ctrl+X", "PolygonCutMi"},
-        {"Ctrl+C", "PolygonCopyMi"},     {"Ctrl+V", "PolygonPasteMi"},
-        {"Ctrl+Del", "PolygonDeleteMi"}, {"Ctrl+Z", "Z1"},
-        {"Ctrl+G", "FlangeCheckMi"},     {"Ctrl+H", "ClickDragMi"},
-        {"Ctrl+W", "WallChkMi"},         {"Ctrl+L", "PorigonCrossChkMi"},
-        {"Ctrl+M", "AutoRotateMi"},      {"Ctrl+A", "AllMi"}};
+        {"Alt+Backspace", "Undo1"},
+        {"Shift+Alt+Backspace", "Repeat1"},
+        {"Ctrl+Alt+P", "AddNewPageMi"},
+        {"Ctrl+N", "MkNewPolygonMi"},
+        {"Ctrl+E", "PolygonEditMi"},
+        {"Ctrl+X", "PolygonCutMi"},
+        {"Ctrl+C", "PolygonCopyMi"},
+        {"Ctrl+V", "PolygonPasteMi"},
+        {"Ctrl+Del", "PolygonDeleteMi"},
+        {"Del", "PolygonDeleteMi"},
+        {"Ctrl+Z", "Z1"},
+        {"Ctrl+G", "FlangeCheckMi"},
+        {"Ctrl+H", "ClickDragMi"},
+        {"Ctrl+W", "WallChkMi"},
+        {"Ctrl+L", "PorigonCrossChkMi"},
+        {"Ctrl+M", "AutoRotateMi"},
+        {"Ctrl+A", "AllMi"}};
     std::map<std::string, std::unique_ptr<QSignalSpy>> runs;
     for (QAction* item : fm->findChildren<QAction*>())
         if (!item->objectName().isEmpty())

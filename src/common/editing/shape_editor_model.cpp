@@ -11,10 +11,13 @@
 #include "editing/shape_transform.h"
 #include "editing/side_length.h"
 #include "editing/side_slope.h"
+#include "editing/storable_value.h"
 #include "geometry/hit_test.h"
 #include "geometry/keep_length.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/shape_pick.h"
+
+#include <algorithm>
 
 TShapeEditorModel::TShapeEditorModel(ITickCounter& ticks) : FHistory(ticks) {
     FPolygon.Apexes.assign(1, TPointF());
@@ -407,6 +410,54 @@ bool TShapeEditorModel::ResizeShape(long double factor) {
         return false;
     RecordFlangeChanges(FHistory, FPolygon, FBackPolygon);
     return true;
+}
+
+bool TShapeEditorModel::MakeRegularPolygon(const TRegularPolygonParams& params,
+                                           const TPointF& fallbackCentre) {
+    if (!CanChangeShape())
+        return false;
+    TPointF centre;
+    if (FMode == emDraw || ApexCount() < 3 || PolygonCentroid(FPolygon.Apexes, centre) == 0)
+        centre = fallbackCentre;
+    const TDaPointF apexes = RegularPolygonApexes(centre, params);
+    if (apexes.empty() || !AllApexesStorable(apexes))
+        return false;
+    ReplaceApexes(apexes);
+    return true;
+}
+
+// Entries the history already knows, in an order whose undo walk rebuilds the
+// old shape: the selection cleared, the fold lines and then the vertices taken
+// away from the last, the new vertices put in. An outline being drawn is
+// drawn to the end: its new vertices are placed behind a rubber band, which
+// finishing takes away, so undo brings the outline back in drawing.
+void TShapeEditorModel::ReplaceApexes(const TDaPointF& apexes) {
+    SetSelApex(0, -1);
+    SetSelApex(1, -1);
+    PairFlangesWithApexes(FPolygon);
+    for (int lineSet = 1; lineSet >= 0; --lineSet) {
+        TDaBendLine& lines = FPolygon.BendLines[lineSet];
+        while (!lines.empty()) {
+            FHistory.RecordDelBendLine(lineSet, lines.back());
+            lines.pop_back();
+        }
+    }
+    for (int i = ApexCount() - 1; i >= 0; --i) {
+        FHistory.RecordDeleteApex(i, FPolygon.Apexes[i], FPolygon.Flanges[i]);
+        DeleteApex(FPolygon, i);
+    }
+    const bool drawing = FMode == emDraw;
+    const int placed = static_cast<int>(apexes.size()) + (drawing ? 1 : 0);
+    for (int i = 0; i < placed; ++i) {
+        const TPointF& point = apexes[std::min<std::size_t>(i, apexes.size() - 1)];
+        InsertApex(FPolygon, i, point, TFlange());
+        FHistory.RecordInsertApex(i, point, TFlange());
+    }
+    if (drawing) {
+        RemoveRubberBand(FPolygon);
+        SetMode(emIdle);
+    }
+    UpdateSelFlags();
 }
 
 // One side when a side is selected, every side when nothing is. A side with a
