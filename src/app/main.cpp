@@ -22,10 +22,11 @@
 #include "polygon_info_dlg.h"
 #include "print_calibration_dlg.h"
 #include "print_set_dlg.h"
+#include "qt_long_task.h"
 #include "qt_printer.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
-#include "recovery_file.h"
+#include "recovery_copy.h"
 #include "screen_cursor.h"
 #include "settings_file.h"
 #include "version.h"
@@ -45,7 +46,9 @@ int main(int argc, char** argv) {
     TQtScreenCursor cursor;
     const QString settingsPath = DefaultSettingsPath();
     TIniFile settings = LoadSettings(settingsPath);
-    TRecoveryFile recovery(DefaultRecoveryFolder());
+    // This running program's own copy of unsaved changes, under its own lock.
+    TRecoveryCopy recovery(DefaultRecoveryFolder());
+    TQtLongTask longTask(nullptr);
     // Tests that kill the program ask for copies sooner than once a minute.
     const auto recoveryInterval = RecoveryIntervalFrom(std::getenv("ZELVO_RECOVERY_INTERVAL_MS"));
 
@@ -69,8 +72,9 @@ int main(int argc, char** argv) {
     TPrintCalibrationDlg calibrationDlg(prompt);
 
     TMainFm mainFm(TSheetServices{prompt, printer, ticks, clipboard, cursor, pageSetup, settings,
-                                  &recovery, recoveryInterval},
+                                  &recovery, recoveryInterval, &longTask},
                    TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg, &calibrationDlg});
+    longTask.SetParent(&mainFm);
     mainFm.show();
     mainFm.OfferRecovery();
     // A file manager names the drawing to open; without one the drawing is empty.

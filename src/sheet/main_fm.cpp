@@ -38,6 +38,8 @@ constexpr std::string_view MainSection = "TMainFm";
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
 const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
+const QString ClipboardNoAnswerText = QStringLiteral(
+    "クリップボードを持っているプログラムが応答しないため、貼り付けできませんでした。");
 const QString PlacingHintText =
     QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
 
@@ -47,8 +49,9 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
     : Prompt(services.Prompt), Clipboard(services.Clipboard), PageSetup(services.PageSetup),
       Dialogs(dialogs), Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
       Gestures(Document, *View, services.Prompt, services.Cursor),
-      Recovery(services.Recovery, services.Prompt, Document, services.RecoveryInterval),
-      Files(services.Prompt, Document, Recovery),
+      Recovery(services.Recovery, services.Prompt, services.LongTask, Document,
+               services.RecoveryInterval),
+      Files(services.Prompt, services.LongTask, Document, Recovery),
       Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet, Document,
                Files),
       Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export, Document,
@@ -86,6 +89,7 @@ void TMainFm::createStatusBar() {
     HintPanel = new QLabel;
     HintPanel->setObjectName(QStringLiteral("StatusPanel1"));
     statusBar()->addWidget(HintPanel, 1);
+    statusBar()->addPermanentWidget(Recovery.StatusPanel());
 }
 
 void TMainFm::createConnections() {
@@ -417,7 +421,8 @@ void TMainFm::PolygonPasteMiClick() {
     if (!IsAvailable(Menus.PolygonPasteMi))
         return;
     TPolygon shape;
-    switch (PastePolygonFromClipboard(Clipboard, shape)) {
+    TClipboardRead read = TClipboardRead::Answered;
+    switch (PastePolygonFromClipboard(Clipboard, shape, &read)) {
     case TTextReadResult::Ok:
         Gestures.PlaceShape(shape);
         break;
@@ -425,6 +430,10 @@ void TMainFm::PolygonPasteMiClick() {
         Prompt.ShowError(ErrorTitle, RangeCheckErrorText);
         break;
     case TTextReadResult::Malformed:
+        // Text that is no shape pastes nothing without a word; a clipboard
+        // that never answered is another matter: the user would wait in vain.
+        if (read == TClipboardRead::NoAnswer)
+            Prompt.ShowWarning(WarningTitle, ClipboardNoAnswerText);
         break;
     }
 }

@@ -36,8 +36,9 @@ class QDialog;
 class QLabel;
 class TFlangeCheckDlg;
 class TPageSetup;
+class ILongTask;
 class TPageTabs;
-class TRecoveryFile;
+class TRecoveryCopy;
 
 // What the sheet window asks of the rest of the program; tests give stand-ins.
 struct TSheetServices {
@@ -50,8 +51,10 @@ struct TSheetServices {
     // Read while the window is made; WriteSettings writes its sections back.
     const TIniFile& Settings;
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
-    TRecoveryFile* Recovery = nullptr;
+    TRecoveryCopy* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
+    // Runs opening, saving and recovery copies with progress; none runs them in place.
+    ILongTask* LongTask = nullptr;
 };
 
 // The shape editor and the dialogs the sheet opens; a command whose window is

@@ -12,7 +12,7 @@
 #include "main_fm.h"
 #include "page_setup.h"
 #include "page_tabs.h"
-#include "recovery_file.h"
+#include "recovery_copy.h"
 #include "settings_file.h"
 #include "sheet_test_fakes.h"
 
@@ -51,8 +51,9 @@ struct TSheetParts {
     ITickCounter& Ticks;
     IClipboard& Clipboard;
     IScreenCursor& Cursor;
-    TRecoveryFile* Recovery;
+    TRecoveryCopy* Recovery;
     std::chrono::milliseconds RecoveryInterval;
+    ILongTask* LongTask;
     TSheetDialogs Dialogs;
 };
 
@@ -65,7 +66,7 @@ public:
         : Path(settingsPath), Settings(LoadSettings(settingsPath)), Setup(parts.Printer, Settings),
           Window(TSheetServices{parts.Prompt, parts.Printer, parts.Ticks, parts.Clipboard,
                                 parts.Cursor, Setup, Settings, parts.Recovery,
-                                parts.RecoveryInterval},
+                                parts.RecoveryInterval, parts.LongTask},
                  parts.Dialogs) {}
     ~TSheetRun() {
         Window.WriteSettings(Settings);
@@ -116,8 +117,9 @@ protected:
     TFakeClipboard Clipboard;
     TFakeCursor Cursor;
     TFakeShapeEditor Editor;
-    TRecoveryFile* Recovery = nullptr; // none unless a test gives one
+    TRecoveryCopy* Recovery = nullptr; // none unless a test gives one
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
+    ILongTask* LongTask = nullptr;      // opening and saving run where they are asked
     IPrinter* WindowPrinter = &Printer; // the printer the next window prints on
     TSheetDialogs Dialogs{&Editor};     // the windows the next window opens
     TSheetHandle Fm;
@@ -131,7 +133,7 @@ protected:
     TSheetHandle NewWindow() {
         return TSheetHandle(std::make_unique<TSheetRun>(
             SettingsPath(), TSheetParts{Prompt, *WindowPrinter, Ticks, Clipboard, Cursor, Recovery,
-                                        RecoveryInterval, Dialogs}));
+                                        RecoveryInterval, LongTask, Dialogs}));
     }
     // The window before goes once the new one has read the settings, and
     // writes its own over them.

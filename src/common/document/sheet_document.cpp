@@ -28,7 +28,8 @@ void TSheetDocument::SetDrawing(TZvDat drawing) {
     DrawingChanged();
 }
 
-void TSheetDocument::DrawingChanged() const {
+void TSheetDocument::DrawingChanged() {
+    ++FChangeCount;
     if (FDrawingChanged)
         FDrawingChanged();
 }
@@ -76,6 +77,7 @@ bool TSheetDocument::DeletePolygonAt(int page, int index) {
     if (index != last)
         shapes[index] = std::move(shapes.back());
     shapes.pop_back();
+    ++FChangeCount;
     if (page != FCurPage)
         return true;
     // The selection must keep naming shapes: the removed shape leaves it and
@@ -235,8 +237,10 @@ TDragStepResult TSheetDocument::DragSelection(const TPointF& q, const TGrip& gri
         result.Collided = result.Collided || collided;
         result.NextDownPoint = collided ? result.GripPoint : q;
     }
-    if (result.Changed)
+    if (result.Changed) {
         FModified = true;
+        ++FChangeCount;
+    }
     return result;
 }
 

@@ -11,6 +11,7 @@
 #include "history/tick_counter.h"
 #include "placement/placement.h"
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -42,6 +43,10 @@ public:
     const TEditHistory& History() const { return FHistory; }
     bool Modified() const { return FModified; }
     void SetModified(bool modified) { FModified = modified; }
+    // Grows with every change to the pages or their shapes, each drag step
+    // included, so that a copy taken a slice at a time can tell that the
+    // drawing changed under it.
+    std::uint64_t ChangeCount() const { return FChangeCount; }
 
     // Called once a change to the pages or their shapes is done: each recorded
     // command, each undo or redo step, a drawing taken or reset. A drag counts
@@ -179,7 +184,7 @@ private:
     bool IsShapeOf(std::int32_t page, std::int32_t index) const;
     void RemoveFromSelection(int position);
     void DeletePageAt(int page);
-    void DrawingChanged() const;
+    void DrawingChanged();
 
     TEditHistory FHistory;
     TZvDat FDrawing;
@@ -187,6 +192,7 @@ private:
     TDaInt FSelection;
     TPolygonTbl FSelectionCopy;
     bool FModified = false;
+    std::uint64_t FChangeCount = 0;
     std::function<void()> FDrawingChanged;
     TPageIndex FPageIndex;
 };
