@@ -118,7 +118,7 @@ const std::vector<TWorkload>& Workloads() {
                   return RunEditorDrag(300, baseline, production);
               }),
         File(20000, 3),
-        File(200000, 1),
+        File(200000, 3),
     };
     return workloads;
 }

@@ -386,7 +386,7 @@ void TMainFm::PolygonEditMiClick() {
     ShowEditor(index);
     TPolygon shape;
     if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
-        Document.ChangePolygon(index, shape);
+        Document.ChangePolygon(index, std::move(shape));
     View->Repaint();
 }
 

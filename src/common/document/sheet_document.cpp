@@ -293,17 +293,17 @@ int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long doub
 
 // An edit run that hands the shape back as it was given changes nothing: it
 // leaves no entry to undo and does not make the drawing modified.
-bool TSheetDocument::ChangePolygon(int index, const TPolygon& shape) {
+bool TSheetDocument::ChangePolygon(int index, TPolygon shape) {
     TPolygon* target = PolygonAt(index);
     if (target == nullptr)
         return false;
-    TPolygon after;
-    CopyPolygon(shape, after);
-    if (after == *target)
+    // A shape given with fewer flange records than vertices gets empty ones,
+    // as a copy does.
+    shape.Flanges.resize(shape.Apexes.size());
+    if (shape == *target)
         return false;
-    const TPolygon before = std::move(*target);
-    *target = std::move(after);
-    FHistory.RecordChangePolygon(FCurPage, index, *target, before);
+    std::swap(*target, shape);
+    FHistory.RecordChangePolygon(FCurPage, index, *target, shape);
     FModified = true;
     DrawingChanged();
     return true;

@@ -119,7 +119,7 @@ public:
     int PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep);
     // Replaces the shape at index of the current page in place. False, recording
     // nothing, when there is no such shape or shape is the same as it.
-    bool ChangePolygon(int index, const TPolygon& shape);
+    bool ChangePolygon(int index, TPolygon shape);
     // Deletes the current shape; the rest of the selection stays selected.
     bool DeleteCurrentPolygon();
 
@@ -169,7 +169,7 @@ private:
     void UndoDelPolygon(const TPeiDelPolygon& entry);
     void RedoDelPolygon(const TPeiDelPolygon& entry);
     void ShiftPolygon(const TPeiMovePolygon& entry, long double sign);
-    void PutPolygon(std::int32_t page, std::int32_t index, const TPolygon& shape);
+    void ChangeShape(const TPeiChangePolygon& entry, bool undo);
     void UndoAddPage();
     void RedoAddPage();
     void UndoDelPage(const TPeiDelPage& entry);
