@@ -14,8 +14,10 @@
 #include "drawing/view_scale.h"
 #include "geometry/plane_geometry.h"
 #include "history/tick_counter.h"
+#include "irregular_page.h"
 #include "page_surface.h"
 #include "qpainter_canvas.h"
+#include "today_drag.h"
 
 #include <QPainter>
 
@@ -52,8 +54,8 @@ std::vector<TScriptStep> Script(int steps) {
 }
 
 // The shape nearest the middle of the page, hemmed in on every side.
-int MiddleShape(const TPolygonTbl& page) {
-    const TPointF middle = PointF(CrowdedPageWidth / 2, CrowdedPageHeight / 2);
+int MiddleShape(const TPolygonTbl& page, long double width, long double height) {
+    const TPointF middle = PointF(width / 2, height / 2);
     int best = 0;
     long double bestDistance = 1e30L;
     for (int i = 0; i < static_cast<int>(page.size()); ++i) {
@@ -125,6 +127,7 @@ struct TDragSide {
     TPixelRect Area;
     TDragStepResult Result;
     double RepaintMs = 0;
+    double HandlerMs = 0;
 };
 
 // What both sides share: the view, the page's surface, the rules and the grab.
@@ -143,6 +146,7 @@ struct TDragSetup {
 // Today's step: the selection's area from outlines built anew, the step, the
 // area after it, and the whole page painted under the clip of their union.
 void BaselineStep(const TDragSetup& setup, TPolygonTbl& page, TDragSide& side) {
+    const TStopwatch handler;
     const long double scale = setup.Scale;
     const TPixelPoint pixel = PixelAt(side.Pointer.Mouse, scale);
     const TPointF q = MousePosToMm(setup.View, side.Pointer.DownPoint, {}, pixel.X, pixel.Y);
@@ -155,11 +159,13 @@ void BaselineStep(const TDragSetup& setup, TPolygonTbl& page, TDragSide& side) {
     Follow(side.Pointer, side.Result, scale);
     side.Area = {};
     side.RepaintMs = 0;
+    side.HandlerMs = handler.Milliseconds();
     if (!side.Result.Changed)
         return;
     const QRect area =
         before.united(baseline::SelectionArea(page, setup.Selection, scale, setup.SurfaceRect));
     side.Area = {area.left(), area.top(), area.right(), area.bottom()};
+    side.HandlerMs = handler.Milliseconds();
     const TStopwatch watch;
     side.Image.Paint(area, [&](QPainter& painter) {
         baseline::PaintSheet(painter, setup.Size, page, setup.Selection, true, scale);
@@ -167,8 +173,38 @@ void BaselineStep(const TDragSetup& setup, TPolygonTbl& page, TDragSide& side) {
     side.RepaintMs = watch.Milliseconds();
 }
 
+// Today's sheet step: as the production step, over today's index.
+void TodayStep(const TDragSetup& setup, today::TDragPage& page, TDragSide& side) {
+    const TStopwatch handler;
+    const long double scale = setup.Scale;
+    const TPixelPoint pixel = PixelAt(side.Pointer.Mouse, scale);
+    const TPointF q = MousePosToMm(setup.View, side.Pointer.DownPoint, {}, pixel.X, pixel.Y);
+    const TPixelRect before =
+        today::SelectionPixelArea(page.PageIndex(), setup.Selection, scale, setup.Surface);
+    side.Result = setup.Kind == TDragKind::Move
+                      ? page.MoveSelection(side.Pointer.DownPoint, q, setup.Rules, setup.Grip)
+                      : page.RotateSelection(side.Pointer.DownPoint, q, setup.Rules, setup.Grip);
+    Follow(side.Pointer, side.Result, scale);
+    side.Area = {};
+    side.RepaintMs = 0;
+    if (side.Result.Changed)
+        side.Area = United(before, today::SelectionPixelArea(page.PageIndex(), setup.Selection,
+                                                             scale, setup.Surface));
+    side.HandlerMs = handler.Milliseconds();
+    if (!side.Result.Changed)
+        return;
+    const TStopwatch watch;
+    side.Image.Paint(ToQRect(side.Area), [&](QPainter& painter) {
+        TQPainterCanvas canvas(painter);
+        today::PaintPageArea(canvas, page.Page(), page.PageIndex(), setup.Selection, dmXor, scale,
+                             setup.Surface, side.Area);
+    });
+    side.RepaintMs = watch.Milliseconds();
+}
+
 // The sheet's step: as its mouse-move handler runs it, and its paint event.
 void ProductionStep(const TDragSetup& setup, TSheetDocument& document, TDragSide& side) {
+    const TStopwatch handler;
     const long double scale = setup.Scale;
     const TPixelPoint pixel = PixelAt(side.Pointer.Mouse, scale);
     const TPointF q = MousePosToMm(setup.View, side.Pointer.DownPoint, {}, pixel.X, pixel.Y);
@@ -181,10 +217,12 @@ void ProductionStep(const TDragSetup& setup, TSheetDocument& document, TDragSide
     Follow(side.Pointer, side.Result, scale);
     side.Area = {};
     side.RepaintMs = 0;
+    if (side.Result.Changed)
+        side.Area = United(before, SelectionPixelArea(document.PageIndex(), setup.Selection, scale,
+                                                      setup.Surface));
+    side.HandlerMs = handler.Milliseconds();
     if (!side.Result.Changed)
         return;
-    side.Area = United(
-        before, SelectionPixelArea(document.PageIndex(), setup.Selection, scale, setup.Surface));
     const TStopwatch watch;
     side.Image.Paint(ToQRect(side.Area), [&](QPainter& painter) {
         TQPainterCanvas canvas(painter);
@@ -197,16 +235,22 @@ void ProductionStep(const TDragSetup& setup, TSheetDocument& document, TDragSide
 } // namespace
 
 TDragRun RunDrag(const TDragWorkload& workload, bool baseline, bool production) {
+    const bool irregular = workload.Shapes > 0;
+    TIrregularPage source;
+    if (irregular)
+        source = IrregularPage(workload.Shapes, PageSeed);
+    else
+        source = {CrowdedPage(PageSeed), CrowdedPageWidth, CrowdedPageHeight};
     TDragSetup setup;
     setup.Scale = setup.View.ScreenScale();
-    setup.Size = PageSurfaceSize(CrowdedPageWidth, CrowdedPageHeight, setup.Scale);
+    setup.Size = PageSurfaceSize(source.Width, source.Height, setup.Scale);
     setup.Surface = {0, 0, setup.Size.width() - 1, setup.Size.height() - 1};
     setup.SurfaceRect = QRect(QPoint(0, 0), setup.Size);
-    setup.Rules = {workload.KeepInside, workload.AvoidOverlap, workload.AutoRotate,
-                   CrowdedPageWidth, CrowdedPageHeight};
+    setup.Rules = {workload.KeepInside, workload.AvoidOverlap, workload.AutoRotate, source.Width,
+                   source.Height};
     setup.Kind = workload.Kind;
-    const TPolygonTbl page = CrowdedPage(PageSeed);
-    const int index = MiddleShape(page);
+    const TPolygonTbl& page = source.Shapes;
+    const int index = MiddleShape(page, source.Width, source.Height);
     setup.Selection = {index};
 
     // The grab: near the centroid for a move, farther out for a rotation.
@@ -219,7 +263,8 @@ TDragRun RunDrag(const TDragWorkload& workload, bool baseline, bool production) 
     start.Mouse = press;
     start.DownPoint = move ? SnapToGrid(page[index], press, setup.View.GridStep()) : press;
 
-    TPolygonTbl baselinePage = page;
+    TPolygonTbl baselinePage = irregular ? TPolygonTbl() : page;
+    today::TDragPage todayPage(irregular ? page : TPolygonTbl(), setup.Selection);
     TStillTicks ticks;
     TSheetDocument document(ticks);
     document.SetDrawing(TZvDat{page});
@@ -228,7 +273,14 @@ TDragRun RunDrag(const TDragWorkload& workload, bool baseline, bool production) 
     TDragSide now{start, TSurfaceImage(setup.Size.width(), setup.Size.height()), {}, {}};
     // The drag starts with a paint of the whole page, the dragged shape in not-xor.
     old.Image.Paint(setup.SurfaceRect, [&](QPainter& painter) {
-        baseline::PaintSheet(painter, setup.Size, baselinePage, setup.Selection, true, setup.Scale);
+        if (!irregular) {
+            baseline::PaintSheet(painter, setup.Size, baselinePage, setup.Selection, true,
+                                 setup.Scale);
+            return;
+        }
+        TQPainterCanvas canvas(painter);
+        today::PaintPageArea(canvas, page, todayPage.PageIndex(), setup.Selection, dmXor,
+                             setup.Scale, setup.Surface, setup.Surface);
     });
     now.Image.Paint(setup.SurfaceRect, [&](QPainter& painter) {
         TQPainterCanvas canvas(painter);
@@ -239,13 +291,17 @@ TDragRun RunDrag(const TDragWorkload& workload, bool baseline, bool production) 
     TDragRun run;
     run.Identical = !(baseline && production) || old.Image == now.Image;
     for (const TScriptStep& step : Script(workload.Steps)) {
+        const TPolygonTbl& oldPage = irregular ? todayPage.Page() : baselinePage;
         if (baseline) {
-            Advance(old.Pointer, step, workload.Kind,
-                    SelectionCentroid(baselinePage, setup.Selection));
+            Advance(old.Pointer, step, workload.Kind, SelectionCentroid(oldPage, setup.Selection));
             const TStopwatch watch;
-            BaselineStep(setup, baselinePage, old);
+            if (irregular)
+                TodayStep(setup, todayPage, old);
+            else
+                BaselineStep(setup, baselinePage, old);
             run.Baseline.Add(watch.Milliseconds());
             run.BaselineRepaint.Add(old.RepaintMs);
+            run.BaselineHandler.Add(old.HandlerMs);
         }
         if (production) {
             Advance(now.Pointer, step, workload.Kind,
@@ -254,13 +310,14 @@ TDragRun RunDrag(const TDragWorkload& workload, bool baseline, bool production) 
             ProductionStep(setup, document, now);
             run.Production.Add(watch.Milliseconds());
             run.ProductionRepaint.Add(now.RepaintMs);
+            run.ProductionHandler.Add(now.HandlerMs);
         }
         const TDragStepResult& result = production ? now.Result : old.Result;
         run.Refused += result.Changed ? 0 : 1;
         run.Turned += result.Changed && result.Collided ? 1 : 0;
         if (baseline && production) {
             run.Identical = run.Identical && SameResult(old.Result, now.Result) &&
-                            old.Area == now.Area && SameBits(baselinePage, document.Drawing()[0]) &&
+                            old.Area == now.Area && SameBits(oldPage, document.Drawing()[0]) &&
                             old.Image == now.Image;
         }
     }

@@ -18,6 +18,10 @@ struct TDragWorkload {
     bool AvoidOverlap = false;
     bool AutoRotate = false;
     int Steps = 300;
+    // 0: the crowded page of flanged rounded rectangles, beside the oldest
+    // code kept; otherwise a crowded page of this many irregular shapes at
+    // random turns, beside today's code.
+    int Shapes = 0;
 };
 
 struct TDragRun {
@@ -25,6 +29,8 @@ struct TDragRun {
     TStepTimes Production;
     TStepTimes BaselineRepaint; // the repaint part alone
     TStepTimes ProductionRepaint;
+    TStepTimes BaselineHandler; // the mouse-move handler's part alone
+    TStepTimes ProductionHandler;
     int Refused = 0;       // steps that left the shape where it was
     int Turned = 0;        // steps accepted after a collision
     bool Identical = true; // every step's results, shapes and pixels

@@ -14,9 +14,11 @@
 #include "geometry/keep_length.h"
 #include "geometry/plane_geometry.h"
 #include "history/tick_counter.h"
+#include "irregular_page.h"
 #include "page_surface.h"
 #include "placement/page_collision.h"
 #include "qpainter_canvas.h"
+#include "today_drag.h"
 
 #include <QPainter>
 
@@ -187,6 +189,65 @@ TTimedRun RunFullRepaint(long double zoom, bool cold, int repeats, bool baseline
             });
             if (i >= 0)
                 run.Production.Add(watch.Milliseconds());
+        }
+        if (baseline && production)
+            run.Identical = run.Identical && oldImage == newImage;
+    }
+    return run;
+}
+
+// The sheet shows another page and comes back: today's index syncs every
+// shape of the page in full at the paint, the production one takes rough
+// boxes and builds outlines only for the shapes it draws.
+TTimedRun RunFirstPaint(int shapeCount, int repeats, bool baseline, bool production) {
+    const TViewScale view;
+    const long double scale = view.ScreenScale();
+    const TIrregularPage source = IrregularPage(shapeCount, PageSeed);
+    const QSize size = PageSurfaceSize(source.Width, source.Height, scale);
+    const TPixelRect surface{0, 0, size.width() - 1, size.height() - 1};
+    const int left = std::max(0, (size.width() - ViewWidth) / 2);
+    const int top = std::max(0, (size.height() - ViewHeight) / 2);
+    const TPixelRect area =
+        Intersected(surface, {left, top, left + ViewWidth - 1, top + ViewHeight - 1});
+    const auto paintView = [&](TSurfaceImage& image, const auto& paint) {
+        image.Paint(QRect(0, 0, ViewWidth, ViewHeight), [&](QPainter& painter) {
+            painter.translate(-left, -top);
+            painter.setClipRect(ToQRect(area));
+            TQPainterCanvas canvas(painter);
+            paint(canvas);
+        });
+    };
+    const TPolygonTbl& page = source.Shapes;
+    const TPolygonTbl other = IrregularPage(shapeCount, PageSeed + 1).Shapes;
+    TStillTicks ticks;
+    TSheetDocument document(ticks);
+    document.SetDrawing(TZvDat{page, other});
+    today::TPageIndex todayIndex;
+    TSurfaceImage oldImage(ViewWidth, ViewHeight), newImage(ViewWidth, ViewHeight);
+    TTimedRun run;
+    for (int i = 0; i < repeats; ++i) {
+        oldImage.Grey();
+        newImage.Grey();
+        if (baseline) {
+            todayIndex.Sync(other); // the other page was shown
+            const TStopwatch watch;
+            todayIndex.Sync(page);
+            paintView(oldImage, [&](ICanvas& canvas) {
+                today::PaintPageArea(canvas, page, todayIndex, {}, dmSelected, scale, surface,
+                                     area);
+            });
+            run.Baseline.Add(watch.Milliseconds());
+        }
+        if (production) {
+            document.ChangePage(1);
+            document.PageIndex();
+            document.ChangePage(0);
+            const TStopwatch watch;
+            paintView(newImage, [&](ICanvas& canvas) {
+                PaintPageArea(canvas, document.Drawing()[0], document.PageIndex(), {}, dmSelected,
+                              scale, surface, area);
+            });
+            run.Production.Add(watch.Milliseconds());
         }
         if (baseline && production)
             run.Identical = run.Identical && oldImage == newImage;

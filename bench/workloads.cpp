@@ -7,6 +7,7 @@
 #include "drag_workload.h"
 #include "file_workload.h"
 #include "page_workloads.h"
+#include "sheet_workloads.h"
 
 #include <cstdio>
 
@@ -26,14 +27,17 @@ TWorkloadResult TimesOf(const std::string& name, const TTimedRun& run) {
 }
 
 TWorkload Drag(const std::string& name, TDragKind kind, bool inside, bool overlap, bool autoRotate,
-               int steps, bool withRepaint) {
+               int steps, bool withRepaint, int shapes = 0) {
     TWorkload workload;
     workload.Names = {name};
     if (withRepaint)
         workload.Names.push_back("repaint_drag_step");
+    if (shapes > 0)
+        workload.Names.push_back(name + "_handler");
     workload.Run = [=](const TRunOptions& options) {
         const TDragWorkload drag{name,    kind,       inside,
-                                 overlap, autoRotate, options.Steps > 0 ? options.Steps : steps};
+                                 overlap, autoRotate, options.Steps > 0 ? options.Steps : steps,
+                                 shapes};
         const TDragRun run = RunDrag(drag, options.Baseline, options.Production);
         std::vector<TWorkloadResult> results;
         TWorkloadResult steps{name, false, run.Baseline, run.Production, 0, 0, run.Identical, {}};
@@ -49,6 +53,13 @@ TWorkload Drag(const std::string& name, TDragKind kind, bool inside, bool overla
             repaint.Details = "the repaint part of the " + name + " steps";
             results.push_back(repaint);
         }
+        if (shapes > 0) {
+            TWorkloadResult handler = TimesOf(
+                name + "_handler", {run.BaselineHandler, run.ProductionHandler, run.Identical});
+            handler.Details =
+                "the mouse-move handler's part of the " + name + " steps; " + handler.Details;
+            results.push_back(handler);
+        }
         return results;
     };
     return workload;
@@ -58,6 +69,29 @@ TWorkload Timed(const std::string& name, std::function<TTimedRun(bool, bool)> ru
     return {{name}, [=](const TRunOptions& options) {
                 return std::vector<TWorkloadResult>{
                     TimesOf(name, run(options.Baseline, options.Production))};
+            }};
+}
+
+TWorkload PageTabs(int pages, int repeats) {
+    const std::string size = std::to_string(pages);
+    const std::vector<std::string> names = {
+        "open_" + size + "_pages", "new_after_" + size + "_pages", "tab_click_" + size + "_pages"};
+    return {names, [=](const TRunOptions& options) {
+                const TPageTabRuns runs =
+                    RunPageTabs(pages, repeats, options.Baseline, options.Production);
+                return std::vector<TWorkloadResult>{TimesOf(names[0], runs.Open),
+                                                    TimesOf(names[1], runs.New),
+                                                    TimesOf(names[2], runs.Click)};
+            }};
+}
+
+TWorkload FlangeCheck(int steps) {
+    const std::vector<std::string> names = {"flange_check_step", "flange_check_full"};
+    return {names, [=](const TRunOptions& options) {
+                const TFlangeCheckRuns runs =
+                    RunFlangeCheck(steps, options.Baseline, options.Production);
+                return std::vector<TWorkloadResult>{TimesOf(names[0], runs.Step),
+                                                    TimesOf(names[1], runs.Full)};
             }};
 }
 
@@ -93,6 +127,14 @@ const std::vector<TWorkload>& Workloads() {
         Drag("drag_overlap", TDragKind::Move, false, true, false, 300, false),
         Drag("drag_all", TDragKind::Move, true, true, true, 24, false),
         Drag("rotate_overlap", TDragKind::Rotate, false, true, false, 120, false),
+        // Crowded pages of irregular shapes at random turns, beside today's code.
+        Drag("drag_overlap_300", TDragKind::Move, false, true, false, 300, false, 300),
+        Drag("drag_overlap_1000", TDragKind::Move, false, true, false, 300, false, 1000),
+        Drag("drag_overlap_3000", TDragKind::Move, false, true, false, 300, false, 3000),
+        Drag("drag_all_300", TDragKind::Move, true, true, true, 120, false, 300),
+        Drag("drag_all_1000", TDragKind::Move, true, true, true, 120, false, 1000),
+        Drag("drag_all_3000", TDragKind::Move, true, true, true, 120, false, 3000),
+        Drag("rotate_overlap_3000", TDragKind::Rotate, false, true, false, 120, false, 3000),
         Timed("collision_check",
               [](bool baseline, bool production) {
                   return RunCollisionChecks(60, baseline, production);
@@ -113,10 +155,21 @@ const std::vector<TWorkload>& Workloads() {
               [](bool baseline, bool production) {
                   return RunFullRepaint(4, false, 100, baseline, production);
               }),
+        Timed("first_paint_300",
+              [](bool baseline, bool production) {
+                  return RunFirstPaint(300, 20, baseline, production);
+              }),
+        Timed("first_paint_3000",
+              [](bool baseline, bool production) {
+                  return RunFirstPaint(3000, 20, baseline, production);
+              }),
         Timed("editor_vertex_drag",
               [](bool baseline, bool production) {
                   return RunEditorDrag(300, baseline, production);
               }),
+        PageTabs(100, 5),
+        PageTabs(1000, 5),
+        FlangeCheck(30),
         File(20000, 3),
         File(200000, 3),
     };

@@ -4,7 +4,7 @@
 // workload and side.
 #include "workloads.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -102,7 +102,7 @@ void RegisterBenchmarks() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     bool summary = false;
     bool details = false;
     std::string only;

@@ -1,9 +1,9 @@
 // Program start: the Japanese user interface, the settings read once, the page
 // setup, the shape editor with its dialogs and information monitor, the about
-// box, the print settings, export and printer calibration dialogs, then the
-// sheet window, with the real prompts, printer, clipboard and pointer, the
-// drawing named on the command line, and the event loop until the sheet window
-// closes; then the settings written once.
+// box, the print settings, export, printer calibration and layout dialogs,
+// then the sheet window, with the real prompts, printer, clipboard and
+// pointer, the drawing named on the command line, and the event loop until the
+// sheet window closes; then the settings written once.
 #include "about_box.h"
 #include "clipboard.h"
 #include "command_line.h"
@@ -12,6 +12,7 @@
 #include "export_dlg.h"
 #include "flange_dlg.h"
 #include "japanese_ui.h"
+#include "layout_dlg.h"
 #include "main_fm.h"
 #include "mk_polygon_fm.h"
 #include "nset_line_angle_dlg.h"
@@ -70,10 +71,12 @@ int main(int argc, char** argv) {
     TPrintSetDlg printSetDlg(printer);
     TExportDlg exportDlg;
     TPrintCalibrationDlg calibrationDlg(prompt);
+    TLayoutDlg layoutDlg(prompt);
 
-    TMainFm mainFm(TSheetServices{prompt, printer, ticks, clipboard, cursor, pageSetup, settings,
-                                  &recovery, recoveryInterval, &longTask},
-                   TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg, &calibrationDlg});
+    TMainFm mainFm(
+        TSheetServices{prompt, printer, ticks, clipboard, cursor, pageSetup, settings, &recovery,
+                       recoveryInterval, &longTask},
+        TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg, &calibrationDlg, &layoutDlg});
     longTask.SetParent(&mainFm);
     mainFm.show();
     mainFm.OfferRecovery();

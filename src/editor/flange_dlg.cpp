@@ -94,8 +94,6 @@ void TFlangeDlg::SetNames(const std::vector<std::string>& names) {
     FlangeName->clear();
     for (const std::string& name : names)
         FlangeName->addItem(ShiftJisToUnicode(name));
-    // Sorted as the user reads the names, not by their bytes.
-    FlangeName->model()->sort(0);
     FlangeName->setCurrentIndex(-1);
     FlangeName->setEditText(text);
 }

@@ -23,7 +23,8 @@ class TFlangeDlg : public QDialog {
 public:
     explicit TFlangeDlg(IPrompt& prompt, QWidget* parent = nullptr);
 
-    // The names offered, Shift-JIS bytes; sorted and without duplicates.
+    // The names offered, Shift-JIS bytes, each once, in the order given: the
+    // open joint marks, which wait for a partner, come first.
     void SetNames(const std::vector<std::string>& names);
     void SetLookup(const IFlangeLookup* lookup) { FLookup = lookup; }
     // One side: "糊代設定（１辺）" with its name; all sides: "糊代設定（一括）"

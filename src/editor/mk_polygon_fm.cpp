@@ -202,6 +202,10 @@ bool TMkPolygonFm::GetPolygon(TPolygon& shape) const {
     return FModel.GetPolygon(shape);
 }
 
+TFlange TMkPolygonFm::DefaultFlange() const {
+    return MakeFlange("", FModel.FlangeWidth(), FModel.FlangeAngle1(), FModel.FlangeAngle2());
+}
+
 void TMkPolygonFm::SetDialogs(const TEditorDialogs& dialogs) {
     FDialogs = dialogs;
     if (FDialogs.Monitor != nullptr)

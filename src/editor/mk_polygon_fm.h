@@ -76,6 +76,7 @@ public:
     void ShowModal() override;
     int ApexCount() const override;
     bool GetPolygon(TPolygon& shape) const override;
+    TFlange DefaultFlange() const override;
 
     // Until they are given, the commands that use them do nothing.
     void SetDialogs(const TEditorDialogs& dialogs);

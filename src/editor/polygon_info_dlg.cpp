@@ -89,12 +89,13 @@ TPolygonInfoDlg::~TPolygonInfoDlg() {
 }
 
 // Coordinates within the file's columns (-999.99 to 9999.99), angles up to
-// 360 degrees, slopes from -180, flanges up to 99 mm wide; digits as wide as
-// the widest a font gives.
+// 360 degrees, slopes from -180, flanges up to 99 mm wide, joint marks of up
+// to four digits; digits as wide as the widest a font gives.
 QStringList TPolygonInfoDlg::LongestColumnTexts() {
     return {QStringLiteral("-999.9/-999.9"), QStringLiteral("9999.9/9999.9"),
             QStringLiteral("359.99"),        QStringLiteral("9999.9"),
-            QStringLiteral("-179.99"),       QStringLiteral("99:90:90")};
+            QStringLiteral("-179.99"),       QStringLiteral("99:90:90"),
+            QStringLiteral("9999")};
 }
 
 // The header row and the row-number column are the grid's own headers.
@@ -130,8 +131,12 @@ void TPolygonInfoDlg::createGrid() {
 // user sets the widths, each column is as wide as its header or its longest text.
 void TPolygonInfoDlg::FitColumnsToTheirTexts() {
     const QStringList longest = LongestColumnTexts();
-    const QStringList texts[DataColumns] = {
-        {longest[0], longest[1]}, {longest[2]}, {longest[3]}, {longest[4]}, {longest[5]}};
+    const QStringList texts[DataColumns] = {{longest[0], longest[1]},
+                                            {longest[2]},
+                                            {longest[3]},
+                                            {longest[4]},
+                                            {longest[5]},
+                                            {longest[6]}};
     const QFontMetrics metrics(font());
     for (int column = 0; column < DataColumns; ++column) {
         int widest =

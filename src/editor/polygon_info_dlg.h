@@ -1,8 +1,9 @@
 // The shape information monitor: a small tool window of the shape editor that
 // lists, per vertex of the shape being edited, its coordinates, its interior
-// angle, the length and slope of the side that starts at it and that side's
-// flange, with the rows of the two selected vertices framed in the colours the
-// editor marks them with.
+// angle, the length and slope of the side that starts at it, that side's
+// flange and its name (the joint mark, with a flange or without), with the
+// rows of the two selected vertices framed in the colours the editor marks
+// them with.
 #pragma once
 
 #include "geometry/polygon.h"

@@ -1,16 +1,17 @@
-// The shape information monitor's rows: the texts of each vertex's figures,
-// made when the view shows them.
+// The shape information monitor's rows: the texts of each vertex's figures
+// and of its side's name, made when the view shows them.
 #include "polygon_info_model.h"
 
 #include "editing/shape_info.h"
+#include "shift_jis_codec.h"
 
 #include <algorithm>
 
 namespace {
 
 const QString Headers[TPolygonInfoModel::ColumnCount] = {
-    QStringLiteral("座標"), QStringLiteral("内角"), QStringLiteral("辺の長さ"),
-    QStringLiteral("辺の傾き"), QStringLiteral("糊代")};
+    QStringLiteral("座標"),     QStringLiteral("内角"), QStringLiteral("辺の長さ"),
+    QStringLiteral("辺の傾き"), QStringLiteral("糊代"), QStringLiteral("名称")};
 
 // QString::asprintf formats in the C locale: the decimal mark is always ".".
 QString ColumnText(const TVertexInfo& info, int column) {
@@ -24,10 +25,12 @@ QString ColumnText(const TVertexInfo& info, int column) {
         return QString::asprintf("%6.1f", static_cast<double>(info.SideLength));
     case 3:
         return QString::asprintf("%7.2f", static_cast<double>(info.SideSlope));
-    default:
+    case 4:
         return QString::asprintf("%.0f:%.0f:%.0f", static_cast<double>(info.FlangeWidth),
                                  static_cast<double>(info.FlangeAngle1),
                                  static_cast<double>(info.FlangeAngle2));
+    default:
+        return {};
     }
 }
 
@@ -80,5 +83,9 @@ QVariant TPolygonInfoModel::headerData(int section, Qt::Orientation orientation,
 QString TPolygonInfoModel::CellText(int row, int column) const {
     if (row < 0 || row >= FMeasuredRows || column < 0 || column >= ColumnCount)
         return {};
+    // The side's joint mark, whether or not the side has a flange.
+    if (column == NameColumn)
+        return IsIndexOf(FMeasured.Flanges, row) ? ShiftJisToUnicode(FMeasured.Flanges[row].Name)
+                                                 : QString();
     return ColumnText(VertexInfoAt(FMeasured, FClockwise, row), column);
 }

@@ -11,7 +11,9 @@ class TPolygonInfoModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    static constexpr int ColumnCount = 5;
+    static constexpr int ColumnCount = 6;
+    // The name of the side that starts at the row's vertex: its joint mark.
+    static constexpr int NameColumn = 5;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -22,7 +24,7 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    // Columns "座標" to "糊代"; rows numbered from 1, right-aligned in three places.
+    // Columns "座標" to "名称"; rows numbered from 1, right-aligned in three places.
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 

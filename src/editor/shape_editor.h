@@ -24,9 +24,10 @@ public:
     virtual void NewPolygon() = 0;
     // Starts editing a copy of shape, which "restore" can bring back.
     virtual void SetPolygon(const TPolygon& shape) = 0;
-    // The flange names the drawing uses (Shift-JIS bytes, sorted, each once)
-    // for the flange dialog to offer, and where it looks a picked one up; the
-    // lookup must outlive the editing run, and nullptr clears it.
+    // The names the drawing's sides carry (Shift-JIS bytes, each once, open
+    // joint marks first) for the flange dialog to offer in that order, and
+    // where it looks a picked one up; the lookup must outlive the editing run,
+    // and nullptr clears it.
     virtual void SetFlangeNames(const std::vector<std::string>& names,
                                 const IFlangeLookup* lookup) = 0;
     // Shows the editor and returns when the user has closed it.
@@ -35,4 +36,7 @@ public:
     // Copies the working shape into shape; false (shape untouched) when it has
     // fewer than 3 vertices.
     virtual bool GetPolygon(TPolygon& shape) const = 0;
+    // The width and angles offered for a side without a flange (no name):
+    // what the user accepted last, kept between runs.
+    virtual TFlange DefaultFlange() const = 0;
 };

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -72,24 +73,50 @@ void TFlangeCheckDlg::DrawingChanged() {
         [this] {
             FRefreshPending = false;
             if (isVisible())
-                Refresh();
+                Refresh(false);
         },
         Qt::QueuedConnection);
 }
 
-// The row in view stays selected when it is still there, so that working
-// through the list row by row does not lose the place.
-void TFlangeCheckDlg::Refresh() {
-    const int current = PartnerGrid->currentIndex().row();
-    FModel->SetReport(CheckFlangePartners(FDocument.Drawing()));
-    if (current >= 0 && FModel->rowCount() > 0)
-        PartnerGrid->selectRow(std::min(current, FModel->rowCount() - 1));
+// The model tells the view only the rows that changed, so the row in view
+// stays where it is and stays selected while it is there. A whole check fits
+// the columns to the rows around the view; after a change only the rows of
+// changed marks are measured, and a column only widens for them: measuring
+// a thousand rows after every command would cost more than the change.
+void TFlangeCheckDlg::Refresh(bool whole) {
+    std::vector<TShapeSlot> changed;
+    const bool rebuilt = whole || !FDocument.Changes().ChangedSince(FTaken, changed);
+    if (rebuilt)
+        FCheck.Rebuild(FDocument.Drawing());
+    else
+        FCheck.Apply(FDocument.Drawing(), changed);
+    FTaken = FDocument.Changes().Now();
+    FModel->Show(FCheck);
     // The findings column takes what room is left.
-    for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
-        PartnerGrid->resizeColumnToContents(column);
+    if (rebuilt) {
+        for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column)
+            PartnerGrid->resizeColumnToContents(column);
+    } else {
+        WidenColumns();
+    }
 
     SummaryLabel->setText(FModel->SummaryText());
-    UnnamedLabel->setText(UnnamedFlangesText.arg(FModel->Report().UnnamedFlanges));
+    UnnamedLabel->setText(UnnamedFlangesText.arg(FModel->UnnamedFlanges()));
+}
+
+void TFlangeCheckDlg::WidenColumns() {
+    constexpr std::size_t MostRowsMeasured = 200;
+    const std::vector<int>& rows = FModel->FreshRows();
+    const int grid = PartnerGrid->showGrid() ? 1 : 0;
+    for (int column = 0; column < TFlangeCheckModel::ColFindings; ++column) {
+        int width = PartnerGrid->columnWidth(column);
+        for (std::size_t k = 0; k < std::min(rows.size(), MostRowsMeasured); ++k)
+            width = std::max(width,
+                             PartnerGrid->sizeHintForIndex(FModel->index(rows[k], column)).width() +
+                                 grid);
+        if (width > PartnerGrid->columnWidth(column))
+            PartnerGrid->setColumnWidth(column, width);
+    }
 }
 
 // The first time it comes up beside the sheet, not over the page it points
@@ -103,7 +130,7 @@ void TFlangeCheckDlg::showEvent(QShowEvent* event) {
                           sheet.screen()->availableGeometry())
                  .topLeft());
     }
-    Refresh();
+    Refresh(true);
 }
 
 void TFlangeCheckDlg::RowDoubleClicked(const QModelIndex& index) {

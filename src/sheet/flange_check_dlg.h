@@ -3,7 +3,9 @@
 // what is wrong with them, kept current while it is open.
 #pragma once
 
-#include "document/flange_partners.h"
+#include "document/flange_partner_index.h"
+
+#include <cstdint>
 
 #include <QWidget>
 
@@ -20,8 +22,9 @@ public:
     // which it stays.
     explicit TFlangeCheckDlg(const TSheetDocument& document, QWidget* parent = nullptr);
 
-    // The drawing has changed: while the window is shown the check runs again
-    // once the change's command is over, however many changes it made.
+    // The drawing has changed: while the window is shown the check takes the
+    // shapes the command changed once it is over, however many changes it
+    // made.
     void DrawingChanged();
 
 signals:
@@ -34,10 +37,15 @@ protected:
 
 private:
     void createControls();
-    void Refresh();
+    // The whole check anew, or only what changed since the last refresh.
+    void Refresh(bool whole);
+    // Widens the columns that the rows of changed marks need wider.
+    void WidenColumns();
     void RowDoubleClicked(const QModelIndex& index);
 
     const TSheetDocument& FDocument;
+    TFlangePartnerIndex FCheck;
+    std::uint64_t FTaken = 0; // where the drawing's changes stood when last taken
     bool FRefreshPending = false;
     bool FPlaced = false;
     TFlangeCheckModel* FModel = nullptr;

@@ -2,9 +2,9 @@
 // between runs, the page tabs and the zoom; the routes from the File menu to
 // the drawing's file, printing, export and the printer's calibration; and the
 // Edit menu: undo and redo, pages added and deleted, shapes made or edited in
-// the shape editor, cut, copy, paste and delete through the clipboard, the
-// flange check window, the placement options, and which commands are
-// available.
+// the shape editor and placed where they fit, cut, copy, paste and delete
+// through the clipboard, the flange check window, the joint commands, the
+// layout, the placement options, and which commands are available.
 #include "main_fm.h"
 
 #include "clipboard.h"
@@ -12,6 +12,7 @@
 #include "drawing_flange_lookup.h"
 #include "flange_check_dlg.h"
 #include "format/number_field.h"
+#include "layout_messages.h"
 #include "page_setup.h"
 #include "page_tabs.h"
 #include "paint_surface.h"
@@ -42,6 +43,10 @@ const QString ClipboardNoAnswerText = QStringLiteral(
     "クリップボードを持っているプログラムが応答しないため、貼り付けできませんでした。");
 const QString PlacingHintText =
     QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
+const QString NoRoomHintText = QStringLiteral("ページに空いた場所がありません。図形がマウスに付いて"
+                                              "動きます。置く位置でクリックしてください。");
+const QString KeptOnClipboardText = QStringLiteral(
+    "\n図形はクリップボードにコピーしました。大きな用紙を選んでから貼り付けられます。");
 
 } // namespace
 
@@ -49,6 +54,7 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
     : Prompt(services.Prompt), Clipboard(services.Clipboard), PageSetup(services.PageSetup),
       Dialogs(dialogs), Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
       Gestures(Document, *View, services.Prompt, services.Cursor),
+      Joints(Document, *View, services.Prompt, *this, dialogs.Editor),
       Recovery(services.Recovery, services.Prompt, services.LongTask, Document,
                services.RecoveryInterval),
       Files(services.Prompt, services.LongTask, Document, Recovery),
@@ -56,7 +62,10 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
                Files),
       Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export, Document,
                Files),
-      Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files) {
+      Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files),
+      OwnLongTask(this),
+      Layout(services.Prompt, services.LongTask != nullptr ? *services.LongTask : OwnLongTask,
+             services.PageSetup, Document, dialogs.Layout) {
     createClientArea();
     createStatusBar();
     createConnections();
@@ -98,13 +107,21 @@ void TMainFm::createConnections() {
     connect(&Files, &TSheetFiles::DrawingReplaced, this, &TMainFm::DrawingReplaced);
     connect(&Files, &TSheetFiles::FileNameChanged, this, &TMainFm::FileNameChanged);
     connect(TabControl1, &TPageTabs::currentChanged, this, &TMainFm::TabControl1Change);
+    // A joint command takes the mouse between gestures; a shape being placed
+    // keeps it until it is put down.
     const TPaintSurface* surface = View->Surface();
-    connect(surface, &TPaintSurface::MouseDown, this,
-            [this](const QMouseEvent* event) { Gestures.MouseDown(*event, PlacementRules()); });
-    connect(surface, &TPaintSurface::MouseMove, this,
-            [this](const QMouseEvent* event) { Gestures.MouseMove(*event, PlacementRules()); });
+    connect(surface, &TPaintSurface::MouseDown, this, [this](const QMouseEvent* event) {
+        if (Gestures.State() != dsIdle || !Joints.MouseDown(*event))
+            Gestures.MouseDown(*event, PlacementRules());
+    });
+    connect(surface, &TPaintSurface::MouseMove, this, [this](const QMouseEvent* event) {
+        Gestures.MouseMove(*event, PlacementRules());
+        if (Gestures.State() == dsIdle)
+            Joints.MouseMove(*event);
+    });
     connect(surface, &TPaintSurface::MouseUp, this, [this](const QMouseEvent* event) {
-        Gestures.MouseUp(*event, Menus.ClickDragMi->isChecked());
+        if (Gestures.State() != dsIdle || !Joints.TakesMouse())
+            Gestures.MouseUp(*event, Menus.ClickDragMi->isChecked());
     });
     connect(&Gestures, &TSheetGestures::PointerMoved, this, &TMainFm::ShowMousePosition);
     connect(&Gestures, &TSheetGestures::PlacingChanged, this, &TMainFm::ShowPlacingHint);
@@ -163,9 +180,10 @@ void TMainFm::OfferRecovery() {
     Recovery.Write();
 }
 
-// A gesture on the drawing that went goes with it.
+// A gesture or a joint command on the drawing that went goes with it.
 void TMainFm::DrawingReplaced() {
     Gestures.Cancel();
+    Joints.Leave();
     SyncPageTabs();
     View->Repaint();
 }
@@ -183,11 +201,7 @@ void TMainFm::SelectPolygon(int index) {
 // Tabs come and go only at the end, so the captions stay "1" ... "N".
 void TMainFm::SyncPageTabs() {
     const QSignalBlocker quiet(TabControl1);
-    const int pageCount = static_cast<int>(Document.Drawing().size());
-    while (TabControl1->count() > pageCount)
-        TabControl1->removeTab(TabControl1->count() - 1);
-    while (TabControl1->count() < pageCount)
-        TabControl1->addTab(QString::number(TabControl1->count() + 1));
+    TabControl1->SetNumberedTabs(static_cast<int>(Document.Drawing().size()));
     TabControl1->setCurrentIndex(Document.CurPage());
 }
 
@@ -241,8 +255,14 @@ void TMainFm::ShowMousePosition(const TPointF& position) {
 }
 
 // Nothing else on screen says that the shape is held until the next click.
+// Once it is put down, a joint command still waiting says so again.
 void TMainFm::ShowPlacingHint(bool placing) {
-    HintPanel->setText(placing ? PlacingHintText : QString());
+    HintPanel->setText(placing ? PlacingHintText : Joints.HintText());
+}
+
+void TMainFm::ShowJointHint() {
+    if (Gestures.State() == dsIdle)
+        HintPanel->setText(Joints.HintText());
 }
 
 void TMainFm::connectEditCommands() {
@@ -257,6 +277,7 @@ void TMainFm::connectEditCommands() {
     connect(Menus.PolygonPasteMi, &QAction::triggered, this, &TMainFm::PolygonPasteMiClick);
     connect(Menus.PolygonDeleteMi, &QAction::triggered, this, &TMainFm::PolygonDeleteMiClick);
     connect(Menus.Z1, &QAction::triggered, this, &TMainFm::Z1Click);
+    connect(Menus.LayoutMi, &QAction::triggered, this, &TMainFm::LayoutMiClick);
     connect(Menus.AutoRotateMi, &QAction::triggered, this, &TMainFm::AutoRotateMiClick);
     connect(Menus.AllMi, &QAction::triggered, this, &TMainFm::AllMiClick);
     connect(Menus.EditMi1, &QMenu::aboutToShow, this,
@@ -268,6 +289,31 @@ void TMainFm::connectEditCommands() {
     connect(Menus.FlangeCheckMi, &QAction::triggered, this, &TMainFm::FlangeCheckMiClick);
     connect(FlangeCheckDlg, &TFlangeCheckDlg::ShapeChosen, this, &TMainFm::ShowChosenShape);
     Document.SetDrawingChangedHandler([this] { FlangeCheckDlg->DrawingChanged(); });
+    connectJointCommands();
+}
+
+// The join item is checked while the join mode is on; choosing it again
+// leaves the mode.
+void TMainFm::connectJointCommands() {
+    connect(Menus.JoinMi, &QAction::triggered, this, [this](bool checked) {
+        if (checked && IsAvailable(Menus.JoinMi))
+            Joints.StartJoin();
+        else
+            Joints.Leave();
+        Menus.JoinMi->setChecked(Joints.Command() == TJointCommand::Join);
+    });
+    connect(Menus.UnjoinMi, &QAction::triggered, this, [this] {
+        if (IsAvailable(Menus.UnjoinMi))
+            Joints.StartUnjoin();
+    });
+    connect(Menus.MoveTabMi, &QAction::triggered, this, [this] {
+        if (IsAvailable(Menus.MoveTabMi))
+            Joints.StartMoveTab();
+    });
+    connect(&Joints, &TSheetJoints::CommandChanged, this, [this](TJointCommand command) {
+        Menus.JoinMi->setChecked(command == TJointCommand::Join);
+    });
+    connect(&Joints, &TSheetJoints::HintChanged, this, &TMainFm::ShowJointHint);
 }
 
 TPlacementRules TMainFm::PlacementRules() const {
@@ -285,6 +331,8 @@ bool TMainFm::IsAvailable(const QAction* item) const {
     const bool idle = Gestures.State() == dsIdle;
     if (item == Menus.MkNewPolygonMi || item == Menus.PolygonPasteMi)
         return idle;
+    if (item == Menus.LayoutMi)
+        return idle && !PagesWithShapes(Document.Drawing()).empty();
     if (item == Menus.PolygonEditMi || item == Menus.PolygonCutMi || item == Menus.PolygonCopyMi ||
         item == Menus.PolygonDeleteMi)
         return idle && Document.CurrentPolygonIndex() >= 0;
@@ -293,6 +341,12 @@ bool TMainFm::IsAvailable(const QAction* item) const {
         return Menus.WallChkMi->isChecked() || Menus.PorigonCrossChkMi->isChecked();
     if (item == Menus.AddNewPageMi)
         return Document.Drawing().size() < MaxPageCount;
+    if (item == Menus.JoinMi)
+        return idle && Joints.CanStart(TJointCommand::Join);
+    if (item == Menus.UnjoinMi)
+        return idle && Joints.CanStart(TJointCommand::Unjoin);
+    if (item == Menus.MoveTabMi)
+        return idle && Joints.CanStart(TJointCommand::MoveTab);
     // Printing an empty page does nothing, and an export needs a shape somewhere.
     if (item == Menus.Print1)
         return !Document.Drawing()[Document.CurPage()].empty();
@@ -355,12 +409,12 @@ void TMainFm::DelPageMiClick() {
     ShowChangedPages();
 }
 
-// The editor's flange dialog offers the names of the drawing as it is now and
-// looks a picked one up in every shape but the one being edited (-1 for a new
-// shape, which skips none).
+// The editor's flange dialog offers the names of the drawing's sides as they
+// are now, the open joint marks first, and looks a picked one up in every
+// shape but the one being edited (-1 for a new shape, which skips none).
 void TMainFm::ShowEditor(int editedIndex) {
     const TDrawingFlangeLookup lookup(Document, editedIndex);
-    FlangeNames = CollectFlangeNames(Document.Drawing());
+    FlangeNames = FlangeNamesOpenFirst(Document.Drawing());
     Dialogs.Editor->SetFlangeNames(FlangeNames, &lookup);
     Dialogs.Editor->ShowModal();
     Dialogs.Editor->SetFlangeNames({}, nullptr);
@@ -373,7 +427,7 @@ void TMainFm::MkNewPolygonMiClick() {
     ShowEditor(-1);
     TPolygon shape;
     if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
-        Gestures.PlaceShape(shape);
+        PlaceNewShape(shape, true);
 }
 
 // There is no cancel: the shape the editor holds when it closes is taken,
@@ -407,6 +461,27 @@ void TMainFm::PolygonDeleteMiClick() {
         DeleteCurrentPolygon();
 }
 
+void TMainFm::PlaceNewShape(const TPolygon& shape, bool fromEditor) {
+    const TPageAreaMm area = PageSetup.PageArea();
+    switch (Gestures.PlaceShape(shape, area.Width, area.Height)) {
+    case TPlaceFit::Free:
+        break;
+    case TPlaceFit::NoRoom:
+        HintPanel->setText(NoRoomHintText);
+        break;
+    case TPlaceFit::TooLarge: {
+        const bool kept = fromEditor && CopyPolygonToClipboard(Clipboard, shape);
+        Prompt.ShowError(ErrorTitle, TooLargeText(shape, area) + (kept ? KeptOnClipboardText : ""));
+        break;
+    }
+    }
+}
+
+void TMainFm::LayoutMiClick() {
+    if (IsAvailable(Menus.LayoutMi) && Layout.LayOut())
+        ShowChangedPages();
+}
+
 bool TMainFm::CopyCurrentPolygon() {
     const TPolygon* shape = Document.PolygonAt(Document.CurrentPolygonIndex());
     return shape != nullptr && CopyPolygonToClipboard(Clipboard, *shape);
@@ -424,7 +499,7 @@ void TMainFm::PolygonPasteMiClick() {
     TClipboardRead read = TClipboardRead::Answered;
     switch (PastePolygonFromClipboard(Clipboard, shape, &read)) {
     case TTextReadResult::Ok:
-        Gestures.PlaceShape(shape);
+        PlaceNewShape(shape, false);
         break;
     case TTextReadResult::RangeError:
         Prompt.ShowError(ErrorTitle, RangeCheckErrorText);

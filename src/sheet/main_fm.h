@@ -10,9 +10,12 @@
 #include "format/ini_file.h"
 #include "page_view.h"
 #include "printer_calibration.h"
+#include "qt_long_task.h"
 #include "sheet_exporter.h"
 #include "sheet_files.h"
 #include "sheet_gestures.h"
+#include "sheet_joints.h"
+#include "sheet_layout.h"
 #include "sheet_menus.h"
 #include "sheet_printing.h"
 
@@ -24,6 +27,8 @@
 #include <vector>
 
 class IClipboard;
+class ILayoutDialog;
+class ILongTask;
 class IPrintCalibrationDialog;
 class IPrintSetDialog;
 class IPrinter;
@@ -53,7 +58,9 @@ struct TSheetServices {
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
     TRecoveryCopy* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
-    // Runs opening, saving and recovery copies with progress; none runs them in place.
+    // Runs opening, saving, recovery copies and layouts with progress. With
+    // none, opening, saving and recovery copies run where they are asked and a
+    // layout runs on a worker thread under the window's own progress dialog.
     ILongTask* LongTask = nullptr;
 };
 
@@ -65,6 +72,7 @@ struct TSheetDialogs {
     IPrintSetDialog* PrintSet = nullptr;
     IExportDialog* Export = nullptr;
     IPrintCalibrationDialog* Calibration = nullptr;
+    ILayoutDialog* Layout = nullptr;
 };
 
 class TMainFm : public QMainWindow {
@@ -88,8 +96,9 @@ public:
     const TDaInt& CurrentSelection() const { return Document.Selection(); }
     const TPolygonTbl& CurrentSelectionCopy() const { return Document.SelectionCopy(); }
     TDragState CurrentDragState() const { return Gestures.State(); }
+    const TSheetJoints& JointCommands() const { return Joints; }
     const TEditHistory& EditHistory() const { return Document.History(); }
-    // The flange names the shape editor was last given to offer.
+    // The side names the shape editor was last given to offer.
     const std::vector<std::string>& OfferedFlangeNames() const { return FlangeNames; }
 
     // The shape at index on the current page, or nullptr when there is none.
@@ -156,10 +165,16 @@ private:
     void PolygonCopyMiClick();
     void PolygonPasteMiClick();
     void PolygonDeleteMiClick();
+    void LayoutMiClick();
+    // A new or pasted shape goes where it fits; one larger than the page is
+    // refused, a new one then kept on the clipboard so that it is not lost.
+    void PlaceNewShape(const TPolygon& shape, bool fromEditor);
     bool CopyCurrentPolygon();
     void DeleteCurrentPolygon();
     void ShowEditor(int editedIndex);
     void FlangeCheckMiClick();
+    void connectJointCommands();
+    void ShowJointHint();
     void ShowChosenShape(int page, int index);
     // After a command: the tabs follow the pages and the page is painted anew.
     void ShowChangedPages();
@@ -173,11 +188,14 @@ private:
     TSheetMenus Menus;
     TPageView* View = nullptr;
     TSheetGestures Gestures;
+    TSheetJoints Joints;
     TCrashRecovery Recovery;
     TSheetFiles Files;
     TSheetPrinting Printing;
     TSheetExporter Exporter;
     TPrinterCalibration Calibration;
+    TQtLongTask OwnLongTask;
+    TSheetLayout Layout;
     std::vector<std::string> FlangeNames;
 
     TPageTabs* TabControl1 = nullptr;

@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <vector>
 
 TPageTabs::TPageTabs(QWidget* parent) : QWidget(parent) {
     static bool accessibleInstalled = false;
@@ -29,7 +30,7 @@ TPageTabs::TPageTabs(QWidget* parent) : QWidget(parent) {
     // As a tab bar: Tab reaches it, a click changes the page but leaves the
     // focus where it was.
     setFocusPolicy(Qt::TabFocus);
-    UpdateCellSize();
+    UpdateCellSize(true);
     createShortcuts();
 }
 
@@ -62,9 +63,33 @@ QString TPageTabs::tabText(int index) const {
 
 void TPageTabs::addTab(const QString& caption) {
     FCaptions.append(caption);
+    FWidestAdvance = std::max(FWidestAdvance, fontMetrics().horizontalAdvance(caption));
     Relayout();
     if (FCurrent < 0)
         setCurrentIndex(0);
+}
+
+void TPageTabs::SetNumberedTabs(int count) {
+    count = std::max(0, count);
+    if (count == this->count())
+        return;
+    const bool removing = count < this->count();
+    if (removing) {
+        FCaptions.erase(FCaptions.begin() + count, FCaptions.end());
+        FHovered = -1;
+    }
+    const QFontMetrics metrics = fontMetrics();
+    for (int index = this->count(); index < count; ++index) {
+        FCaptions.append(QString::number(index + 1));
+        FWidestAdvance = std::max(FWidestAdvance, metrics.horizontalAdvance(FCaptions.back()));
+    }
+    Relayout(removing);
+    if (FCurrent < count && FCurrent >= 0)
+        return;
+    FCurrent = count == 0 ? -1 : (FCurrent < 0 ? 0 : count - 1);
+    EnsureCurrentVisible();
+    AnnounceCurrent();
+    emit currentChanged(FCurrent);
 }
 
 // As a tab bar does: removing the current tab selects the one that takes its
@@ -74,7 +99,7 @@ void TPageTabs::removeTab(int index) {
         return;
     FCaptions.removeAt(index);
     FHovered = -1;
-    Relayout();
+    Relayout(true);
     if (count() == 0) {
         FCurrent = -1;
         emit currentChanged(-1);
@@ -91,9 +116,10 @@ void TPageTabs::removeTab(int index) {
 void TPageTabs::setCurrentIndex(int index) {
     if (index < 0 || index >= count() || index == FCurrent)
         return;
+    UpdateTab(FCurrent);
     FCurrent = index;
     EnsureCurrentVisible();
-    update();
+    UpdateTab(FCurrent);
     AnnounceCurrent();
     emit currentChanged(index);
 }
@@ -134,7 +160,7 @@ int TPageTabs::tabAt(const QPoint& point) const {
 }
 
 QSize TPageTabs::sizeHint() const {
-    return {std::max(1, ColumnCount()) * FCellSize.width(), FCellSize.height()};
+    return {std::clamp(ColumnCount(), 1, MaxColumnsShown) * FCellSize.width(), FCellSize.height()};
 }
 
 // One column of tabs of up to three digits, whatever the page count, so that
@@ -144,13 +170,20 @@ QSize TPageTabs::minimumSizeHint() const {
 }
 
 // The current tab goes first: a style draws it reaching over its neighbours
-// toward the page, which in a grid would hide the tab beside it.
-void TPageTabs::paintEvent(QPaintEvent*) {
+// toward the page, which in a grid would hide the tab beside it. Only the
+// tabs within a cell of the area to paint are drawn, so a paint costs the
+// area, not the page count.
+void TPageTabs::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
-    if (!tabRect(FCurrent).isEmpty())
+    std::vector<int> tabs;
+    for (const QRect& rect : event->region())
+        TabsNear(rect, tabs);
+    std::sort(tabs.begin(), tabs.end());
+    tabs.erase(std::unique(tabs.begin(), tabs.end()), tabs.end());
+    if (std::binary_search(tabs.begin(), tabs.end(), FCurrent))
         PaintTab(painter, FCurrent);
-    for (int index = 0; index < count(); ++index) {
-        if (index != FCurrent && !tabRect(index).isEmpty())
+    for (const int index : tabs) {
+        if (index != FCurrent)
             PaintTab(painter, index);
     }
     // The keyboard works on the current tab: it carries the focus frame.
@@ -162,6 +195,32 @@ void TPageTabs::paintEvent(QPaintEvent*) {
         focus.backgroundColor = palette().color(QPalette::Window);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void TPageTabs::TabsNear(const QRect& rect, std::vector<int>& tabs) const {
+    const QRect area = rect.adjusted(-FCellSize.width(), -FCellSize.height(), FCellSize.width(),
+                                     FCellSize.height());
+    const int perColumn = TabsPerColumn();
+    const int firstColumn = std::max(0, area.left() / FCellSize.width());
+    const int lastColumn = std::min(VisibleColumnCount() - 1, area.right() / FCellSize.width());
+    const int firstRow = std::max(0, area.top() / FCellSize.height());
+    const int lastRow = std::min(perColumn - 1, area.bottom() / FCellSize.height());
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const int index = (FFirstColumn + column) * perColumn + row;
+            if (index >= count())
+                break;
+            if (tabRect(index).intersects(area))
+                tabs.push_back(index);
+        }
+    }
+}
+
+void TPageTabs::UpdateTab(int index) {
+    const QRect tab = tabRect(index);
+    if (!tab.isEmpty())
+        update(tab.adjusted(-FCellSize.width() / 2, -FCellSize.height() / 2, FCellSize.width() / 2,
+                            FCellSize.height() / 2));
 }
 
 // Styles turn a right-hand tab about its own rectangle as if it stood in the
@@ -194,14 +253,15 @@ void TPageTabs::mousePressEvent(QMouseEvent* event) {
 void TPageTabs::mouseMoveEvent(QMouseEvent* event) {
     const int hovered = tabAt(event->position().toPoint());
     if (hovered != FHovered) {
+        UpdateTab(FHovered);
         FHovered = hovered;
-        update();
+        UpdateTab(FHovered);
     }
 }
 
 void TPageTabs::leaveEvent(QEvent*) {
+    UpdateTab(FHovered);
     FHovered = -1;
-    update();
 }
 
 // The wheel brings columns into sight when the strip is too narrow for all of
@@ -258,7 +318,7 @@ void TPageTabs::focusOutEvent(QFocusEvent* event) {
 
 void TPageTabs::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        Relayout();
+        Relayout(true);
     QWidget::changeEvent(event);
 }
 
@@ -266,13 +326,16 @@ void TPageTabs::changeEvent(QEvent* event) {
 // three-digit one, so the tabs form a grid that fills the strip's least width.
 // Captions run across, not down the tab: page numbers read at a glance and a
 // column holds more tabs.
-void TPageTabs::UpdateCellSize() {
-    QString widest = QStringLiteral("000");
-    for (const QString& caption : FCaptions) {
-        if (fontMetrics().horizontalAdvance(caption) > fontMetrics().horizontalAdvance(widest))
-            widest = caption;
+void TPageTabs::UpdateCellSize(bool whole) {
+    const QFontMetrics metrics = fontMetrics();
+    if (whole) {
+        FWidestAdvance = 0;
+        for (const QString& caption : FCaptions)
+            FWidestAdvance = std::max(FWidestAdvance, metrics.horizontalAdvance(caption));
     }
-    FCellSize = CellSizeFor(widest);
+    const int padding = metrics.averageCharWidth();
+    const int advance = std::max(FWidestAdvance, metrics.horizontalAdvance(QStringLiteral("000")));
+    FCellSize = {advance + 2 * padding, metrics.height() + padding};
 }
 
 QSize TPageTabs::CellSizeFor(const QString& caption) const {
@@ -340,8 +403,8 @@ void TPageTabs::InitTabOption(QStyleOptionTab& option, int index) const {
 
 // The hint the layout last saw is kept: the width a new height needs differs
 // from it although nothing else changed.
-void TPageTabs::Relayout() {
-    UpdateCellSize();
+void TPageTabs::Relayout(bool whole) {
+    UpdateCellSize(whole);
     ScrollToColumn(FFirstColumn);
     EnsureCurrentVisible();
     if (sizeHint() != FLayoutHint) {

@@ -1,13 +1,17 @@
 // The sheet's page tabs: one tab per page on the right-hand side, in as many
-// columns as the window's height needs, so that the page count never makes the
-// window taller or wider than the user made it. The keyboard reaches them too:
-// Ctrl+PageUp and Ctrl+PageDown anywhere in the window, and the arrow keys,
-// Home and End once Tab has brought the focus to the strip. Assistive
-// technology sees a page tab list (see page_tabs_accessible.h).
+// columns as the window's height needs, of which at most MaxColumnsShown are
+// in sight at once and the others scroll into it, so that the page count
+// never makes the window taller or wider than the user made it. Adding,
+// removing, choosing and painting tabs cost what changed, not the page count. The keyboard reaches
+// them too: Ctrl+PageUp and Ctrl+PageDown anywhere in the window, and the arrow keys, Home and End
+// once Tab has brought the focus to the strip. Assistive technology sees a page tab list (see
+// page_tabs_accessible.h).
 #pragma once
 
 #include <QStringList>
 #include <QWidget>
+
+#include <vector>
 
 class QStyleOptionTab;
 class QStylePainter;
@@ -22,6 +26,12 @@ public:
     QString tabText(int index) const;
     void addTab(const QString& caption);
     void removeTab(int index);
+    // Tabs "1" ... "count", added or removed at the end, laid out once. The
+    // current tab stays, or becomes the last when it goes.
+    void SetNumberedTabs(int count);
+
+    // The strip never asks for more columns than this.
+    static constexpr int MaxColumnsShown = 4;
 
     // -1 when there are no tabs.
     int currentIndex() const { return FCurrent; }
@@ -62,6 +72,9 @@ private:
     int FFirstColumn = 0;
     QSize FCellSize;
     QSize FLayoutHint;
+    // The widest caption's advance, kept as tabs are added: measuring every
+    // caption on every add would cost the square of the page count.
+    int FWidestAdvance = 0;
 
     void createShortcuts();
     // The tab step places before or after the current one, if there is one.
@@ -70,7 +83,13 @@ private:
     void StepColumn(int step);
     // Assistive technology hears which tab is now current.
     void AnnounceCurrent();
-    void UpdateCellSize();
+    // From the captions' widest advance; whole measures every caption anew.
+    void UpdateCellSize(bool whole);
+    // Adds the tabs in sight within a cell of rect.
+    void TabsNear(const QRect& rect, std::vector<int>& tabs) const;
+    // Repaints tab index, with room for a style that draws it over its
+    // neighbours.
+    void UpdateTab(int index);
     QSize CellSizeFor(const QString& caption) const;
     int TabsPerColumn() const;
     int ColumnCount() const;
@@ -79,6 +98,7 @@ private:
     void EnsureCurrentVisible();
     void PaintTab(QStylePainter& painter, int index) const;
     void InitTabOption(QStyleOptionTab& option, int index) const;
-    // Layout and width follow the tab count and the height.
-    void Relayout();
+    // Layout and width follow the tab count and the height; whole measures
+    // every caption anew.
+    void Relayout(bool whole = false);
 };

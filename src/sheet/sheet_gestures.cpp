@@ -181,14 +181,28 @@ void TSheetGestures::Stop() {
     View.Repaint();
 }
 
-void TSheetGestures::PlaceShape(const TPolygon& shape) {
-    const TPointF pointer = View.PointAtGlobal(Cursor.Pos());
-    const int index = Document.PlaceShape(shape, pointer, View.Scale().GridStep());
-    if (index < 0)
-        return;
+// A shape moved to where it fits takes the pointer with it, into view, so
+// that it follows the pointer from there as it would from under it. The
+// pointer lands on a whole pixel: the steps start from that pixel, so the
+// shape stays where it fits until the pointer moves.
+TPlaceFit TSheetGestures::PlaceShape(const TPolygon& shape, long double pageWidth,
+                                     long double pageHeight) {
+    TPointF pointer = View.PointAtGlobal(Cursor.Pos());
+    const TPlacedShape placed = Document.PlaceShapeWhereItFits(
+        shape, pointer, View.Scale().GridStep(), pageWidth, pageHeight);
+    if (placed.Index < 0)
+        return placed.Fit;
+    if (placed.Pointer != pointer) {
+        const QPoint pixel = View.Surface()->mapFromGlobal(View.GlobalOf(placed.Pointer));
+        View.ensureVisible(pixel.x(), pixel.y());
+        const QPoint global = View.GlobalOf(placed.Pointer);
+        Cursor.SetPos(global);
+        pointer = View.PointAtGlobal(global);
+    }
     DownPoint = pointer;
-    Grip = GripOf(*Document.PolygonAt(index), pointer);
+    Grip = GripOf(*Document.PolygonAt(placed.Index), pointer);
     SetState(dsMove);
     emit PlacingChanged(true);
     View.Repaint();
+    return placed.Fit;
 }

@@ -17,6 +17,7 @@ class IScreenCursor;
 class QMouseEvent;
 class TPageView;
 class TSheetDocument;
+enum class TPlaceFit;
 
 // The pointer gesture in progress on the sheet.
 enum TDragState : std::uint8_t {
@@ -49,9 +50,11 @@ public:
     void EndDrag();
     // The drawing the gesture worked on is gone: nothing is recorded.
     void Cancel();
-    // Adds shape to the page under the pointer; it follows the pointer, with
-    // no button held, until the next press drops it.
-    void PlaceShape(const TPolygon& shape);
+    // Adds shape to the page where it fits nearest the pointer (the document's
+    // PlaceShapeWhereItFits on a white area of pageWidth by pageHeight); it
+    // follows the pointer, with no button held, until the next press drops
+    // it. A shape too large for the white area is not added.
+    TPlaceFit PlaceShape(const TPolygon& shape, long double pageWidth, long double pageHeight);
 
 signals:
     // Where the mouse is, snapped or aligned as a gesture would take it.

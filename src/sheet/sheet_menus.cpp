@@ -55,6 +55,12 @@ void TSheetMenus::createActions(QMainWindow& window) {
     Z1 = NamedAction(w, "Z1", QStringLiteral("ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
     FlangeCheckMi =
         NamedAction(w, "FlangeCheckMi", QStringLiteral("糊代の検査..."), Qt::CTRL | Qt::Key_G);
+    JoinMi = NamedAction(w, "JoinMi", QStringLiteral("辺の接合(&J)"), Qt::CTRL | Qt::Key_J);
+    JoinMi->setCheckable(true);
+    UnjoinMi = NamedAction(w, "UnjoinMi", QStringLiteral("接合の解除"));
+    MoveTabMi = NamedAction(w, "MoveTabMi", QStringLiteral("糊代を相手側へ移動"));
+    LayoutMi = NamedAction(w, "LayoutMi", QStringLiteral("自動配置(&O)..."),
+                           Qt::CTRL | Qt::SHIFT | Qt::Key_O);
     ClickDragMi = NamedAction(w, "ClickDragMi", QStringLiteral("クリックでドラッグ開始(&H)"),
                               Qt::CTRL | Qt::Key_H);
     WallChkMi =
@@ -93,7 +99,7 @@ void TSheetMenus::createMenus(QMainWindow& window) {
     EditMi1->addActions(
         {PolygonEditMi, PolygonCutMi, PolygonCopyMi, PolygonPasteMi, PolygonDeleteMi});
     EditMi1->addSeparator();
-    EditMi1->addActions({Z1, FlangeCheckMi});
+    EditMi1->addActions({Z1, FlangeCheckMi, JoinMi, UnjoinMi, MoveTabMi, LayoutMi});
     EditMi1->addSeparator();
     EditMi1->addActions({ClickDragMi, WallChkMi, PorigonCrossChkMi, AutoRotateMi, AllMi});
 

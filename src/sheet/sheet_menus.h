@@ -48,6 +48,10 @@ struct TSheetMenus {
     QAction* PolygonDeleteMi = nullptr;
     QAction* Z1 = nullptr;
     QAction* FlangeCheckMi = nullptr;
+    QAction* JoinMi = nullptr; // checked while the join mode is on
+    QAction* UnjoinMi = nullptr;
+    QAction* MoveTabMi = nullptr;
+    QAction* LayoutMi = nullptr;
     QAction* ClickDragMi = nullptr;
     QAction* WallChkMi = nullptr;
     QAction* PorigonCrossChkMi = nullptr;

@@ -29,6 +29,12 @@ inline TPolygon Triangle(long double size, const TPointF& at = {}) {
     return Shape({at, PointF(at.X + size, at.Y), PointF(at.X, at.Y + size)});
 }
 
+// Failing comparisons show a flange's fields instead of its bytes.
+inline void PrintTo(const TFlange& flange, std::ostream* out) {
+    *out << "{\"" << flange.Name << "\" w" << static_cast<double>(flange.Width) << " "
+         << static_cast<double>(flange.Angle1) << " " << static_cast<double>(flange.Angle2) << "}";
+}
+
 // Failing comparisons show a shape's vertices, flange widths and fold lines
 // instead of its bytes.
 inline void PrintTo(const TPolygon& shape, std::ostream* out) {

@@ -109,11 +109,19 @@ TEST_F(FlangeDlgTest, NamesAreCutAtAWholeCharacterAndUnstorableOnesRefused) {
     EXPECT_TRUE(Dialog.isVisible());
 }
 
+// The sheet hands the open joint marks in first; the list keeps that order.
+TEST_F(FlangeDlgTest, NamesAreOfferedInTheOrderGiven) {
+    Dialog.SetNames({"3", "10", "A", "1", UnicodeToShiftJis(QStringLiteral("糊"))});
+    QStringList items;
+    for (int i = 0; i < Names()->count(); ++i)
+        items << Names()->itemText(i);
+    EXPECT_EQ(items, QStringList({"3", "10", "A", "1", "糊"}));
+}
+
 TEST_F(FlangeDlgTest, PickingANameInUseTakesItsParametersAndOptionallyItsLength) {
     Lookup.Flanges["B"] = {MakeFlange("B", 7, Pi / 6, Pi / 2), 42.5L};
-    Dialog.SetNames({"B", "A", UnicodeToShiftJis(QStringLiteral("糊"))});
+    Dialog.SetNames({"A", "B", UnicodeToShiftJis(QStringLiteral("糊"))});
     ASSERT_EQ(Names()->count(), 3);
-    EXPECT_EQ(Names()->itemText(0), QStringLiteral("A"));
     Dialog.LoadFlange(MakeFlange("", 3, Pi / 4, Pi / 4));
 
     // A name nobody else carries asks nothing.

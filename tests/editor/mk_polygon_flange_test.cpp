@@ -121,6 +121,30 @@ TEST_F(EditorFlangeTest, OneSideTakesTheFlangeAndItsWidthBecomesTheDefault) {
     EXPECT_EQ(fm.Model().FlangeWidth(), 5);
 }
 
+// A side without a flange may carry a joint mark: the dialog shows it with
+// the defaults, OK keeps it, and the monitor lists it.
+TEST_F(EditorFlangeTest, ABareSidesMarkIsShownAndKept) {
+    TPolygon marked = Square40;
+    marked.Flanges[1] = MakeFlange("4", 0, 0, 0);
+    Edit(marked);
+    Item("PInfoMi")->trigger();
+    EXPECT_EQ(MonitorCell(1, 5), QStringLiteral("4"));
+    EXPECT_EQ(MonitorCell(1, 4), QStringLiteral("0:0:0"));
+    SelectSide(1, 2);
+    Dialogs.Answers = {PressOk()};
+    Flange();
+    EXPECT_EQ(Offered, QStringList({"3.00", "45.00", "45.00", "4"}));
+    EXPECT_EQ(Working().Flanges[1].Name, "4");
+    EXPECT_EQ(Working().Flanges[1].Width, 3);
+
+    // Width 0 takes the flange away and leaves the mark.
+    Dialogs.Answers = {PressOk({{"Edit1", "0"}})};
+    Flange();
+    EXPECT_EQ(Working().Flanges[1].Name, "4");
+    EXPECT_EQ(Working().Flanges[1].Width, 0);
+    EXPECT_EQ(MonitorCell(1, 5), QStringLiteral("4"));
+}
+
 TEST_F(EditorFlangeTest, RefusedOrCancelledDialogChangesNothing) {
     TMkPolygonFm& fm = Edit(Square40);
     SelectSide(0, 1);

@@ -62,6 +62,12 @@ TEST_F(EditorTest, HoveringOverALineReportsItsLengthSlopeAndFlange) {
     Hover({25, 25});
     EXPECT_EQ(Panel(1), QStringLiteral("長さ:14.14 傾き:45.0 糊代[A]: 幅:5.00 角度:45.00 90.00"));
 
+    // A joint mark on a side without a flange shows in the same form.
+    flanged.Flanges[0] = MakeFlange("12", 0, 0, 0);
+    fm.SetPolygon(flanged);
+    Hover({25, 25});
+    EXPECT_EQ(Panel(1), QStringLiteral("長さ:14.14 傾き:45.0 糊代[12]: 幅:0.00 角度:0.00 0.00"));
+
     Hover({100, 100});
     EXPECT_EQ(Panel(1), QString());
 }

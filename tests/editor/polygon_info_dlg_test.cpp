@@ -57,13 +57,14 @@ protected:
 TEST_F(PolygonInfoDlgTest, TriangleRowsShowTheFormattedFigures) {
     TPolygon triangle = Shape({{0, 0}, {10, 0}, {0, 10}});
     triangle.Flanges[0] = MakeFlange("A", 5, Pi / 4, Pi / 4);
+    triangle.Flanges[1] = MakeFlange("\x8a\xbf", 0, 0, 0); // a mark on a side without a flange
     Monitor->Update(triangle, -1, -1);
 
     EXPECT_EQ(Monitor->windowTitle(), QStringLiteral("図形情報"));
     ASSERT_EQ(Grid()->model()->rowCount(), 3);
-    ASSERT_EQ(Grid()->model()->columnCount(), 5);
-    const QStringList headers = {"座標", "内角", "辺の長さ", "辺の傾き", "糊代"};
-    for (int column = 0; column < 5; ++column)
+    ASSERT_EQ(Grid()->model()->columnCount(), 6);
+    const QStringList headers = {"座標", "内角", "辺の長さ", "辺の傾き", "糊代", "名称"};
+    for (int column = 0; column < 6; ++column)
         EXPECT_EQ(Header(column), headers[column]);
     EXPECT_EQ(RowNumber(0), QStringLiteral("  1"));
     EXPECT_EQ(Cell(0, 0), QStringLiteral("   0.0/   0.0"));
@@ -74,6 +75,9 @@ TEST_F(PolygonInfoDlgTest, TriangleRowsShowTheFormattedFigures) {
     EXPECT_EQ(Cell(1, 2), QStringLiteral("  14.1"));
     EXPECT_EQ(Cell(1, 3), QStringLiteral("-135.00"));
     EXPECT_EQ(Cell(1, 4), QStringLiteral("0:0:0"));
+    EXPECT_EQ(Cell(0, 5), QStringLiteral("A"));
+    EXPECT_EQ(Cell(1, 5), QStringLiteral("漢")) << "the Shift-JIS mark of a bare side";
+    EXPECT_EQ(Cell(2, 5), QString());
     // The same figures the other way round: the interior angle stays.
     Monitor->Update(Shape({{0, 10}, {10, 0}, {0, 0}}), -1, -1);
     EXPECT_EQ(Cell(2, 1), QStringLiteral(" 90.00"));
@@ -103,11 +107,11 @@ TEST_F(PolygonInfoDlgTest, RowsFollowTheVertexCountAndOneVertexKeepsTheTexts) {
 TEST_F(PolygonInfoDlgTest, DefaultWidthsShowEveryColumnWhole) {
     const QFontMetrics metrics(Monitor->font());
     const QStringList longest = TPolygonInfoDlg::LongestColumnTexts();
-    const int longestColumn[] = {0, 0, 1, 2, 3, 4};
+    const int longestColumn[] = {0, 0, 1, 2, 3, 4, 5};
     for (int k = 0; k < longest.size(); ++k)
         EXPECT_GE(Grid()->columnWidth(longestColumn[k]), 2 + metrics.horizontalAdvance(longest[k]))
             << longest[k].toStdString();
-    for (int column = 0; column < 5; ++column)
+    for (int column = 0; column < 6; ++column)
         EXPECT_GE(Grid()->columnWidth(column), 2 + metrics.horizontalAdvance(Header(column)));
 
     TPolygon many;
@@ -118,7 +122,7 @@ TEST_F(PolygonInfoDlgTest, DefaultWidthsShowEveryColumnWhole) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Monitor.get()));
     ASSERT_TRUE(Grid()->verticalScrollBar()->isVisible());
     const QHeaderView* columns = Grid()->horizontalHeader();
-    EXPECT_LE(columns->sectionViewportPosition(4) + columns->sectionSize(4),
+    EXPECT_LE(columns->sectionViewportPosition(5) + columns->sectionSize(5),
               Grid()->viewport()->width());
     EXPECT_GE(Grid()->verticalHeader()->width(), metrics.horizontalAdvance(RowNumber(299)) + 2);
 }
@@ -132,7 +136,7 @@ TEST_F(PolygonInfoDlgTest, SelectedRowsAreFramedInTheSlotColours) {
         const QRect cell = CellRect(row, column);
         return image.pixelColor(cell.left() + 1, cell.center().y());
     };
-    for (int column = 0; column < 5; ++column) {
+    for (int column = 0; column < 6; ++column) {
         EXPECT_EQ(frameColour(2, column), QColor(255, 0, 255)) << "row 3, column " << column;
         EXPECT_EQ(frameColour(3, column), QColor(0, 255, 0)) << "row 4, column " << column;
         EXPECT_EQ(frameColour(1, column), QColor(Qt::white)) << "row 2, column " << column;

@@ -68,6 +68,7 @@ TEST(PaintPageArea, LeavesTheAreaAsPaintingTheWholePageDoes) {
                 DrawPolygonTbl(canvas, page, -1, Scale, Scale, {1, 2}, dmNormal, selectedMode);
             });
             TPageIndex shapes;
+            shapes.Sync(page);
             PaintClipped(actual, area, [&](ICanvas& canvas) {
                 PaintPageArea(canvas, page, shapes, {1, 2}, selectedMode, Scale, surface, area);
             });

@@ -1,7 +1,9 @@
 // Tests of the flange check window with the sheet window: the rows and the
 // summary for hand-built drawings, the window kept current while it is open,
 // where it opens, and a double-click that shows a row's shape on its page.
+#include "document/flange_partner_index.h"
 #include "flange_check_dlg.h"
+#include "flange_check_model.h"
 #include "sheet_fixture.h"
 #include "window_placement.h"
 
@@ -10,9 +12,11 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 
 #include <algorithm>
+#include <random>
 
 namespace {
 
@@ -205,6 +209,72 @@ TEST_F(FlangeCheckDlgTest, TheWindowFollowsEveryChangeWhileItIsOpen) {
     EXPECT_EQ(Names(), QStringList{"Q"});
     OpenCheckWindow();
     EXPECT_EQ(Grid()->model()->rowCount(), 0);
+}
+
+// The window takes only what each command changed and tells the table only
+// the rows that differ; after any sequence of commands it shows what a check
+// of the whole drawing shows, and it never resets the table.
+TEST_F(FlangeCheckDlgTest, ItFollowsCommandsRowByRowAsAWholeCheckWould) {
+    Open(CheckedDrawing());
+    OpenCheckWindow();
+    Grid()->selectRow(2);
+    QSignalSpy resets(Grid()->model(), &QAbstractItemModel::modelReset);
+    std::mt19937 random(8);
+    const auto pick = [&](int count) { return static_cast<int>(random() % count); };
+    for (int command = 0; command < 60; ++command) {
+        Later();
+        const int page = pick(static_cast<int>(Fm->CurrentDrawing().size()));
+        switch (pick(5)) {
+        case 0:
+            Trigger(page == 0 ? "AddNewPageMi" : "DelPageMi");
+            break;
+        case 1:
+            Trigger("Undo1");
+            break;
+        case 2:
+            Trigger("Repeat1");
+            break;
+        case 3:
+            Fm->SelectPolygon(0);
+            Editor.Result =
+                TopNamed(20 + pick(3), std::string(1, static_cast<char>('A' + pick(4))), {10, 40});
+            Trigger("PolygonEditMi");
+            break;
+        default:
+            if (Fm->CurrentPolygonIndex() >= 0)
+                Trigger("PolygonDeleteMi");
+            break;
+        }
+        Settle();
+        TFlangePartnerIndex whole;
+        whole.Rebuild(Fm->CurrentDrawing());
+        TFlangeCheckModel expected;
+        expected.Show(whole);
+        ASSERT_EQ(Grid()->model()->rowCount(), expected.rowCount()) << "command " << command;
+        for (int row = 0; row < expected.rowCount(); ++row)
+            for (int column = 0; column < expected.columnCount(); ++column)
+                ASSERT_EQ(Grid()->model()->index(row, column).data(),
+                          expected.index(row, column).data())
+                    << "command " << command << ", row " << row;
+        ASSERT_EQ(Label("SummaryLabel"), expected.SummaryText());
+        ASSERT_EQ(Label("UnnamedLabel"),
+                  QStringLiteral("名前のない糊代: %1").arg(expected.UnnamedFlanges()));
+    }
+    EXPECT_EQ(resets.size(), 0);
+}
+
+// A change elsewhere leaves the selected row selected and in its place.
+TEST_F(FlangeCheckDlgTest, AChangeElsewhereKeepsTheSelectedRow) {
+    Open(CheckedDrawing());
+    OpenCheckWindow();
+    Grid()->selectRow(4); // A, complete
+    Later();
+    Fm->SelectPolygon(4); // the small unnamed square
+    Trigger("PolygonDeleteMi");
+    Settle();
+    EXPECT_EQ(Grid()->currentIndex().row(), 4);
+    EXPECT_EQ(Row(4)[0], QStringLiteral("A"));
+    EXPECT_TRUE(Grid()->selectionModel()->isRowSelected(4, {}));
 }
 
 TEST_F(FlangeCheckDlgTest, ADoubleClickShowsThePageSelectsTheShapeAndCentresIt) {

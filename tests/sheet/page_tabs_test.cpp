@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -47,6 +48,85 @@ TEST(PageTabsTest, EveryColumnDrawsItsTabsAndTheCurrentOneStandsOut) {
             EXPECT_NE(fill, currentFill) << "tab " << index + 1 << " with " << current + 1;
         }
     }
+}
+
+namespace {
+
+// Counts the tabs a paint draws.
+class TCountingStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_TabBarTabShape)
+            ++Tabs;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable int Tabs = 0;
+};
+
+} // namespace
+
+// Numbered tabs made at once are the tabs added one by one, pixel for pixel.
+TEST(PageTabsTest, NumberedTabsAreTheTabsAddedOneByOne) {
+    TPageTabs added, numbered;
+    for (int page = 1; page <= 45; ++page)
+        added.addTab(QString::number(page));
+    numbered.SetNumberedTabs(45);
+    ASSERT_EQ(numbered.count(), 45);
+    EXPECT_EQ(numbered.tabText(44), QStringLiteral("45"));
+    EXPECT_EQ(numbered.currentIndex(), 0);
+    const QSize cell = added.tabRect(0).size();
+    ASSERT_EQ(numbered.tabRect(0).size(), cell);
+    for (TPageTabs* tabs : {&added, &numbered}) {
+        tabs->resize(3 * cell.width(), 20 * cell.height());
+        tabs->setCurrentIndex(23);
+    }
+    EXPECT_EQ(numbered.grab().toImage(), added.grab().toImage());
+
+    // Fewer: the current tab becomes the last when it goes, as removing does.
+    for (int index = 44; index >= 10; --index)
+        added.removeTab(index);
+    numbered.SetNumberedTabs(10);
+    EXPECT_EQ(numbered.currentIndex(), 9);
+    EXPECT_EQ(numbered.currentIndex(), added.currentIndex());
+    EXPECT_EQ(numbered.grab().toImage(), added.grab().toImage());
+}
+
+// However many pages, the strip asks for a few columns; the others scroll
+// into sight, and a paint draws only the tabs near what it paints.
+TEST(PageTabsTest, ManyPagesKeepTheStripNarrowAndPaintOnlyTheTabsInSight) {
+    TPageTabs tabs;
+    tabs.SetNumberedTabs(1000);
+    const QSize cell = tabs.tabRect(0).size();
+    EXPECT_EQ(tabs.sizeHint().width(), TPageTabs::MaxColumnsShown * cell.width());
+    tabs.resize(tabs.sizeHint().width(), 20 * cell.height());
+    auto* style = new TCountingStyle;
+    style->setParent(&tabs);
+    tabs.setStyle(style);
+    tabs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tabs));
+
+    style->Tabs = 0;
+    tabs.repaint();
+    EXPECT_EQ(style->Tabs, TPageTabs::MaxColumnsShown * 20);
+    style->Tabs = 0;
+    tabs.repaint(tabs.tabRect(45));
+    EXPECT_GE(style->Tabs, 1);
+    EXPECT_LE(style->Tabs, 9) << "the tab and its neighbours at most";
+
+    tabs.setCurrentIndex(999);
+    EXPECT_FALSE(tabs.tabRect(999).isEmpty());
+    EXPECT_TRUE(tabs.tabRect(0).isEmpty());
+    EXPECT_EQ(tabs.tabAt(tabs.tabRect(999).center()), 999);
+    EXPECT_LE(tabs.tabRect(999).right(), tabs.width());
+    style->Tabs = 0;
+    tabs.repaint();
+    EXPECT_LE(style->Tabs, TPageTabs::MaxColumnsShown * 20);
+
+    tabs.SetNumberedTabs(1);
+    EXPECT_EQ(tabs.currentIndex(), 0);
+    EXPECT_FALSE(tabs.tabRect(0).isEmpty());
+    EXPECT_EQ(tabs.sizeHint().width(), tabs.tabRect(0).width());
 }
 
 namespace {

@@ -187,7 +187,9 @@ TEST_F(SheetEditTest, StatusLineSaysThatAPlacedShapeFollowsThePointerUntilTheCli
             Release(At(60, 70));
         }
     }
-    // A shape grabbed and moved needs no word.
+    // A shape grabbed and moved needs no word. (A shape that found its place
+    // away from the pointer took the pointer with it.)
+    PutPointerAt(At(60, 70));
     Trigger("PolygonPasteMi");
     Press(At(60, 70));
     Release(At(60, 70));

@@ -53,8 +53,8 @@ struct TSheetParts {
     IScreenCursor& Cursor;
     TRecoveryCopy* Recovery;
     std::chrono::milliseconds RecoveryInterval;
-    ILongTask* LongTask;
     TSheetDialogs Dialogs;
+    ILongTask* LongTask = nullptr;
 };
 
 // The sheet as the program runs it: the settings file read once, the page
@@ -119,9 +119,11 @@ protected:
     TFakeShapeEditor Editor;
     TRecoveryCopy* Recovery = nullptr; // none unless a test gives one
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
-    ILongTask* LongTask = nullptr;      // opening and saving run where they are asked
     IPrinter* WindowPrinter = &Printer; // the printer the next window prints on
     TSheetDialogs Dialogs{&Editor};     // the windows the next window opens
+    // Where the next window runs long work; with none, opening and saving run
+    // where they are asked and a layout under the window's own progress dialog.
+    ILongTask* LongTask = nullptr;
     TSheetHandle Fm;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }
@@ -133,7 +135,7 @@ protected:
     TSheetHandle NewWindow() {
         return TSheetHandle(std::make_unique<TSheetRun>(
             SettingsPath(), TSheetParts{Prompt, *WindowPrinter, Ticks, Clipboard, Cursor, Recovery,
-                                        RecoveryInterval, LongTask, Dialogs}));
+                                        RecoveryInterval, Dialogs, LongTask}));
     }
     // The window before goes once the new one has read the settings, and
     // writes its own over them.

@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <functional>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <utility>
@@ -160,6 +161,11 @@ public:
         shape = FWorking;
         return true;
     }
+    TFlange DefaultFlange() const override { return Default; }
+
+    // The editor's first-run defaults: 3 mm, 45 degrees.
+    TFlange Default =
+        MakeFlange("", 3, std::numbers::pi_v<long double> / 4, std::numbers::pi_v<long double> / 4);
 
 private:
     TPolygon FWorking;

@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -180,7 +181,8 @@ TEST_F(SheetViewTest, EachTabShowsItsOwnPage) {
 }
 
 // Real models have tens of pages: the tabs wrap into columns within the
-// window's height, and the window keeps the size the user gave it.
+// window's height, a few columns in sight and the others scrolled into it,
+// and the window keeps the size the user gave it.
 TEST_F(SheetViewTest, ManyPagesWrapTheTabsAndNeverResizeTheWindow) {
     for (const int pageCount : {1, 18, 40, 200}) {
         StartShown();
@@ -193,7 +195,15 @@ TEST_F(SheetViewTest, ManyPagesWrapTheTabsAndNeverResizeTheWindow) {
 
         const QRect strip(Tabs()->mapTo(Fm.get(), QPoint(0, 0)), Tabs()->size());
         EXPECT_TRUE(Fm->rect().contains(strip)) << pageCount << " pages";
+        EXPECT_LE(Tabs()->width(), TPageTabs::MaxColumnsShown * Tabs()->tabRect(0).width());
         for (int page = 0; page < pageCount; ++page) {
+            // Columns beyond those in sight come into it under the wheel.
+            for (int turn = 0; Tabs()->tabRect(page).isEmpty() && turn < pageCount; ++turn) {
+                const QPointF at(Tabs()->width() / 2, Tabs()->height() / 2);
+                QWheelEvent wheel(at, Tabs()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(Tabs(), &wheel);
+            }
             const QRect tab = Tabs()->tabRect(page);
             ASSERT_FALSE(tab.isEmpty()) << "tab " << page + 1 << " of " << pageCount;
             ASSERT_TRUE(Tabs()->rect().contains(tab)) << "tab " << page + 1 << " of " << pageCount;

@@ -1,4 +1,5 @@
-// The names of the glue flanges used in a drawing, and the lookup by name.
+// The names of the sides of a drawing as the flange dialog offers them, and
+// the lookup by name.
 #include "document/flange_names.h"
 
 #include "document/joints.h"
@@ -6,7 +7,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <set>
 #include <string_view>
 #include <unordered_map>
 
@@ -25,16 +25,6 @@ bool ComesBefore(const std::string& a, const std::string& b) {
 }
 
 } // namespace
-
-std::vector<std::string> CollectFlangeNames(const TZvDat& drawing) {
-    std::set<std::string> names;
-    for (const TPolygonTbl& page : drawing)
-        for (const TPolygon& shape : page)
-            for (const TFlange& flange : shape.Flanges)
-                if (flange.Width > 0)
-                    names.insert(flange.Name);
-    return {names.begin(), names.end()};
-}
 
 bool FindNamedFlange(const TZvDat& drawing, int skipPage, int skipIndex, const std::string& name,
                      TNamedFlange& found) {

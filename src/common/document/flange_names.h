@@ -1,17 +1,12 @@
-// The names of the glue flanges used in a drawing, offered by the flange
-// dialog so that flanges to be glued together can be given the same name, and
-// the lookup of the flange that already carries a name.
+// The names of the sides of a drawing, offered by the flange dialog so that
+// sides to be glued together can be given the same name, and the lookup of the
+// flange that already carries a name.
 #pragma once
 
 #include "geometry/polygon.h"
 
 #include <string>
 #include <vector>
-
-// Every name of a flange with a width, over all pages, shapes and sides,
-// sorted by bytes and without duplicates. An unnamed flange contributes the
-// empty name once.
-std::vector<std::string> CollectFlangeNames(const TZvDat& drawing);
 
 // Every name of a side, with a flange or without, once, as the flange dialog
 // offers them: first the open marks, carried by exactly one side of the

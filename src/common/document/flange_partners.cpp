@@ -35,20 +35,6 @@ bool LengthsDiffer(const std::vector<TNamedSide>& sides) {
     return longest - shortest > FlangeLengthTolerance;
 }
 
-std::uint8_t FindingsOf(const std::vector<TNamedSide>& sides) {
-    std::uint8_t findings = 0;
-    if (sides.size() == 1)
-        findings |= pfNoPartner;
-    if (sides.size() > 2)
-        findings |= pfTooManySides;
-    if (sides.size() > 1 && LengthsDiffer(sides))
-        findings |= pfLengthMismatch;
-    if (sides.size() > 1 &&
-        std::none_of(sides.begin(), sides.end(), [](const TNamedSide& s) { return s.Width != 0; }))
-        findings |= pfNoTab;
-    return findings;
-}
-
 // Most names are carried by a pair of sides: one allocation each.
 TFlangeNameSides NewName(const std::string& name) {
     TFlangeNameSides entry{name, {}, 0};
@@ -84,6 +70,20 @@ bool HasCertainPartnerElsewhere(const TFlangeNameSides& name) {
 }
 
 } // namespace
+
+std::uint8_t FindingsOf(const std::vector<TNamedSide>& sides) {
+    std::uint8_t findings = 0;
+    if (sides.size() == 1)
+        findings |= pfNoPartner;
+    if (sides.size() > 2)
+        findings |= pfTooManySides;
+    if (sides.size() > 1 && LengthsDiffer(sides))
+        findings |= pfLengthMismatch;
+    if (sides.size() > 1 &&
+        std::none_of(sides.begin(), sides.end(), [](const TNamedSide& s) { return s.Width != 0; }))
+        findings |= pfNoTab;
+    return findings;
+}
 
 TFlangePartnerReport CheckFlangePartners(const TZvDat& drawing) {
     TFlangePartnerReport report;

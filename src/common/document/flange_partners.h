@@ -50,6 +50,9 @@ struct TFlangePartnerReport {
 // and memory are linear in the number of sides.
 TFlangePartnerReport CheckFlangePartners(const TZvDat& drawing);
 
+// What is wrong with the sides of one mark (TPartnerFinding bits).
+std::uint8_t FindingsOf(const std::vector<TNamedSide>& sides);
+
 // How many joints (names) of the report are complete, and how many have a
 // finding.
 int CompleteJoints(const TFlangePartnerReport& report);

@@ -25,6 +25,7 @@ void TSheetDocument::SetDrawing(TZvDat drawing) {
     FCurPage = 0;
     FSelection.clear();
     FSelectionCopy.clear();
+    PagesChanged();
     DrawingChanged();
 }
 
@@ -34,9 +35,31 @@ void TSheetDocument::DrawingChanged() {
         FDrawingChanged();
 }
 
+void TSheetDocument::ShapeChanged(int page, int index) {
+    FChanges.ShapeChanged(page, index);
+    if (page == FIndexPage)
+        FPageIndex.MarkChanged(index);
+}
+
+// The index's page may have moved or gone: it takes the current page anew.
+void TSheetDocument::PagesChanged() {
+    FChanges.Everything();
+    FIndexPage = -1;
+}
+
+// A page shown anew costs a rough box per shape; outlines are built as they
+// are asked for.
 TPageIndex& TSheetDocument::PageIndex() {
     static const TPolygonTbl noPage;
-    FPageIndex.Sync(IsIndexOf(FDrawing, FCurPage) ? FDrawing[FCurPage] : noPage);
+    if (!IsIndexOf(FDrawing, FCurPage)) {
+        FPageIndex.Sync(noPage);
+        FIndexPage = -1;
+    } else if (FIndexPage != FCurPage) {
+        FPageIndex.Sync(FDrawing[FCurPage]);
+        FIndexPage = FCurPage;
+    } else {
+        FPageIndex.Update(FDrawing[FCurPage]);
+    }
     return FPageIndex;
 }
 
@@ -47,7 +70,10 @@ const TPolygon* TSheetDocument::PolygonAt(int index) const {
 }
 
 TPolygon* TSheetDocument::PolygonAt(int index) {
-    return const_cast<TPolygon*>(std::as_const(*this).PolygonAt(index));
+    TPolygon* shape = const_cast<TPolygon*>(std::as_const(*this).PolygonAt(index));
+    if (shape != nullptr)
+        ShapeChanged(FCurPage, index);
+    return shape;
 }
 
 int TSheetDocument::CurrentPolygonIndex() const {
@@ -64,7 +90,7 @@ int TSheetDocument::SelPos(int index) const {
 void TSheetDocument::RefreshSelectionCopy() {
     FSelectionCopy.assign(FSelection.size(), TPolygon());
     for (std::size_t k = 0; k < FSelection.size(); ++k) {
-        if (const TPolygon* shape = PolygonAt(FSelection[k]))
+        if (const TPolygon* shape = std::as_const(*this).PolygonAt(FSelection[k]))
             CopyPolygon(*shape, FSelectionCopy[k]);
     }
 }
@@ -78,6 +104,8 @@ bool TSheetDocument::DeletePolygonAt(int page, int index) {
         shapes[index] = std::move(shapes.back());
     shapes.pop_back();
     ++FChangeCount;
+    ShapeChanged(page, index);
+    ShapeChanged(page, last);
     if (page != FCurPage)
         return true;
     // The selection must keep naming shapes: the removed shape leaves it and
@@ -112,6 +140,7 @@ bool TSheetDocument::AddPage() {
     const int oldPage = FCurPage;
     const TDaInt oldSelection = FSelection;
     FDrawing.emplace_back();
+    PagesChanged();
     FCurPage = static_cast<int>(FDrawing.size()) - 1;
     FSelection.clear();
     RefreshSelectionCopy();
@@ -143,13 +172,14 @@ bool TSheetDocument::DeletePage() {
 
 void TSheetDocument::DeletePageAt(int page) {
     FDrawing.erase(FDrawing.begin() + page);
+    PagesChanged();
     FCurPage = std::min(FCurPage, static_cast<int>(FDrawing.size()) - 1);
     FSelection.clear();
     RefreshSelectionCopy();
 }
 
 bool TSheetDocument::Select(int index) {
-    if (PolygonAt(index) == nullptr || SelPos(index) >= 0)
+    if (std::as_const(*this).PolygonAt(index) == nullptr || SelPos(index) >= 0)
         return false;
     FSelection.push_back(index);
     FHistory.RecordSelect(FCurPage, index);
@@ -200,7 +230,7 @@ void TSheetDocument::SelectShapesInBand(const TPointF& corner1, const TPointF& c
 void TSheetDocument::EndDrag() {
     bool moved = false;
     for (std::size_t k = 0; k < FSelection.size() && k < FSelectionCopy.size(); ++k) {
-        if (const TPolygon* shape = PolygonAt(FSelection[k])) {
+        if (const TPolygon* shape = std::as_const(*this).PolygonAt(FSelection[k])) {
             FHistory.RecordMovePolygon(FCurPage, FSelection[k], *shape, FSelectionCopy[k]);
             moved = moved || *shape != FSelectionCopy[k];
         }
@@ -218,7 +248,7 @@ template <class TTryStep>
 TDragStepResult TSheetDocument::DragSelection(const TPointF& q, const TGrip& grip,
                                               TTryStep tryStep) {
     TDragStepResult result;
-    const TPolygon* current = PolygonAt(CurrentPolygonIndex());
+    const TPolygon* current = std::as_const(*this).PolygonAt(CurrentPolygonIndex());
     result.GripPoint = current != nullptr ? GripPoint(*current, grip) : q;
     result.NextDownPoint = q;
     if (!IsIndexOf(FDrawing, FCurPage))
@@ -230,6 +260,7 @@ TDragStepResult TSheetDocument::DragSelection(const TPointF& q, const TGrip& gri
         const TStepResult step = tryStep(page, shapes, index, candidate);
         if (step != TStepResult::Refused) {
             page[index] = std::move(candidate);
+            FChanges.ShapeChanged(FCurPage, index);
             shapes.SyncShape(page, index);
             result.Changed = true;
         }
@@ -264,7 +295,7 @@ TDragStepResult TSheetDocument::RotateSelection(const TPointF& downPoint, const 
 }
 
 bool TSheetDocument::CollidesInPlace(int index, const TPlacementRules& rules) {
-    const TPolygon* shape = PolygonAt(index);
+    const TPolygon* shape = std::as_const(*this).PolygonAt(index);
     if (shape == nullptr)
         return false;
     TPageCollision collision(PageIndex(), index, rules);
@@ -272,16 +303,26 @@ bool TSheetDocument::CollidesInPlace(int index, const TPlacementRules& rules) {
     return collision.Check(shape->Apexes, shape->Flanges, contact);
 }
 
-int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep) {
-    if (!IsIndexOf(FDrawing, FCurPage))
-        return -1;
+void TSheetDocument::MoveUnderPointer(TPolygon& shape, const TPointF& pointer,
+                                      long double gridStep) {
     const TPointF reference = PlacementReference(shape, gridStep);
     TranslatePolygon(shape, PointF(pointer.X - reference.X, pointer.Y - reference.Y));
+}
+
+int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep) {
+    MoveUnderPointer(shape, pointer, gridStep);
+    return AddShape(shape);
+}
+
+int TSheetDocument::AddShape(const TPolygon& shape) {
+    if (!IsIndexOf(FDrawing, FCurPage))
+        return -1;
     RecordUnselectEvery(FCurPage, FSelection);
     TPolygonTbl& page = FDrawing[FCurPage];
     page.emplace_back();
     CopyPolygon(shape, page.back());
     const int index = static_cast<int>(page.size()) - 1;
+    ShapeChanged(FCurPage, index);
     FSelection = {index};
     RefreshSelectionCopy();
     FHistory.RecordAddPolygon(FCurPage, page.back());
@@ -294,7 +335,7 @@ int TSheetDocument::PlaceShape(TPolygon shape, const TPointF& pointer, long doub
 // An edit run that hands the shape back as it was given changes nothing: it
 // leaves no entry to undo and does not make the drawing modified.
 bool TSheetDocument::ChangePolygon(int index, TPolygon shape) {
-    TPolygon* target = PolygonAt(index);
+    TPolygon* target = const_cast<TPolygon*>(std::as_const(*this).PolygonAt(index));
     if (target == nullptr)
         return false;
     // A shape given with fewer flange records than vertices gets empty ones,
@@ -302,6 +343,7 @@ bool TSheetDocument::ChangePolygon(int index, TPolygon shape) {
     shape.Flanges.resize(shape.Apexes.size());
     if (shape == *target)
         return false;
+    ShapeChanged(FCurPage, index);
     std::swap(*target, shape);
     FHistory.RecordChangePolygon(FCurPage, index, *target, shape);
     FModified = true;
@@ -313,7 +355,7 @@ bool TSheetDocument::ChangePolygon(int index, TPolygon shape) {
 // that removing it keeps the rest of the selection.
 bool TSheetDocument::DeleteCurrentPolygon() {
     const int index = CurrentPolygonIndex();
-    const TPolygon* shape = PolygonAt(index);
+    const TPolygon* shape = std::as_const(*this).PolygonAt(index);
     if (shape == nullptr)
         return false;
     FHistory.RecordUnselect(FCurPage, index);

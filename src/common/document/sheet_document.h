@@ -4,7 +4,9 @@
 // and the undo and redo of those records.
 #pragma once
 
+#include "document/drawing_changes.h"
 #include "document/joints.h"
+#include "document/layout_job.h"
 #include "geometry/page_index.h"
 #include "geometry/polygon.h"
 #include "history/edit_history.h"
@@ -26,6 +28,40 @@ struct TDragStepResult {
     TPointF GripPoint;
     // Where the next step starts: the grab point when the last shape collided.
     TPointF NextDownPoint;
+};
+
+// Where a new or pasted shape went.
+enum class TPlaceFit {
+    Free,     // inside the white area, off every other shape
+    NoRoom,   // nowhere on the page: it lies under the pointer
+    TooLarge, // larger than the white area: not placed
+};
+
+struct TPlacedShape {
+    TPlaceFit Fit = TPlaceFit::TooLarge;
+    int Index = -1; // the new shape's index; -1 when it was not placed
+    // Where the pointer belongs now: PlaceShape would have put the shape where
+    // it lies with the pointer here (the step off a copy aside).
+    TPointF Pointer;
+};
+
+// How a layout applied to the document went.
+enum class TLayoutEnd {
+    Done,
+    NothingPlaced, // no shape of the job fits a page: nothing changed
+    TooManyPages,  // the drawing would have more than MaxPageCount pages: nothing changed
+    Stale,         // the job or its result is not of the drawing as it is: nothing changed
+};
+
+struct TLayoutApplied {
+    TLayoutEnd End = TLayoutEnd::Stale;
+    // The pages the drawing would have had (for TooManyPages) or has.
+    int PageCount = 0;
+    // The shapes of the job left where they were (misfits), by their index in
+    // the job, and where each lies now; a shape new to the drawing is not
+    // added and has Page -1.
+    std::vector<int> Misfits;
+    std::vector<TShapeRef> MisfitPlaces;
 };
 
 class TSheetDocument {
@@ -63,10 +99,14 @@ public:
     void ClearHistory() { FHistory.Clear(); }
 
     // The outlines of the current page's shapes, brought up to date with the
-    // page: what was computed for a shape is kept until it changes.
+    // page: what was computed for a shape is kept until it changes, and only
+    // the shapes changed since the last call are looked at again.
     TPageIndex& PageIndex();
+    // Which shapes changed, for views that follow the drawing.
+    const TDrawingChanges& Changes() const { return FChanges; }
 
-    // The shape at index on the current page, or nullptr.
+    // The shape at index on the current page, or nullptr. The writable form
+    // counts as a change of the shape.
     const TPolygon* PolygonAt(int index) const;
     TPolygon* PolygonAt(int index);
     // The last selected shape, or -1.
@@ -117,6 +157,13 @@ public:
     // vertex when it has no area) at pointer, as the only selected shape.
     // Returns its index, or -1 when there is no current page.
     int PlaceShape(TPolygon shape, const TPointF& pointer, long double gridStep);
+    // Places a new or pasted shape as PlaceShape does, then moves it, unturned,
+    // the shortest way to where it lies inside the white area of pageWidth by
+    // pageHeight and off every shape of the page. Where it fits nowhere it
+    // stays under the pointer, moved off a shape it would lie exactly on. A
+    // shape too large for the white area is not placed.
+    TPlacedShape PlaceShapeWhereItFits(TPolygon shape, const TPointF& pointer, long double gridStep,
+                                       long double pageWidth, long double pageHeight);
     // Replaces the shape at index of the current page in place. False, recording
     // nothing, when there is no such shape or shape is the same as it.
     bool ChangePolygon(int index, TPolygon shape);
@@ -141,6 +188,15 @@ public:
     // takes it gets the same width and angles, the other one none; the marks
     // stay. Moved there and back, both flanges are as they were.
     bool MoveJointTab(const TSideRef& side);
+
+    // Puts the shapes of a job made from this drawing (document/layout_job.h)
+    // where the result of RunLayoutJob has them: each laid-out shape leaves its
+    // place and goes, moved and turned, after the shapes that stay on its page;
+    // pages are added at the end as needed and the empty pages at the end are
+    // removed. The job's first page becomes the current page and nothing is
+    // selected. One step of the history (one pkChangePages entry after the
+    // selection's pkUnselect entries) gives every page back exactly.
+    TLayoutApplied ApplyLayout(const TLayoutJob& job, const TLayoutResult& result);
 
     // One step of the history back or forward; the number of entries applied.
     int UndoStep();
@@ -173,6 +229,13 @@ private:
     void UndoAddPage();
     void RedoAddPage();
     void UndoDelPage(const TPeiDelPage& entry);
+    // The pages as the entry had them before (undo) or after.
+    void PutPages(const TPeiChangePages& entry, bool before);
+    // Its snapped centroid (its first vertex when it has no area) at pointer.
+    static void MoveUnderPointer(TPolygon& shape, const TPointF& pointer, long double gridStep);
+    // Appends shape as it lies to the current page as the only selected shape.
+    int AddShape(const TPolygon& shape);
+    bool IsJobOfDrawing(const TLayoutJob& job, const TLayoutResult& result) const;
     void RedoDelPage(const TPeiDelPage& entry);
     void ShowPageOf(std::int32_t page);
     void EraseFromSelection(const TPeiSelect& entry);
@@ -185,6 +248,10 @@ private:
     void RemoveFromSelection(int position);
     void DeletePageAt(int page);
     void DrawingChanged();
+    // Every change to a shape or to the pages is told here, so that the page
+    // index and the views that follow the changes stay in step.
+    void ShapeChanged(int page, int index);
+    void PagesChanged();
 
     TEditHistory FHistory;
     TZvDat FDrawing;
@@ -195,4 +262,6 @@ private:
     std::uint64_t FChangeCount = 0;
     std::function<void()> FDrawingChanged;
     TPageIndex FPageIndex;
+    int FIndexPage = -1; // the page FPageIndex holds, -1 for none
+    TDrawingChanges FChanges;
 };

@@ -42,6 +42,7 @@ bool TSheetDocument::ChangeFlanges(const std::vector<TFlangeChange>& changes) {
         if (shape == before)
             continue;
         FHistory.RecordChangePolygon(first.Page, first.Shape, shape, before);
+        ShapeChanged(first.Page, first.Shape);
         changed = true;
     }
     if (changed) {

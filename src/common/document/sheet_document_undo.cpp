@@ -56,6 +56,9 @@ void TSheetDocument::UndoSheetEntry(const THistoryItem& item) {
     case pkDelPage:
         UndoDelPage(std::get<TPeiDelPage>(data));
         break;
+    case pkChangePages:
+        PutPages(std::get<TPeiChangePages>(data), true);
+        break;
     case pkChangePage:
         ShowPageOf(std::get<TPeiChangePage>(data).OldPage);
         break;
@@ -91,6 +94,9 @@ void TSheetDocument::RedoSheetEntry(const THistoryItem& item) {
     case pkDelPage:
         RedoDelPage(std::get<TPeiDelPage>(data));
         break;
+    case pkChangePages:
+        PutPages(std::get<TPeiChangePages>(data), false);
+        break;
     case pkChangePage:
         ShowPageOf(std::get<TPeiChangePage>(data).NewPage);
         break;
@@ -106,15 +112,19 @@ void TSheetDocument::RedoSheetEntry(const THistoryItem& item) {
 }
 
 void TSheetDocument::UndoAddPolygon(const TPeiAddPolygon& entry) {
-    if (IsIndexOf(FDrawing, entry.Page) && !FDrawing[entry.Page].empty())
+    if (IsIndexOf(FDrawing, entry.Page) && !FDrawing[entry.Page].empty()) {
         FDrawing[entry.Page].pop_back();
+        ShapeChanged(entry.Page, static_cast<int>(FDrawing[entry.Page].size()));
+    }
 }
 
 // Onto the current page: the page entries of the same step have made the
 // page it was added to current again.
 void TSheetDocument::RedoAddPolygon(const TPeiAddPolygon& entry) {
-    if (IsIndexOf(FDrawing, FCurPage))
+    if (IsIndexOf(FDrawing, FCurPage)) {
         FDrawing[FCurPage].push_back(CopyOf(entry.Polygon));
+        ShapeChanged(FCurPage, static_cast<int>(FDrawing[FCurPage].size()) - 1);
+    }
 }
 
 // The shape that filled the freed slot goes back to the end, and a selection
@@ -131,6 +141,8 @@ void TSheetDocument::UndoDelPolygon(const TPeiDelPolygon& entry) {
             std::replace(FSelection.begin(), FSelection.end(), entry.Index, last);
     }
     shapes[entry.Index] = CopyOf(entry.Polygon);
+    ShapeChanged(entry.Page, entry.Index);
+    ShapeChanged(entry.Page, last);
 }
 
 void TSheetDocument::RedoDelPolygon(const TPeiDelPolygon& entry) {
@@ -142,14 +154,16 @@ void TSheetDocument::ShiftPolygon(const TPeiMovePolygon& entry, long double sign
     if (!IsIndexOf(FDrawing, entry.Page) || !IsIndexOf(FDrawing[entry.Page], entry.Index))
         return;
     TDaPointF& apexes = FDrawing[entry.Page][entry.Index].Apexes;
-    if (apexes.size() == static_cast<std::size_t>(entry.Moves.Count))
-        ApplyApexMoves(apexes, entry.Moves, sign < 0);
+    if (apexes.size() != static_cast<std::size_t>(entry.Moves.Count))
+        return;
+    ShapeChanged(entry.Page, entry.Index);
+    ApplyApexMoves(apexes, entry.Moves, sign < 0);
 }
 
 void TSheetDocument::ChangeShape(const TPeiChangePolygon& entry, bool undo) {
     if (IsIndexOf(FDrawing, entry.Page) && IsIndexOf(FDrawing[entry.Page], entry.Index) &&
-        entry.Change)
-        entry.Change->Apply(FDrawing[entry.Page][entry.Index], undo);
+        entry.Change && entry.Change->Apply(FDrawing[entry.Page][entry.Index], undo))
+        ShapeChanged(entry.Page, entry.Index);
 }
 
 // A drawing never loses its last page.
@@ -157,6 +171,7 @@ void TSheetDocument::UndoAddPage() {
     if (FDrawing.size() < 2)
         return;
     FDrawing.pop_back();
+    PagesChanged();
     if (!IsIndexOf(FDrawing, FCurPage)) {
         FCurPage = static_cast<int>(FDrawing.size()) - 1;
         FSelection.clear();
@@ -165,6 +180,7 @@ void TSheetDocument::UndoAddPage() {
 
 void TSheetDocument::RedoAddPage() {
     FDrawing.emplace_back();
+    PagesChanged();
     FCurPage = static_cast<int>(FDrawing.size()) - 1;
     FSelection.clear();
 }
@@ -172,8 +188,10 @@ void TSheetDocument::RedoAddPage() {
 // The page comes back empty; its shapes come back with the pkDelPolygon
 // entries of the same step.
 void TSheetDocument::UndoDelPage(const TPeiDelPage& entry) {
-    if (IsInsertIndexOf(FDrawing, entry.Page))
+    if (IsInsertIndexOf(FDrawing, entry.Page)) {
         FDrawing.insert(FDrawing.begin() + entry.Page, TPolygonTbl());
+        PagesChanged();
+    }
 }
 
 void TSheetDocument::RedoDelPage(const TPeiDelPage& entry) {
@@ -210,8 +228,10 @@ bool TSheetDocument::IsShapeOf(std::int32_t page, std::int32_t index) const {
 }
 
 void TSheetDocument::KeepSelectionValid() {
-    if (FDrawing.empty())
+    if (FDrawing.empty()) {
         FDrawing.resize(1);
+        PagesChanged();
+    }
     if (!IsIndexOf(FDrawing, FCurPage)) {
         FCurPage = std::clamp(FCurPage, 0, static_cast<int>(FDrawing.size()) - 1);
         FSelection.clear();

@@ -305,24 +305,41 @@ void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, lon
     }
 }
 
+// The shapes drawn are looked up by a box in millimetres around the area,
+// wide enough that no shape whose pixel box meets the area is missed.
 void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, TPageIndex& shapes,
                     const TPixelRect& area, int skipIndex, long double scaleX, long double scaleY,
                     const TDaInt& selection, TDrawMode otherMode, TDrawMode selectedMode) {
-    shapes.Sync(page);
     const std::vector<bool> selected = SelectedFlags(page.size(), selection);
     TCullingCanvas culled(canvas, area);
-    for (std::size_t i = 0; i < page.size(); ++i) {
-        const int index = static_cast<int>(i);
+    const auto draw = [&](int index) {
         if (index == skipIndex)
-            continue;
-        const TDrawMode mode = selected[i] ? selectedMode : otherMode;
+            return;
+        const TDrawMode mode = selected[index] ? selectedMode : otherMode;
         TOutlineCache& outline = shapes.Shape(index);
         // Names reach beyond the shape's lines by the font's extent.
         if (!LookOf(mode).Names &&
             !RectsMeet(area, Inflated(PixelRectOf(outline.Bounds(), scaleX, scaleY), MarkMargin)))
-            continue;
-        DrawPolygon(culled, page[i], outline, -1, -1, scaleX, scaleY, mode);
+            return;
+        DrawPolygon(culled, page[index], outline, -1, -1, scaleX, scaleY, mode);
+    };
+    const bool names = LookOf(otherMode).Names || LookOf(selectedMode).Names;
+    const bool scaled = scaleX > 0 && scaleY > 0 && std::isfinite(scaleX) && std::isfinite(scaleY);
+    if (names || !scaled) {
+        for (std::size_t i = 0; i < page.size(); ++i)
+            draw(static_cast<int>(i));
+        return;
     }
+    // A pixel box rounds each coordinate to the nearest pixel and is grown by
+    // the marks' margin; a little more room covers the division's rounding.
+    constexpr long double Room = MarkMargin + 2;
+    TBox near;
+    near.Left = (static_cast<long double>(area.Left) - Room) / scaleX;
+    near.Top = (static_cast<long double>(area.Top) - Room) / scaleY;
+    near.Right = (static_cast<long double>(area.Right) + Room) / scaleX;
+    near.Bottom = (static_cast<long double>(area.Bottom) + Room) / scaleY;
+    for (const int index : shapes.ShapesNear(near))
+        draw(index);
 }
 
 void DrawRotatedText(ICanvas& canvas, std::int64_t x, std::int64_t y, std::string_view text,

@@ -49,9 +49,9 @@ void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, int skipIndex, lon
                     TDrawMode selectedMode,
                     std::span<const std::vector<std::string>> nameSuffixes = {});
 // The same for a repaint of area only (which must hold the canvas's clip),
-// with the flanges taken from shapes, which is first brought up to date with
-// page: shapes that lie outside the area and lines that miss it are left out,
-// and what is drawn is the same as drawing everything would leave in the area.
+// with the flanges taken from shapes, which must be synced with page: shapes
+// that lie outside the area and lines that miss it are left out, and what is
+// drawn is the same as drawing everything would leave in the area.
 void DrawPolygonTbl(ICanvas& canvas, const TPolygonTbl& page, TPageIndex& shapes,
                     const TPixelRect& area, int skipIndex, long double scaleX, long double scaleY,
                     const TDaInt& selection, TDrawMode otherMode, TDrawMode selectedMode);

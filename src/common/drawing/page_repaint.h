@@ -20,7 +20,7 @@ TPixelRect SelectionPixelArea(TPageIndex& shapes, const TDaInt& selection, long 
 
 // Paints area of the page's surface: white, then the shapes in page order,
 // the selected ones in selectedMode and the others in dmNormal, their outlines
-// taken from shapes (brought up to date with page). The canvas must be
+// taken from shapes, which must be synced with page. The canvas must be
 // clipped to area.
 void PaintPageArea(ICanvas& canvas, const TPolygonTbl& page, TPageIndex& shapes,
                    const TDaInt& selection, TDrawMode selectedMode, long double scale,

@@ -425,8 +425,12 @@ std::optional<TFlangeOffer> TShapeEditorModel::FlangeOffer() const {
     offer.Side = SelectedSide(FSelApex, ApexCount());
     if (!IsIndexOf(FPolygon.Flanges, offer.Side))
         return std::nullopt;
-    if (FPolygon.Flanges[offer.Side].Width != 0)
-        offer.Flange = FPolygon.Flanges[offer.Side];
+    const TFlange& own = FPolygon.Flanges[offer.Side];
+    if (own.Width != 0)
+        offer.Flange = own;
+    // A side without a flange may still carry its joint mark, which the dialog
+    // must show and keep.
+    offer.Flange.Name = own.Name;
     return offer;
 }
 

@@ -134,9 +134,10 @@ bool LineReportAt(const TPolygon& polygon, const TPointF& q, long double pickDis
     const TPointF& b = polygon.Apexes[apex2];
     report = TLineReport{apex1, apex2, PointDistance(a, b), SlopeDegrees(a, b), nullptr};
     // A fold line whose ends happen to follow each other reports as that side.
+    // A name is a joint mark with a flange or without one.
     const int n = static_cast<int>(polygon.Apexes.size());
     if ((apex1 + 1) % n == apex2 && IsIndexOf(polygon.Flanges, apex1) &&
-        polygon.Flanges[apex1].Width != 0)
+        (polygon.Flanges[apex1].Width != 0 || !polygon.Flanges[apex1].Name.empty()))
         report.Flange = &polygon.Flanges[apex1];
     return true;
 }

@@ -45,7 +45,8 @@ struct TLineReport {
     long double Length = 0; // mm
     long double Slope = 0;  // degrees, counter-clockwise as seen on screen
     // The flange of the side when the line runs forward along a side (from
-    // vertex i to vertex i + 1) that has one; nullptr otherwise.
+    // vertex i to vertex i + 1) that has one or carries a name (a joint mark
+    // on a side without a flange, of width 0); nullptr otherwise.
     const TFlange* Flange = nullptr;
 };
 

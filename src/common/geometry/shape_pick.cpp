@@ -94,10 +94,15 @@ TDaInt ShapesInRubberBand(TPageIndex& shapes, const TPointF& corner1, const TPoi
         if (index >= 0 && index < shapes.Size())
             selected[index] = true;
     }
+    // A shape whose rough box is clearly apart from the band has an outline
+    // box clearly apart too, as it lies within the rough one: its outline is
+    // not needed.
     TDaInt found;
     for (int i = 0; i < shapes.Size(); ++i) {
+        if (selected[i] || BoxesClearlyApart(bandBox, shapes.RoughBounds(i)))
+            continue;
         const TBox& bounds = shapes.Shape(i).Bounds();
-        if (selected[i] || BoxesClearlyApart(bandBox, bounds))
+        if (BoxesClearlyApart(bandBox, bounds))
             continue;
         TPointF contact;
         if (withinBand(bounds) || PolygonsOverlap(band, shapes.Shape(i).Outline(), contact))

@@ -63,6 +63,8 @@ bool PayloadFitsKind(TPeiKind kind, const TPeiData& data) {
     case pkAddBendLine:
     case pkDelBendLine:
         return std::holds_alternative<TPeiBendLine>(data);
+    case pkChangePages:
+        return std::holds_alternative<TPeiChangePages>(data);
     }
     return false;
 }
@@ -166,6 +168,10 @@ void TEditHistory::RecordUnselect(std::int32_t page, std::int32_t index) {
 void TEditHistory::RecordUnselectAll(std::int32_t page, const TDaInt& indices) {
     for (const std::int32_t index : indices)
         RecordUnselect(page, index);
+}
+
+void TEditHistory::RecordChangePages(TPeiChangePages change) {
+    Add(pkChangePages, std::move(change));
 }
 
 void TEditHistory::RecordDrawMode(std::uint8_t mode) {

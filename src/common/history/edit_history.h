@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-// What an entry says. The sheet records kinds 0 to 8, the editor 9 to 17.
+// What an entry says. The sheet records kinds 0 to 8 and 18, the editor 9 to 17.
 enum TPeiKind : std::uint8_t {
     pkAddPolygon = 0,
     pkDelPolygon = 1,
@@ -34,6 +34,7 @@ enum TPeiKind : std::uint8_t {
     pkChangeFlange = 15,
     pkAddBendLine = 16,
     pkDelBendLine = 17,
+    pkChangePages = 18,
 };
 
 // Payloads. Pages and shape indices are zero-based; shapes are deep copies.
@@ -138,11 +139,25 @@ struct TPeiBendLine {
     TBendLine Line;
 };
 
+// Many shapes on many pages changed by one command, a layout: each page whose
+// shapes changed as it was and as it is, so that undo and redo give every page
+// back bit for bit. Pages were added or removed at the end only.
+struct TPeiChangePages {
+    std::int32_t OldPageCount = 0;
+    std::int32_t NewPageCount = 0;
+    std::int32_t OldCurPage = 0; // the page shown before and after
+    std::int32_t NewCurPage = 0;
+    std::vector<std::int32_t> Pages;    // the pages whose shapes changed
+    std::vector<TPolygonTbl> OldShapes; // per element of Pages; none for a page added
+    std::vector<TPolygonTbl> NewShapes; // none for a page removed
+};
+
 // pkAddPage carries nothing (std::monostate).
-using TPeiData = std::variant<std::monostate, TPeiAddPolygon, TPeiDelPolygon, TPeiMovePolygon,
-                              TPeiChangePolygon, TPeiDelPage, TPeiChangePage, TPeiSelect,
-                              TPeiDrawMode, TPeiApex, TPeiMoveApex, TPeiMoveApexes, TPeiSelApex,
-                              TPeiClearSelApex, TPeiChangeFlange, TPeiChangeFlanges, TPeiBendLine>;
+using TPeiData =
+    std::variant<std::monostate, TPeiAddPolygon, TPeiDelPolygon, TPeiMovePolygon, TPeiChangePolygon,
+                 TPeiDelPage, TPeiChangePage, TPeiSelect, TPeiDrawMode, TPeiApex, TPeiMoveApex,
+                 TPeiMoveApexes, TPeiSelApex, TPeiClearSelApex, TPeiChangeFlange, TPeiChangeFlanges,
+                 TPeiBendLine, TPeiChangePages>;
 
 // True when data is the payload type that kind carries.
 bool PayloadFitsKind(TPeiKind kind, const TPeiData& data);
@@ -209,6 +224,7 @@ public:
     void RecordUnselect(std::int32_t page, std::int32_t index);
     // One pkUnselect per element, first to last.
     void RecordUnselectAll(std::int32_t page, const TDaInt& indices);
+    void RecordChangePages(TPeiChangePages change);
 
     // Editor entries.
     void RecordDrawMode(std::uint8_t mode);

@@ -60,6 +60,50 @@ long double Clearance(const TLayoutOptions& options) {
     return std::max(options.Gap, LayoutLeastClearance);
 }
 
+TConvexPart ClearancePolygon(const TLayoutOptions& options) {
+    return CircumscribedPolygon(static_cast<double>(Clearance(options)) + SearchHair,
+                                ClearanceSides);
+}
+
+bool FitsPage(const TLayoutPiece& piece, const TLayoutOptions& options) {
+    const auto margin = static_cast<double>(LayoutLeastClearance);
+    return piece.Width <= static_cast<double>(options.PageWidth) - 2 * margin &&
+           piece.Height <= static_cast<double>(options.PageHeight) - 2 * margin;
+}
+
+// Calls take(piece) for every allowed turn of the shape that fits the page,
+// until it returns false.
+template <class TTake>
+void ForEachFittingTurn(const TPolygon& shape, int index, const TLayoutOptions& options,
+                        const TConvexPart& clearance, TTake take) {
+    for (const bool mirror : {false, true}) {
+        if (mirror && !options.AllowMirror)
+            continue;
+        for (const long double angle : TurnAngles(options.Rotations)) {
+            TLayoutPiece piece;
+            if (MakeLayoutPiece(shape, index, angle, mirror, clearance, piece) &&
+                FitsPage(piece, options) && !take(std::move(piece)))
+                return;
+        }
+    }
+}
+
+// The shapes that stay, unturned where they lie, page by page.
+void AddFixed(const TLayoutOptions& options, const TConvexPart& clearance,
+              TLayoutProblem& problem) {
+    for (const TPolygonTbl& page : options.Fixed) {
+        problem.Fixed.emplace_back();
+        problem.FixedAreas.push_back(0);
+        for (const TPolygon& shape : page) {
+            TLayoutPiece piece;
+            if (!MakeLayoutPiece(shape, -1, 0, false, clearance, piece))
+                continue;
+            problem.Fixed.back().push_back(std::move(piece));
+            problem.FixedAreas.back() += static_cast<double>(AreaWithFlanges(shape));
+        }
+    }
+}
+
 // Every allowed turn of every shape, less the turns too large for the page.
 TLayoutProblem MakeProblem(const std::vector<TPolygon>& shapes, const TLayoutOptions& options) {
     TLayoutProblem problem;
@@ -67,26 +111,17 @@ TLayoutProblem MakeProblem(const std::vector<TPolygon>& shapes, const TLayoutOpt
     problem.Height = static_cast<double>(options.PageHeight);
     problem.Margin = static_cast<double>(LayoutLeastClearance);
     problem.ColumnStep = ColumnStep;
-    const TConvexPart clearance =
-        CircumscribedPolygon(static_cast<double>(Clearance(options)) + SearchHair, ClearanceSides);
-    const std::vector<long double> angles = TurnAngles(options.Rotations);
+    const TConvexPart clearance = ClearancePolygon(options);
     problem.Pieces.resize(shapes.size());
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         problem.Areas.push_back(static_cast<double>(AreaWithFlanges(shapes[i])));
-        for (const bool mirror : {false, true}) {
-            if (mirror && !options.AllowMirror)
-                continue;
-            for (const long double angle : angles) {
-                TLayoutPiece piece;
-                if (!MakeLayoutPiece(shapes[i], static_cast<int>(i), angle, mirror, clearance,
-                                     piece))
-                    continue;
-                if (piece.Width <= problem.Width - 2 * problem.Margin &&
-                    piece.Height <= problem.Height - 2 * problem.Margin)
-                    problem.Pieces[i].push_back(std::move(piece));
-            }
-        }
+        ForEachFittingTurn(shapes[i], static_cast<int>(i), options, clearance,
+                           [&](TLayoutPiece piece) {
+                               problem.Pieces[i].push_back(std::move(piece));
+                               return true;
+                           });
     }
+    AddFixed(options, clearance, problem);
     return problem;
 }
 
@@ -179,7 +214,9 @@ int SharedStart(const std::vector<int>& order, const TFitRule& rule, const TSear
 void TryPass(const TLayoutProblem& problem, const std::vector<int>& order, const TFitRule& rule,
              TLayoutWork& work, TSearchState& best) {
     TLayoutPlan plan;
-    const int mostPages = best.Found ? best.Plan.Pages : static_cast<int>(order.size());
+    // Pages with shapes that stay may take nothing.
+    const int mostPages =
+        best.Found ? best.Plan.Pages : static_cast<int>(order.size() + problem.Fixed.size());
     if (RunLayoutPass(problem, order, rule, mostPages, best.Found, work, plan, &best.Plan,
                       SharedStart(order, rule, best)) == TPassEnd::Complete)
         Keep(std::move(plan), order, rule, best);
@@ -257,14 +294,21 @@ bool InsideArea(const TDaPointF& outline, const TLayoutOptions& options) {
     });
 }
 
+bool HoldsFixed(const TLayoutOptions& options, int page) {
+    return page < static_cast<int>(options.Fixed.size()) && !options.Fixed[page].empty();
+}
+
 // The placements of the plan, each checked on the moved shape against the
-// border and the shapes checked before it on its page; a shape that fails
-// goes onto a page of its own.
+// border, the shapes that stay and the shapes checked before it on its page;
+// a shape that fails goes onto a page of its own.
 void Assemble(const std::vector<TPolygon>& shapes, const TLayoutProblem& problem,
               const TLayoutPlan& plan, const std::vector<int>& order, const TLayoutOptions& options,
               TLayoutResult& result) {
     const long double gap = Clearance(options);
     std::vector<std::vector<TDaPointF>> pages(plan.Pages);
+    for (int page = 0; page < plan.Pages && page < static_cast<int>(options.Fixed.size()); ++page)
+        for (const TPolygon& shape : options.Fixed[page])
+            pages[page].push_back(OutlineWithFlanges(shape));
     std::vector<int> refused;
     for (const int shape : order) {
         const TLayoutPiece& piece = problem.Pieces[shape][plan.Turn[shape]];
@@ -291,6 +335,8 @@ void Assemble(const std::vector<TPolygon>& shapes, const TLayoutProblem& problem
             result.Misfits.push_back(shape);
             continue;
         }
+        while (HoldsFixed(options, result.PageCount))
+            ++result.PageCount;
         result.Placements[shape] = {result.PageCount++, transform};
     }
     std::sort(result.Misfits.begin(), result.Misfits.end());
@@ -335,4 +381,15 @@ TLayoutResult LayOutShapes(const std::vector<TPolygon>& shapes, const TLayoutOpt
     if (progress)
         progress(1);
     return result;
+}
+
+bool FitsEmptyLayoutPage(const TPolygon& shape, const TLayoutOptions& options) {
+    if (!ValidOptions(options))
+        return false;
+    bool fits = false;
+    ForEachFittingTurn(shape, 0, options, ClearancePolygon(options), [&](TLayoutPiece) {
+        fits = true;
+        return false;
+    });
+    return fits;
 }

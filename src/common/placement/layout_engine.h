@@ -37,6 +37,10 @@ struct TLayoutOptions {
     // How long the search goes on improving the first layout it found, 1 for
     // the usual effort; 0 stops at the first layout.
     double Effort = 1;
+    // Shapes that stay where they are, one table per page of the layout from
+    // the first: the shapes laid out keep the gap from them too. Pages past
+    // the last table hold nothing.
+    std::vector<TPolygonTbl> Fixed;
 };
 
 struct TLayoutPlacement {
@@ -66,3 +70,7 @@ using TLayoutProgress = std::function<bool(double done)>;
 
 TLayoutResult LayOutShapes(const std::vector<TPolygon>& shapes, const TLayoutOptions& options,
                            const TLayoutProgress& progress = {});
+
+// True when the shape fits an empty page alone in one of the allowed turns:
+// the shapes for which it is false are the misfits LayOutShapes reports.
+bool FitsEmptyLayoutPage(const TPolygon& shape, const TLayoutOptions& options);

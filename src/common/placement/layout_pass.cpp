@@ -25,6 +25,23 @@ int BestTurn(TLayoutPage& page, const std::vector<TLayoutPiece>& turns, const TF
     return bestTurn;
 }
 
+// A new page of the pass, holding the shapes that stay on it.
+void AddPage(const TLayoutProblem& problem, std::vector<TLayoutPage>& pages,
+             std::vector<double>& used) {
+    const std::size_t index = pages.size();
+    pages.emplace_back(problem.Width, problem.Height, problem.Margin, problem.ColumnStep);
+    used.push_back(0);
+    if (index >= problem.Fixed.size())
+        return;
+    for (const TLayoutPiece& piece : problem.Fixed[index])
+        pages.back().Place(piece, piece.Corner);
+    used.back() = problem.FixedAreas[index];
+}
+
+bool HoldsFixed(const TLayoutProblem& problem, int page) {
+    return page < static_cast<int>(problem.Fixed.size()) && !problem.Fixed[page].empty();
+}
+
 } // namespace
 
 bool BetterPlan(const TLayoutPlan& a, const TLayoutPlan& b) {
@@ -74,11 +91,8 @@ TPassEnd RunLayoutPass(const TLayoutProblem& problem, const std::vector<int>& or
             page = earlier->Page[shape];
             turn = earlier->Turn[shape];
             fit.At = earlier->At[shape];
-            while (static_cast<int>(pages.size()) <= page) {
-                pages.emplace_back(problem.Width, problem.Height, problem.Margin,
-                                   problem.ColumnStep);
-                used.push_back(0);
-            }
+            while (static_cast<int>(pages.size()) <= page)
+                AddPage(problem, pages, used);
         }
         for (; turn < 0 && page < static_cast<int>(pages.size()); ++page) {
             if (used[page] + area > pageArea * (1 + AreaSlack))
@@ -90,15 +104,15 @@ TPassEnd RunLayoutPass(const TLayoutProblem& problem, const std::vector<int>& or
             if (turn >= 0)
                 break;
         }
-        if (turn < 0) {
+        while (turn < 0) {
             if (static_cast<int>(pages.size()) >= mostPages)
                 return TPassEnd::TooManyPages;
-            pages.emplace_back(problem.Width, problem.Height, problem.Margin, problem.ColumnStep);
-            used.push_back(0);
+            AddPage(problem, pages, used);
             page = static_cast<int>(pages.size()) - 1;
             turn = BestTurn(pages[page], turns, rule, fit);
-            // Every shape with pieces fits an empty page in one of its turns.
-            if (turn < 0)
+            // Every shape with pieces fits an empty page in one of its turns;
+            // a page with shapes that stay may have no room.
+            if (turn < 0 && !HoldsFixed(problem, page))
                 return TPassEnd::Stopped;
         }
         pages[page].Place(turns[turn], fit.At);

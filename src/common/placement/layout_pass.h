@@ -19,6 +19,10 @@ struct TLayoutProblem {
     // Per shape, its allowed turns; none for a shape that fits no page alone.
     std::vector<std::vector<TLayoutPiece>> Pieces;
     std::vector<double> Areas; // per shape, with flanges
+    // Per page from the first, the shapes that stay where they are, each
+    // placed at its own corner, and the area they take.
+    std::vector<std::vector<TLayoutPiece>> Fixed;
+    std::vector<double> FixedAreas;
 };
 
 // Where a pass put every shape.

@@ -1,4 +1,4 @@
-// Tests of the flange name collection offered to the flange dialog.
+// Tests of the side names offered to the flange dialog and of their lookup.
 #include "document/flange_names.h"
 #include "geometry/angles.h"
 
@@ -18,21 +18,6 @@ TPolygon Triangle(const std::vector<TFlange>& flanges) {
 }
 
 } // namespace
-
-TEST(FlangeNamesTest, NamesOfFlangesWithAWidthSortedOnceEach) {
-    const TFlange none;
-    const TZvDat drawing = {
-        {Triangle({MakeFlange("B", 3, Angle, Angle), none, MakeFlange("A", 2, Angle, Angle)})},
-        {},
-        {Triangle({MakeFlange("B", 5, Angle, Angle), MakeFlange("C", 0, Angle, Angle),
-                   MakeFlange("", 3, Angle, Angle)}),
-         Triangle(
-             {MakeFlange("\x8a\xbf", 1, Angle, Angle), MakeFlange("", 4, Angle, Angle), none})}};
-    // "C" has no width; the unnamed flanges give the empty name once; the
-    // Shift-JIS name sorts by its bytes, after ASCII.
-    EXPECT_EQ(CollectFlangeNames(drawing), std::vector<std::string>({"", "A", "B", "\x8a\xbf"}));
-    EXPECT_TRUE(CollectFlangeNames(TZvDat(2)).empty());
-}
 
 TEST(FlangeNamesTest, LookupFindsTheFirstOtherFlangeOfTheNameWithItsSideLength) {
     TPolygon edited = Triangle({MakeFlange("A", 3, Angle, Angle), TFlange(), TFlange()});

@@ -347,6 +347,18 @@ TEST_F(EditorModelTest, OneSideTakesTheFlangeAndItsWidthBecomesTheDefault) {
     EXPECT_EQ(Working(), Square40);
 }
 
+// A joint mark on a side without a flange is offered with the defaults, so
+// that the dialog shows it and OK keeps it.
+TEST_F(EditorModelTest, ABareSideIsOfferedTheDefaultsWithItsMark) {
+    TPolygon named = Square40;
+    named.Flanges[1] = MakeFlange("12", 0, 0, 0);
+    StartEditing(named);
+    SelectPair(1, 2);
+    const std::optional<TFlangeOffer> offer = Model.FlangeOffer();
+    ASSERT_TRUE(offer);
+    EXPECT_EQ(offer->Flange, MakeFlange("12", 3, Pi / 4, Pi / 4));
+}
+
 TEST_F(EditorModelTest, AllSidesKeepTheirNamesAndUndoInOneStep) {
     TPolygon named = Square40;
     named.Flanges[0] = MakeFlange("A", 2, Pi / 4, Pi / 4);

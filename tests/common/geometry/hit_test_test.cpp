@@ -134,6 +134,16 @@ TEST(ShapePickTest, LineReportGivesLengthSlopeAndTheFlangeOfAForwardSide) {
     ASSERT_NE(report.Flange, nullptr);
     EXPECT_EQ(report.Flange->Name, "A");
 
+    // A joint mark on a side without a flange is reported with its width 0.
+    shape.Flanges[0] = MakeFlange("7", 0, 0, 0);
+    ASSERT_TRUE(LineReportAt(shape, PointF(5, -5), 1, report));
+    ASSERT_NE(report.Flange, nullptr);
+    EXPECT_EQ(report.Flange->Name, "7");
+    EXPECT_EQ(report.Flange->Width, 0);
+    shape.Flanges[0] = MakeFlange("", 0, 1, 1);
+    ASSERT_TRUE(LineReportAt(shape, PointF(5, -5), 1, report));
+    EXPECT_EQ(report.Flange, nullptr) << "a bare side without a name has nothing to show";
+
     // The closing side runs from vertex 2 back to vertex 0: leftward, -180.
     ASSERT_TRUE(LineReportAt(shape, PointF(10, 0), 1, report));
     EXPECT_EQ(report.Apex1, 2);

@@ -123,7 +123,8 @@ double StepOf(TLayoutRotations rotations) {
 
 // Every shape placed inside the white area, at least the gap (and never
 // touching, by the overlap rule) from every other on its page, turned by a
-// whole number of steps, mirrored only when allowed.
+// whole number of steps, mirrored only when allowed; no page left empty
+// unless shapes that stay fill it.
 void ExpectValidLayout(const std::vector<TPolygon>& shapes, const TLayoutOptions& options,
                        const TLayoutResult& result) {
     ASSERT_EQ(result.Outcome, TLayoutOutcome::Done);
@@ -162,8 +163,10 @@ void ExpectValidLayout(const std::vector<TPolygon>& shapes, const TLayoutOptions
         }
         pages[placement.Page].push_back(outline);
     }
-    for (const std::vector<TDaPointF>& page : pages)
-        EXPECT_FALSE(page.empty()) << "an empty page within the layout";
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        EXPECT_TRUE(!pages[page].empty() ||
+                    (page < options.Fixed.size() && !options.Fixed[page].empty()))
+            << "an empty page within the layout";
 }
 
 struct TOptionCase {
@@ -288,6 +291,57 @@ TEST(LayoutEngine, ShapesWithoutOutlineAreNotPlaced) {
     EXPECT_EQ(result.Misfits, (std::vector<int>{1, 2}));
     EXPECT_EQ(result.PageCount, 1);
     ExpectValidLayout(shapes, options, result);
+}
+
+// Shapes that stay keep their place: the others go around them at the gap,
+// and a page they fill takes nothing.
+TEST(LayoutEngine, GoesAroundShapesThatStay) {
+    const std::vector<TPolygon> shapes = {Square(30), Square(30), Flanged(Square(20), 3),
+                                          Triangle(25), Rect(70, 10)};
+    struct TFixedCase {
+        const char* Name;
+        std::vector<TPolygonTbl> Fixed;
+        int FirstPageUsed;
+    };
+    const std::vector<TFixedCase> cases = {
+        {"a square in the middle", {{Square(40, {30, 30})}}, 0},
+        {"two pages, the first full", {{Square(120, {-10, -10})}, {Rect(50, 95, {2, 2})}}, 1},
+        {"a full page after an empty one", {{}, {Square(120, {-10, -10})}}, 0},
+    };
+    for (const TFixedCase& c : cases) {
+        TLayoutOptions options = Options(100, 100, 2);
+        options.Fixed = c.Fixed;
+        const TLayoutResult result = LayOutShapes(shapes, options);
+        ASSERT_EQ(result.Outcome, TLayoutOutcome::Done) << c.Name;
+        EXPECT_TRUE(result.Misfits.empty()) << c.Name;
+        int firstUsed = result.PageCount;
+        for (std::size_t i = 0; i < shapes.size(); ++i) {
+            const int page = result.Placements[i].Page;
+            ASSERT_GE(page, 0) << c.Name << ", shape " << i;
+            firstUsed = std::min(firstUsed, page);
+            const TDaPointF outline =
+                OutlineWithFlanges(TransformedPolygon(shapes[i], result.Placements[i].Transform));
+            if (page >= static_cast<int>(c.Fixed.size()))
+                continue;
+            for (const TPolygon& fixed : c.Fixed[page])
+                EXPECT_GE(Gap(outline, OutlineWithFlanges(fixed)), 2) << c.Name << ", shape " << i;
+            EXPECT_FALSE(c.Name == std::string("a full page after an empty one") && page == 1)
+                << "shape " << i << " on the full page";
+        }
+        EXPECT_EQ(firstUsed, c.FirstPageUsed) << c.Name;
+        ExpectValidLayout(shapes, options, result);
+    }
+}
+
+TEST(LayoutEngine, TellsWhichShapesFitAnEmptyPage) {
+    const TLayoutOptions unturned = Options(100, 140, 1, TLayoutRotations::None);
+    const TLayoutOptions turned = Options(100, 160);
+    EXPECT_TRUE(FitsEmptyLayoutPage(Square(20), unturned));
+    EXPECT_FALSE(FitsEmptyLayoutPage(Rect(150, 10), unturned));
+    EXPECT_TRUE(FitsEmptyLayoutPage(Rect(150, 10), turned));
+    EXPECT_FALSE(FitsEmptyLayoutPage(Flanged(Square(95), 5), turned));
+    EXPECT_FALSE(FitsEmptyLayoutPage(TPolygon(), turned));
+    EXPECT_FALSE(FitsEmptyLayoutPage(Square(20), Options(0, 100)));
 }
 
 TEST(LayoutBounds, AreaCountsFlangesAndCrossedFlangesByWhatTheyEnclose) {

@@ -1,0 +1,209 @@
+// The joint check kept up to date. Each shape's marks are remembered, so
+// that a changed shape's old sides can be taken out of their marks before
+// its new ones go in; each mark touched is judged once more and moved to
+// where its first side and findings put it.
+#include "document/flange_partner_index.h"
+
+#include "geometry/plane_geometry.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+TNamedSide NamedSide(const TPolygon& shape, int page, int index, std::size_t side) {
+    const TPointF& from = shape.Apexes[side];
+    const TPointF& to = shape.Apexes[(side + 1) % shape.Apexes.size()];
+    return {page, index, static_cast<int>(side), PointDistance(from, to),
+            shape.Flanges[side].Width};
+}
+
+bool SideBefore(const TNamedSide& a, const TNamedSide& b) {
+    return std::tie(a.Page, a.Shape, a.Side) < std::tie(b.Page, b.Shape, b.Side);
+}
+
+} // namespace
+
+// One pass over every side, as CheckFlangePartners makes it: marks are met
+// in the order of their first sides.
+void TFlangePartnerIndex::Rebuild(const TZvDat& drawing) {
+    for (std::vector<TOrdered>& group : FGroups)
+        for (TOrdered& ordered : group)
+            FRetired.push_back(std::move(ordered.Entry));
+    FFresh.clear();
+    FNames.clear();
+    FShapes.assign(drawing.size(), {});
+    FGroups[0].clear();
+    FGroups[1].clear();
+    FUnnamed = 0;
+    std::size_t sides = 0;
+    for (std::size_t page = 0; page < drawing.size(); ++page) {
+        FShapes[page].resize(drawing[page].size());
+        for (const TPolygon& shape : drawing[page])
+            sides += shape.Flanges.size();
+    }
+    FNames.reserve(sides / 2 + 1);
+    std::vector<TName*> order;
+    for (std::size_t page = 0; page < drawing.size(); ++page) {
+        for (std::size_t index = 0; index < drawing[page].size(); ++index) {
+            const TPolygon& shape = drawing[page][index];
+            TShapeMarks& marks = FShapes[page][index];
+            const std::size_t n = std::min(shape.Apexes.size(), shape.Flanges.size());
+            marks.Names.reserve(n);
+            for (std::size_t side = 0; side < n; ++side) {
+                const TFlange& flange = shape.Flanges[side];
+                if (flange.Name.empty()) {
+                    marks.Unnamed += flange.Width != 0 ? 1 : 0;
+                    continue;
+                }
+                const auto [entry, isNew] = FNames.try_emplace(flange.Name);
+                TName& name = entry->second;
+                if (isNew) {
+                    name.Entry = std::make_shared<TFlangeNameSides>();
+                    name.Entry->Name = flange.Name;
+                    name.Entry->Sides.reserve(2);
+                    order.push_back(&name);
+                }
+                name.Entry->Sides.push_back(
+                    NamedSide(shape, static_cast<int>(page), static_cast<int>(index), side));
+                marks.Names.push_back(&name);
+            }
+            FUnnamed += marks.Unnamed;
+        }
+    }
+    for (TName* name : order) {
+        name->Entry->Findings = FindingsOf(name->Entry->Sides);
+        FGroups[name->Entry->Findings != 0 ? 0 : 1].push_back(
+            {KeyOf(name->Entry->Sides.front()), name->Entry});
+    }
+}
+
+// A mark is taken out of its group before its sides change, as its place
+// there follows from them.
+TFlangePartnerIndex::TName& TFlangePartnerIndex::Touch(TName& entry, std::vector<TName*>& touched) {
+    if (entry.Touched)
+        return entry;
+    entry.Touched = true;
+    touched.push_back(&entry);
+    if (Unplace(*entry.Entry))
+        FRetired.push_back(entry.Entry);
+    entry.Entry = std::make_shared<TFlangeNameSides>(*entry.Entry);
+    return entry;
+}
+
+bool TFlangePartnerIndex::Unplace(const TFlangeNameSides& entry) {
+    if (entry.Sides.empty())
+        return false;
+    std::vector<TOrdered>& group = FGroups[entry.Findings != 0 ? 0 : 1];
+    const TKey key = KeyOf(entry.Sides.front());
+    const auto at = std::lower_bound(group.begin(), group.end(), key,
+                                     [](const TOrdered& o, const TKey& k) { return o.First < k; });
+    if (at == group.end() || !(at->First == key))
+        return false;
+    group.erase(at);
+    return true;
+}
+
+void TFlangePartnerIndex::Place(const TEntry& entry) {
+    std::vector<TOrdered>& group = FGroups[entry->Findings != 0 ? 0 : 1];
+    const TKey key = KeyOf(entry->Sides.front());
+    const auto at = std::lower_bound(group.begin(), group.end(), key,
+                                     [](const TOrdered& o, const TKey& k) { return o.First < k; });
+    group.insert(at, {key, entry});
+}
+
+void TFlangePartnerIndex::DropShape(int page, int shape, std::vector<TName*>& touched) {
+    TShapeMarks& marks = FShapes[page][shape];
+    FUnnamed -= marks.Unnamed;
+    for (TName* name : marks.Names) {
+        TName& entry = Touch(*name, touched);
+        std::erase_if(entry.Entry->Sides, [&](const TNamedSide& side) {
+            return side.Page == page && side.Shape == shape;
+        });
+    }
+    marks = TShapeMarks();
+}
+
+void TFlangePartnerIndex::TakeShape(const TZvDat& drawing, int page, int index,
+                                    std::vector<TName*>& touched) {
+    const TPolygon& shape = drawing[page][index];
+    TShapeMarks& marks = FShapes[page][index];
+    const std::size_t n = std::min(shape.Apexes.size(), shape.Flanges.size());
+    for (std::size_t side = 0; side < n; ++side) {
+        const TFlange& flange = shape.Flanges[side];
+        if (flange.Name.empty()) {
+            marks.Unnamed += flange.Width != 0 ? 1 : 0;
+            continue;
+        }
+        TName& entry = FNames[flange.Name];
+        if (entry.Entry == nullptr) {
+            entry.Entry = std::make_shared<TFlangeNameSides>();
+            entry.Entry->Name = flange.Name;
+        }
+        Touch(entry, touched);
+        const TNamedSide named = NamedSide(shape, page, index, side);
+        std::vector<TNamedSide>& sides = entry.Entry->Sides;
+        sides.insert(std::upper_bound(sides.begin(), sides.end(), named, SideBefore), named);
+        marks.Names.push_back(&entry);
+    }
+    FUnnamed += marks.Unnamed;
+}
+
+// Every slot's old marks go out before any new ones come in, as a slot may
+// now hold the shape another slot held (a deletion fills the gap with the
+// last shape of the page).
+void TFlangePartnerIndex::Apply(const TZvDat& drawing, const std::vector<TShapeSlot>& slots) {
+    if (drawing.size() != FShapes.size()) {
+        Rebuild(drawing);
+        return;
+    }
+    std::vector<TShapeSlot> changed = slots;
+    for (std::size_t page = 0; page < drawing.size(); ++page) {
+        const int held = static_cast<int>(FShapes[page].size());
+        const int now = static_cast<int>(drawing[page].size());
+        for (int index = std::min(held, now); index < std::max(held, now); ++index)
+            changed.push_back({static_cast<int>(page), index});
+    }
+    std::sort(changed.begin(), changed.end());
+    changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
+    std::erase_if(changed, [&](const TShapeSlot& slot) {
+        return slot.Page < 0 || slot.Page >= static_cast<int>(drawing.size()) || slot.Shape < 0;
+    });
+
+    std::vector<TName*> touched;
+    for (const TShapeSlot& slot : changed) {
+        if (slot.Shape < static_cast<int>(FShapes[slot.Page].size()))
+            DropShape(slot.Page, slot.Shape, touched);
+    }
+    for (std::size_t page = 0; page < drawing.size(); ++page)
+        FShapes[page].resize(drawing[page].size());
+    for (const TShapeSlot& slot : changed) {
+        if (slot.Shape < static_cast<int>(drawing[slot.Page].size()))
+            TakeShape(drawing, slot.Page, slot.Shape, touched);
+    }
+    for (TName* name : touched) {
+        name->Touched = false;
+        TFlangeNameSides& entry = *name->Entry;
+        if (entry.Sides.empty()) {
+            FNames.erase(std::string(entry.Name));
+            continue;
+        }
+        entry.Findings = FindingsOf(entry.Sides);
+        Place(name->Entry);
+        FFresh.push_back(&entry);
+    }
+}
+
+TFlangePartnerReport TFlangePartnerIndex::Report() {
+    std::vector<const TOrdered*> all;
+    for (const std::vector<TOrdered>& group : FGroups)
+        for (const TOrdered& ordered : group)
+            all.push_back(&ordered);
+    std::sort(all.begin(), all.end(),
+              [](const TOrdered* a, const TOrdered* b) { return a->First < b->First; });
+    TFlangePartnerReport report;
+    report.UnnamedFlanges = FUnnamed;
+    for (const TOrdered* ordered : all)
+        report.Names.push_back(*ordered->Entry);
+    return report;
+}
