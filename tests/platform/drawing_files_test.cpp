@@ -93,8 +93,9 @@ TEST_F(DrawingFilesTest, FilesThatAreNoDrawingAreGivenUpAtOnce) {
         EXPECT_EQ(read.End, TDrawingLoadEnd::NotADrawing);
         EXPECT_EQ(drawing, TZvDat({{Triangle(5)}}));
         EXPECT_LE(shares.size(), 1u) << "read on after the first chunk";
-        if (peak.Kilobytes() >= 0)
+        if (peak.Kilobytes() >= 0) {
             EXPECT_LT(peak.Kilobytes() - before, 8 * 1024) << "the file was held";
+        }
     }
     TZvDat drawing;
     EXPECT_EQ(ReadDrawingFile(Temporary.path(), drawing).End, TDrawingLoadEnd::CannotRead);
@@ -124,8 +125,9 @@ TEST_F(DrawingFilesTest, ADrawingIsReadWithoutHoldingItsFile) {
     ASSERT_GE(shares.size(), 30u);
     EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
     EXPECT_EQ(shares.back(), 1.0);
-    if (peak.Kilobytes() >= 0)
+    if (peak.Kilobytes() >= 0) {
         EXPECT_LT(peak.Kilobytes() - after, 12 * 1024) << "the file was held beside the drawing";
+    }
 
     // Cancelled halfway, the drawing given is left as it was.
     TZvDat kept = {{Square(3)}};
