@@ -109,8 +109,8 @@ int RunBatchJob(const TBatchJob& job, const TIniFile& settings, TCommandLineProm
     TPageSetup setup(printer, pageSettings);
     TQtTickCounter ticks;
     TSheetDocument document(ticks);
-    TCrashRecovery recovery(nullptr, prompt, document, DefaultRecoveryInterval);
-    TSheetFiles files(prompt, document, recovery);
+    TCrashRecovery recovery(nullptr, prompt, nullptr, document, DefaultRecoveryInterval);
+    TSheetFiles files(prompt, nullptr, document, recovery);
 
     if (QFileInfo::exists(job.Drawing)) {
         files.OpenStartFile(job.Drawing);

@@ -33,6 +33,8 @@ QString SaveFailureReason(TSaveFailure failure, int error, const QString& file) 
         return QStringLiteral("ファイルは読み取り専用です。");
     case TSaveFailure::NotAFile:
         return QStringLiteral("同じ名前のフォルダーなど、ファイルではないものがあります。");
+    case TSaveFailure::Cancelled:
+        return QStringLiteral("保存は中止されました。ファイルは元のままです。");
     case TSaveFailure::None:
     case TSaveFailure::BackupFailed:
     case TSaveFailure::Other:
@@ -61,6 +63,8 @@ TSaveFailure SaveFailureOf(int error) {
         return TSaveFailure::FolderGone;
     case EISDIR:
         return TSaveFailure::NotAFile;
+    case ECANCELED:
+        return TSaveFailure::Cancelled;
     default:
         return TSaveFailure::Other;
     }

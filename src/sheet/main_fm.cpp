@@ -39,6 +39,8 @@ constexpr std::string_view MainSection = "TMainFm";
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
 const QString RangeCheckErrorText = QStringLiteral("範囲チェックエラー");
+const QString ClipboardNoAnswerText = QStringLiteral(
+    "クリップボードを持っているプログラムが応答しないため、貼り付けできませんでした。");
 const QString PlacingHintText =
     QStringLiteral("図形がマウスに付いて動きます。置く位置でクリックしてください。");
 const QString NoRoomHintText = QStringLiteral("ページに空いた場所がありません。図形がマウスに付いて"
@@ -53,8 +55,9 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
       Dialogs(dialogs), Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
       Gestures(Document, *View, services.Prompt, services.Cursor),
       Joints(Document, *View, services.Prompt, *this, dialogs.Editor),
-      Recovery(services.Recovery, services.Prompt, Document, services.RecoveryInterval),
-      Files(services.Prompt, Document, Recovery),
+      Recovery(services.Recovery, services.Prompt, services.LongTask, Document,
+               services.RecoveryInterval),
+      Files(services.Prompt, services.LongTask, Document, Recovery),
       Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet,
                services.LongTask != nullptr ? *services.LongTask : OwnLongTask, Document, Files),
       Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export,
@@ -98,6 +101,7 @@ void TMainFm::createStatusBar() {
     HintPanel = new QLabel;
     HintPanel->setObjectName(QStringLiteral("StatusPanel1"));
     statusBar()->addWidget(HintPanel, 1);
+    statusBar()->addPermanentWidget(Recovery.StatusPanel());
 }
 
 void TMainFm::createConnections() {
@@ -459,7 +463,7 @@ void TMainFm::PolygonEditMiClick() {
     ShowEditor(index);
     TPolygon shape;
     if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
-        Document.ChangePolygon(index, shape);
+        Document.ChangePolygon(index, std::move(shape));
     View->Repaint();
 }
 
@@ -515,7 +519,8 @@ void TMainFm::PolygonPasteMiClick() {
     if (!IsAvailable(Menus.PolygonPasteMi))
         return;
     TPolygon shape;
-    switch (PastePolygonFromClipboard(Clipboard, shape)) {
+    TClipboardRead read = TClipboardRead::Answered;
+    switch (PastePolygonFromClipboard(Clipboard, shape, &read)) {
     case TTextReadResult::Ok:
         PlaceNewShape(shape, false);
         break;
@@ -523,6 +528,10 @@ void TMainFm::PolygonPasteMiClick() {
         Prompt.ShowError(ErrorTitle, RangeCheckErrorText);
         break;
     case TTextReadResult::Malformed:
+        // Text that is no shape pastes nothing without a word; a clipboard
+        // that never answered is another matter: the user would wait in vain.
+        if (read == TClipboardRead::NoAnswer)
+            Prompt.ShowWarning(WarningTitle, ClipboardNoAnswerText);
         break;
     }
 }

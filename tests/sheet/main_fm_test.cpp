@@ -632,8 +632,11 @@ TEST_F(MainFmTest, FailedSaveShowsTheFileAndChangesNothing) {
     Trigger(*fm, "Save1");
     ASSERT_EQ(Prompt.Errors.size(), 1u);
     EXPECT_EQ(Prompt.Errors[0].Title, QStringLiteral("エラー"));
-    EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("ファイル「%1」を保存できませんでした。")
-                                         .arg(QDir::toNativeSeparators(box)));
+    EXPECT_EQ(Prompt.Errors[0].Text,
+              QStringLiteral("ファイル「%1」を保存できませんでした。1ページの1番目の図形に、"
+                             "ファイルに書けない値があります（原点から10^15 mm以上離れた頂点"
+                             "など）。その図形を直してから保存してください。")
+                  .arg(QDir::toNativeSeparators(box)));
     EXPECT_EQ(FileContent(box), before);
     EXPECT_TRUE(fm->IsModified());
 

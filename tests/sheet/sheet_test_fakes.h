@@ -135,12 +135,18 @@ public:
     }
 };
 
-// Holds its text in memory.
+// Holds its text in memory; with NoAnswer it stands for a holder of the
+// clipboard that does not answer.
 class TFakeClipboard : public IClipboard {
 public:
     QString Content;
-    QString Text() const override { return Content; }
+    bool NoAnswer = false;
+    QString Text() const override { return NoAnswer ? QString() : Content; }
     void SetText(const QString& text) override { Content = text; }
+    TClipboardRead ReadText(QString& text) const override {
+        text = Text();
+        return NoAnswer ? TClipboardRead::NoAnswer : TClipboardRead::Answered;
+    }
 };
 
 // Stays where the test puts it and records where the program sends it.

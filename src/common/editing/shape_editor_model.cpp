@@ -92,16 +92,19 @@ void TShapeEditorModel::UpdateSelFlags() {
 }
 
 void TShapeEditorModel::RecordApexMoves() {
-    ::RecordApexMoves(FHistory, FPolygon, FBackPolygon);
+    ::RecordApexMoves(FHistory, FPolygon.Apexes, FBackApexes);
+    FBackApexes = TDaPointF();
 }
 
 // The frame of every command that moves vertices: the moves are recorded
-// against the shape as the command found it.
+// against the vertices as the command found them.
 template <class TConstruction>
 bool TShapeEditorModel::ApplyApexMoves(const TConstruction& construction) {
-    CopyPolygon(FPolygon, FBackPolygon);
-    if (!construction(FPolygon))
+    FBackApexes = FPolygon.Apexes;
+    if (!construction(FPolygon)) {
+        FBackApexes = TDaPointF();
         return false;
+    }
     RecordApexMoves();
     return true;
 }
@@ -109,7 +112,7 @@ bool TShapeEditorModel::ApplyApexMoves(const TConstruction& construction) {
 bool TShapeEditorModel::Press(const TPointF& q, bool keepCurrentApex,
                               const TPickDistances& distances) {
     FLastPoint = q;
-    CopyPolygon(FPolygon, FBackPolygon);
+    FBackApexes = FPolygon.Apexes;
     bool acted = true;
     if (FMode == emDraw) {
         PlaceOrFinishOutline(q, distances.Close);
@@ -406,9 +409,10 @@ bool TShapeEditorModel::MirrorAcrossSelectedSide() {
 bool TShapeEditorModel::ResizeShape(long double factor) {
     if (!CanResize())
         return false;
+    const TDaFlange flanges = FPolygon.Flanges;
     if (!ApplyApexMoves([factor](TPolygon& shape) { return ResizePolygon(shape, factor); }))
         return false;
-    RecordFlangeChanges(FHistory, FPolygon, FBackPolygon);
+    RecordFlangeChanges(FHistory, FPolygon.Flanges, flanges);
     return true;
 }
 
@@ -491,14 +495,14 @@ bool TShapeEditorModel::ApplyFlange(const TFlange& flange, std::optional<long do
     if (flange.Width != 0)
         SetFlangeDefaults(flange.Width, flange.Angle1, flange.Angle2);
     if (!offer->OneSide) {
+        const TDaFlange before = FPolygon.Flanges;
         for (int i = 0; i < ApexCount() && IsIndexOf(FPolygon.Flanges, i); ++i) {
             TFlange& own = FPolygon.Flanges[i];
-            const TFlange before = own;
             own.Width = flange.Width;
             own.Angle1 = flange.Angle1;
             own.Angle2 = flange.Angle2;
-            FHistory.RecordChangeFlange(i, before, own);
         }
+        RecordFlangeChanges(FHistory, FPolygon.Flanges, before);
         return true;
     }
     FHistory.RecordChangeFlange(offer->Side, FPolygon.Flanges[offer->Side], flange);

@@ -173,8 +173,10 @@ private:
     void ReplaceApexes(const TDaPointF& apexes);
 
     TPolygon FPolygon;
-    TPolygon FOrgPolygon;  // the shape handed in; empty until then
-    TPolygon FBackPolygon; // the shape as a vertex-moving command or gesture found it
+    TPolygon FOrgPolygon; // the shape handed in; empty until then
+    // The vertices as a vertex-moving command or gesture found them; let go
+    // once its moves are recorded.
+    TDaPointF FBackApexes;
     TEditHistory FHistory;
     TSelApex FSelApex = NoSelApex;
     TSelFlags FSelFlags;
