@@ -1,6 +1,7 @@
 // The drawing file workloads: saving a drawing of many crowded pages to its
-// file bytes and loading them again, today's writer and reader beside the
-// production ones, in megabytes of file per second.
+// file bytes and loading them again, today's writer and reader (the whole
+// text at once) beside the production ones (a piece at a time), in megabytes
+// of file per second.
 #pragma once
 
 #include <string>

@@ -171,7 +171,7 @@ const std::vector<TWorkload>& Workloads() {
         PageTabs(1000, 5),
         FlangeCheck(30),
         File(20000, 3),
-        File(200000, 1),
+        File(200000, 3),
     };
     return workloads;
 }

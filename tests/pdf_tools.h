@@ -1,20 +1,26 @@
 // Reading PDF files the program wrote with the poppler tools (tools/setup
 // installs them): the document's information, its text and a page rendered
-// in grey or in colour.
+// in grey or in colour; and the lines of its pages as the file holds them,
+// read from the pages' drawing instructions.
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTransform>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <vector>
 
 // What program writes to its standard output; a program that is missing or
@@ -39,6 +45,88 @@ inline QString PdfText(const QString& pdf) {
     return PdfToolOutput(
         QStringLiteral("pdftotext"),
         {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+}
+
+// The text of page number page (1 the first).
+inline QString PdfPageText(const QString& pdf, int page) {
+    return PdfToolOutput(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                          QString::number(page), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                          pdf, QStringLiteral("-")});
+}
+
+// One path of a page as its drawing instructions place it, in mm from the
+// paper's top-left corner.
+using TPdfPath = std::vector<QPointF>;
+
+// The paths of each page of a PDF written uncompressed or with Flate (as Qt
+// writes them): every "m" starts a path and every "l" extends it, placed by
+// the "cm" transforms in force (with "q" and "Q"), for a paper paperHeightMm
+// high. Text and everything else is left out.
+inline std::vector<std::vector<TPdfPath>> PdfPagePaths(const QString& pdf, double paperHeightMm) {
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read " << pdf.toStdString();
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    // The objects' streams by number.
+    std::map<int, QByteArray> streams;
+    static const QRegularExpression object(
+        QStringLiteral("(\\d+) 0 obj\\s*<<((?:(?!endobj).)*?)>>\\s*stream\\r?\\n"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QString text = QString::fromLatin1(bytes);
+    for (const QRegularExpressionMatch& match : object.globalMatch(text)) {
+        const qsizetype start = match.capturedEnd(0);
+        const qsizetype end = bytes.indexOf("endstream", start);
+        QByteArray data = bytes.mid(start, end - start);
+        if (match.captured(2).contains(QStringLiteral("FlateDecode"))) {
+            // qUncompress wants the size first; it grows its buffer as needed.
+            const quint32 guess = static_cast<quint32>(data.size()) * 8;
+            QByteArray sized(4, 0);
+            for (int i = 0; i < 4; ++i)
+                sized[i] = static_cast<char>(guess >> (24 - 8 * i));
+            data = qUncompress(sized + data);
+        }
+        streams[match.captured(1).toInt()] = data;
+    }
+    std::vector<std::vector<TPdfPath>> pages;
+    static const QRegularExpression contents(
+        QStringLiteral("/Type /Page\\b[^>]*?/Contents (\\d+) 0 R"),
+        QRegularExpression::DotMatchesEverythingOption);
+    constexpr double MmPerPoint = 25.4 / 72;
+    for (const QRegularExpressionMatch& page : contents.globalMatch(text)) {
+        std::vector<TPdfPath> paths;
+        std::vector<QTransform> stack{QTransform()};
+        std::vector<double> operands;
+        const QList<QByteArray> tokens = streams[page.captured(1).toInt()].simplified().split(' ');
+        for (const QByteArray& token : tokens) {
+            bool number = false;
+            const double value = token.toDouble(&number);
+            if (number) {
+                operands.push_back(value);
+                continue;
+            }
+            const auto at = [&](std::size_t k) { return operands[operands.size() - k]; };
+            if (token == "q") {
+                stack.push_back(stack.back());
+            } else if (token == "Q" && stack.size() > 1) {
+                stack.pop_back();
+            } else if (token == "cm" && operands.size() >= 6) {
+                stack.back() = QTransform(at(6), at(5), at(4), at(3), at(2), at(1)) * stack.back();
+            } else if ((token == "m" || token == "l") && operands.size() >= 2) {
+                const QPointF p = stack.back().map(QPointF(at(2), at(1)));
+                if (token == "m")
+                    paths.emplace_back();
+                if (!paths.empty())
+                    paths.back().push_back(
+                        {p.x() * MmPerPoint, paperHeightMm - p.y() * MmPerPoint});
+            }
+            operands.clear();
+        }
+        pages.push_back(std::move(paths));
+    }
+    return pages;
 }
 
 // The first page in grey at dotsPerInch; a null image when it cannot be rendered.

@@ -39,8 +39,27 @@ Do you want to replace it?</translation>
 <context>
     <name>TCrashRecovery</name>
     <message>
-        <source>保存されずに終了した図形データがあります。復元しますか？</source>
-        <translation>The program ended without saving a drawing. Do you want to restore it?</translation>
+        <source>復元用の控えを読み込んでいます...</source>
+        <translation>Reading the recovery copies...</translation>
+    </message>
+    <message>
+        <source>復元用の控えを書き込んでいます...</source>
+        <translation>Writing the recovery copy...</translation>
+    </message>
+</context>
+<context>
+    <name>TDecimalsDlg</name>
+    <message>
+        <source>表示桁数</source>
+        <translation>Decimals Shown</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>Usual</translation>
+    </message>
+    <message>
+        <source>小数点以下の桁数</source>
+        <translation>Digits after the decimal point</translation>
     </message>
 </context>
 <context>
@@ -73,6 +92,10 @@ Do you want to replace it?</translation>
 SVG・DXF (切断機用、実寸)、PDF (色分け、印刷の校正つき)</source>
         <translation>The format is chosen by the type of the file saved next:
 SVG, DXF (for cutting machines, full size), PDF (colour-coded, with the print calibration)</translation>
+    </message>
+    <message>
+        <source>DXF は古い R12 形式で (単位なし)</source>
+        <translation>DXF in the old R12 format (no units)</translation>
     </message>
 </context>
 <context>
@@ -306,6 +329,10 @@ The shape has been copied to the clipboard. Choose a larger paper, then paste it
         <source>表示の言語は次に起動したときから切り替わります。</source>
         <translation>The interface language changes the next time the program starts.</translation>
     </message>
+    <message>
+        <source>クリップボードを持っているプログラムが応答しないため、貼り付けできませんでした。</source>
+        <translation>Nothing could be pasted, because the program holding the clipboard does not answer.</translation>
+    </message>
 </context>
 <context>
     <name>TMeshImport</name>
@@ -401,6 +428,10 @@ Taking the file&apos;s unit as mm, the longest dimension is %2 mm.</translation>
         <source>拡大／縮小率 （％）を入力して下さい。</source>
         <translation>Enter the scale factor (%).</translation>
     </message>
+    <message>
+        <source>角数は3から360まで、大きさは0より大きい値を入力して下さい。図形は保存できる範囲（座標の絶対値が10の15乗未満）に収まる必要があります。</source>
+        <translation>Enter 3 to 360 corners and a size greater than 0. The shape must fit within the range that can be saved (coordinates less than 10 to the 15th in absolute value).</translation>
+    </message>
 </context>
 <context>
     <name>TMkPolygonMenu</name>
@@ -480,6 +511,14 @@ Taking the file&apos;s unit as mm, the longest dimension is %2 mm.</translation>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
+    <message>
+        <source>正多角形(&amp;O)...</source>
+        <translation>Regular P&amp;olygon...</translation>
+    </message>
+    <message>
+        <source>表示桁数(&amp;W)...</source>
+        <translation>Decimals Sho&amp;wn...</translation>
+    </message>
 </context>
 <context>
     <name>TNSetLineAngleDlg</name>
@@ -526,6 +565,33 @@ Taking the file&apos;s unit as mm, the longest dimension is %2 mm.</translation>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TOutsideWarning</name>
+    <message>
+        <source>次の図形が用紙の印刷できる範囲からはみ出しています。はみ出した部分は印刷されません。
+
+%1
+
+続けますか?</source>
+        <translation>These shapes reach outside the printable area of the paper. The parts outside will not be printed.
+
+%1
+
+Continue?</translation>
+    </message>
+    <message>
+        <source>%1 ページ: %2 番目の図形</source>
+        <translation>Page %1: shapes %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>ほかに %1 個</source>
+        <translation>%1 more</translation>
     </message>
 </context>
 <context>
@@ -639,6 +705,62 @@ From then on, printing and PDF export are corrected so that these lengths come o
     <message>
         <source>相手ページを印字</source>
         <translation>Print the partner page</translation>
+    </message>
+    <message>
+        <source>実線</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>破線</source>
+        <translation>Dashed</translation>
+    </message>
+    <message>
+        <source>一点鎖線</source>
+        <translation>Dash-dot</translation>
+    </message>
+    <message>
+        <source>外側に目印だけ</source>
+        <translation>Marks outside only</translation>
+    </message>
+    <message>
+        <source>印刷しない</source>
+        <translation>Not printed</translation>
+    </message>
+    <message>
+        <source>折り線1</source>
+        <translation>Fold line 1</translation>
+    </message>
+    <message>
+        <source>折り線2</source>
+        <translation>Fold line 2</translation>
+    </message>
+    <message>
+        <source>糊代の付け根</source>
+        <translation>Flange base</translation>
+    </message>
+    <message>
+        <source>折り線の種類と太さ</source>
+        <translation>Fold line style and width</translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>1 ページを 横</source>
+        <translation>Print 1 page on</translation>
+    </message>
+    <message>
+        <source>× 縦</source>
+        <translation>across ×</translation>
+    </message>
+    <message>
+        <source>枚の用紙に (重なり %1 mm)</source>
+        <translation>down sheets (overlap %1 mm)</translation>
+    </message>
+    <message>
+        <source>位置合わせマークを印刷、用紙の端から</source>
+        <translation>Print registration marks, from the paper edge</translation>
     </message>
 </context>
 <context>
@@ -765,6 +887,37 @@ This copy is older than the drawing&apos;s file, which was saved after it.</tran
         <source>復元用の控えをフォルダー「%1」に書き込めません（%2）。保存しないまま異常終了すると、変更は失われます。</source>
         <translation>Recovery copies cannot be written to the folder &quot;%1&quot; (%2). If the program ends abnormally before you save, your changes will be lost.</translation>
     </message>
+    <message>
+        <source>保存されずに終了した図形データがほかに%1件あります。Zelvo をもう一つ起動すると、それを復元するかどうかを確認します。</source>
+        <translation>%1 more drawings were left unsaved when the program ended. Start another Zelvo and it will ask whether to restore them.</translation>
+    </message>
+</context>
+<context>
+    <name>TRegularPolygonDlg</name>
+    <message>
+        <source>正多角形</source>
+        <translation>Regular Polygon</translation>
+    </message>
+    <message>
+        <source>角数 (3～360)</source>
+        <translation>Corners (3 to 360)</translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>最初の辺の傾き</source>
+        <translation>Slope of the first side</translation>
+    </message>
+    <message>
+        <source>大きさは辺の長さ</source>
+        <translation>Size is the side length</translation>
+    </message>
+    <message>
+        <source>大きさは外接円の半径</source>
+        <translation>Size is the circumradius</translation>
+    </message>
 </context>
 <context>
     <name>TSaveResult</name>
@@ -824,6 +977,10 @@ This copy is older than the drawing&apos;s file, which was saved after it.</tran
         <source>ファイル「%1」は読み取り専用です。上書きしますか？</source>
         <translation>The file &quot;%1&quot; is read-only. Overwrite it?</translation>
     </message>
+    <message>
+        <source>保存は中止されました。ファイルは元のままです。</source>
+        <translation>Saving was cancelled. The file is as it was.</translation>
+    </message>
 </context>
 <context>
     <name>TSheetExporter</name>
@@ -865,6 +1022,22 @@ This copy is older than the drawing&apos;s file, which was saved after it.</tran
     <message>
         <source>ファイル「%1」を読み込めませんでした。</source>
         <translation>The file &quot;%1&quot; could not be read.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を開いています...</source>
+        <translation>Opening the file "%1"...</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を保存しています...</source>
+        <translation>Saving the file "%1"...</translation>
+    </message>
+    <message>
+        <source>ページが多すぎます（%1ページまで）。</source>
+        <translation> There are too many pages (at most %1).</translation>
+    </message>
+    <message>
+        <source>%1ページの%2番目の図形に、ファイルに書けない値があります（原点から10^15 mm以上離れた頂点など）。その図形を直してから保存してください。</source>
+        <translation> Shape %2 on page %1 holds values no file can hold (such as a vertex 10^15 mm or more from the origin). Correct that shape, then save.</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1305,10 @@ Join them?</translation>
         <source>3Dモデルの読み込み(&amp;I)...</source>
         <translation>&amp;Import 3D Model...</translation>
     </message>
+    <message>
+        <source>印刷プレビュー...</source>
+        <translation>Print Preview...</translation>
+    </message>
 </context>
 <context>
     <name>TSheetMeshImport</name>
@@ -1197,6 +1374,14 @@ Flanges narrowed to fit: %5 (narrower than 2 mm: %6)</translation>
     <message>
         <source>PDFファイル (*.pdf)|*.pdf|全てのファイル (*.*)|*.*</source>
         <translation>PDF files (*.pdf)|*.pdf|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation>Print Preview</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,8 @@ private:
 class TBatchExportPages : public IExportDialog {
 public:
     explicit TBatchExportPages(TExportPages pages) : Pages(pages) {}
-    bool ChoosePages(TExportPages& pages) override {
-        pages = Pages;
+    bool Choose(TExportChoice& choice) override {
+        choice.Pages = Pages;
         return true;
     }
 
@@ -109,8 +109,8 @@ int RunBatchJob(const TBatchJob& job, const TIniFile& settings, TCommandLineProm
     TPageSetup setup(printer, pageSettings);
     TQtTickCounter ticks;
     TSheetDocument document(ticks);
-    TCrashRecovery recovery(nullptr, prompt, document, DefaultRecoveryInterval);
-    TSheetFiles files(prompt, document, recovery);
+    TCrashRecovery recovery(nullptr, prompt, nullptr, document, DefaultRecoveryInterval);
+    TSheetFiles files(prompt, nullptr, document, recovery);
 
     if (QFileInfo::exists(job.Drawing)) {
         files.OpenStartFile(job.Drawing);
@@ -147,7 +147,8 @@ int RunBatchJob(const TBatchJob& job, const TIniFile& settings, TCommandLineProm
         if (job.Page)
             document.ChangePage(*job.Page - 1);
         TBatchExportPages choice(job.Page ? TExportPages::Current : TExportPages::All);
-        TSheetExporter exporter(prompt, printer, setup, &choice, document, files);
+        TInlineLongTask task;
+        TSheetExporter exporter(prompt, printer, setup, &choice, task, document, files);
         prompt.AnswerSave(job.Export);
         exporter.Export();
         if (prompt.Failed())

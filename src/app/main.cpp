@@ -29,10 +29,11 @@
 #include "polygon_info_dlg.h"
 #include "print_calibration_dlg.h"
 #include "print_set_dlg.h"
+#include "qt_long_task.h"
 #include "qt_printer.h"
 #include "qt_prompt.h"
 #include "qt_tick_counter.h"
-#include "recovery_file.h"
+#include "recovery_copy.h"
 #include "screen_cursor.h"
 #include "settings_file.h"
 #include "ui_text.h"
@@ -59,7 +60,9 @@ int main(int argc, char** argv) {
     TQtTickCounter ticks;
     TQtClipboard clipboard;
     TQtScreenCursor cursor;
-    TRecoveryFile recovery(DefaultRecoveryFolder());
+    // This running program's own copy of unsaved changes, under its own lock.
+    TRecoveryCopy recovery(DefaultRecoveryFolder());
+    TQtLongTask longTask(nullptr);
     // Tests that kill the program ask for copies sooner than once a minute.
     const auto recoveryInterval = RecoveryIntervalFrom(std::getenv("ZELVO_RECOVERY_INTERVAL_MS"));
 
@@ -84,14 +87,15 @@ int main(int argc, char** argv) {
     TLayoutDlg layoutDlg(prompt);
     TMeshImportDlg meshImportDlg(prompt);
 
-    TSheetServices services{prompt,    printer,  ticks,     clipboard,       cursor,
-                            pageSetup, settings, &recovery, recoveryInterval};
+    TSheetServices services{prompt,    printer,  ticks,     clipboard,        cursor,
+                            pageSetup, settings, &recovery, recoveryInterval, &longTask};
     // An imported model's tabs start as the shape editor's flange defaults.
     const TMkPolygonSettings editorSettings = ReadMkPolygonSettings(settings, wsNormal);
     services.FlangeDefaults = MakeFlange("", editorSettings.FlangeWidth,
                                          editorSettings.FlangeAngle1, editorSettings.FlangeAngle2);
     TMainFm mainFm(services, TSheetDialogs{&editor, &aboutBox, &printSetDlg, &exportDlg,
                                            &calibrationDlg, &layoutDlg, &meshImportDlg});
+    longTask.SetParent(&mainFm);
     mainFm.show();
     mainFm.OfferRecovery();
     // A file manager names the drawing to open; without one the drawing is empty.

@@ -4,27 +4,26 @@
 // its input, hands it to the model and shows what changed.
 #include "mk_polygon_fm.h"
 
+#include "decimals_dlg.h"
 #include "dialog_runner.h"
 #include "drawing/centroid_mark.h"
 #include "drawing/draw_polygon.h"
 #include "drawing/mouse_position.h"
 #include "drawing/page_area.h"
+#include "drawing/page_grid.h"
+#include "drawing/view_zoom.h"
 #include "editor_status_text.h"
-#include "flange_dlg.h"
-#include "format/text_to_float.h"
 #include "geometry/hit_test.h"
 #include "mk_polygon_settings.h"
-#include "nset_line_angle_dlg.h"
-#include "nset_line_length_dlg.h"
-#include "nset_point_angle_dlg.h"
-#include "nset_point_pos_dlg.h"
 #include "page_surface.h"
 #include "paint_surface.h"
 #include "polygon_info_dlg.h"
 #include "prompt.h"
 #include "qpainter_canvas.h"
+#include "regular_polygon_dlg.h"
 #include "settings_file.h"
 #include "ui_text.h"
+#include "view_navigator.h"
 #include "window_placement.h"
 #include "zoom_dialog.h"
 
@@ -40,6 +39,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -51,16 +51,11 @@ QString DrawingHintText() {
         "TMkPolygonFm",
         "クリックで頂点を置きます。最後に置いた頂点をもう一度クリックすると図形を閉じます。");
 }
-QString ResizeCaption() {
-    return UiText("TMkPolygonFm", "拡大縮小");
-}
-QString ResizePrompt() {
-    return UiText("TMkPolygonFm", "拡大／縮小率 （％）を入力して下さい。");
-}
-const QString ResizeDefault = QStringLiteral("100");
 
 constexpr int StatusPanel0Width = 160;
 constexpr int StatusPanel1Width = 50;
+// The spacing beside the status panels, the bar's margins and its size grip.
+constexpr int StatusBarRoom = 48;
 
 // The pixel under the mouse; positions may be fractional on scaled screens.
 std::int64_t PixelOf(qreal coordinate) {
@@ -79,6 +74,8 @@ TMkPolygonFm::TMkPolygonFm(const TEditorServices& services)
     : Prompt(services.Prompt), SettingsPath(services.SettingsPath), PageArea(services.PageArea),
       CursorPos(services.CursorPos), FModel(services.Ticks), Menu(*this) {
     setWindowTitle(Caption);
+    RegularPolygonDlg = new TRegularPolygonDlg(this);
+    DecimalsDlg = new TDecimalsDlg(this);
     createClientArea();
     createStatusBar();
     createConnections();
@@ -108,6 +105,8 @@ void TMkPolygonFm::createClientArea() {
     ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->setWidget(PaintBox1);
     setCentralWidget(ScrollBox1);
+    // The wheel scrolls, Ctrl and the wheel zoom, the middle button drags the view.
+    Navigator = new TViewNavigator(*ScrollBox1);
 }
 
 // Each panel keeps its width as a minimum and grows with its text, so that no
@@ -145,6 +144,9 @@ void TMkPolygonFm::createConnections() {
     connect(Menu.ReverseMi, &QAction::triggered, this, &TMkPolygonFm::ReverseMiClick);
     connect(Menu.Z1, &QAction::triggered, this, &TMkPolygonFm::Z1Click);
     connect(Menu.PInfoMi, &QAction::triggered, this, &TMkPolygonFm::PInfoMiClick);
+    connect(Menu.RegularPolygonMi, &QAction::triggered, this, &TMkPolygonFm::RegularPolygonMiClick);
+    connect(Menu.DecimalsMi, &QAction::triggered, this, &TMkPolygonFm::DecimalsMiClick);
+    connect(Navigator, &TViewNavigator::ZoomRequested, this, &TMkPolygonFm::ZoomAbout);
     connect(Menu.OrgPolygonMi, &QAction::triggered, this, &TMkPolygonFm::OrgPolygonMiClick);
     connect(Menu.Exit1, &QAction::triggered, this, &TMkPolygonFm::close);
     connect(PaintBox1, &TPaintSurface::Paint, this, &TMkPolygonFm::PbPaint);
@@ -153,10 +155,28 @@ void TMkPolygonFm::createConnections() {
     connect(PaintBox1, &TPaintSurface::MouseUp, this, &TMkPolygonFm::PbMouseUp);
 }
 
+// Measured with the fonts the labels will be shown in. The bar's own layout
+// cannot be asked before the window is shown (it leaves out labels it has
+// not shown yet), so the room around the panels is allowed for apart.
+int TMkPolygonFm::StatusLineWidth() {
+    StatusPanel0->ensurePolished();
+    StatusPanel1->ensurePolished();
+    StatusPanel0->setText(PositionStatusText(PointF(-999.9L, -999.9L), FDecimals) +
+                          DrawLengthStatusText(9999.9L, FDecimals));
+    StatusPanel1->setText(DrawingHintText());
+    const int width = std::max(StatusPanel0Width, StatusPanel0->sizeHint().width()) +
+                      StatusPanel1->sizeHint().width() + StatusBarRoom;
+    StatusPanel0->clear();
+    StatusPanel1->clear();
+    return width;
+}
+
 void TMkPolygonFm::ReadSettings() {
-    const TMkPolygonSettings values = ReadMkPolygonSettings(LoadSettings(SettingsPath), wsNormal);
+    const TMkPolygonSettings values =
+        ReadMkPolygonSettings(LoadSettings(SettingsPath), wsNormal, StatusLineWidth());
     ApplyWindowPlacement(*this, values.Window);
     FView.SetZoom(values.Zoom);
+    FDecimals = values.Decimals;
     FModel.SetFlangeDefaults(values.FlangeWidth, values.FlangeAngle1, values.FlangeAngle2);
 }
 
@@ -165,6 +185,7 @@ void TMkPolygonFm::WriteSettings() const {
     TMkPolygonSettings values;
     values.Window = WindowPlacementOf(*this);
     values.Zoom = FView.Zoom();
+    values.Decimals = FDecimals;
     values.FlangeWidth = FModel.FlangeWidth();
     values.FlangeAngle1 = FModel.FlangeAngle1();
     values.FlangeAngle2 = FModel.FlangeAngle2();
@@ -216,8 +237,10 @@ TFlange TMkPolygonFm::DefaultFlange() const {
 
 void TMkPolygonFm::SetDialogs(const TEditorDialogs& dialogs) {
     FDialogs = dialogs;
-    if (FDialogs.Monitor != nullptr)
-        connect(this, &TMkPolygonFm::MonitorRefresh, FDialogs.Monitor, &TPolygonInfoDlg::Update);
+    if (FDialogs.Monitor == nullptr)
+        return;
+    connect(this, &TMkPolygonFm::MonitorRefresh, FDialogs.Monitor, &TPolygonInfoDlg::Update);
+    FDialogs.Monitor->SetDecimals(FDecimals);
 }
 
 void TMkPolygonFm::SetFlangeNames(const std::vector<std::string>& names,
@@ -366,6 +389,17 @@ void TMkPolygonFm::PutRubberBandAtCursor() {
         RepaintSurface();
 }
 
+void TMkPolygonFm::ZoomAbout(int steps, const QPointF& surfacePos, const QPoint& viewPos) {
+    const long double oldScale = FView.ScreenScale();
+    const long double zoom = ZoomStepFrom(FView.Zoom(), steps);
+    if (zoom == FView.Zoom())
+        return;
+    FView.SetZoom(zoom);
+    SizeSurface();
+    Navigator->KeepPointUnderPointer(surfacePos, viewPos, oldScale, FView.ScreenScale());
+    RepaintSurface();
+}
+
 void TMkPolygonFm::Z1Click() {
     const long double zoom = ZoomDialog(Prompt, FView.Zoom());
     if (!IsAcceptedZoom(zoom))
@@ -386,128 +420,6 @@ void TMkPolygonFm::OrgPolygonMiClick() {
     ShapeChanged();
 }
 
-bool TMkPolygonFm::HasNumericDialogs() const {
-    return FDialogs.Runner != nullptr && FDialogs.PointPos != nullptr &&
-           FDialogs.LineLength != nullptr && FDialogs.PointAngle != nullptr &&
-           FDialogs.LineAngle != nullptr;
-}
-
-// The numeric settings: a command that cannot act on the selection, or while
-// a gesture holds the shape, shows no dialog. Cancel changes nothing; a value
-// the model refuses is dropped like any other out of its range.
-void TMkPolygonFm::NSetPpClick() {
-    const std::optional<TPointF> offer = FModel.ApexPositionOffer();
-    if (!offer || !HasNumericDialogs())
-        return;
-    TNSetPointPosDlg& dialog = *FDialogs.PointPos;
-    dialog.SetPoint(*offer);
-    if (FDialogs.Runner->Run(dialog) &&
-        FModel.SetSelectedApexPosition(dialog.Point(), KeepLengths()))
-        ShapeChanged();
-}
-
-void TMkPolygonFm::NSetPaClick() {
-    const std::optional<long double> offer = FModel.InteriorAngleOffer();
-    if (!offer || !HasNumericDialogs())
-        return;
-    TNSetPointAngleDlg& dialog = *FDialogs.PointAngle;
-    dialog.SetAngle(*offer);
-    if (FDialogs.Runner->Run(dialog) &&
-        FModel.SetSelectedInteriorAngle(dialog.Angle(), KeepLengths()))
-        ShapeChanged();
-}
-
-void TMkPolygonFm::NSetLlClick() {
-    const std::optional<long double> offer = FModel.SideLengthOffer();
-    if (!offer || !HasNumericDialogs())
-        return;
-    TNSetLineLengthDlg& dialog = *FDialogs.LineLength;
-    dialog.SetLength(*offer);
-    if (FDialogs.Runner->Run(dialog) &&
-        FModel.SetSelectedSideLength(dialog.Length(), FView.CloseDist(), KeepLengths()))
-        ShapeChanged();
-}
-
-void TMkPolygonFm::NSetLaClick() {
-    const std::optional<long double> offer = FModel.SideSlopeOffer();
-    if (!offer || !HasNumericDialogs())
-        return;
-    TNSetLineAngleDlg& dialog = *FDialogs.LineAngle;
-    dialog.SetDirection(*offer);
-    if (FDialogs.Runner->Run(dialog) &&
-        FModel.SetSelectedSideSlope(dialog.Direction(), dialog.RotateWholeShape(), KeepLengths()))
-        ShapeChanged();
-}
-
-void TMkPolygonFm::ApexInsertMiClick() {
-    if (!FModel.InsertApexInSide())
-        return;
-    UpdateMenu();
-    ShapeChanged();
-}
-
-void TMkPolygonFm::ApexDelMiClick() {
-    if (!FModel.DeleteSelectedApex())
-        return;
-    UpdateMenu();
-    ShapeChanged();
-}
-
-void TMkPolygonFm::BendLine1MiClick(int lineSet) {
-    if (FModel.ToggleSelectedBendLine(lineSet))
-        ShapeChanged();
-}
-
-void TMkPolygonFm::ReverseMiClick() {
-    if (FModel.MirrorAcrossSelectedSide())
-        ShapeChanged();
-}
-
-// The box offers 100 every time. A cancelled box changes nothing; a text that
-// is not a number reads as 0 %, which the factor's range turns down.
-void TMkPolygonFm::PolygonResizeMiClick() {
-    if (!FModel.CanResize())
-        return;
-    QString text = ResizeDefault;
-    if (!Prompt.InputText(ResizeCaption(), ResizePrompt(), text))
-        return;
-    if (FModel.ResizeShape(TextToFloat(text.toStdString(), 0) / 100))
-        ShapeChanged();
-}
-
-void TMkPolygonFm::FlangeMiClick() {
-    const std::optional<TFlangeOffer> offer = FModel.FlangeOffer();
-    if (!offer || FDialogs.Runner == nullptr || FDialogs.Flange == nullptr)
-        return;
-    TFlangeDlg& dialog = *FDialogs.Flange;
-    dialog.SetOneSide(offer->OneSide);
-    dialog.SetNames(FFlangeNames);
-    dialog.SetLookup(FFlangeLookup);
-    dialog.LoadFlange(offer->Flange);
-    const bool accepted = FDialogs.Runner->Run(dialog);
-    dialog.SetLookup(nullptr);
-    if (!accepted)
-        return;
-    std::optional<long double> matchLength;
-    if (offer->OneSide && dialog.LengthMatch())
-        matchLength = dialog.FoundSideLength();
-    if (FModel.ApplyFlange(dialog.ReadFlange(), matchLength, FView.CloseDist(), KeepLengths()))
-        ShapeChanged();
-}
-
-// A monitor closed by its own close box stays switched on: the next click
-// switches it off, the one after shows it again.
-void TMkPolygonFm::PInfoMiClick(bool checked) {
-    if (FDialogs.Monitor == nullptr)
-        return;
-    if (checked) {
-        RefreshMonitor();
-        FDialogs.Monitor->show();
-    } else if (FDialogs.Monitor->isVisible()) {
-        FDialogs.Monitor->close();
-    }
-}
-
 // Only what reaches into the exposed part is drawn.
 void TMkPolygonFm::PbPaint(QPainter& painter) {
     TQPainterCanvas canvas(painter);
@@ -519,6 +431,10 @@ void TMkPolygonFm::PbPaint(QPainter& painter) {
     if (area.IsEmpty())
         return;
     canvas.FillRect(area.Left, area.Top, area.Right, area.Bottom, ColorWhite);
+    // The page's edge and the grid Ctrl snaps to; the screen's only, as the
+    // editor is never printed.
+    DrawPageGrid(canvas, area, FView.ScreenScale(), FView.GridStep());
+    DrawPageOutline(canvas, SurfacePixels());
     DrawCentroidMark(canvas);
     const TSelApex& selApex = FModel.SelApex();
     FRepaint.Paint(canvas, area, FModel.Polygon(), selApex[0], selApex[1], FView.ScreenScale(),
@@ -555,15 +471,15 @@ void TMkPolygonFm::PbMouseDown(const QMouseEvent* event) {
 
 void TMkPolygonFm::PbMouseMove(const QMouseEvent* event) {
     const TPointF q = MouseToMm(event);
-    QString text = PositionStatusText(q);
+    QString text = PositionStatusText(q, FDecimals);
     if (FModel.Mode() == emIdle) {
         ReportLineUnderMouse(q);
     } else {
         const TMoveStep step = FModel.MoveTo(q, KeepLengths());
         if (step.LengthCount == 1)
-            text += DrawLengthStatusText(step.Lengths[0]);
+            text += DrawLengthStatusText(step.Lengths[0], FDecimals);
         else if (step.LengthCount == 2)
-            text += DragLengthsStatusText(step.Lengths[0], step.Lengths[1]);
+            text += DragLengthsStatusText(step.Lengths[0], step.Lengths[1], FDecimals);
         if (step.Changed) {
             RepaintChanges();
             RefreshMonitor();
@@ -575,7 +491,7 @@ void TMkPolygonFm::PbMouseMove(const QMouseEvent* event) {
 void TMkPolygonFm::ReportLineUnderMouse(const TPointF& q) {
     TLineReport report;
     StatusPanel1->setText(LineReportAt(FModel.Polygon(), q, FView.LinePickDist(), report)
-                              ? LineStatusText(report)
+                              ? LineStatusText(report, FDecimals)
                               : QString());
 }
 

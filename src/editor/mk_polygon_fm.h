@@ -8,6 +8,7 @@
 #include "drawing/shape_repaint.h"
 #include "drawing/view_scale.h"
 #include "editing/shape_editor_model.h"
+#include "editing/shown_decimals.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/polygon.h"
 #include "mk_polygon_menu.h"
@@ -15,6 +16,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <functional>
 #include <string>
@@ -25,6 +27,7 @@ class IDialogRunner;
 class IPageArea;
 class IPrompt;
 class ITickCounter;
+class TDecimalsDlg;
 class TFlangeDlg;
 class TNSetLineAngleDlg;
 class TNSetLineLengthDlg;
@@ -32,6 +35,8 @@ class TNSetPointAngleDlg;
 class TNSetPointPosDlg;
 class TPaintSurface;
 class TPolygonInfoDlg;
+class TRegularPolygonDlg;
+class TViewNavigator;
 class QEventLoop;
 class QLabel;
 class QMouseEvent;
@@ -86,6 +91,9 @@ public:
     const TShapeEditorModel& Model() const { return FModel; }
     // The editor's own zoom and the scale, grid and pick distances it gives.
     const TViewScale& ViewScale() const { return FView; }
+    // How many decimals the status line and the monitor show; kept in the
+    // settings.
+    const TShownDecimals& ShownDecimals() const { return FDecimals; }
 
 signals:
     // The shape or the selection changed while the information monitor is
@@ -102,6 +110,9 @@ private:
     void createStatusBar();
     void createConnections();
 
+    // Wide enough for the status line while an outline is drawn: the
+    // position with the side being drawn, and the hint beside it.
+    int StatusLineWidth();
     void ReadSettings();
     void WriteSettings() const;
     void FormShow();
@@ -142,6 +153,13 @@ private:
     void PolygonResizeMiClick();
     void FlangeMiClick();
     void PInfoMiClick(bool checked);
+    void RegularPolygonMiClick();
+    // The middle of the page as far as the view shows it, in mm.
+    TPointF VisibleCentre() const;
+    void DecimalsMiClick();
+    void SetShownDecimals(const TShownDecimals& decimals);
+    // Ctrl and the wheel: the next zoom steps about the pointer.
+    void ZoomAbout(int steps, const QPointF& surfacePos, const QPoint& viewPos);
 
     void PbPaint(QPainter& painter);
     void DrawCentroidMark(ICanvas& canvas);
@@ -158,6 +176,7 @@ private:
 
     TShapeEditorModel FModel;
     TViewScale FView;          // the editor's own zoom, kept in its settings
+    TShownDecimals FDecimals;  // kept in its settings too
     bool FRunning = false;     // between showing and closing
     TPixelPoint FCentroidMark; // where the centroid cross was drawn last
     TShapeRepaint FRepaint;    // the shape as drawn last
@@ -167,6 +186,9 @@ private:
     const IFlangeLookup* FFlangeLookup = nullptr;
 
     TMkPolygonMenu Menu;
+    TRegularPolygonDlg* RegularPolygonDlg = nullptr;
+    TDecimalsDlg* DecimalsDlg = nullptr;
+    TViewNavigator* Navigator = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     QLabel* StatusPanel0 = nullptr; // the mouse position and the lengths being made

@@ -41,9 +41,12 @@ TMkPolygonMenu::TMkPolygonMenu(QMainWindow& window) {
                                   Qt::CTRL | Qt::Key_S);
     ReverseMi =
         NamedAction(w, "ReverseMi", UiText("TMkPolygonMenu", "反転(&R)"), Qt::CTRL | Qt::Key_R);
+    RegularPolygonMi =
+        NamedAction(w, "RegularPolygonMi", UiText("TMkPolygonMenu", "正多角形(&O)..."));
     Z1 = NamedAction(w, "Z1", UiText("TMkPolygonMenu", "ズーム(&Z)..."), Qt::CTRL | Qt::Key_Z);
     PInfoMi = NamedAction(w, "PInfoMi", UiText("TMkPolygonMenu", "図形情報モニタ(&M)..."),
                           Qt::CTRL | Qt::Key_M);
+    DecimalsMi = NamedAction(w, "DecimalsMi", UiText("TMkPolygonMenu", "表示桁数(&W)..."));
     OrgPolygonMi = NamedAction(w, "OrgPolygonMi", UiText("TMkPolygonMenu", "最初の状態に戻す(&Y)"));
     Exit1 = NamedAction(w, "Exit1", UiText("TMkPolygonMenu", "終了(&X)"), Qt::CTRL | Qt::Key_X);
     // Both start unchecked; the side-length switch keeps its state between runs.
@@ -66,9 +69,10 @@ TMkPolygonMenu::TMkPolygonMenu(QMainWindow& window) {
     separator("N6");
     NSet->addActions({BendLine1Mi, BendLine2Mi});
     separator("N5");
-    NSet->addActions({NSetPp, NSetPa, NSetLl, NSetLa, FlangeMi, PolygonResizeMi, ReverseMi});
+    NSet->addActions(
+        {NSetPp, NSetPa, NSetLl, NSetLa, FlangeMi, PolygonResizeMi, ReverseMi, RegularPolygonMi});
     separator("N1");
-    NSet->addActions({Z1, PInfoMi});
+    NSet->addActions({Z1, PInfoMi, DecimalsMi});
     separator("N2");
     NSet->addActions({OrgPolygonMi, Exit1});
 }

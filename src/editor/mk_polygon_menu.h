@@ -35,8 +35,10 @@ struct TMkPolygonMenu {
     QAction* FlangeMi = nullptr;
     QAction* PolygonResizeMi = nullptr;
     QAction* ReverseMi = nullptr;
+    QAction* RegularPolygonMi = nullptr; // the working shape becomes a regular polygon
     QAction* Z1 = nullptr;
-    QAction* PInfoMi = nullptr; // checked: the information monitor is on
+    QAction* PInfoMi = nullptr;    // checked: the information monitor is on
+    QAction* DecimalsMi = nullptr; // the decimals of the status line and the monitor
     QAction* OrgPolygonMi = nullptr;
     QAction* Exit1 = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "format/text_to_float.h"
 #include "geometry/angles.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -32,10 +33,12 @@ void WriteFloat(TIniFile& settings, std::string_view key, long double value) {
 
 } // namespace
 
-TMkPolygonSettings ReadMkPolygonSettings(const TIniFile& settings, int currentWindowState) {
+TMkPolygonSettings ReadMkPolygonSettings(const TIniFile& settings, int currentWindowState,
+                                         int defaultWidth) {
     TMkPolygonSettings values;
     TWindowPlacement defaults = values.Window;
     defaults.WindowState = currentWindowState;
+    defaults.Width = std::max(defaults.Width, defaultWidth);
     values.Window = ReadWindowPlacement(settings, MkPolygonSection, defaults);
     values.Zoom = ZoomFromStored(settings.ReadInteger(MkPolygonSection, "Zoom", 10000));
 
@@ -48,6 +51,8 @@ TMkPolygonSettings ReadMkPolygonSettings(const TIniFile& settings, int currentWi
     const long double angle2 = ReadFloat(settings, "FlangeAngle2", values.FlangeAngle2);
     if (IsFlangeAngle(angle2))
         values.FlangeAngle2 = angle2;
+    values.Decimals =
+        ShownDecimalsFromStored(settings.ReadInteger(MkPolygonSection, "Decimals", UsualDecimals));
     return values;
 }
 
@@ -57,4 +62,5 @@ void WriteMkPolygonSettings(TIniFile& settings, const TMkPolygonSettings& values
     WriteFloat(settings, "FlangeWidth", values.FlangeWidth);
     WriteFloat(settings, "FlangeAngle1", values.FlangeAngle1);
     WriteFloat(settings, "FlangeAngle2", values.FlangeAngle2);
+    settings.WriteInteger(MkPolygonSection, "Decimals", values.Decimals.Chosen);
 }

@@ -31,6 +31,7 @@ constexpr int TextRoom = 6;
 // Beside the shape editor at its default bounds; the width grows to show
 // every column whole.
 constexpr TWindowPlacement DefaultPlacement{769, 107, 321, 241, wsNormal};
+constexpr int MonitorGap = 6;
 // Row numbers of up to four digits show whole at the default width.
 const QString WidestRowNumber = QStringLiteral("9999");
 
@@ -89,13 +90,20 @@ TPolygonInfoDlg::~TPolygonInfoDlg() {
     WriteSettings();
 }
 
-// Coordinates within the file's columns (-999.99 to 9999.99), angles up to
-// 360 degrees, slopes from -180, flanges up to 99 mm wide, joint marks of up
-// to four digits; digits as wide as the widest a font gives.
-QStringList TPolygonInfoDlg::LongestColumnTexts() {
-    return {QStringLiteral("-999.9/-999.9"), QStringLiteral("9999.9/9999.9"),
-            QStringLiteral("359.99"),        QStringLiteral("9999.9"),
-            QStringLiteral("-179.99"),       QStringLiteral("99:90:90"),
+// Coordinates within the file's columns (-999.9 to 9999.9), angles up to 360
+// degrees, slopes from -180, flanges up to 99 mm wide, joint marks of up to
+// four digits, each with the decimals shown; digits as wide as the widest a
+// font gives.
+QStringList TPolygonInfoDlg::LongestColumnTexts(const TShownDecimals& decimals) {
+    const auto number = [&decimals](long double value, int usual, int width = 0) {
+        return QString::fromStdString(decimals.Text(value, usual, width));
+    };
+    return {number(-999.9L, 1, 6) + QLatin1Char('/') + number(-999.9L, 1, 6),
+            number(9999.9L, 1, 6) + QLatin1Char('/') + number(9999.9L, 1, 6),
+            number(359.99L, 2, 6),
+            number(9999.9L, 1, 6),
+            number(-179.99L, 2, 7),
+            number(99, 0) + QLatin1Char(':') + number(90, 0) + QLatin1Char(':') + number(90, 0),
             QStringLiteral("9999")};
 }
 
@@ -129,9 +137,10 @@ void TPolygonInfoDlg::createGrid() {
 }
 
 // Columns of the grid's default width would cut every text short: until the
-// user sets the widths, each column is as wide as its header or its longest text.
+// user sets the widths, each column is as wide as its header or its longest
+// text. More decimals widen a column that would cut them; none is narrowed.
 void TPolygonInfoDlg::FitColumnsToTheirTexts() {
-    const QStringList longest = LongestColumnTexts();
+    const QStringList longest = LongestColumnTexts(FModel->Decimals());
     const QStringList texts[DataColumns] = {{longest[0], longest[1]},
                                             {longest[2]},
                                             {longest[3]},
@@ -144,8 +153,8 @@ void TPolygonInfoDlg::FitColumnsToTheirTexts() {
             metrics.horizontalAdvance(FModel->headerData(column, Qt::Horizontal).toString());
         for (const QString& text : texts[column])
             widest = std::max(widest, metrics.horizontalAdvance(text));
-        StringGrid1->setColumnWidth(column,
-                                    std::max(DefaultColumnWidth, TextInset + widest + TextRoom));
+        const int width = std::max(DefaultColumnWidth, TextInset + widest + TextRoom);
+        StringGrid1->setColumnWidth(column, std::max(StringGrid1->columnWidth(column), width));
     }
 }
 
@@ -172,12 +181,20 @@ void TPolygonInfoDlg::Update(const TPolygon& polygon, int selApex0, int selApex1
     StringGrid1->viewport()->update();
 }
 
+void TPolygonInfoDlg::SetDecimals(const TShownDecimals& decimals) {
+    FModel->SetDecimals(decimals);
+    FitColumnsToTheirTexts();
+}
+
 // Bounds and state first, then the column widths, each defaulting to what the
 // window has now.
 void TPolygonInfoDlg::ReadSettings() {
     const TIniFile settings = LoadSettings(FSettingsPath);
     TWindowPlacement defaults = DefaultPlacement;
     defaults.Width = DefaultWidth();
+    // Beside the editor, whose default width follows its status line.
+    if (const QWidget* editor = parentWidget(); editor != nullptr)
+        defaults.Left = editor->x() + editor->width() + MonitorGap;
     ApplyWindowPlacement(*this, ReadWindowPlacement(settings, Section, defaults));
     for (int column = 0; column < DataColumns; ++column) {
         const std::string key = "ColWidth" + std::to_string(column + 1);

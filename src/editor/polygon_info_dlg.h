@@ -6,6 +6,7 @@
 // them with.
 #pragma once
 
+#include "editing/shown_decimals.h"
 #include "geometry/polygon.h"
 
 #include <QString>
@@ -31,12 +32,16 @@ public:
     // made only for the rows in view, as they come into view.
     void Update(const TPolygon& polygon, int selApex0, int selApex1);
 
+    // How many decimals the figures show, as the editor's status line does;
+    // columns too narrow for them are widened.
+    void SetDecimals(const TShownDecimals& decimals);
+
     int SelApex0() const { return FSelApex0; }
     int SelApex1() const { return FSelApex1; }
 
     // The longest text each column shows for a shape within the drawing
     // file's limits, header included: the default widths show them whole.
-    static QStringList LongestColumnTexts();
+    static QStringList LongestColumnTexts(const TShownDecimals& decimals = {});
 
 private:
     QString FSettingsPath;

@@ -20,22 +20,24 @@ const char* const Headers[TPolygonInfoModel::ColumnCount] = {
     QT_TRANSLATE_NOOP("TPolygonInfoModel", "糊代"),
     QT_TRANSLATE_NOOP("TPolygonInfoModel", "名称")};
 
-// QString::asprintf formats in the C locale: the decimal mark is always ".".
-QString ColumnText(const TVertexInfo& info, int column) {
+// FixedText ignores the locale: the decimal mark is always ".". The widths are
+// those of the usual formats; more decimals make a text longer, never cut it.
+QString ColumnText(const TVertexInfo& info, int column, const TShownDecimals& decimals) {
+    const auto number = [&decimals](long double value, int usual, int width = 0) {
+        return QString::fromStdString(decimals.Text(value, usual, width));
+    };
     switch (column) {
     case 0:
-        return QString::asprintf("%6.1f/%6.1f", static_cast<double>(info.Point.X),
-                                 static_cast<double>(info.Point.Y));
+        return number(info.Point.X, 1, 6) + QLatin1Char('/') + number(info.Point.Y, 1, 6);
     case 1:
-        return QString::asprintf("%6.2f", static_cast<double>(info.InteriorAngle));
+        return number(info.InteriorAngle, 2, 6);
     case 2:
-        return QString::asprintf("%6.1f", static_cast<double>(info.SideLength));
+        return number(info.SideLength, 1, 6);
     case 3:
-        return QString::asprintf("%7.2f", static_cast<double>(info.SideSlope));
+        return number(info.SideSlope, 2, 7);
     case 4:
-        return QString::asprintf("%.0f:%.0f:%.0f", static_cast<double>(info.FlangeWidth),
-                                 static_cast<double>(info.FlangeAngle1),
-                                 static_cast<double>(info.FlangeAngle2));
+        return number(info.FlangeWidth, 0) + QLatin1Char(':') + number(info.FlangeAngle1, 0) +
+               QLatin1Char(':') + number(info.FlangeAngle2, 0);
     default:
         return {};
     }
@@ -63,6 +65,14 @@ void TPolygonInfoModel::SetPolygon(const TPolygon& polygon) {
     FClockwise = IsClockwiseOutline(polygon.Apexes);
     FMeasuredRows = rows;
     emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void TPolygonInfoModel::SetDecimals(const TShownDecimals& decimals) {
+    if (decimals == FDecimals)
+        return;
+    FDecimals = decimals;
+    if (FMeasuredRows > 0)
+        emit dataChanged(index(0, 0), index(FMeasuredRows - 1, ColumnCount - 1), {Qt::DisplayRole});
 }
 
 int TPolygonInfoModel::rowCount(const QModelIndex& parent) const {
@@ -94,5 +104,5 @@ QString TPolygonInfoModel::CellText(int row, int column) const {
     if (column == NameColumn)
         return IsIndexOf(FMeasured.Flanges, row) ? ShiftJisToUnicode(FMeasured.Flanges[row].Name)
                                                  : QString();
-    return ColumnText(VertexInfoAt(FMeasured, FClockwise, row), column);
+    return ColumnText(VertexInfoAt(FMeasured, FClockwise, row), column, FDecimals);
 }

@@ -3,6 +3,7 @@
 // a refresh takes time in proportion to the vertex count at most once.
 #pragma once
 
+#include "editing/shown_decimals.h"
 #include "geometry/polygon.h"
 
 #include <QAbstractTableModel>
@@ -21,6 +22,10 @@ public:
     // vertices mean nothing: its rows keep the texts they had while they stay.
     void SetPolygon(const TPolygon& polygon);
 
+    // How many decimals the figures show; the texts in view are made anew.
+    void SetDecimals(const TShownDecimals& decimals);
+    const TShownDecimals& Decimals() const { return FDecimals; }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -36,4 +41,5 @@ private:
     bool FClockwise = true; // its order, found once per shape
     int FRows = 0;
     int FMeasuredRows = 0; // the first rows, which show FMeasured's figures
+    TShownDecimals FDecimals;
 };

@@ -1,17 +1,18 @@
-// Writing a page's layers as DXF R12 text: a header with the extents and the
-// code page, the line type, layer and text style tables, and the entities.
-// Written here rather than through a library: the DXF libraries Debian ships
-// are under the GPL or unmaintained, and R12 text is small and fixed.
+// Writing a page's layers as DXF entities, wrapped in the header, tables,
+// blocks and objects of dxf_tables. Written here rather than through a
+// library: the DXF libraries Debian ships are under the GPL or unmaintained,
+// and the text of these entities is small and fixed.
 #include "dxf_export.h"
 
-#include "format/number_field.h"
+#include "dxf_tables.h"
 #include "geometry/angles.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
-
-constexpr int CoordinateDecimals = 6;
 
 // The DXF colour number of each layer's colour.
 int ColorIndex(TLayerKind kind) {
@@ -27,76 +28,113 @@ int ColorIndex(TLayerKind kind) {
     }
 }
 
-// Groups of a code and a value on two lines each.
-class TDxfText {
-public:
-    void Group(int code, const std::string& value) {
-        AppendIntegerField(FText, code, 3);
-        FText += "\r\n";
-        FText += value;
-        FText += "\r\n";
-    }
-    void Group(int code, int value) { Group(code, std::to_string(value)); }
-    void Number(int code, long double value) {
-        Group(code, DecimalText(value, CoordinateDecimals));
-    }
-    // A point as its X, Y and Z groups: codes base, base + 10 and base + 20.
-    void Point(int base, long double x, long double y) {
-        Number(base, x);
-        Number(base + 10, y);
-        Number(base + 20, 0);
-    }
-    const std::string& Text() const { return FText; }
+const std::string DashedType = "DASHED";
+const std::string DashDotType = "DASHDOT";
 
-private:
-    std::string FText;
-};
+const std::string& LineTypeOf(TLineStyle style) {
+    static const std::string continuous = "CONTINUOUS";
+    switch (style) {
+    case TLineStyle::Dashed:
+        return DashedType;
+    case TLineStyle::DashDot:
+        return DashDotType;
+    default:
+        return continuous;
+    }
+}
+
+// The line weights R2000 knows, in hundredths of a millimetre.
+constexpr std::array<int, 24> LineWeights{0,  5,  9,  13, 15, 18,  20,  25,  30,  35,  40,  50,
+                                          53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
+
+int LineWeightOf(long double width) {
+    const long double wanted = width * 100;
+    return *std::min_element(LineWeights.begin(), LineWeights.end(), [wanted](int a, int b) {
+        return std::fabs(a - wanted) < std::fabs(b - wanted);
+    });
+}
 
 // Turns page millimetres, Y down from the paper's top edge, into DXF's
-// coordinates, Y up from its bottom edge.
+// coordinates, Y up from its bottom edge, and writes the entities owned by
+// model space.
 class TDxfPage {
 public:
-    TDxfPage(TDxfText& dxf, long double paperHeight) : FDxf(dxf), FHeight(paperHeight) {}
+    TDxfPage(TDxfWriter& dxf, long double paperHeight, const std::string& modelSpace)
+        : FDxf(dxf), FHeight(paperHeight), FModelSpace(modelSpace) {}
 
     void Point(int base, const TPointF& p) { FDxf.Point(base, p.X, FHeight - p.Y); }
 
-    void Line(const std::string& layer, const TSegmentF& segment) {
-        FDxf.Group(0, "LINE");
-        FDxf.Group(8, layer);
+    void Line(const std::string& layer, const TSegmentF& segment, const TFoldLook& look) {
+        Start("LINE", layer);
+        FDxf.Group(6, LineTypeOf(look.Style));
+        if (FDxf.HasHandles())
+            FDxf.Group(370, LineWeightOf(look.Width));
+        FDxf.Subclass("AcDbLine");
         Point(10, segment.P1);
         Point(11, segment.P2);
     }
 
-    void Outline(const std::string& layer, const TDaPointF& outline) {
-        FDxf.Group(0, "POLYLINE");
-        FDxf.Group(8, layer);
+    void Polyline(const std::string& layer, const TDaPointF& points, bool closed) {
+        if (FDxf.HasHandles()) {
+            Start("LWPOLYLINE", layer);
+            FDxf.Subclass("AcDbPolyline");
+            FDxf.Group(90, static_cast<int>(points.size()));
+            FDxf.Group(70, closed ? 1 : 0);
+            for (const TPointF& p : points) {
+                FDxf.Number(10, p.X);
+                FDxf.Number(20, FHeight - p.Y);
+            }
+            return;
+        }
+        Start("POLYLINE", layer);
         FDxf.Group(66, 1);
         FDxf.Point(10, 0, 0);
-        FDxf.Group(70, 1); // closed
-        for (const TPointF& p : outline) {
-            FDxf.Group(0, "VERTEX");
-            FDxf.Group(8, layer);
+        FDxf.Group(70, closed ? 1 : 0);
+        for (const TPointF& p : points) {
+            Start("VERTEX", layer);
             Point(10, p);
         }
-        FDxf.Group(0, "SEQEND");
-        FDxf.Group(8, layer);
+        Start("SEQEND", layer);
+    }
+
+    // A filled quadrilateral; DXF takes its third and fourth corners crosswise.
+    void Solid(const std::string& layer, const TDaPointF& corners) {
+        if (corners.size() != 4)
+            return;
+        Start("SOLID", layer);
+        FDxf.Subclass("AcDbTrace");
+        Point(10, corners[0]);
+        Point(11, corners[1]);
+        Point(12, corners[3]);
+        Point(13, corners[2]);
     }
 
     // The placement's angle turns clockwise as seen with Y down; DXF's turns
-    // counter-clockwise with Y up, which is the same turn as seen.
+    // counter-clockwise with Y up, which is the same turn as seen. Centred
+    // texts are placed by their alignment point; readers that ignore the
+    // alignment take the insertion point, the baseline's left end.
     void Text(const std::string& layer, const TTextPlacement& text) {
-        FDxf.Group(0, "TEXT");
-        FDxf.Group(8, layer);
-        Point(10, text.At);
+        Start("TEXT", layer);
+        FDxf.Subclass("AcDbText");
+        const TPointF left{text.At.X - text.Width / 2 * std::cos(text.Angle),
+                           text.At.Y - text.Width / 2 * std::sin(text.Angle)};
+        Point(10, left);
         FDxf.Number(40, text.Height);
         FDxf.Group(1, DxfText(text.Text));
         FDxf.Number(50, Degrees(-text.Angle));
-        FDxf.Group(7, "STANDARD");
-        FDxf.Group(72, 1); // centred on the alignment point, on the baseline
+        FDxf.Group(7, DxfTextStyle);
+        FDxf.Group(72, 1); // centred
         Point(11, text.At);
+        FDxf.Subclass("AcDbText");
+        FDxf.Group(73, 0); // on the baseline
     }
 
 private:
+    void Start(const char* type, const std::string& layer) {
+        FDxf.Start(type, FModelSpace, "AcDbEntity");
+        FDxf.Group(8, layer);
+    }
+
     static long double Degrees(long double radians) {
         long double degrees = std::fmod(RadToDeg(radians), 360.0L);
         if (degrees < 0)
@@ -123,103 +161,32 @@ private:
         return text;
     }
 
-    TDxfText& FDxf;
+    TDxfWriter& FDxf;
     long double FHeight;
+    std::string FModelSpace;
 };
 
-void StartSection(TDxfText& dxf, const char* name) {
-    dxf.Group(0, "SECTION");
-    dxf.Group(2, name);
-}
-
-void EndSection(TDxfText& dxf) {
-    dxf.Group(0, "ENDSEC");
-}
-
-void WriteHeader(TDxfText& dxf, long double width, long double height) {
-    StartSection(dxf, "HEADER");
-    dxf.Group(9, "$ACADVER");
-    dxf.Group(1, "AC1009");
-    dxf.Group(9, "$DWGCODEPAGE");
-    dxf.Group(3, "ANSI_932");
-    dxf.Group(9, "$INSBASE");
-    dxf.Point(10, 0, 0);
-    dxf.Group(9, "$EXTMIN");
-    dxf.Point(10, 0, 0);
-    dxf.Group(9, "$EXTMAX");
-    dxf.Point(10, width, height);
-    dxf.Group(9, "$LIMMIN");
-    dxf.Number(10, 0);
-    dxf.Number(20, 0);
-    dxf.Group(9, "$LIMMAX");
-    dxf.Number(10, width);
-    dxf.Number(20, height);
-    EndSection(dxf);
-}
-
-void StartTable(TDxfText& dxf, const char* name, int entries) {
-    dxf.Group(0, "TABLE");
-    dxf.Group(2, name);
-    dxf.Group(70, entries);
-}
-
-void EndTable(TDxfText& dxf) {
-    dxf.Group(0, "ENDTAB");
-}
-
-void WriteLayerEntry(TDxfText& dxf, const std::string& name, int color) {
-    dxf.Group(0, "LAYER");
-    dxf.Group(2, name);
-    dxf.Group(70, 0);
-    dxf.Group(62, color);
-    dxf.Group(6, "CONTINUOUS");
-}
-
-void WriteTables(TDxfText& dxf) {
-    StartSection(dxf, "TABLES");
-    StartTable(dxf, "LTYPE", 1);
-    dxf.Group(0, "LTYPE");
-    dxf.Group(2, "CONTINUOUS");
-    dxf.Group(70, 0);
-    dxf.Group(3, "Solid line");
-    dxf.Group(72, 65);
-    dxf.Group(73, 0);
-    dxf.Number(40, 0);
-    EndTable(dxf);
-
-    StartTable(dxf, "LAYER", static_cast<int>(LayerKinds.size()) + 1);
-    WriteLayerEntry(dxf, "0", 7); // every DXF drawing has layer 0
-    for (const TLayerKind kind : LayerKinds)
-        WriteLayerEntry(dxf, DxfLayerName(kind), ColorIndex(kind));
-    EndTable(dxf);
-
-    StartTable(dxf, "STYLE", 1);
-    dxf.Group(0, "STYLE");
-    dxf.Group(2, "STANDARD");
-    dxf.Group(70, 0);
-    dxf.Number(40, 0); // no fixed height: each text has its own
-    dxf.Number(41, 1);
-    dxf.Number(50, 0);
-    dxf.Group(71, 0);
-    dxf.Number(42, 2.5L);
-    dxf.Group(3, "txt");
-    dxf.Group(4, "");
-    EndTable(dxf);
-    EndSection(dxf);
-}
-
-void WriteEntities(TDxfText& dxf, const TPageLayers& layers, long double height) {
-    StartSection(dxf, "ENTITIES");
-    TDxfPage page(dxf, height);
+void WriteEntities(TDxfWriter& dxf, const TPageLayers& layers, const TDxfPaper& paper,
+                   const std::string& modelSpace) {
+    StartDxfSection(dxf, "ENTITIES");
+    TDxfPage page(dxf, paper.Height, modelSpace);
     for (const TDaPointF& outline : layers.Cut)
-        page.Outline(DxfLayerName(lkCut), outline);
+        page.Polyline(DxfLayerName(lkCut), outline, true);
+    for (const TSegmentF& segment : layers.FlangeBase)
+        page.Line(DxfLayerName(lkFold1), segment, paper.Folds.FlangeBase);
     for (const TSegmentF& segment : layers.Fold1)
-        page.Line(DxfLayerName(lkFold1), segment);
+        page.Line(DxfLayerName(lkFold1), segment, paper.Folds.Set1);
     for (const TSegmentF& segment : layers.Fold2)
-        page.Line(DxfLayerName(lkFold2), segment);
+        page.Line(DxfLayerName(lkFold2), segment, paper.Folds.Set2);
     for (const TTextPlacement& text : layers.Text)
         page.Text(DxfLayerName(lkText), text);
-    EndSection(dxf);
+    for (const TMarkPath& mark : layers.Registration) {
+        if (mark.Filled)
+            page.Solid(DxfRegistrationLayer, mark.Points);
+        else
+            page.Polyline(DxfRegistrationLayer, mark.Points, false);
+    }
+    EndDxfSection(dxf);
 }
 
 } // namespace
@@ -237,13 +204,23 @@ std::string DxfLayerName(TLayerKind kind) {
     }
 }
 
-std::string DxfOfPage(const TPageLayers& layers, long double paperWidth, long double paperHeight) {
-    TDxfText dxf;
-    WriteHeader(dxf, paperWidth, paperHeight);
-    WriteTables(dxf);
-    StartSection(dxf, "BLOCKS");
-    EndSection(dxf);
-    WriteEntities(dxf, layers, paperHeight);
-    dxf.Group(0, "EOF");
-    return dxf.Text();
+// The header holds the first free handle, so it is written once the rest is.
+std::string DxfOfPage(const TPageLayers& layers, const TDxfPaper& paper) {
+    std::vector<TDxfLayer> dxfLayers;
+    for (const TLayerKind kind : LayerKinds)
+        dxfLayers.push_back({DxfLayerName(kind), ColorIndex(kind)});
+    dxfLayers.push_back({DxfRegistrationLayer, ColorIndex(lkText)});
+
+    TDxfWriter body(paper.Version);
+    const TDxfSpaces spaces = WriteDxfTables(body, dxfLayers,
+                                             {{DashedType, DashPattern(TLineStyle::Dashed)},
+                                              {DashDotType, DashPattern(TLineStyle::DashDot)}});
+    WriteDxfBlocks(body, spaces);
+    WriteEntities(body, layers, paper, spaces.Model);
+    WriteDxfObjects(body);
+    body.Group(0, "EOF");
+
+    TDxfWriter header(paper.Version);
+    WriteDxfHeader(header, paper.Width, paper.Height, body.HandleSeed());
+    return header.Text() + body.Text();
 }

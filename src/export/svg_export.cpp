@@ -5,6 +5,7 @@
 #include "geometry/angles.h"
 #include "shift_jis_codec.h"
 
+#include <QStringList>
 #include <QXmlStreamWriter>
 
 namespace {
@@ -12,8 +13,11 @@ namespace {
 // Coordinates to a millionth of a millimetre, far below what a machine resolves.
 constexpr int CoordinateDecimals = 6;
 
-// A line as thin as cutting machines take for a cut or score line, in mm.
+// A line as thin as cutting machines take for a cut line, in mm.
 const QString HairlineWidth = QStringLiteral("0.025");
+
+// The attributes vector editors read to show a group as a layer with a name.
+const QString LayerNamespace = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
 
 QString Mm(long double value) {
     return QString::fromStdString(DecimalText(value, CoordinateDecimals));
@@ -51,9 +55,15 @@ QString XmlText(const std::string& shiftJis) {
     return text;
 }
 
-void StartGroup(QXmlStreamWriter& xml, TLayerKind kind, const QString& fontFamily) {
+void StartLayer(QXmlStreamWriter& xml, const QString& id) {
     xml.writeStartElement(QStringLiteral("g"));
-    xml.writeAttribute(QStringLiteral("id"), SvgLayerId(kind));
+    xml.writeAttribute(QStringLiteral("id"), id);
+    xml.writeAttribute(LayerNamespace, QStringLiteral("groupmode"), QStringLiteral("layer"));
+    xml.writeAttribute(LayerNamespace, QStringLiteral("label"), id);
+}
+
+void StartGroup(QXmlStreamWriter& xml, TLayerKind kind, const QString& fontFamily) {
+    StartLayer(xml, SvgLayerId(kind));
     if (kind == lkText) {
         xml.writeAttribute(QStringLiteral("fill"), ColorText(LayerColor(kind)));
         xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
@@ -71,9 +81,48 @@ void WritePath(QXmlStreamWriter& xml, const QString& path) {
     xml.writeAttribute(QStringLiteral("d"), path);
 }
 
-void WriteSegments(QXmlStreamWriter& xml, const std::vector<TSegmentF>& segments) {
-    for (const TSegmentF& segment : segments)
+QString DashArray(const std::vector<long double>& dashes) {
+    QStringList lengths;
+    for (const long double dash : dashes)
+        lengths << Mm(dash);
+    return lengths.join(QLatin1Char(' '));
+}
+
+// Each path carries its look: the layer holds lines of different looks.
+void WriteSegments(QXmlStreamWriter& xml, const std::vector<TSegmentF>& segments,
+                   const TFoldLook& look) {
+    const QString width = Mm(look.Width);
+    const std::vector<long double> dashes = DashPattern(look.Style);
+    for (const TSegmentF& segment : segments) {
         WritePath(xml, SegmentPath(segment));
+        xml.writeAttribute(QStringLiteral("stroke-width"), width);
+        if (!dashes.empty())
+            xml.writeAttribute(QStringLiteral("stroke-dasharray"), DashArray(dashes));
+    }
+}
+
+void WriteRegistration(QXmlStreamWriter& xml, const std::vector<TMarkPath>& marks) {
+    if (marks.empty())
+        return;
+    StartLayer(xml, SvgRegistrationId);
+    const QString black = ColorText(ColorBlack);
+    for (const TMarkPath& mark : marks) {
+        QString path;
+        for (std::size_t i = 0; i < mark.Points.size(); ++i)
+            path +=
+                (i == 0 ? QStringLiteral("M ") : QStringLiteral(" L ")) + PointText(mark.Points[i]);
+        if (mark.Filled) {
+            WritePath(xml, path + QStringLiteral(" Z"));
+            xml.writeAttribute(QStringLiteral("fill"), black);
+            xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
+        } else {
+            WritePath(xml, path);
+            xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+            xml.writeAttribute(QStringLiteral("stroke"), black);
+            xml.writeAttribute(QStringLiteral("stroke-width"), Mm(RegistrationLineWidth));
+        }
+    }
+    xml.writeEndElement();
 }
 
 // A positive SVG rotation turns clockwise as seen, as the placement's angle does.
@@ -90,18 +139,19 @@ void WriteText(QXmlStreamWriter& xml, const TTextPlacement& text) {
 }
 
 void WriteLayer(QXmlStreamWriter& xml, const TPageLayers& layers, TLayerKind kind,
-                const QString& fontFamily) {
-    StartGroup(xml, kind, fontFamily);
+                const TSvgPaper& paper) {
+    StartGroup(xml, kind, paper.FontFamily);
     switch (kind) {
     case lkCut:
         for (const TDaPointF& outline : layers.Cut)
             WritePath(xml, OutlinePath(outline));
         break;
     case lkFold1:
-        WriteSegments(xml, layers.Fold1);
+        WriteSegments(xml, layers.FlangeBase, paper.Folds.FlangeBase);
+        WriteSegments(xml, layers.Fold1, paper.Folds.Set1);
         break;
     case lkFold2:
-        WriteSegments(xml, layers.Fold2);
+        WriteSegments(xml, layers.Fold2, paper.Folds.Set2);
         break;
     case lkText:
         for (const TTextPlacement& text : layers.Text)
@@ -133,6 +183,7 @@ QByteArray SvgOfPage(const TPageLayers& layers, const TSvgPaper& paper) {
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("svg"));
     xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeNamespace(LayerNamespace, QStringLiteral("inkscape"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
     xml.writeAttribute(QStringLiteral("width"), Mm(paper.Width) + QStringLiteral("mm"));
     xml.writeAttribute(QStringLiteral("height"), Mm(paper.Height) + QStringLiteral("mm"));
@@ -140,7 +191,8 @@ QByteArray SvgOfPage(const TPageLayers& layers, const TSvgPaper& paper) {
                                                       QLatin1Char(' ') + Mm(paper.Height));
     xml.writeTextElement(QStringLiteral("title"), paper.Title);
     for (const TLayerKind kind : LayerKinds)
-        WriteLayer(xml, layers, kind, paper.FontFamily);
+        WriteLayer(xml, layers, kind, paper);
+    WriteRegistration(xml, layers.Registration);
     xml.writeEndElement();
     xml.writeEndDocument();
     return bytes;

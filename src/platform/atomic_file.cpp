@@ -2,8 +2,6 @@
 // is completely on disk.
 #include "atomic_file.h"
 
-#include "file_writing.h"
-#include "format/drawing_file.h"
 #include "in_place_save.h"
 
 #include <QFile>
@@ -29,35 +27,6 @@ bool ReadFileBytes(const QString& path, std::string& bytes) {
     if (file.error() != QFileDevice::NoError)
         return false;
     bytes.assign(content.constData(), static_cast<std::size_t>(content.size()));
-    return true;
-}
-
-bool ReadDrawingFileBytes(const QString& path, std::string& bytes, TFileIdentity* identity) {
-    constexpr qint64 ChunkBytes = 1 << 20;
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    // Taken before reading: a change while the file is read shows later.
-    const TFileIdentity before =
-        identity != nullptr ? FileIdentityOfOpenFile(file.handle()) : TFileIdentity();
-    std::string read;
-    TDrawingFileScanner scanner;
-    QByteArray chunk;
-    while (!scanner.Ended() && !file.atEnd()) {
-        chunk = file.read(ChunkBytes);
-        if (file.error() != QFileDevice::NoError)
-            return false;
-        const std::string_view taken = scanner.Take(
-            std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
-        if (scanner.Refused())
-            return false;
-        read.append(taken);
-    }
-    bytes = std::move(read);
-    if (identity != nullptr)
-        *identity = before;
     return true;
 }
 
@@ -105,7 +74,8 @@ TSaveResult Failed(TSaveResult result, TSaveFailure failure, int error = 0) {
 
 } // namespace
 
-TSaveResult SaveFile(const QString& path, const std::string& bytes, const TSaveOptions& options) {
+TSaveResult SaveFile(const QString& path, const TContentWriter& content,
+                     const TSaveOptions& options) {
     TSaveResult result;
     QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     const int linkError = FollowLinks(target);
@@ -124,24 +94,30 @@ TSaveResult SaveFile(const QString& path, const std::string& bytes, const TSaveO
     const QByteArray folder = FolderOf(target);
     const QByteArray pending = PendingPathOf(target);
     struct stat written {};
+    std::size_t checksum = 0;
     int error = WritePending(
-        folder, pending, exists ? &old : nullptr, [&bytes](int fd) { return WriteAll(fd, bytes); },
-        &written);
+        folder, pending, exists ? &old : nullptr,
+        [&content, &checksum](int fd) { return WriteContent(fd, content, checksum); }, &written);
     if (error == 0)
         error = ReplaceWithPending(folder, pending, target);
     if (error == 0) {
-        result.Identity = FileIdentityOfWritten(written, bytes);
+        result.Identity = FileIdentityOfWritten(written, checksum);
         return result;
     }
     // The folder refuses a new file, or renaming over this one (a folder
     // whose sticky bit protects another user's file), while the file itself
     // may still be writable.
     if (exists && (error == EACCES || error == EPERM) && !options.BackupFolder.isEmpty())
-        return SaveInPlace(std::move(result), target, bytes, options.BackupFolder);
+        return SaveInPlace(std::move(result), target, content, options.BackupFolder);
     return Failed(std::move(result), SaveFailureOf(error), error);
 }
 
-bool WriteFileAtomically(const QString& path, const std::string& bytes) {
+TSaveResult SaveFile(const QString& path, std::string_view bytes, const TSaveOptions& options) {
+    return SaveFile(
+        path, [bytes](TContentSink& sink) { return sink.Put(bytes) ? 0 : sink.Error(); }, options);
+}
+
+bool WriteFileAtomically(const QString& path, std::string_view bytes) {
     TSaveOptions options;
     options.ReplaceReadOnly = true;
     return SaveFile(path, bytes, options).Ok();

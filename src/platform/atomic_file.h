@@ -3,6 +3,7 @@
 #pragma once
 
 #include "file_identity.h"
+#include "file_writing.h"
 #include "save_result.h"
 
 #include <QString>
@@ -10,14 +11,6 @@
 
 // False when the file does not exist or cannot be read.
 bool ReadFileBytes(const QString& path, std::string& bytes);
-
-// A drawing file's bytes up to its end-of-file mark, read a chunk at a time:
-// a file that cannot be a drawing (a line far longer than any drawing has) is
-// given up at its first such line, without reading the rest. False then, and
-// when the file cannot be read. With identity, it receives what the file was
-// when it was read, for telling later whether another program changed it.
-bool ReadDrawingFileBytes(const QString& path, std::string& bytes,
-                          TFileIdentity* identity = nullptr);
 
 struct TSaveOptions {
     // A file without write permission is replaced only when the user agreed
@@ -34,17 +27,19 @@ struct TSaveOptions {
 // The folder of those copies: the user's data folder for Zelvo.
 QString DefaultBackupFolder();
 
-// Writes bytes to a new file beside the target, synced, and renames it over
-// the target, so a failed or killed save leaves the whole old file or the
-// whole new one. Links are followed to the real file at any depth and stay
-// links; the new file keeps the old one's permissions, and its owner and
-// group where this process may give them. Another hard link to the old file
-// keeps the old content, as the new file is a new one.
-TSaveResult SaveFile(const QString& path, const std::string& bytes, const TSaveOptions& options);
+// Writes the content to a new file beside the target, synced, and renames it
+// over the target, so a failed, cancelled or killed save leaves the whole old
+// file or the whole new one. Links are followed to the real file at any depth
+// and stay links; the new file keeps the old one's permissions, and its owner
+// and group where this process may give them. Another hard link to the old
+// file keeps the old content, as the new file is a new one.
+TSaveResult SaveFile(const QString& path, const TContentWriter& content,
+                     const TSaveOptions& options);
+TSaveResult SaveFile(const QString& path, std::string_view bytes, const TSaveOptions& options);
 
 // SaveFile replacing even a read-only file and never writing in place; false
 // when the file was not written.
-bool WriteFileAtomically(const QString& path, const std::string& bytes);
+bool WriteFileAtomically(const QString& path, std::string_view bytes);
 
 // The file exists and is read-only: no one may write it by its permissions
 // (which the superuser is told as well), or this process may not.

@@ -19,10 +19,6 @@ namespace {
 // seconds (FAT), and a network server's clock may run a little apart.
 constexpr std::int64_t RecentSeconds = 3;
 
-// The checksum is chained over chunks of this size, so content in memory and
-// the same content read from a file a chunk at a time give the same value.
-constexpr std::size_t ChecksumChunk = 1 << 20;
-
 bool IsRecent(const struct stat& status) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -32,20 +28,19 @@ bool IsRecent(const struct stat& status) {
 
 std::size_t ChecksumOf(std::string_view content) {
     std::size_t value = 0;
-    for (std::size_t offset = 0; offset < content.size(); offset += ChecksumChunk)
-        value = qHashBits(content.data() + offset, std::min(ChecksumChunk, content.size() - offset),
-                          value);
+    for (std::size_t offset = 0; offset < content.size(); offset += ChecksumChunkBytes)
+        value = ChainChecksum(value, content.substr(offset, ChecksumChunkBytes));
     return value;
 }
 
 bool ChecksumOfFile(int fd, std::size_t& value) {
-    std::string chunk(ChecksumChunk, '\0');
+    std::string chunk(ChecksumChunkBytes, '\0');
     value = 0;
     for (off_t offset = 0;;) {
         std::size_t filled = 0;
-        while (filled < ChecksumChunk) {
+        while (filled < ChecksumChunkBytes) {
             const ssize_t step =
-                ::pread(fd, chunk.data() + filled, ChecksumChunk - filled, offset + filled);
+                ::pread(fd, chunk.data() + filled, ChecksumChunkBytes - filled, offset + filled);
             if (step < 0 && errno == EINTR)
                 continue;
             if (step < 0)
@@ -55,8 +50,8 @@ bool ChecksumOfFile(int fd, std::size_t& value) {
             filled += static_cast<std::size_t>(step);
         }
         if (filled > 0)
-            value = qHashBits(chunk.data(), filled, value);
-        if (filled < ChecksumChunk)
+            value = ChainChecksum(value, std::string_view(chunk.data(), filled));
+        if (filled < ChecksumChunkBytes)
             return true;
         offset += static_cast<off_t>(filled);
     }
@@ -88,6 +83,10 @@ public:
 
 } // namespace
 
+std::size_t ChainChecksum(std::size_t value, std::string_view chunk) {
+    return qHashBits(chunk.data(), chunk.size(), value);
+}
+
 TFileIdentity FileIdentityOfOpenFile(int fd) {
     struct stat status {};
     if (::fstat(fd, &status) != 0)
@@ -103,6 +102,15 @@ TFileIdentity FileIdentityOfWritten(const struct stat& status, std::string_view 
     if (IsRecent(status)) {
         identity.HasChecksum = true;
         identity.Checksum = ChecksumOf(content);
+    }
+    return identity;
+}
+
+TFileIdentity FileIdentityOfWritten(const struct stat& status, std::size_t checksum) {
+    TFileIdentity identity = IdentityOfStatus(status);
+    if (IsRecent(status)) {
+        identity.HasChecksum = true;
+        identity.Checksum = checksum;
     }
     return identity;
 }

@@ -31,11 +31,19 @@ enum class TFileChange {
     Removed,
 };
 
+// The checksum is chained over chunks of this size, so content written a
+// chunk at a time and the same content read back from its file give the same
+// value: ChainChecksum over each chunk in turn, starting from 0.
+inline constexpr std::size_t ChecksumChunkBytes = 1 << 20;
+std::size_t ChainChecksum(std::size_t value, std::string_view chunk);
+
 // A file open for reading as it is now; read for a checksum only when its
 // modification time is too recent to tell changes by.
 TFileIdentity FileIdentityOfOpenFile(int fd);
 // A file just written with content, from its status after the write.
 TFileIdentity FileIdentityOfWritten(const struct stat& status, std::string_view content);
+// The same from the checksum of the content written, chained as above.
+TFileIdentity FileIdentityOfWritten(const struct stat& status, std::size_t checksum);
 
 // What became of the file at path since known was taken. A file that cannot
 // be looked at (no permission on its folder) counts as unchanged: the save

@@ -2,6 +2,9 @@
 // every failure keeps the system's own error number.
 #include "file_writing.h"
 
+#include "file_identity.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -31,6 +34,45 @@ int WriteAll(int fd, std::string_view bytes) {
         written += static_cast<std::size_t>(step);
     }
     return 0;
+}
+
+TContentSink::TContentSink(int fd) : FFd(fd) {
+    FChunk.reserve(ChecksumChunkBytes);
+}
+
+bool TContentSink::Put(std::string_view bytes) {
+    FBytes += bytes.size();
+    while (FError == 0 && !bytes.empty()) {
+        const std::size_t taken = std::min(bytes.size(), ChecksumChunkBytes - FChunk.size());
+        FChunk.append(bytes.substr(0, taken));
+        bytes.remove_prefix(taken);
+        if (FChunk.size() == ChecksumChunkBytes)
+            WriteChunk();
+    }
+    return FError == 0;
+}
+
+int TContentSink::Flush() {
+    if (FError == 0 && !FChunk.empty())
+        WriteChunk();
+    return FError;
+}
+
+bool TContentSink::WriteChunk() {
+    FChecksum = ChainChecksum(FChecksum, FChunk);
+    FError = WriteAll(FFd, FChunk);
+    FChunk.clear();
+    return FError == 0;
+}
+
+int WriteContent(int fd, const TContentWriter& content, std::size_t& checksum, std::size_t* bytes) {
+    TContentSink sink(fd);
+    const int made = content(sink);
+    const int error = sink.Error() != 0 ? sink.Error() : made != 0 ? made : sink.Flush();
+    checksum = sink.Checksum();
+    if (bytes != nullptr)
+        *bytes = sink.Bytes();
+    return error;
 }
 
 int CopyAll(int from, int to, off_t& copied) {

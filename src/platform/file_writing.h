@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 
+#include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -26,6 +28,40 @@ private:
 
 // Each returns the system's error number of what stopped it, 0 on success.
 int WriteAll(int fd, std::string_view bytes);
+
+// Where a file's content goes as it is made: written to the descriptor in
+// chunks of ChecksumChunkBytes, each added to the checksum the file's
+// identity keeps, so content need never be held whole.
+class TContentSink {
+public:
+    explicit TContentSink(int fd);
+    // False once a write has failed: Error() says why and the rest is dropped.
+    bool Put(std::string_view bytes);
+    // Writes what is left; the error number, 0 when everything is written.
+    int Flush();
+    int Error() const { return FError; }
+    std::size_t Checksum() const { return FChecksum; }
+    // Of the content put, written or not.
+    std::size_t Bytes() const { return FBytes; }
+
+private:
+    bool WriteChunk();
+
+    int FFd;
+    std::string FChunk;
+    std::size_t FChecksum = 0;
+    std::size_t FBytes = 0;
+    int FError = 0;
+};
+
+// Makes a file's content into the sink: 0, or the error number that stopped
+// it (the sink's, ECANCELED when the user cancelled, or one of its own).
+using TContentWriter = std::function<int(TContentSink& sink)>;
+
+// Writes what content makes to fd from where fd stands. checksum receives the
+// checksum of the whole content and bytes its length.
+int WriteContent(int fd, const TContentWriter& content, std::size_t& checksum,
+                 std::size_t* bytes = nullptr);
 // Everything from the start of from (read sequentially) to the start of to;
 // copied receives the number of bytes copied.
 int CopyAll(int from, int to, off_t& copied);

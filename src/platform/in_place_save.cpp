@@ -44,10 +44,11 @@ int CopyToBackup(const QByteArray& source, const struct stat& old, const QString
     return error != 0 ? error : ReplaceWithPending(folderName, pending, target);
 }
 
-int Overwrite(int fd, const std::string& bytes) {
-    if (const int error = WriteAll(fd, bytes); error != 0)
+int Overwrite(int fd, const TContentWriter& content, std::size_t& checksum) {
+    std::size_t bytes = 0;
+    if (const int error = WriteContent(fd, content, checksum, &bytes); error != 0)
         return error;
-    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+    if (::ftruncate(fd, static_cast<off_t>(bytes)) != 0)
         return errno;
     return SyncFile(fd);
 }
@@ -66,7 +67,7 @@ int PutBack(int fd, const QString& backup) {
 
 } // namespace
 
-TSaveResult SaveInPlace(TSaveResult result, const QByteArray& target, const std::string& bytes,
+TSaveResult SaveInPlace(TSaveResult result, const QByteArray& target, const TContentWriter& content,
                         const QString& backupFolder) {
     TFileDescriptor file(::open(target.constData(), O_WRONLY | O_CLOEXEC));
     struct stat old {};
@@ -81,12 +82,13 @@ TSaveResult SaveInPlace(TSaveResult result, const QByteArray& target, const std:
         result.Error = error;
         return result;
     }
-    const int error = Overwrite(file.Get(), bytes);
+    std::size_t checksum = 0;
+    const int error = Overwrite(file.Get(), content, checksum);
     if (error == 0) {
         result.InPlace = true;
         struct stat written {};
         if (::fstat(file.Get(), &written) == 0)
-            result.Identity = FileIdentityOfWritten(written, bytes);
+            result.Identity = FileIdentityOfWritten(written, checksum);
     }
     if (error == 0 || PutBack(file.Get(), result.BackupPath) == 0) {
         QFile::remove(result.BackupPath);

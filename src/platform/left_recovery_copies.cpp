@@ -3,9 +3,8 @@
 // program starting at the same time from offering it too.
 #include "left_recovery_copies.h"
 
-#include "atomic_file.h"
+#include "drawing_files.h"
 #include "file_writing.h"
-#include "format/drawing_file.h"
 #include "recovery_files.h"
 #include "settings_file.h"
 
@@ -118,13 +117,14 @@ void TLeftRecoveryCopy::Release() {
     FLockFd = -1;
 }
 
-void TLeftRecoveryCopy::Read() {
+bool TLeftRecoveryCopy::Read(const TProgressFn& progress) {
     const TRecoveryFiles files(FFolder, FBase);
     const QFileInfo copy(files.Copy);
     FWritten = copy.lastModified();
     // A copy without its note (one of an earlier version) has no file name.
     const TIniFile info = LoadSettings(files.Info);
-    FDrawingFile = QString::fromStdString(info.ReadString(RecoveryInfoSection, "File", ""));
+    FDrawingFile =
+        QString::fromStdString(info.ReadString(RecoveryInfoSection, "File", "", IniMaxPathBytes));
     const long long format = info.ReadInteger(RecoveryInfoSection, "Format", RecoveryFormat);
     const long long size = info.ReadInteger(RecoveryInfoSection, "Size", -1);
     if (!FDrawingFile.isEmpty()) {
@@ -133,22 +133,24 @@ void TLeftRecoveryCopy::Read() {
     }
     if (format > RecoveryFormat) {
         FState = TRecoveryCopyState::NewerVersion;
-        return;
+        return true;
     }
-    std::string bytes;
-    if (!ReadDrawingFileBytes(files.Copy, bytes)) {
-        const int fd = ::open(QFile::encodeName(files.Copy).constData(), O_RDONLY | O_CLOEXEC);
-        FError = fd < 0 ? errno : 0;
-        FState = fd < 0 ? TRecoveryCopyState::CannotRead : TRecoveryCopyState::Damaged;
-        if (fd >= 0)
-            ::close(fd);
-        return;
+    const TDrawingLoadResult read = ReadDrawingFile(files.Copy, FDrawing, progress);
+    switch (read.End) {
+    case TDrawingLoadEnd::Read:
+        return true;
+    case TDrawingLoadEnd::CannotRead:
+        FState = TRecoveryCopyState::CannotRead;
+        FError = read.Error;
+        return true;
+    case TDrawingLoadEnd::NotADrawing:
+        FState = size >= 0 && copy.size() < size ? TRecoveryCopyState::CutShort
+                                                 : TRecoveryCopyState::Damaged;
+        return true;
+    case TDrawingLoadEnd::Cancelled:
+        break;
     }
-    if (TextToDrawing(bytes, FDrawing) == TDrawingReadResult::Ok)
-        return;
-    FDrawing.clear();
-    FState = size >= 0 && copy.size() < size ? TRecoveryCopyState::CutShort
-                                             : TRecoveryCopyState::Damaged;
+    return false;
 }
 
 void TLeftRecoveryCopy::Discard() {
@@ -181,7 +183,8 @@ QString TLeftRecoveryCopy::SetAside() {
     return FPath;
 }
 
-std::vector<TLeftRecoveryCopy> ListLeftRecoveryCopies(const QString& folder) {
+std::vector<TLeftRecoveryCopy> ListLeftRecoveryCopies(const QString& folder,
+                                                      const TProgressFn& progress) {
     const QString absolute = QFileInfo(folder).absoluteFilePath();
     std::vector<TLeftRecoveryCopy> copies;
     const QStringList names =
@@ -191,9 +194,21 @@ std::vector<TLeftRecoveryCopy> ListLeftRecoveryCopies(const QString& folder) {
         int fd = -1;
         if (!IsCopyName(name, base) || !TakeLock(TRecoveryFiles(absolute, base).Lock, fd))
             continue;
-        TLeftRecoveryCopy copy(absolute, base, fd);
-        copy.Read();
-        copies.push_back(std::move(copy));
+        copies.push_back(TLeftRecoveryCopy(absolute, base, fd));
+    }
+    // The progress is the share of all the copies' bytes read.
+    qint64 total = 0;
+    for (const TLeftRecoveryCopy& copy : copies)
+        total += QFileInfo(copy.Path()).size();
+    qint64 before = 0;
+    for (TLeftRecoveryCopy& copy : copies) {
+        const qint64 size = QFileInfo(copy.Path()).size();
+        const auto share = [&](double done) {
+            return !progress || total <= 0 || progress((before + done * size) / total);
+        };
+        if (!copy.Read(share))
+            return {};
+        before += size;
     }
     RemoveStrayLocks(absolute);
     std::stable_sort(copies.begin(), copies.end(),

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "geometry/polygon.h"
+#include "long_task.h"
 
 #include <QDateTime>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 enum class TRecoveryCopyState {
@@ -39,6 +41,8 @@ public:
     int Error() const { return FError; }
     // The drawing the copy holds, when it is readable.
     const TZvDat& Drawing() const { return FDrawing; }
+    // The same, taken out of the copy without copying it.
+    TZvDat TakeDrawing() { return std::move(FDrawing); }
 
     // Deletes a readable copy once restored or given up; an unreadable one
     // stays where it is.
@@ -49,9 +53,11 @@ public:
     QString SetAside();
 
 private:
-    friend std::vector<TLeftRecoveryCopy> ListLeftRecoveryCopies(const QString& folder);
+    friend std::vector<TLeftRecoveryCopy> ListLeftRecoveryCopies(const QString& folder,
+                                                                 const TProgressFn& progress);
     TLeftRecoveryCopy(const QString& folder, const QString& base, int lockFd);
-    void Read();
+    // False when progress cancelled the reading.
+    bool Read(const TProgressFn& progress);
     void Release();
 
     QString FFolder;
@@ -68,5 +74,7 @@ private:
 
 // The copies in folder whose programs have ended, each read and taken over,
 // newest first. Copies of running programs, this one's own included, are
-// left alone. Needs no window: a worker thread may run it.
-std::vector<TLeftRecoveryCopy> ListLeftRecoveryCopies(const QString& folder);
+// left alone. Needs no window: a worker thread may run it. progress gets the
+// share of the copies read; a cancel gives none, each left for a later start.
+std::vector<TLeftRecoveryCopy> ListLeftRecoveryCopies(const QString& folder,
+                                                      const TProgressFn& progress = {});

@@ -20,7 +20,6 @@ void TPaintSurface::paintEvent(QPaintEvent* event) {
     emit Paint(painter);
 }
 
-// A double click arrives as a second press: the windows know no double clicks.
 void TPaintSurface::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event);
 }
@@ -31,4 +30,11 @@ void TPaintSurface::mouseMoveEvent(QMouseEvent* event) {
 
 void TPaintSurface::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(event);
+}
+
+// A double click is a second press first, so that a window that knows no
+// double clicks sees two presses.
+void TPaintSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit MouseDown(event);
+    emit DoubleClick(event);
 }

@@ -20,10 +20,13 @@ signals:
     void MouseDown(const QMouseEvent* event);
     void MouseMove(const QMouseEvent* event);
     void MouseUp(const QMouseEvent* event);
+    // The second press of a double click, after it has come as MouseDown.
+    void DoubleClick(const QMouseEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

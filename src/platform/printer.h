@@ -7,6 +7,7 @@
 #include "printer_metrics.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -21,14 +22,20 @@ struct TPrinterDevice {
     friend bool operator==(const TPrinterDevice&, const TPrinterDevice&) = default;
 };
 
-// One print document of one page, begun on the printer.
+// One print document, begun on the printer with its first sheet.
 class IPrintJob {
 public:
+    // A job that goes unfinished is abandoned: nothing is printed and no
+    // file is written.
     virtual ~IPrintJob() = default;
-    // Paints in printer pixels, (0, 0) the top-left corner of the printable area.
+    // Paints in dots of DotsPerInch, (0, 0) the top-left corner of the
+    // printable area of the sheet.
     virtual QPainter& Painter() = 0;
+    virtual long double DotsPerInch() const = 0;
+    // Starts the next sheet; false when that failed.
+    virtual bool NewSheet() = 0;
     // Ends the document, sending it to the printer or writing its file; false
-    // when that failed. A job that is not finished is ended when it goes.
+    // when that failed.
     virtual bool Finish() = 0;
 };
 
@@ -49,6 +56,12 @@ public:
     // True when jobs are written to PDF files instead of going to a printer.
     virtual bool PrintsToFile() const = 0;
     // Starts a document named title; when the printer prints to files it is
-    // written to file. Null when the document cannot be started.
+    // written to file, which appears only once the job is finished, as a PDF
+    // of sheets of exactly the paper's size. Null when the document cannot be
+    // started.
     virtual std::unique_ptr<IPrintJob> StartJob(const QString& title, const QString& file) = 0;
+
+    // Shows the system's print preview of what paint draws on a job of this
+    // printer, until the user closes it.
+    virtual void Preview(const QString& title, const std::function<void(IPrintJob&)>& paint) = 0;
 };

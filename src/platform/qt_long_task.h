@@ -16,6 +16,8 @@ public:
         : Parent(parent), ShowAfter(showAfter) {}
 
     TLongTaskEnd Run(const QString& title, const TLongWork& work) override;
+    // The window the dialog is shown over, for a runner made before it.
+    void SetParent(QWidget* parent) { Parent = parent; }
 
 private:
     QWidget* Parent;

@@ -1,6 +1,7 @@
 // The printer from Qt's print support, its setup dialog and its print jobs.
 #include "qt_printer.h"
 
+#include "pdf_document.h"
 #include "ui_text.h"
 
 #include <QDialogButtonBox>
@@ -8,18 +9,22 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSaveFile>
 
 namespace {
 
-// One printer pixel is both the width of the drawing pen and the step in
-// which points are placed: at 300 pixels per inch a line is 0.085 mm wide,
-// fine and still plainly visible on paper, and a point lands within 0.043 mm
-// of where it belongs. The same on every printer, so a page looks the same
-// on paper and in a PDF file.
+// The printer's pixels, in which the page area is measured: the same on
+// every printer, so that the page area does not depend on which one is
+// chosen. Prints are vector lines placed without rounding.
 constexpr int PrintDotsPerInch = 300;
+// The unit of PDF files written without a printer: fine enough that the
+// sizes of text, which Qt rounds to whole units, stay true to 0.01 mm.
+constexpr int PdfDotsPerInch = 1200;
+constexpr qreal MmPerInch = 25.4;
 
 constexpr int FullScale = 100;
 
@@ -39,22 +44,79 @@ bool IsStandardPageSize(int id) {
     return id >= 0 && id <= QPageSize::LastPageSize && id != QPageSize::Custom;
 }
 
+// A job on the printer itself (or on the preview's printer).
 class TQtPrintJob : public IPrintJob {
 public:
-    explicit TQtPrintJob(QPrinter& printer) { FPainter.begin(&printer); }
+    explicit TQtPrintJob(QPrinter& printer) : FPrinter(printer) { FPainter.begin(&printer); }
     ~TQtPrintJob() override {
-        if (FPainter.isActive())
-            FPainter.end();
+        if (!FPainter.isActive())
+            return;
+        if (FAbandon)
+            FPrinter.abort();
+        FPainter.end();
     }
     TQtPrintJob(const TQtPrintJob&) = delete;
     TQtPrintJob& operator=(const TQtPrintJob&) = delete;
 
     bool IsStarted() const { return FPainter.isActive(); }
+    // The preview keeps what was painted whether or not it was finished.
+    void KeepUnfinished() { FAbandon = false; }
     QPainter& Painter() override { return FPainter; }
+    long double DotsPerInch() const override { return FPrinter.resolution(); }
+    bool NewSheet() override { return FPrinter.newPage(); }
     bool Finish() override { return FPainter.isActive() && FPainter.end(); }
 
 private:
+    QPrinter& FPrinter;
     QPainter FPainter;
+    bool FAbandon = true;
+};
+
+// A job written as a PDF file of the paper's exact size, through a file that
+// takes the name only once it is complete.
+class TPdfFileJob : public IPrintJob {
+public:
+    TPdfFileJob(const QString& file, const TPaperLayout& paper, const QString& title)
+        : FFile(file), FPaper(paper) {
+        if (!FFile.open(QIODevice::WriteOnly))
+            return;
+        FDocument = std::make_unique<TPdfDocument>(
+            FFile, QSizeF(static_cast<qreal>(paper.Width), static_cast<qreal>(paper.Height)), title,
+            PdfDotsPerInch);
+        if (FDocument->Begin())
+            MoveToPrintableArea();
+        else
+            FDocument.reset();
+    }
+    ~TPdfFileJob() override {
+        FDocument.reset();
+        if (FFile.isOpen())
+            FFile.cancelWriting();
+    }
+    TPdfFileJob(const TPdfFileJob&) = delete;
+    TPdfFileJob& operator=(const TPdfFileJob&) = delete;
+
+    bool IsStarted() const { return FDocument != nullptr; }
+    QPainter& Painter() override { return FDocument->Painter(); }
+    long double DotsPerInch() const override { return PdfDotsPerInch; }
+    bool NewSheet() override {
+        if (!FDocument->NewPage())
+            return false;
+        MoveToPrintableArea();
+        return true;
+    }
+    bool Finish() override { return FDocument->End() && FFile.commit(); }
+
+private:
+    void MoveToPrintableArea() {
+        const qreal dotsPerMm = PdfDotsPerInch / MmPerInch;
+        FDocument->Painter().translate(static_cast<qreal>(FPaper.Left) * dotsPerMm,
+                                       static_cast<qreal>(FPaper.Top) * dotsPerMm);
+    }
+
+    QSaveFile FFile;
+    TPaperLayout FPaper;
+    std::unique_ptr<TPdfDocument> FDocument;
 };
 
 } // namespace
@@ -139,12 +201,15 @@ bool TQtPrinter::PrintsToFile() const {
     return FPrinter->outputFormat() == QPrinter::PdfFormat;
 }
 
-// An empty file name would turn the PDF printer into the system's printer.
+// Without a printer the job is a PDF file, and a file needs a name.
 std::unique_ptr<IPrintJob> TQtPrinter::StartJob(const QString& title, const QString& file) {
     if (PrintsToFile()) {
         if (file.isEmpty())
             return nullptr;
-        FPrinter->setOutputFileName(file);
+        auto job = std::make_unique<TPdfFileJob>(file, PaperLayout(), title);
+        if (!job->IsStarted())
+            return nullptr;
+        return job;
     }
     FPrinter->setDocName(title);
     KeepResolution();
@@ -152,6 +217,20 @@ std::unique_ptr<IPrintJob> TQtPrinter::StartJob(const QString& title, const QStr
     if (!job->IsStarted())
         return nullptr;
     return job;
+}
+
+void TQtPrinter::Preview(const QString& title, const std::function<void(IPrintJob&)>& paint) {
+    KeepResolution();
+    QPrintPreviewDialog dialog(FPrinter.get());
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&paint](QPrinter* printer) {
+        TQtPrintJob job(*printer);
+        if (!job.IsStarted())
+            return;
+        job.KeepUnfinished();
+        paint(job);
+    });
+    dialog.exec();
 }
 
 QPrinter& TQtPrinter::Printer() {

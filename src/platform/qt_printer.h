@@ -38,6 +38,7 @@ public:
 
     bool PrintsToFile() const override;
     std::unique_ptr<IPrintJob> StartJob(const QString& title, const QString& file) override;
+    void Preview(const QString& title, const std::function<void(IPrintJob&)>& paint) override;
 
     QPrinter& Printer();
     // True when no printer is installed (or none was wanted) and the PDF printer stands in.

@@ -3,8 +3,8 @@
 #include "recovery_copy.h"
 
 #include "atomic_file.h"
+#include "drawing_files.h"
 #include "file_writing.h"
-#include "format/drawing_file.h"
 #include "format/ini_file.h"
 
 #include <QDateTime>
@@ -72,8 +72,9 @@ TSaveResult FolderProblem(const QString& folder, int error) {
 } // namespace
 
 TRecoveryCopy::TRecoveryCopy(const QString& folder)
-    : FFiles(QFileInfo(folder).absoluteFilePath(), OwnBase(QDateTime::currentMSecsSinceEpoch())) {
-    const QString absolute = QFileInfo(folder).absoluteFilePath();
+    : FFolder(QFileInfo(folder).absoluteFilePath()),
+      FFiles(FFolder, OwnBase(QDateTime::currentMSecsSinceEpoch())) {
+    const QString& absolute = FFolder;
     int error = MakeFolders(QFile::encodeName(absolute));
     // Copies made within one millisecond by one process take the next names.
     for (std::int64_t time = QDateTime::currentMSecsSinceEpoch(); error == 0; ++time) {
@@ -103,33 +104,39 @@ TRecoverySnapshot TRecoveryCopy::Snapshot(TZvDat drawing, QString drawingFile) c
 }
 
 TSaveResult TRecoveryCopy::Write(const TRecoverySnapshot& snapshot) {
+    return Write(snapshot.Drawing, snapshot.DrawingFile, snapshot.Generation);
+}
+
+// A remove while the copy is written stops the writing: what it would leave
+// is not wanted.
+TSaveResult TRecoveryCopy::Write(const TZvDat& drawing, const QString& drawingFile,
+                                 std::uint64_t generation, const TProgressFn& progress) {
     const std::lock_guard<std::mutex> writing(FWriting);
     // Without the lock another program would take the copy for one left behind.
     if (!FProblem.Ok())
         return FProblem;
-    if (snapshot.Generation != FGeneration.load())
+    const auto current = [this, generation] { return generation == FGeneration.load(); };
+    if (!current())
         return TSaveResult();
-    std::string bytes;
-    if (!DrawingToText(snapshot.Drawing, bytes)) {
-        TSaveResult unwritable;
-        unwritable.Path = FFiles.Copy;
-        unwritable.Failure = TSaveFailure::Other;
-        unwritable.Error = ERANGE;
-        return unwritable;
-    }
     TSaveOptions options;
     options.ReplaceReadOnly = true;
-    TSaveResult result = SaveFile(FFiles.Copy, bytes, options);
+    const TDrawingSaveResult saved =
+        SaveDrawingFile(FFiles.Copy, drawing, options, [&current, &progress](double done) {
+            return current() && (!progress || progress(done));
+        });
+    TSaveResult result = saved.File;
     if (result.Ok()) {
         TIniFile info;
         info.WriteInteger(RecoveryInfoSection, "Format", RecoveryFormat);
-        info.WriteString(RecoveryInfoSection, "File", snapshot.DrawingFile.toStdString());
-        info.WriteInteger(RecoveryInfoSection, "Size", static_cast<long long>(bytes.size()));
+        info.WriteString(RecoveryInfoSection, "File", drawingFile.toStdString());
+        info.WriteInteger(RecoveryInfoSection, "Size",
+                          static_cast<long long>(QFileInfo(FFiles.Copy).size()));
         result = SaveFile(FFiles.Info, info.ToText(), options);
     }
-    // Removed while this write ran: what it wrote is not wanted.
-    if (snapshot.Generation != FGeneration.load())
+    if (!current()) {
         RemoveFiles();
+        return TSaveResult();
+    }
     return result;
 }
 

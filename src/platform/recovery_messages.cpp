@@ -85,3 +85,10 @@ QString RecoveryUnavailableText(const QString& folder, const TSaveResult& proble
                                        "保存しないまま異常終了すると、変更は失われます。")
         .arg(Shown(folder), FolderProblem(problem));
 }
+
+QString MoreRecoveryCopiesText(int count) {
+    return UiText("TRecoveryMessages",
+                  "保存されずに終了した図形データがほかに%1件あります。"
+                  "Zelvo をもう一つ起動すると、それを復元するかどうかを確認します。")
+        .arg(count);
+}

@@ -16,3 +16,6 @@ QString RecoveryQuestionText(const TLeftRecoveryCopy& copy);
 QString UnreadableRecoveryText(const TLeftRecoveryCopy& copy);
 // That copies cannot be kept in folder, and why.
 QString RecoveryUnavailableText(const QString& folder, const TSaveResult& problem);
+// That count more copies are left, which one window cannot show at once, and
+// how to restore them.
+QString MoreRecoveryCopiesText(int count);

@@ -36,6 +36,8 @@ QString SaveFailureReason(TSaveFailure failure, int error, const QString& file) 
         return UiText("TSaveResult", "ファイルは読み取り専用です。");
     case TSaveFailure::NotAFile:
         return UiText("TSaveResult", "同じ名前のフォルダーなど、ファイルではないものがあります。");
+    case TSaveFailure::Cancelled:
+        return UiText("TSaveResult", "保存は中止されました。ファイルは元のままです。");
     case TSaveFailure::None:
     case TSaveFailure::BackupFailed:
     case TSaveFailure::Other:
@@ -64,6 +66,8 @@ TSaveFailure SaveFailureOf(int error) {
         return TSaveFailure::FolderGone;
     case EISDIR:
         return TSaveFailure::NotAFile;
+    case ECANCELED:
+        return TSaveFailure::Cancelled;
     default:
         return TSaveFailure::Other;
     }

@@ -15,6 +15,7 @@ enum class TSaveFailure {
     ReadOnlyFile,       // the file is read-only and replacing it was not agreed to
     NotAFile,           // a folder, or anything else that is no file, has the name
     BackupFailed,       // writing in place needed a copy of the old content first
+    Cancelled,          // the user stopped it: the file is as it was
     Other,
 };
 

@@ -6,6 +6,7 @@
 
 #include "ui_text.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,19 +35,24 @@ void TExportDlg::createControls() {
         new QLabel(UiText("TExportDlg", "形式は次に保存するファイルの種類で選びます:\n"
                                         "SVG・DXF (切断機用、実寸)、PDF (色分け、印刷の校正つき)"));
     note->setObjectName(QStringLiteral("NoteLbl"));
+    DxfR12Chk = new QCheckBox(UiText("TExportDlg", "DXF は古い R12 形式で (単位なし)"));
+    DxfR12Chk->setObjectName(QStringLiteral("DxfR12Chk"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(note);
+    layout->addWidget(DxfR12Chk);
     layout->addWidget(OkCancelButtons(OKBtn, CancelBtn));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool TExportDlg::ChoosePages(TExportPages& pages) {
-    (pages == TExportPages::All ? AllPagesRb : CurrentPageRb)->setChecked(true);
+bool TExportDlg::Choose(TExportChoice& choice) {
+    (choice.Pages == TExportPages::All ? AllPagesRb : CurrentPageRb)->setChecked(true);
+    DxfR12Chk->setChecked(choice.DxfR12);
     if (exec() != QDialog::Accepted)
         return false;
-    pages = AllPagesRb->isChecked() ? TExportPages::All : TExportPages::Current;
+    choice.Pages = AllPagesRb->isChecked() ? TExportPages::All : TExportPages::Current;
+    choice.DxfR12 = DxfR12Chk->isChecked();
     return true;
 }
 

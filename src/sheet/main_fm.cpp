@@ -42,6 +42,11 @@ constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 QString RangeCheckErrorText() {
     return UiText("TMainFm", "範囲チェックエラー");
 }
+QString ClipboardNoAnswerText() {
+    return UiText(
+        "TMainFm",
+        "クリップボードを持っているプログラムが応答しないため、貼り付けできませんでした。");
+}
 QString PlacingHintText() {
     return UiText("TMainFm", "図形がマウスに付いて動きます。置く位置でクリックしてください。");
 }
@@ -62,12 +67,13 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
       Dialogs(dialogs), Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
       Gestures(Document, *View, services.Prompt, services.Cursor),
       Joints(Document, *View, services.Prompt, *this, dialogs.Editor),
-      Recovery(services.Recovery, services.Prompt, Document, services.RecoveryInterval),
-      Files(services.Prompt, Document, Recovery),
-      Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet, Document,
-               Files),
-      Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export, Document,
-               Files),
+      Recovery(services.Recovery, services.Prompt, services.LongTask, Document,
+               services.RecoveryInterval),
+      Files(services.Prompt, services.LongTask, Document, Recovery),
+      Printing(services.Prompt, services.Printer, services.PageSetup, dialogs.PrintSet,
+               services.LongTask != nullptr ? *services.LongTask : OwnLongTask, Document, Files),
+      Exporter(services.Prompt, services.Printer, services.PageSetup, dialogs.Export,
+               services.LongTask != nullptr ? *services.LongTask : OwnLongTask, Document, Files),
       Calibration(services.Prompt, services.PageSetup, Printing, dialogs.Calibration, Files),
       OwnLongTask(this),
       Layout(services.Prompt, services.LongTask != nullptr ? *services.LongTask : OwnLongTask,
@@ -79,7 +85,7 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
     createStatusBar();
     createConnections();
     ReadSettings(services.Settings);
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
     Files.Reset();
 }
 
@@ -107,6 +113,7 @@ void TMainFm::createStatusBar() {
     HintPanel = new QLabel;
     HintPanel->setObjectName(QStringLiteral("StatusPanel1"));
     statusBar()->addWidget(HintPanel, 1);
+    statusBar()->addPermanentWidget(Recovery.StatusPanel());
 }
 
 void TMainFm::createConnections() {
@@ -131,6 +138,12 @@ void TMainFm::createConnections() {
         if (Gestures.State() != dsIdle || !Joints.TakesMouse())
             Gestures.MouseUp(*event, Menus.ClickDragMi->isChecked());
     });
+    // A double click on a shape edits it; a joint command takes its clicks as clicks.
+    connect(surface, &TPaintSurface::DoubleClick, this, [this](const QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton && !Joints.TakesMouse() &&
+            Gestures.ShapeForEditing(*event) >= 0)
+            PolygonEditMiClick();
+    });
     connect(&Gestures, &TSheetGestures::PointerMoved, this, &TMainFm::ShowMousePosition);
     connect(&Gestures, &TSheetGestures::PlacingChanged, this, &TMainFm::ShowPlacingHint);
 }
@@ -151,6 +164,8 @@ void TMainFm::connectFileCommands() {
     connect(Menus.PrintSetMi, &QAction::triggered, this, &TMainFm::PrintSettingsClick);
     connect(Menus.PrintCalibrationMi, &QAction::triggered, this, &TMainFm::PrintCalibrationClick);
     connect(Menus.Print1, &QAction::triggered, this, [this] { Printing.PrintCurrentPage(); });
+    connect(Menus.PrintPreviewMi, &QAction::triggered, this,
+            [this] { Printing.PreviewCurrentPage(); });
     connect(Menus.PrintAll, &QAction::triggered, this, [this] { Printing.PrintAllPages(); });
     // A command with nothing to act on shows so in the File menu.
     connect(Menus.File1, &QMenu::aboutToShow, this, [this] { EnableMenuItems(Menus.File1, true); });
@@ -234,7 +249,7 @@ void TMainFm::TabControl1Change(int index) {
 // at the current scale.
 void TMainFm::ShowPageArea() {
     PageSetup.UpdatePageArea();
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
 }
 
 void TMainFm::Z1Click() {
@@ -250,14 +265,14 @@ void TMainFm::Z1Click() {
 void TMainFm::PrintSettingsClick() {
     if (!Printing.EditPrintSettings())
         return;
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
     View->Repaint();
 }
 
 void TMainFm::PrintCalibrationClick() {
     if (!Calibration.Calibrate())
         return;
-    View->ShowPageArea(PageSetup.PageArea());
+    View->ShowPageArea(PageSetup.PageArea(), PageSetup.PrintableOnPage());
     View->Repaint();
 }
 
@@ -303,6 +318,10 @@ void TMainFm::connectEditCommands() {
     connect(Menus.PolygonCopyMi, &QAction::triggered, this, &TMainFm::PolygonCopyMiClick);
     connect(Menus.PolygonPasteMi, &QAction::triggered, this, &TMainFm::PolygonPasteMiClick);
     connect(Menus.PolygonDeleteMi, &QAction::triggered, this, &TMainFm::PolygonDeleteMiClick);
+    // Delete alone, the key a first-time user reaches for, deletes as the
+    // item's own shortcut does; the menu still shows that one.
+    Menus.PolygonDeleteMi->setShortcuts(
+        {Menus.PolygonDeleteMi->shortcut(), QKeySequence(Qt::Key_Delete)});
     connect(Menus.Z1, &QAction::triggered, this, &TMainFm::Z1Click);
     connect(Menus.LayoutMi, &QAction::triggered, this, &TMainFm::LayoutMiClick);
     connect(Menus.AutoRotateMi, &QAction::triggered, this, &TMainFm::AutoRotateMiClick);
@@ -375,7 +394,7 @@ bool TMainFm::IsAvailable(const QAction* item) const {
     if (item == Menus.MoveTabMi)
         return idle && Joints.CanStart(TJointCommand::MoveTab);
     // Printing an empty page does nothing, and an export needs a shape somewhere.
-    if (item == Menus.Print1)
+    if (item == Menus.Print1 || item == Menus.PrintPreviewMi)
         return !Document.Drawing()[Document.CurPage()].empty();
     if (item == Menus.ExportMi)
         return !PagesWithShapes(Document.Drawing()).empty();
@@ -467,7 +486,7 @@ void TMainFm::PolygonEditMiClick() {
     ShowEditor(index);
     TPolygon shape;
     if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
-        Document.ChangePolygon(index, shape);
+        Document.ChangePolygon(index, std::move(shape));
     View->Repaint();
 }
 
@@ -524,7 +543,8 @@ void TMainFm::PolygonPasteMiClick() {
     if (!IsAvailable(Menus.PolygonPasteMi))
         return;
     TPolygon shape;
-    switch (PastePolygonFromClipboard(Clipboard, shape)) {
+    TClipboardRead read = TClipboardRead::Answered;
+    switch (PastePolygonFromClipboard(Clipboard, shape, &read)) {
     case TTextReadResult::Ok:
         PlaceNewShape(shape, false);
         break;
@@ -532,6 +552,10 @@ void TMainFm::PolygonPasteMiClick() {
         Prompt.ShowError(ErrorTitle(), RangeCheckErrorText());
         break;
     case TTextReadResult::Malformed:
+        // Text that is no shape pastes nothing without a word; a clipboard
+        // that never answered is another matter: the user would wait in vain.
+        if (read == TClipboardRead::NoAnswer)
+            Prompt.ShowWarning(WarningTitle(), ClipboardNoAnswerText());
         break;
     }
 }

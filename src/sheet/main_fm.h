@@ -45,9 +45,10 @@ class QDialog;
 class QLabel;
 class TFlangeCheckDlg;
 class TPageSetup;
+class ILongTask;
 class TMeshReader;
 class TPageTabs;
-class TRecoveryFile;
+class TRecoveryCopy;
 
 // What the sheet window asks of the rest of the program; tests give stand-ins.
 struct TSheetServices {
@@ -60,10 +61,12 @@ struct TSheetServices {
     // Read while the window is made; WriteSettings writes its sections back.
     const TIniFile& Settings;
     // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
-    TRecoveryFile* Recovery = nullptr;
+    TRecoveryCopy* Recovery = nullptr;
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
-    // Where long work runs; none runs it on a worker thread under a progress
-    // dialog over the window.
+    // Runs opening, saving, recovery copies, printing, export, layouts and
+    // imports with progress. With none, opening, saving and recovery copies
+    // run where they are asked and the others on a worker thread under the
+    // window's own progress dialog.
     ILongTask* LongTask = nullptr;
     // Where 3D models are read from; none reads files with the mesh import
     // library.

@@ -28,14 +28,31 @@ void TPageSetup::ReadPrinterResolution() {
     FPixelsPerMmY = PixelsPerPaperMm(Printer.PixelsPerInchY(), FSettings.PrintScaleY);
 }
 
+// A page tiled over several sheets spans all of them, less their overlaps.
 void TPageSetup::UpdatePageArea() {
-    FArea = PageAreaOf(Printer.PageWidthPixels(), Printer.PageHeightPixels(), FPixelsPerMmX,
-                       FPixelsPerMmY, FSettings.Margins());
+    FSheet = PageAreaOf(Printer.PageWidthPixels(), Printer.PageHeightPixels(), FPixelsPerMmX,
+                        FPixelsPerMmY, {});
+    const TPageAreaMm tiled = TiledArea(FSettings.Options.Tiles, FSheet);
+    const TPageMargins margins = FSettings.Margins();
+    FArea = {tiled.Width - margins.Left - margins.Right,
+             tiled.Height - margins.Top - margins.Bottom};
 }
 
-void TPageSetup::TakeConfirmedSettings(const TPageMargins& margins, bool partnerPages) {
+TBox TPageSetup::PrintableOnPage() const {
+    const TPageMargins margins = FSettings.Margins();
+    TBox box;
+    box.Left = -margins.Left;
+    box.Top = -margins.Top;
+    box.Right = FArea.Width + margins.Right;
+    box.Bottom = FArea.Height + margins.Bottom;
+    return box;
+}
+
+void TPageSetup::TakeConfirmedSettings(const TPageMargins& margins, bool partnerPages,
+                                       const TPrintOptions& options) {
     FSettings.SetMargins(margins);
     FSettings.PrintPartnerPages = partnerPages;
+    FSettings.Options = options;
     FSettings.StoreDevice(Printer.Device());
     ReadPrinterResolution();
     UpdatePageArea();

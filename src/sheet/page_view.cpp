@@ -4,9 +4,12 @@
 
 #include "document/sheet_document.h"
 #include "drawing/page_repaint.h"
+#include "drawing/print_reach.h"
+#include "drawing/view_zoom.h"
 #include "page_surface.h"
 #include "paint_surface.h"
 #include "qpainter_canvas.h"
+#include "view_navigator.h"
 
 #include <QPainter>
 
@@ -41,11 +44,27 @@ TPageView::TPageView(TSheetDocument& document, QWidget* parent)
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     setWidget(PaintBox1);
     connect(PaintBox1, &TPaintSurface::Paint, this, &TPageView::PbPaint);
+    // The wheel scrolls, Ctrl and the wheel zoom, the middle button drags the view.
+    Navigator = new TViewNavigator(*this);
+    connect(Navigator, &TViewNavigator::ZoomRequested, this, &TPageView::ZoomAbout);
 }
 
-void TPageView::ShowPageArea(const TPageAreaMm& area) {
+void TPageView::ShowPageArea(const TPageAreaMm& area, const TBox& printable) {
+    FPageArea = area;
+    FPrintable = printable;
     const long double scale = FScale.ScreenScale();
     PaintBox1->setFixedSize(PageSurfaceSize(area.Width, area.Height, scale));
+}
+
+void TPageView::ZoomAbout(int steps, const QPointF& surfacePos, const QPoint& viewPos) {
+    const long double oldScale = FScale.ScreenScale();
+    const long double zoom = ZoomStepFrom(FScale.Zoom(), steps);
+    if (FRubberBand || zoom == FScale.Zoom())
+        return;
+    FScale.SetZoom(zoom);
+    ShowPageArea(FPageArea, FPrintable);
+    Navigator->KeepPointUnderPointer(surfacePos, viewPos, oldScale, FScale.ScreenScale());
+    Repaint();
 }
 
 void TPageView::Repaint() {
@@ -113,6 +132,10 @@ void TPageView::PbPaint(QPainter& painter) {
     PaintPageArea(canvas, Document.Drawing()[Document.CurPage()], Document.PageIndex(),
                   Document.Selection(), FSelectionInXor ? dmXor : dmSelected, FScale.ScreenScale(),
                   surface, area);
+    // Red over the shapes a print would cut off; a gesture's not-xor images stay as they are.
+    MarkShapesReachingOutside(canvas, Document.PageIndex(), FPrintable,
+                              FSelectionInXor ? Document.Selection() : TDaInt(),
+                              FScale.ScreenScale());
     if (!FRubberBand)
         return;
     canvas.SetPenMode(TPenMode::NotXor);

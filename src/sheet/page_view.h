@@ -5,16 +5,19 @@
 
 #include "drawing/print_layout.h"
 #include "drawing/view_scale.h"
+#include "geometry/bounding_box.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/polygon.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QScrollArea>
 
 class QPainter;
 class TPaintSurface;
 class TSheetDocument;
+class TViewNavigator;
 
 class TPageView : public QScrollArea {
     Q_OBJECT
@@ -26,8 +29,13 @@ public:
     const TViewScale& Scale() const { return FScale; }
     // Draws nothing and resizes nothing.
     void SetZoom(long double zoom) { FScale.SetZoom(zoom); }
-    // The surface takes the page's drawing area at the current scale.
-    void ShowPageArea(const TPageAreaMm& area);
+    // The surface takes the page's drawing area at the current scale; shapes
+    // that reach outside printable (in the page's mm) are outlined in red.
+    void ShowPageArea(const TPageAreaMm& area, const TBox& printable);
+    // Ctrl and the wheel: steps zoom steps in (positive) or out, the point at
+    // surfacePos on the surface kept under the pointer at viewPos. A rubber
+    // band is held in surface pixels, so none is taken while one is drawn.
+    void ZoomAbout(int steps, const QPointF& surfacePos, const QPoint& viewPos);
     // The surface whose mouse events the gestures take.
     TPaintSurface* Surface() const { return PaintBox1; }
 
@@ -59,6 +67,9 @@ private:
 
     TSheetDocument& Document;
     TViewScale FScale;
+    TBox FPrintable;
+    TPageAreaMm FPageArea;
+    TViewNavigator* Navigator = nullptr;
     TPaintSurface* PaintBox1 = nullptr;
     bool FSelectionInXor = false;
     bool FRubberBand = false;

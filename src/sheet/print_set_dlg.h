@@ -1,16 +1,24 @@
 // The print settings dialog "印刷設定": the four page margins in millimetres,
-// whether partner pages are printed after flange names, and the button to the
-// printer's setup dialog.
+// whether partner pages are printed after flange names, how fold lines and
+// flange base lines look, how many sheets a page is printed on, the
+// registration marks, and the button to the printer's setup dialog.
 #pragma once
 
 #include "drawing/print_layout.h"
+#include "print_settings.h"
 
 #include <QDialog>
 
+#include <array>
+
 class IPrinter;
 class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 // What the sheet window asks of the print settings dialog; sheet tests stand
 // in for it.
@@ -26,6 +34,10 @@ public:
     // "相手ページを印字": the partner's page printed after each flange name.
     virtual void LoadPartnerPages(bool print) = 0;
     virtual bool ReadPartnerPages() const = 0;
+    // Fold line looks, the sheets of a page and the registration marks;
+    // every field keeps to its range.
+    virtual void LoadOptions(const TPrintOptions& options) = 0;
+    virtual TPrintOptions ReadOptions() const = 0;
 };
 
 class TPrintSetDlg : public QDialog, public IPrintSetDialog {
@@ -41,12 +53,16 @@ public:
     TPageMargins ReadMargins() const override;
     void LoadPartnerPages(bool print) override;
     bool ReadPartnerPages() const override;
+    void LoadOptions(const TPrintOptions& options) override;
+    TPrintOptions ReadOptions() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
+    QGroupBox* createFoldLineGroup();
+    QGroupBox* createSheetGroup();
     void Button1Click();
 
     IPrinter& Printer;
@@ -56,6 +72,13 @@ private:
     QLineEdit* RYohakuEd = nullptr;
     QLineEdit* BYohakuEd = nullptr;
     QCheckBox* PartnerPageChk = nullptr;
+    // Per fold kind, in the order of TFoldKind: its style and width.
+    std::array<QComboBox*, 3> FoldStyleCbs{};
+    std::array<QDoubleSpinBox*, 3> FoldWidthEds{};
+    QSpinBox* TileColumnsEd = nullptr;
+    QSpinBox* TileRowsEd = nullptr;
+    QCheckBox* RegistrationChk = nullptr;
+    QDoubleSpinBox* RegistrationDistanceEd = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* Button2 = nullptr;

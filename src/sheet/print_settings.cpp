@@ -8,12 +8,17 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <array>
+#include <cmath>
+
 namespace {
 
 constexpr std::string_view PrintSection = "Print";
 constexpr int DefaultFontSize = 12;
 // Far finer than any ruler can be read.
 constexpr int ScaleDecimals = 8;
+// Widths and distances to a micrometre.
+constexpr int WidthDecimals = 3;
 
 enum TFontStyleBit { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
@@ -27,6 +32,57 @@ long double ReadScale(const TIniFile& settings, std::string_view key) {
         !IsAcceptedPrintScale(scale))
         return 1;
     return scale;
+}
+
+long double ReadNumber(const TIniFile& settings, std::string_view key, long double defaultValue) {
+    long double value = defaultValue;
+    if (!TryTextToFloat(settings.ReadString(PrintSection, key, ""), value) || !std::isfinite(value))
+        return defaultValue;
+    return value;
+}
+
+// The keys of each fold kind's style and width.
+struct TFoldKeys {
+    TFoldKind Kind;
+    std::string_view Style;
+    std::string_view Width;
+};
+constexpr std::array<TFoldKeys, 3> FoldKeys{{
+    {TFoldKind::Set1, "FoldLine1Style", "FoldLine1Width"},
+    {TFoldKind::Set2, "FoldLine2Style", "FoldLine2Width"},
+    {TFoldKind::FlangeBase, "FlangeBaseStyle", "FlangeBaseWidth"},
+}};
+
+TPrintOptions ReadPrintOptions(const TIniFile& settings) {
+    TPrintOptions options;
+    for (const TFoldKeys& keys : FoldKeys) {
+        TFoldLook& look = options.Folds.Of(keys.Kind);
+        look.Style = LineStyleFromCode(ReadInt(settings, keys.Style, -1), look.Style);
+        const long double width = ReadNumber(settings, keys.Width, look.Width);
+        if (IsAcceptedFoldWidth(width))
+            look.Width = width;
+    }
+    options.Tiles.Columns = AcceptedTileCount(ReadInt(settings, "TileColumns", 1));
+    options.Tiles.Rows = AcceptedTileCount(ReadInt(settings, "TileRows", 1));
+    options.RegistrationMarks = ReadInt(settings, "RegistrationMarks", 0) != 0;
+    const long double distance =
+        ReadNumber(settings, "RegistrationDistance", DefaultRegistrationDistance);
+    if (distance >= 0 && distance <= MaxRegistrationDistance)
+        options.RegistrationDistance = distance;
+    return options;
+}
+
+void WritePrintOptions(TIniFile& settings, const TPrintOptions& options) {
+    for (const TFoldKeys& keys : FoldKeys) {
+        const TFoldLook& look = options.Folds.Of(keys.Kind);
+        settings.WriteInteger(PrintSection, keys.Style, static_cast<int>(look.Style));
+        settings.WriteString(PrintSection, keys.Width, DecimalText(look.Width, WidthDecimals));
+    }
+    settings.WriteInteger(PrintSection, "TileColumns", options.Tiles.Columns);
+    settings.WriteInteger(PrintSection, "TileRows", options.Tiles.Rows);
+    settings.WriteInteger(PrintSection, "RegistrationMarks", options.RegistrationMarks ? 1 : 0);
+    settings.WriteString(PrintSection, "RegistrationDistance",
+                         DecimalText(options.RegistrationDistance, WidthDecimals));
 }
 
 QFont ReadPrintFont(const TIniFile& settings) {
@@ -57,6 +113,7 @@ TPrintSettings ReadPrintSettings(const TIniFile& settings) {
     print.PrintPartnerPages = ReadInt(settings, "PrintPartnerPage", 0) != 0;
     print.PrintScaleX = ReadScale(settings, "PrintScaleX");
     print.PrintScaleY = ReadScale(settings, "PrintScaleY");
+    print.Options = ReadPrintOptions(settings);
     return print;
 }
 
@@ -77,6 +134,7 @@ void WritePrintSettings(TIniFile& settings, const TPrintSettings& print) {
                          DecimalText(print.PrintScaleX, ScaleDecimals));
     settings.WriteString(PrintSection, "PrintScaleY",
                          DecimalText(print.PrintScaleY, ScaleDecimals));
+    WritePrintOptions(settings, print.Options);
 }
 
 long long ColorToStored(const QColor& color) {

@@ -1,14 +1,29 @@
 // The print settings kept between runs in section Print of the settings file:
-// the stored printer values, the page margins and the print font.
+// the stored printer values, the page margins, the print font, how fold
+// lines look, how many sheets a page is printed on and the registration
+// marks.
 #pragma once
 
+#include "drawing/fold_style.h"
 #include "drawing/print_calibration.h"
 #include "drawing/print_layout.h"
+#include "drawing/print_tiles.h"
+#include "drawing/registration_marks.h"
 #include "format/ini_file.h"
 #include "printer.h"
 
 #include <QColor>
 #include <QFont>
+
+// What the print settings dialog sets besides the margins and partner pages,
+// for prints, PDF files and exports alike.
+struct TPrintOptions {
+    TFoldLooks Folds;
+    TTileGrid Tiles; // the sheets a page is printed on
+    bool RegistrationMarks = false;
+    long double RegistrationDistance = DefaultRegistrationDistance; // mm from the paper's edges
+    friend bool operator==(const TPrintOptions&, const TPrintOptions&) = default;
+};
 
 struct TPrintSettings {
     int PrintPaperSize = -1;  // printer paper-size code; -1 when none is stored
@@ -23,6 +38,7 @@ struct TPrintSettings {
     bool PrintPartnerPages = false; // the page of a flange's partner after its name ("A→3")
     long double PrintScaleX = 1;    // the printer's calibration, applied to every
     long double PrintScaleY = 1;    // print and PDF export
+    TPrintOptions Options;
 
     TPageMargins Margins() const { return {TYohaku, BYohaku, LYohaku, RYohaku}; }
     void SetMargins(const TPageMargins& margins) {
@@ -47,7 +63,8 @@ struct TPrintSettings {
 // Missing keys and values that are not whole numbers give the defaults: no
 // stored printer values, no margins, "ＭＳ 明朝" 12 pt in the window-text colour,
 // no partner pages; a calibration factor that is not a number between 0.9 and
-// 1.1 reads as 1.
+// 1.1 reads as 1. Fold line styles and widths, tile counts and the marks'
+// distance out of their ranges read as their defaults.
 TPrintSettings ReadPrintSettings(const TIniFile& settings);
 void WritePrintSettings(TIniFile& settings, const TPrintSettings& print);
 

@@ -4,11 +4,13 @@
 
 #include "drawing/print_calibration.h"
 #include "drawing/print_layout.h"
+#include "page_printer.h"
 #include "page_setup.h"
 #include "print_calibration_dlg.h"
+#include "printer.h"
 #include "prompt.h"
-#include "qpainter_canvas.h"
 #include "sheet_files.h"
+#include "sheet_painter.h"
 #include "sheet_printing.h"
 #include "shift_jis_codec.h"
 
@@ -16,7 +18,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 
 #include <string>
 #include <vector>
@@ -56,6 +57,13 @@ std::vector<std::string> CalibrationNotes(const TPrintScale& scale) {
             UnicodeToShiftJis(steps)};
 }
 
+// Printed too, like the notes.
+TLegendLabels LegendLabels() {
+    return {UnicodeToShiftJis(QStringLiteral("折り線1")),
+            UnicodeToShiftJis(QStringLiteral("折り線2")),
+            UnicodeToShiftJis(QStringLiteral("糊代の付け根"))};
+}
+
 } // namespace
 
 TPrinterCalibration::TPrinterCalibration(IPrompt& prompt, TPageSetup& setup,
@@ -74,10 +82,15 @@ bool TPrinterCalibration::Calibrate() {
 }
 
 // Printed with the factors in force, so that a page that measures true shows
-// the calibration holds, and one that does not gives the next factors.
+// the calibration holds, and one that does not gives the next factors; its
+// legend shows the fold lines as prints draw them.
 void TPrinterCalibration::PrintCalibrationPage() {
     const TCalibrationPage page = CalibrationPage();
-    const TPageAreaMm area = Setup.PageArea();
+    // One sheet, whatever the sheets a page is tiled over.
+    const TPageMargins margins = Setup.Settings().Margins();
+    const TPageAreaMm sheetArea = Setup.SheetArea();
+    const TPageAreaMm area{sheetArea.Width - margins.Left - margins.Right,
+                           sheetArea.Height - margins.Top - margins.Bottom};
     if (area.Width < page.Size.Width || area.Height < page.Size.Height) {
         Prompt.ShowError(ErrorTitle(), PageTooSmallText()
                                            .arg(static_cast<double>(page.Size.Width))
@@ -91,16 +104,20 @@ void TPrinterCalibration::PrintCalibrationPage() {
     QString file;
     if (!Printing.AskFileName(file, offered))
         return;
-    const std::vector<std::string> notes = CalibrationNotes(Setup.Settings().Scale());
-    Printing.RunJob(
-        Files.Caption() + QStringLiteral(" - ") + CalibrationTitle(), file, [&](QPainter& painter) {
-            QFont font = Setup.Settings().PrintFont;
-            font.setPointSize(CalibrationFontPoints);
-            painter.setFont(font);
-            TQPainterCanvas canvas(painter);
-            const TPixelShift origin = PageOriginOnPaper(
-                Setup.Settings().Margins(), Setup.PixelsPerMmX(), Setup.PixelsPerMmY());
-            painter.translate(static_cast<qreal>(origin.X), static_cast<qreal>(origin.Y));
-            DrawCalibrationPage(canvas, page, notes, Setup.PixelsPerMmX(), Setup.PixelsPerMmY());
-        });
+    const TPrintSettings& settings = Setup.Settings();
+    QFont font = settings.PrintFont;
+    font.setPointSize(CalibrationFontPoints);
+    const TPrintedSheet sheet =
+        CalibrationSheet(page, CalibrationNotes(settings.Scale()), settings.Options.Folds,
+                         LegendLabels(), FontHeightMm(font));
+    const TPrintScale scale = settings.Scale();
+    Printing.RunJob(Files.Caption() + QStringLiteral(" - ") + CalibrationTitle(), file,
+                    [&](IPrintJob& job, const TProgressFn&) {
+                        PaintPrintedSheet(job.Painter(), sheet,
+                                          {PointF(margins.Left, margins.Top),
+                                           PixelsPerPaperMm(job.DotsPerInch(), scale.X),
+                                           PixelsPerPaperMm(job.DotsPerInch(), scale.Y)},
+                                          font);
+                        return true;
+                    });
 }

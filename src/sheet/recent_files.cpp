@@ -30,7 +30,9 @@ void TRecentFiles::Add(QString path) {
 
 void TRecentFiles::ReadFrom(const TIniFile& settings, std::string_view section) {
     for (int number = 1; number <= MaxCount; ++number) {
-        const std::string value = settings.ReadString(section, FileKey(number), "");
+        // A value longer than any path is no path.
+        const std::string value =
+            settings.ReadString(section, FileKey(number), "", IniMaxPathBytes);
         if (!value.empty())
             FPaths.append(QString::fromStdString(value));
     }

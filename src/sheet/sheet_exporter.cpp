@@ -1,5 +1,6 @@
 // Exporting the sheet's pages for cutting machines: where a print puts them,
-// in millimetres, one file a page for SVG and DXF and one PDF for them all.
+// in millimetres, the whole page as one drawing however many sheets it is
+// printed on; one file a page for SVG and DXF and one PDF for them all.
 #include "sheet_exporter.h"
 
 #include "atomic_file.h"
@@ -7,12 +8,17 @@
 #include "document/sheet_document.h"
 #include "drawing/page_layers.h"
 #include "drawing/print_layout.h"
+#include "drawing/print_tiles.h"
 #include "dxf_export.h"
+#include "long_task.h"
+#include "outside_warning.h"
 #include "page_files.h"
+#include "page_printer.h"
 #include "page_setup.h"
 #include "pdf_export.h"
 #include "printer.h"
 #include "prompt.h"
+#include "qt_text_measure.h"
 #include "sheet_files.h"
 #include "svg_export.h"
 
@@ -20,11 +26,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontInfo>
-
-#include <span>
+#include <QSaveFile>
 
 #include <optional>
+#include <span>
 
 namespace {
 
@@ -48,8 +53,6 @@ QString ExportFilter() {
 }
 const QString SvgExtension = QStringLiteral("svg");
 
-constexpr long double PointsPerInch = 72;
-
 enum class TExportFormat { Svg, Dxf, Pdf };
 
 std::optional<TExportFormat> ExportFormatOf(const QString& path) {
@@ -63,30 +66,49 @@ std::optional<TExportFormat> ExportFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-// The height of the print font's letters on paper.
-long double TextHeightMm(const QFont& font) {
-    return QFontInfo(font).pointSizeF() * MillimetresPerInch / PointsPerInch;
-}
-
 std::string Bytes(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The paper of a page tiled over several sheets: as large as the sheets
+// taped together, the printer's margins around it.
+TPaperLayout TiledPaper(const TPaperLayout& paper, const TTileGrid& grid) {
+    const TPageAreaMm tiled = TiledArea(
+        grid, {paper.Width - paper.Left - paper.Right, paper.Height - paper.Top - paper.Bottom});
+    TPaperLayout whole = paper;
+    whole.Width = paper.Left + tiled.Width + paper.Right;
+    whole.Height = paper.Top + tiled.Height + paper.Bottom;
+    return whole;
+}
+
+// The registration marks, in mm from the paper's corner shifted by shift.
+std::vector<TMarkPath> RegistrationOf(const TPrintOptions& options, const TPaperLayout& paper,
+                                      const TPointF& shift) {
+    if (!options.RegistrationMarks)
+        return {};
+    std::vector<TMarkPath> marks =
+        RegistrationMarks(paper.Width, paper.Height, options.RegistrationDistance);
+    for (TMarkPath& mark : marks)
+        for (TPointF& p : mark.Points)
+            p = {p.X + shift.X, p.Y + shift.Y};
+    return marks;
 }
 
 } // namespace
 
 TSheetExporter::TSheetExporter(IPrompt& prompt, IPrinter& printer, TPageSetup& setup,
-                               IExportDialog* dialog, const TSheetDocument& document,
-                               const TSheetFiles& files)
-    : Prompt(prompt), Printer(printer), Setup(setup), Dialog(dialog), Document(document),
-      Files(files) {}
+                               IExportDialog* dialog, ILongTask& longWork,
+                               const TSheetDocument& document, const TSheetFiles& files)
+    : Prompt(prompt), Printer(printer), Setup(setup), Dialog(dialog), LongWork(longWork),
+      Document(document), Files(files) {}
 
 // The name offered has no extension, so that the file type chosen in the
-// dialog gives it one; all pages go to one file each, numbered as a
-// print-all's PDF files are, except in a PDF, which holds them all.
+// dialog gives it one; all pages go to one file each, numbered, except in a
+// PDF, which holds them all.
 void TSheetExporter::Export() {
-    if (Dialog == nullptr || !Dialog->ChoosePages(Choice))
+    if (Dialog == nullptr || !Dialog->Choose(Choice))
         return;
-    const bool all = Choice == TExportPages::All;
+    const bool all = Choice.Pages == TExportPages::All;
     const int current = Document.CurPage();
     const std::vector<int> pages = all ? PagesWithShapes(Document.Drawing())
                                    : Document.Drawing()[current].empty()
@@ -96,6 +118,8 @@ void TSheetExporter::Export() {
         Prompt.ShowWarning(ExportTitle(), NothingToExportText());
         return;
     }
+    if (!ConfirmShapesInside(Prompt, Document.Drawing(), pages, Setup.PrintableOnPage()))
+        return;
     const QString path =
         Prompt.SaveFileName(ExportFilter(), SvgExtension, DrawingNameAs(Files.FileName(), {}));
     if (!path.isEmpty())
@@ -103,7 +127,8 @@ void TSheetExporter::Export() {
 }
 
 // SVG and DXF are exact: the page lies on the paper where a print puts it,
-// uncorrected. A PDF is drawn as a print is, calibration included.
+// uncorrected. A PDF is drawn as a print is, calibration included. Nothing
+// is written until every page is ready, so a cancel leaves no file.
 bool TSheetExporter::ExportPages(const std::vector<int>& pages, bool numbered,
                                  const QString& path) {
     const std::optional<TExportFormat> format = ExportFormatOf(path);
@@ -113,46 +138,73 @@ bool TSheetExporter::ExportPages(const std::vector<int>& pages, bool numbered,
     }
     Setup.ApplyStoredPrinterSettings();
     const TPrintSettings& print = Setup.Settings();
-    const TPaperLayout paper = Printer.PaperLayout();
+    const TPaperLayout paper = TiledPaper(Printer.PaperLayout(), print.Options.Tiles);
     const TPageMargins margins = print.Margins();
-    const long double textHeight = TextHeightMm(print.PrintFont);
     const QString caption = Files.Caption();
-    const auto write = [this](const QString& file, const std::string& bytes) {
-        if (!bytes.empty() && WriteFileAtomically(file, bytes))
-            return true;
-        Prompt.ShowError(ErrorTitle(), ExportFailedText().arg(QDir::toNativeSeparators(file)));
-        return false;
-    };
-
+    const TZvDat& drawing = Document.Drawing();
     // With the partner page option the text layer carries the marks a print does.
     const std::vector<TPageNameMarks> marks = print.PrintPartnerPages
-                                                  ? PartnerPageMarksOfAllPages(Document.Drawing())
+                                                  ? PartnerPageMarksOfAllPages(drawing)
                                                   : std::vector<TPageNameMarks>();
     const auto marksOf = [&marks](int page) {
         return IsIndexOf(marks, page) ? std::span<const std::vector<std::string>>(marks[page])
                                       : std::span<const std::vector<std::string>>();
     };
+    const TDxfVersion dxfVersion = Choice.DxfR12 ? TDxfVersion::R12 : TDxfVersion::R2000;
 
-    if (*format == TExportFormat::Pdf) {
+    QString failed;
+    const TLongTaskEnd end = LongWork.Run(ExportTitle(), [&](const TProgressFn& progress) {
+        const TQtTextMeasure measure(print.PrintFont);
+        const TPageLook look{print.Options.Folds, FontHeightMm(print.PrintFont), &measure};
+        // A PDF's layers lie from the printable area's corner, the others'
+        // from the paper's.
+        const bool pdf = *format == TExportFormat::Pdf;
+        const TPointF origin =
+            pdf ? PointF(margins.Left, margins.Top) : PageOriginOnPaperMm(paper, margins);
+        const TPointF marksShift = pdf ? PointF(-paper.Left, -paper.Top) : TPointF{};
+        const double steps = static_cast<double>(pages.size()) * 2;
         std::vector<TPageLayers> layers;
-        for (const int page : pages)
-            layers.push_back(PageLayersOf(Document.Drawing()[page],
-                                          PointF(margins.Left, margins.Top), textHeight,
-                                          marksOf(page)));
-        return write(path,
-                     Bytes(PdfOfPages(layers, {paper, print.Scale(), print.PrintFont, caption})));
-    }
-    const TPointF origin = PageOriginOnPaperMm(paper, margins);
-    for (const int page : pages) {
-        const TPageLayers layers =
-            PageLayersOf(Document.Drawing()[page], origin, textHeight, marksOf(page));
-        const std::string bytes =
-            *format == TExportFormat::Svg
-                ? Bytes(SvgOfPage(layers, {paper.Width, paper.Height, PageCaption(caption, page),
-                                           print.PrintFont.family()}))
-                : DxfOfPage(layers, paper.Width, paper.Height);
-        if (!write(numbered ? NumberedFileName(path, page + 1) : path, bytes))
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            layers.push_back(PageLayersOf(drawing[pages[i]], origin, look, marksOf(pages[i])));
+            layers.back().Registration = RegistrationOf(print.Options, paper, marksShift);
+            if (!progress((i + 1) / steps))
+                return false;
+        }
+        if (pdf) {
+            QSaveFile file(path);
+            int done = 0;
+            if (file.open(QIODevice::WriteOnly) &&
+                WritePdfOfPages(
+                    file, layers,
+                    {paper, print.Scale(), print.PrintFont, caption, print.Options.Folds},
+                    [&] { return progress(0.5 + ++done / steps); }) &&
+                file.commit())
+                return true;
+            failed = path;
             return false;
-    }
-    return true;
+        }
+        std::vector<std::string> files;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            files.push_back(
+                *format == TExportFormat::Svg
+                    ? Bytes(SvgOfPage(layers[i],
+                                      {paper.Width, paper.Height, PageCaption(caption, pages[i]),
+                                       print.PrintFont.family(), print.Options.Folds}))
+                    : DxfOfPage(layers[i],
+                                {paper.Width, paper.Height, print.Options.Folds, dxfVersion}));
+            if (!progress(0.5 + (i + 1) / steps))
+                return false;
+        }
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const QString file = numbered ? NumberedFileName(path, pages[i] + 1) : path;
+            if (files[i].empty() || !WriteFileAtomically(file, files[i])) {
+                failed = file;
+                return false;
+            }
+        }
+        return true;
+    });
+    if (end == TLongTaskEnd::Failed && !failed.isEmpty())
+        Prompt.ShowError(ErrorTitle(), ExportFailedText().arg(QDir::toNativeSeparators(failed)));
+    return end == TLongTaskEnd::Finished;
 }

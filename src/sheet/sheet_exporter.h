@@ -1,5 +1,6 @@
 // The sheet's output for cutting machines: the current page or every page
-// with shapes exported as SVG, DXF or PDF, as the file's type says.
+// with shapes exported as SVG, DXF or PDF, as the file's type says, as long
+// work that can be cancelled without leaving a file behind.
 #pragma once
 
 #include "export_dlg.h"
@@ -8,6 +9,7 @@
 
 #include <vector>
 
+class ILongTask;
 class IPrinter;
 class IPrompt;
 class TPageSetup;
@@ -16,11 +18,13 @@ class TSheetFiles;
 
 class TSheetExporter {
 public:
-    // Exports document as files names it; without a dialog the command does nothing.
+    // Exports document as files names it, through longWork; without a
+    // dialog the command does nothing.
     TSheetExporter(IPrompt& prompt, IPrinter& printer, TPageSetup& setup, IExportDialog* dialog,
-                   const TSheetDocument& document, const TSheetFiles& files);
+                   ILongTask& longWork, const TSheetDocument& document, const TSheetFiles& files);
 
-    // Asks which pages and the file, then writes them.
+    // Asks which pages, whether to go on when shapes reach outside the
+    // printable area, and the file, then writes them.
     void Export();
 
 private:
@@ -30,8 +34,9 @@ private:
     IPrinter& Printer;
     TPageSetup& Setup;
     IExportDialog* Dialog;
+    ILongTask& LongWork;
     const TSheetDocument& Document;
     const TSheetFiles& Files;
     // The dialog offers the choice made last.
-    TExportPages Choice = TExportPages::Current;
+    TExportChoice Choice;
 };

@@ -1,11 +1,13 @@
 // The sheet's document commands: the drawing read from and written to its
-// file, the save-changes question, the caption and the recent-file list.
+// file on the long-work runner, the questions before a file is replaced, the
+// save-changes question, the caption and the recent-file list.
 #include "sheet_files.h"
 
 #include "atomic_file.h"
 #include "crash_recovery.h"
 #include "document/sheet_document.h"
-#include "format/drawing_file.h"
+#include "drawing_files.h"
+#include "long_task.h"
 #include "prompt.h"
 
 #include "ui_text.h"
@@ -29,11 +31,34 @@ const QString DrawingExtension = QStringLiteral("zvt");
 QString SaveChangesText() {
     return UiText("TSheetFiles", "図面が変更されています。保存しますか？");
 }
-QString SaveFailedText() {
-    return UiText("TSheetFiles", "ファイル「%1」を保存できませんでした。");
-}
 QString LoadFailedText() {
     return UiText("TSheetFiles", "ファイル「%1」を読み込めませんでした。");
+}
+QString OpeningTitle() {
+    return UiText("TSheetFiles", "ファイル「%1」を開いています...");
+}
+QString SavingTitle() {
+    return UiText("TSheetFiles", "ファイル「%1」を保存しています...");
+}
+
+// The shape that holds what no drawing file can, counted from 1 as the page
+// tabs and the flange check count.
+QString UnwritableShapeText(const QString& path, const TDrawingWriteResult& writing) {
+    const QString text = UiText("TSheetFiles", "ファイル「%1」を保存できませんでした。")
+                             .arg(QDir::toNativeSeparators(path));
+    if (writing.Shape < 0)
+        return text +
+               UiText("TSheetFiles", "ページが多すぎます（%1ページまで）。").arg(MaxPageCount);
+    return text + UiText("TSheetFiles", "%1ページの%2番目の図形に、ファイルに書けない値があります"
+                                        "（原点から10^15 mm以上離れた頂点など）。"
+                                        "その図形を直してから保存してください。")
+                      .arg(writing.Page + 1)
+                      .arg(writing.Shape + 1);
+}
+
+TLongTaskEnd RunLong(ILongTask* task, const QString& title, const TLongWork& work) {
+    TInlineLongTask here;
+    return (task != nullptr ? *task : here).Run(title, work);
 }
 
 // True when path names an existing file other than ownFile (which may be
@@ -48,8 +73,9 @@ bool IsOtherExistingFile(const QString& path, const QString& ownFile) {
 
 } // namespace
 
-TSheetFiles::TSheetFiles(IPrompt& prompt, TSheetDocument& document, TCrashRecovery& recovery)
-    : Prompt(prompt), Document(document), Recovery(recovery) {}
+TSheetFiles::TSheetFiles(IPrompt& prompt, ILongTask* longTask, TSheetDocument& document,
+                         TCrashRecovery& recovery)
+    : Prompt(prompt), LongTask(longTask), Document(document), Recovery(recovery) {}
 
 QString TSheetFiles::Caption() const {
     if (FFileName.isEmpty())
@@ -71,6 +97,8 @@ void TSheetFiles::Reset() {
     Document.Reset();
     ResetChangeTracking();
     FFileName.clear();
+    FIdentity = TFileIdentity();
+    Recovery.SetDrawingFile(FFileName);
     emit FileNameChanged();
     emit DrawingReplaced();
 }
@@ -109,45 +137,82 @@ bool TSheetFiles::SaveDrawingAs() {
     }
 }
 
-// The file is replaced only by a complete new one, and the drawing takes the
-// file's name only once it has been written.
+// 上書き保存 replaces the file only as it was opened or last saved, unless the
+// user agrees to lose what another program wrote there since.
+bool TSheetFiles::SaveOverOwnFile() {
+    const TFileChange change = FileChangeSince(FFileName, FIdentity);
+    if (change != TFileChange::Unchanged &&
+        Prompt.AskYesNo(InfoTitle(), FileChangedQuestion(FFileName, change)) != TPromptAnswer::Yes)
+        return false;
+    return SaveDrawing(FFileName);
+}
+
+// The file is replaced only by a complete new one (or written in place behind
+// a copy where its folder allows no new file), and the drawing takes the
+// file's name only once it has been written. A read-only file is replaced
+// only when the user says so; a cancel leaves it as it was, without a word.
 bool TSheetFiles::SaveDrawing(const QString& path) {
-    std::string bytes;
-    if (!DrawingToText(Document.Drawing(), bytes) || !WriteFileAtomically(path, bytes)) {
-        Prompt.ShowError(ErrorTitle(), SaveFailedText().arg(QDir::toNativeSeparators(path)));
+    TSaveOptions options;
+    options.BackupFolder = DefaultBackupFolder();
+    if (IsReadOnlyFile(path)) {
+        if (Prompt.AskYesNo(InfoTitle(), ReadOnlyFileQuestion(path)) != TPromptAnswer::Yes)
+            return false;
+        options.ReplaceReadOnly = true;
+    }
+    TDrawingSaveResult saved;
+    RunLong(LongTask, SavingTitle().arg(QFileInfo(path).fileName()),
+            [&](const TProgressFn& progress) {
+                saved = SaveDrawingFile(path, Document.Drawing(), options, progress);
+                return saved.Ok();
+            });
+    if (saved.File.Failure == TSaveFailure::Cancelled)
+        return false;
+    if (!saved.Ok()) {
+        Prompt.ShowError(ErrorTitle(), saved.Writing.End == TDrawingWriteEnd::Unwritable
+                                           ? UnwritableShapeText(path, saved.Writing)
+                                           : SaveFailureText(path, saved.File));
         return false;
     }
+    FIdentity = saved.File.Identity;
     SetCurrentFileName(path);
     return true;
 }
 
-// The caller has prepared the empty drawing; a failed read leaves it as it was.
-bool TSheetFiles::LoadDrawing(const QString& path) {
-    std::string bytes;
-    TZvDat drawing = Document.Drawing();
-    if (!ReadDrawingFileBytes(path, bytes) ||
-        TextToDrawing(bytes, drawing) != TDrawingReadResult::Ok)
-        return false;
+// The drawing is read aside: until it has been read whole, the drawing shown
+// stays as it is.
+TSheetFiles::TLoad TSheetFiles::LoadDrawing(const QString& path) {
+    TZvDat drawing;
+    TDrawingLoadResult read;
+    RunLong(LongTask, OpeningTitle().arg(QFileInfo(path).fileName()),
+            [&](const TProgressFn& progress) {
+                read = ReadDrawingFile(path, drawing, progress);
+                return read.Ok();
+            });
+    if (read.End == TDrawingLoadEnd::Cancelled)
+        return TLoad::Cancelled;
+    if (!read.Ok())
+        return TLoad::Failed;
     Document.SetDrawing(std::move(drawing));
     Document.ChangePage(0);
+    ResetChangeTracking();
+    FIdentity = read.Identity;
     emit DrawingReplaced();
     SetCurrentFileName(path);
-    return true;
+    return TLoad::Loaded;
 }
 
-// The entries the load recorded are dropped with the rest of the history.
+// A file that cannot be read leaves the empty drawing, as no file is open.
 void TSheetFiles::OpenDrawingFile(const QString& path) {
+    if (LoadDrawing(path) != TLoad::Failed)
+        return;
     Reset();
-    if (!LoadDrawing(path)) {
-        Reset();
-        Prompt.ShowError(ErrorTitle(), LoadFailedText().arg(QDir::toNativeSeparators(path)));
-    }
-    ResetChangeTracking();
+    Prompt.ShowError(ErrorTitle(), LoadFailedText().arg(QDir::toNativeSeparators(path)));
 }
 
 void TSheetFiles::SetCurrentFileName(const QString& path) {
     FRecentFiles.Add(path);
     FFileName = path;
+    Recovery.SetDrawingFile(FFileName);
     emit FileNameChanged();
 }
 
@@ -165,7 +230,7 @@ void TSheetFiles::Open() {
 }
 
 void TSheetFiles::Save() {
-    const bool saved = FFileName.isEmpty() ? SaveDrawingAs() : SaveDrawing(FFileName);
+    const bool saved = FFileName.isEmpty() ? SaveDrawingAs() : SaveOverOwnFile();
     if (saved)
         ResetChangeTracking();
 }

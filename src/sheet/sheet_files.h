@@ -3,6 +3,7 @@
 // and the recent-file list kept in the settings.
 #pragma once
 
+#include "file_identity.h"
 #include "format/ini_file.h"
 #include "geometry/polygon.h"
 #include "recent_files.h"
@@ -10,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+class ILongTask;
 class IPrompt;
 class TCrashRecovery;
 class TSheetDocument;
@@ -18,7 +20,10 @@ class TSheetFiles : public QObject {
     Q_OBJECT
 
 public:
-    TSheetFiles(IPrompt& prompt, TSheetDocument& document, TCrashRecovery& recovery);
+    // longTask runs the reading and writing of the file with progress and a
+    // cancel; none runs it where it is asked.
+    TSheetFiles(IPrompt& prompt, ILongTask* longTask, TSheetDocument& document,
+                TCrashRecovery& recovery);
 
     // Empty for a drawing never saved or opened.
     const QString& FileName() const { return FFileName; }
@@ -37,6 +42,7 @@ public:
     bool ConfirmSaveChanges();
 
     // The commands of the File menu; each asks first before it discards changes.
+    // A cancelled open or save leaves the drawing and the files as they were.
     void New();
     void Open();
     void Save();
@@ -58,16 +64,23 @@ signals:
     void FileNameChanged();
 
 private:
+    enum class TLoad { Loaded, Failed, Cancelled };
+
     bool SaveDrawingAs();
+    bool SaveOverOwnFile();
     bool SaveDrawing(const QString& path);
-    bool LoadDrawing(const QString& path);
+    TLoad LoadDrawing(const QString& path);
     void OpenDrawingFile(const QString& path);
     void ResetChangeTracking();
     void SetCurrentFileName(const QString& path);
 
     IPrompt& Prompt;
+    ILongTask* LongTask;
     TSheetDocument& Document;
     TCrashRecovery& Recovery;
     QString FFileName;
+    // What the file was when it was opened or last saved: 上書き保存 asks
+    // before it replaces a file another program has changed since.
+    TFileIdentity FIdentity;
     TRecentFiles FRecentFiles;
 };

@@ -169,6 +169,18 @@ void TSheetGestures::FinishRubberBand(bool ctrl) {
                                 DeviceToModel(View.RubberEnd(), scale, scale));
 }
 
+int TSheetGestures::ShapeForEditing(const QMouseEvent& event) {
+    const long double scale = View.Scale().ScreenScale();
+    const int index = PickPolygon(Document.Drawing()[Document.CurPage()],
+                                  DeviceToModel(PixelOf(event), scale, scale));
+    if (index < 0)
+        return -1;
+    EndDrag();
+    if (Document.CurrentPolygonIndex() != index)
+        Document.SelectOnly(index);
+    return index;
+}
+
 void TSheetGestures::EndDrag() {
     if (IsDrag(FState))
         Document.EndDrag();

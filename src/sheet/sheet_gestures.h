@@ -45,6 +45,11 @@ public:
     // In click-to-drag mode a move or rotation goes on until the next press.
     void MouseUp(const QMouseEvent& event, bool clickToDrag);
 
+    // The shape under a double click, made the current one so that the edit
+    // command takes it, the gesture the click started ended first; -1, and
+    // nothing changed, when no shape lies there.
+    int ShapeForEditing(const QMouseEvent& event);
+
     // Ends a gesture as a press does: a move or rotation records the
     // displacement of every selected shape.
     void EndDrag();

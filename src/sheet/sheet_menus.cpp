@@ -30,6 +30,8 @@ void TSheetMenus::createActions(QMainWindow& window) {
     PrintCalibrationMi =
         NamedAction(w, "PrintCalibrationMi", UiText("TSheetMenus", "印刷の校正..."));
     Print1 = NamedAction(w, "Print1", UiText("TSheetMenus", "現在のページを印刷..."));
+    PrintPreviewMi = NamedAction(w, "PrintPreviewMi", UiText("TSheetMenus", "印刷プレビュー..."),
+                                 Qt::CTRL | Qt::SHIFT | Qt::Key_P);
     PrintAll = NamedAction(w, "PrintAll", UiText("TSheetMenus", "全てのページを印刷..."));
     Exit1 = NamedAction(w, "Exit1", UiText("TSheetMenus", "終了(&X)"));
     // An item joins the File menu once its entry exists.
@@ -99,7 +101,8 @@ void TSheetMenus::createMenus(QMainWindow& window) {
     File1->setObjectName(QStringLiteral("File1"));
     File1->addActions({New1, Open1, MeshImportMi, Save1, SaveAs1, ExportMi});
     File1->addSeparator();
-    File1->addActions({PrintFontSetMi, PrintSetMi, PrintCalibrationMi, Print1, PrintAll});
+    File1->addActions(
+        {PrintFontSetMi, PrintSetMi, PrintCalibrationMi, Print1, PrintPreviewMi, PrintAll});
     File1->addSeparator();
     File1->addAction(Exit1);
     File1->addSeparator(); // N6: the recent-file items follow it

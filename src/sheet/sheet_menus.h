@@ -31,6 +31,7 @@ struct TSheetMenus {
     QAction* PrintSetMi = nullptr;
     QAction* PrintCalibrationMi = nullptr;
     QAction* Print1 = nullptr;
+    QAction* PrintPreviewMi = nullptr;
     QAction* PrintAll = nullptr;
     QAction* Exit1 = nullptr;
     // Item i carries the tag i + 1.

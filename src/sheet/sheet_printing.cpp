@@ -1,27 +1,23 @@
-// Printing the sheet's pages at full size on the printer, or into PDF files.
+// Printing the sheet's pages at full size on the printer, or into a PDF file.
 #include "sheet_printing.h"
 
 #include "document/flange_partners.h"
 #include "document/sheet_document.h"
-#include "drawing/draw_polygon.h"
-#include "drawing/print_layout.h"
-#include "geometry/rounding.h"
+#include "outside_warning.h"
 #include "page_files.h"
+#include "page_printer.h"
 #include "page_setup.h"
 #include "print_set_dlg.h"
 #include "printer.h"
 #include "prompt.h"
-#include "qpainter_canvas.h"
 #include "sheet_files.h"
-#include "shift_jis_codec.h"
 
 #include "ui_text.h"
 
 #include <QDir>
-#include <QPainter>
+#include <QFontInfo>
 
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -37,29 +33,42 @@ QString PrintFailedText() {
 QString PrintFileFailedText() {
     return UiText("TSheetPrinting", "ファイル「%1」に印刷できませんでした。");
 }
+QString PrintingTitle() {
+    return UiText("TSheetPrinting", "印刷");
+}
+QString PreviewTitle() {
+    return UiText("TSheetPrinting", "印刷プレビュー");
+}
 
 QString PdfFilter() {
     return UiText("TSheetPrinting", "PDFファイル (*.pdf)|*.pdf|全てのファイル (*.*)|*.*");
 }
 const QString PdfExtension = QStringLiteral("pdf");
 
-TColor ToTColor(const QColor& color) {
-    return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
-            static_cast<std::uint8_t>(color.blue())};
+// What the settings keep of a font: a dialog that gives the same back
+// changed nothing.
+bool IsSameStoredFont(const QFont& a, const QFont& b) {
+    return a.family() == b.family() && a.pointSize() == b.pointSize() &&
+           FontStyleBits(a) == FontStyleBits(b);
 }
 
 } // namespace
 
 TSheetPrinting::TSheetPrinting(IPrompt& prompt, IPrinter& printer, TPageSetup& setup,
-                               IPrintSetDialog* dialog, const TSheetDocument& document,
-                               const TSheetFiles& files)
-    : Prompt(prompt), Printer(printer), Setup(setup), Dialog(dialog), Document(document),
-      Files(files) {}
+                               IPrintSetDialog* dialog, ILongTask& longWork,
+                               const TSheetDocument& document, const TSheetFiles& files)
+    : Prompt(prompt), Printer(printer), Setup(setup), Dialog(dialog), LongWork(longWork),
+      Document(document), Files(files) {}
 
+// A stored family the system lacks ("ＭＳ 明朝") prints in the font put in
+// its place; the dialog, which lists only installed families, is shown that
+// one, and OK on it keeps the stored name.
 void TSheetPrinting::ChoosePrintFont() {
-    QFont font = Setup.Settings().PrintFont;
-    if (Prompt.ChooseFont(font))
-        Setup.SetPrintFont(font);
+    QFont shown = Setup.Settings().PrintFont;
+    shown.setFamily(QFontInfo(shown).family());
+    QFont chosen = shown;
+    if (Prompt.ChooseFont(chosen) && !IsSameStoredFont(chosen, shown))
+        Setup.SetPrintFont(chosen);
 }
 
 bool TSheetPrinting::EditPrintSettings() {
@@ -68,9 +77,11 @@ bool TSheetPrinting::EditPrintSettings() {
     Setup.ApplyStoredPrinterSettings();
     Dialog->LoadMargins(Setup.Settings().Margins());
     Dialog->LoadPartnerPages(Setup.Settings().PrintPartnerPages);
+    Dialog->LoadOptions(Setup.Settings().Options);
     if (!Dialog->ShowModal())
         return false;
-    Setup.TakeConfirmedSettings(Dialog->ReadMargins(), Dialog->ReadPartnerPages());
+    Setup.TakeConfirmedSettings(Dialog->ReadMargins(), Dialog->ReadPartnerPages(),
+                                Dialog->ReadOptions());
     return true;
 }
 
@@ -78,25 +89,40 @@ void TSheetPrinting::PrintCurrentPage() {
     const int page = Document.CurPage();
     if (Document.Drawing()[page].empty())
         return;
-    if (Prompt.AskOkCancel(InfoTitle(), PrintPageText()) != TPromptAnswer::Ok)
+    if (Prompt.AskOkCancel(InfoTitle(), PrintPageText()) != TPromptAnswer::Ok ||
+        !ConfirmShapesInside(Prompt, Document.Drawing(), {page}, Setup.PrintableOnPage()))
         return;
     QString file;
     if (AskFileName(file, DrawingNameAs(Files.FileName(), PdfExtension)))
-        PrintPage(page, file);
+        PrintPages({page}, file);
 }
 
-// Empty pages are skipped, the others keep their own page numbers; the first
-// job that fails ends the command.
+// Empty pages are skipped, the others keep their own page numbers.
 void TSheetPrinting::PrintAllPages() {
     if (Prompt.AskOkCancel(InfoTitle(), PrintAllText()) != TPromptAnswer::Ok)
         return;
     const std::vector<int> pages = PagesWithShapes(Document.Drawing());
-    QString file;
-    if (pages.empty() || !AskFileName(file, DrawingNameAs(Files.FileName(), PdfExtension)))
+    if (pages.empty() ||
+        !ConfirmShapesInside(Prompt, Document.Drawing(), pages, Setup.PrintableOnPage()))
         return;
-    for (const int page : pages)
-        if (!PrintPage(page, file.isEmpty() ? file : NumberedFileName(file, page + 1)))
-            return;
+    QString file;
+    if (AskFileName(file, DrawingNameAs(Files.FileName(), PdfExtension)))
+        PrintPages(pages, file);
+}
+
+// The page as the printer would print it, partner pages and all.
+void TSheetPrinting::PreviewCurrentPage() {
+    const int page = Document.CurPage();
+    const TZvDat& drawing = Document.Drawing();
+    Setup.PrepareJob();
+    const TPageNameMarks marks = Setup.Settings().PrintPartnerPages
+                                     ? PartnerPageMarks(CheckFlangePartners(drawing), drawing, page)
+                                     : TPageNameMarks();
+    TPagePrinter printer(Setup.Settings(), Printer.PaperLayout(), Setup.SheetArea());
+    const QString caption = PageCaption(Files.Caption(), page);
+    Printer.Preview(PreviewTitle(), [&](IPrintJob& job) {
+        printer.PrintPage(job, drawing[page], marks, caption, true, [] { return true; });
+    });
 }
 
 bool TSheetPrinting::AskFileName(QString& file, const QString& offered) {
@@ -107,52 +133,45 @@ bool TSheetPrinting::AskFileName(QString& file, const QString& offered) {
     return !file.isEmpty();
 }
 
-bool TSheetPrinting::PrintPage(int page, const QString& file) {
-    const QString caption = PageCaption(Files.Caption(), page);
-    return RunJob(caption, file, [&](QPainter& painter) { DrawPage(painter, page, caption); });
+// The partner marks come from one check of the whole drawing, whatever the
+// number of pages.
+bool TSheetPrinting::PrintPages(const std::vector<int>& pages, const QString& file) {
+    const TZvDat& drawing = Document.Drawing();
+    Setup.PrepareJob();
+    const std::vector<TPageNameMarks> marks = Setup.Settings().PrintPartnerPages
+                                                  ? PartnerPageMarksOfAllPages(drawing)
+                                                  : std::vector<TPageNameMarks>();
+    TPagePrinter printer(Setup.Settings(), Printer.PaperLayout(), Setup.SheetArea());
+    const int sheets = static_cast<int>(pages.size()) * printer.SheetsPerPage();
+    const QString caption = Files.Caption();
+    return RunJob(pages.size() == 1 ? PageCaption(caption, pages.front()) : caption, file,
+                  [&](IPrintJob& job, const TProgressFn& progress) {
+                      int done = 0;
+                      for (std::size_t i = 0; i < pages.size(); ++i) {
+                          const int page = pages[i];
+                          const TPageNameMarks none;
+                          if (!printer.PrintPage(job, drawing[page],
+                                                 IsIndexOf(marks, page) ? marks[page] : none,
+                                                 PageCaption(caption, page), i == 0,
+                                                 [&] { return progress(double(++done) / sheets); }))
+                              return false;
+                      }
+                      return true;
+                  });
 }
 
 bool TSheetPrinting::RunJob(const QString& title, const QString& file,
-                            const std::function<void(QPainter&)>& draw) {
+                            const std::function<bool(IPrintJob&, const TProgressFn&)>& paint) {
     Setup.PrepareJob();
-    const std::unique_ptr<IPrintJob> job = Printer.StartJob(title, file);
-    if (job != nullptr) {
-        draw(job->Painter());
-        if (job->Finish())
-            return true;
-    }
+    const TLongTaskEnd end = LongWork.Run(PrintingTitle(), [&](const TProgressFn& progress) {
+        const std::unique_ptr<IPrintJob> job = Printer.StartJob(title, file);
+        return job != nullptr && paint(*job, progress) && job->Finish();
+    });
+    if (end != TLongTaskEnd::Failed)
+        return end == TLongTaskEnd::Finished;
     if (file.isEmpty())
         Prompt.ShowError(ErrorTitle(), PrintFailedText());
     else
         Prompt.ShowError(ErrorTitle(), PrintFileFailedText().arg(QDir::toNativeSeparators(file)));
     return false;
-}
-
-// The caption goes to the bottom-right corner of the printable area, the page
-// at full size with its origin moved in by the left and top margins. The
-// selection belongs to the page it was made on, so other pages print without.
-// With the partner page option each flange name is followed by the page of
-// its partner, where that is another page.
-void TSheetPrinting::DrawPage(QPainter& painter, int page, const QString& caption) const {
-    const TPrintSettings& print = Setup.Settings();
-    painter.setFont(print.PrintFont);
-    TQPainterCanvas canvas(painter);
-    const std::string text = UnicodeToShiftJis(caption);
-    const TPixelPoint at = CaptionPosition(RoundToInt(Printer.PageWidthPixels()),
-                                           RoundToInt(Printer.PageHeightPixels()),
-                                           canvas.TextWidth(text), canvas.TextHeight(text));
-    canvas.SetPenColor(ToTColor(print.PrintFontColor));
-    canvas.TextOut(at.X, at.Y, text);
-
-    const TPixelShift origin =
-        PageOriginOnPaper(print.Margins(), Setup.PixelsPerMmX(), Setup.PixelsPerMmY());
-    painter.translate(static_cast<qreal>(origin.X), static_cast<qreal>(origin.Y));
-    const TDaInt noSelection;
-    const TDaInt& selection = page == Document.CurPage() ? Document.Selection() : noSelection;
-    const TZvDat& drawing = Document.Drawing();
-    const TPageNameMarks marks = print.PrintPartnerPages
-                                     ? PartnerPageMarks(CheckFlangePartners(drawing), drawing, page)
-                                     : TPageNameMarks();
-    DrawPolygonTbl(canvas, drawing[page], -1, Setup.PixelsPerMmX(), Setup.PixelsPerMmY(), selection,
-                   dmPrint, dmSelected, marks);
 }

@@ -269,7 +269,7 @@ TEST_F(InterfaceTextTest, EnglishLeavesNoJapaneseText) {
           "Click to place a vertex. Click the last vertex placed again to close the shape.",
           "Length:40.00 Slope:0.0 Flange[A]: Width:5.00 Angles:45.00 45.00",
           "The drawing has been changed. Save it?", "Information", "Enter the scale factor (%).",
-          "No rotation"})
+          "No rotation", "Regular Polygon", "Decimals Shown", "Fold line style and width"})
         EXPECT_TRUE(Shows(QString::fromUtf8(english))) << english;
 }
 

@@ -148,6 +148,19 @@ wait_file() {
   fail "$1 was not written"
 }
 
+# A print writes its file whole once it has finished, however long a loaded
+# machine takes; one that cannot write it says so in an error box, and waiting
+# on would only end in a guess.
+wait_printed() {
+  for _ in $(seq 1200); do
+    [ -s "$1" ] && return 0
+    xdotool search --onlyvisible --name '^エラー$' >/dev/null 2>&1 &&
+      fail "the program could not print to $1 (its error box is in the failure screenshot)"
+    sleep 0.1
+  done
+  fail "$1 was not written within 120 s: $(ls -la "$(dirname "$1")")"
+}
+
 # Sets X, Y, WIDTH and HEIGHT to the window's bounds on the screen.
 geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -320,7 +333,7 @@ wait_gone '^情報$'
 wait_window '^名前を付けて保存$' >/dev/null
 type_file_name "$pdf"
 wait_gone '^名前を付けて保存$'
-wait_file "$pdf"
+wait_printed "$pdf"
 quit_zelvo
 
 # --- what was written -------------------------------------------------------------

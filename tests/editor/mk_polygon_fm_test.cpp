@@ -22,7 +22,10 @@ constexpr long double QuarterPi = Pi / 4;
 TEST_F(EditorTest, WindowHasItsCaptionBoundsMenuAndStatusLine) {
     const TMkPolygonFm& fm = Create();
     EXPECT_EQ(fm.windowTitle(), QStringLiteral("MkPolygon"));
-    EXPECT_EQ(fm.geometry(), QRect(201, 107, 562, 453));
+    // Wider than designed when the status line needs it.
+    EXPECT_EQ(fm.geometry().topLeft(), QPoint(201, 107));
+    EXPECT_GE(fm.width(), 562);
+    EXPECT_EQ(fm.height(), 453);
 
     const QList<QAction*> bar = fm.menuBar()->actions();
     ASSERT_EQ(bar.size(), 2);
@@ -52,9 +55,11 @@ TEST_F(EditorTest, WindowHasItsCaptionBoundsMenuAndStatusLine) {
                                    {"FlangeMi", QStringLiteral("糊代(&G)..."), "Ctrl+G"},
                                    {"PolygonResizeMi", QStringLiteral("拡大縮小(&S)..."), "Ctrl+S"},
                                    {"ReverseMi", QStringLiteral("反転(&R)"), "Ctrl+R"},
+                                   {"RegularPolygonMi", QStringLiteral("正多角形(&O)..."), ""},
                                    {"N1", {}, ""},
                                    {"Z1", QStringLiteral("ズーム(&Z)..."), "Ctrl+Z"},
                                    {"PInfoMi", QStringLiteral("図形情報モニタ(&M)..."), "Ctrl+M"},
+                                   {"DecimalsMi", QStringLiteral("表示桁数(&W)..."), ""},
                                    {"N2", {}, ""},
                                    {"OrgPolygonMi", QStringLiteral("最初の状態に戻す(&Y)"), ""},
                                    {"Exit1", QStringLiteral("終了(&X)"), "Ctrl+X"},

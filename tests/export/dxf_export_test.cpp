@@ -1,7 +1,10 @@
 // Tests of the DXF export, read back by an independent reader (Debian's
-// python3-ezdxf): an R12 drawing in Shift-JIS that passes the reader's audit,
-// its four layers in their colours, closed cut polylines, fold lines and
-// centred texts at their places with the Y axis turned up.
+// python3-ezdxf): an R2000 drawing in millimetres and Shift-JIS that passes
+// the reader's audit, or the same as R12; its four layers in their colours,
+// closed cut polylines, fold lines in the line types and weights of their
+// looks, centred texts at their places (their insertion points at the
+// baselines' left ends) in a Japanese font, with the Y axis turned up, and
+// the registration marks.
 #include "dxf_export.h"
 
 #include "export/export_drawing.h"
@@ -66,7 +69,12 @@ void ExpectPoints(const QJsonObject& entity, const TDaPointF& pagePoints) {
 class DxfExportTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        Drawing = new QJsonObject(ReadBack(DxfOfPage(ExportLayers(), PaperWidth, PaperHeight)));
+        TPageLayers layers = ExportLayers();
+        // As measured: names 10 mm wide.
+        for (TTextPlacement& text : layers.Text)
+            text.Width = 10;
+        Drawing = new QJsonObject(
+            ReadBack(DxfOfPage(layers, {PaperWidth, PaperHeight, {}, TDxfVersion::R2000})));
     }
     static void TearDownTestSuite() {
         delete Drawing;
@@ -77,10 +85,34 @@ protected:
 
 QJsonObject* DxfExportTest::Drawing = nullptr;
 
-TEST_F(DxfExportTest, IsAnR12DrawingInShiftJisThatPassesTheReadersAudit) {
-    EXPECT_EQ(Drawing->value(QStringLiteral("version")).toString(), QStringLiteral("AC1009"));
+TEST_F(DxfExportTest, IsAnR2000DrawingInMillimetresAndShiftJisThatPassesTheReadersAudit) {
+    EXPECT_EQ(Drawing->value(QStringLiteral("version")).toString(), QStringLiteral("AC1015"));
     EXPECT_EQ(Drawing->value(QStringLiteral("encoding")).toString(), QStringLiteral("cp932"));
+    EXPECT_EQ(Drawing->value(QStringLiteral("units")).toInt(), 4);
     EXPECT_EQ(Drawing->value(QStringLiteral("audit_errors")).toInt(-1), 0);
+}
+
+// R12 has no units and no handles; the entities are the same.
+TEST(DxfExport, R12IsAChoiceThatPassesTheReadersAuditToo) {
+    TDxfPaper paper{PaperWidth, PaperHeight, {}, TDxfVersion::R2000};
+    paper.Version = TDxfVersion::R12;
+    const QJsonObject drawing = ReadBack(DxfOfPage(ExportLayers(), paper));
+    EXPECT_EQ(drawing.value(QStringLiteral("version")).toString(), QStringLiteral("AC1009"));
+    EXPECT_EQ(drawing.value(QStringLiteral("encoding")).toString(), QStringLiteral("cp932"));
+    EXPECT_EQ(drawing.value(QStringLiteral("audit_errors")).toInt(-1), 0);
+    EXPECT_EQ(EntitiesOn(drawing, "CUT").size(), 3u);
+    EXPECT_EQ(EntitiesOn(drawing, "CUT")[0].value(QStringLiteral("type")).toString(),
+              QStringLiteral("POLYLINE"));
+    EXPECT_EQ(EntitiesOn(drawing, "FOLD2")[0].value(QStringLiteral("linetype")).toString(),
+              QStringLiteral("DASHED"));
+    EXPECT_EQ(EntitiesOn(drawing, "TEXT").size(), 3u);
+}
+
+TEST_F(DxfExportTest, TextsUseAStyleWhoseFontShowsJapanese) {
+    const QJsonObject styles = Drawing->value(QStringLiteral("styles")).toObject();
+    EXPECT_EQ(styles.value(QStringLiteral("JAPANESE")).toString(), QStringLiteral("msgothic.ttc"));
+    for (const QJsonObject& text : EntitiesOn(*Drawing, "TEXT"))
+        EXPECT_EQ(text.value(QStringLiteral("style")).toString(), QStringLiteral("JAPANESE"));
 }
 
 TEST_F(DxfExportTest, HasTheFourLayersInTheirColours) {
@@ -101,7 +133,7 @@ TEST_F(DxfExportTest, CutsAreClosedPolylinesAroundTheFlanges) {
     const std::vector<QJsonObject> cuts = EntitiesOn(*Drawing, "CUT");
     ASSERT_EQ(cuts.size(), 3u);
     for (const QJsonObject& cut : cuts) {
-        EXPECT_EQ(cut.value(QStringLiteral("type")).toString(), QStringLiteral("POLYLINE"));
+        EXPECT_EQ(cut.value(QStringLiteral("type")).toString(), QStringLiteral("LWPOLYLINE"));
         EXPECT_TRUE(cut.value(QStringLiteral("closed")).toBool());
     }
     ExpectPoints(cuts[0],
@@ -110,19 +142,65 @@ TEST_F(DxfExportTest, CutsAreClosedPolylinesAroundTheFlanges) {
     ExpectPoints(cuts[2], {{20, 100}, {50, 100}, {50, 110}, {20, 110}});
 }
 
-TEST_F(DxfExportTest, FoldLinesAreLinesOnTheirLayers) {
+// The flanged sides first, then set 1; set 2 in its default dashes, which
+// the file's DASHED line type holds in millimetres.
+TEST_F(DxfExportTest, FoldLinesAreLinesOnTheirLayersInTheirLineTypes) {
     const std::vector<QJsonObject> fold1 = EntitiesOn(*Drawing, "FOLD1");
     ASSERT_EQ(fold1.size(), 4u);
     const std::vector<TDaPointF> expected1 = {
-        {{10, 20}, {50, 20}}, {{50, 20}, {50, 60}}, {{10, 20}, {50, 60}}, {{80, 20}, {110, 20}}};
+        {{10, 20}, {50, 20}}, {{50, 20}, {50, 60}}, {{80, 20}, {110, 20}}, {{10, 20}, {50, 60}}};
     for (std::size_t i = 0; i < fold1.size(); ++i) {
         EXPECT_EQ(fold1[i].value(QStringLiteral("type")).toString(), QStringLiteral("LINE"));
+        EXPECT_EQ(fold1[i].value(QStringLiteral("linetype")).toString(),
+                  QStringLiteral("CONTINUOUS"));
+        EXPECT_EQ(fold1[i].value(QStringLiteral("lineweight")).toInt(), 9); // 0.085 mm
         ExpectPoints(fold1[i], expected1[i]);
     }
     const std::vector<QJsonObject> fold2 = EntitiesOn(*Drawing, "FOLD2");
     ASSERT_EQ(fold2.size(), 2u);
     ExpectPoints(fold2[0], {{50, 20}, {10, 60}});
     ExpectPoints(fold2[1], {{110, 20}, {80, 50}});
+    EXPECT_EQ(fold2[0].value(QStringLiteral("linetype")).toString(), QStringLiteral("DASHED"));
+    const QJsonArray dashed = Drawing->value(QStringLiteral("linetypes"))
+                                  .toObject()
+                                  .value(QStringLiteral("DASHED"))
+                                  .toArray();
+    ASSERT_EQ(dashed.size(), 2);
+    EXPECT_NEAR(dashed[0].toDouble(), 1.0, Tolerance);
+    EXPECT_NEAR(dashed[1].toDouble(), 0.7, Tolerance);
+}
+
+TEST(DxfExport, EachLookGivesItsLineTypeAndAHiddenOneNoLines) {
+    TPageLook look;
+    look.TextHeight = NameHeight;
+    look.Folds.Set1 = {TLineStyle::DashDot, 0.3L};
+    look.Folds.Set2 = {TLineStyle::Hidden, 0.1L};
+    TDxfPaper paper{PaperWidth, PaperHeight, look.Folds};
+    const QJsonObject drawing =
+        ReadBack(DxfOfPage(PageLayersOf(ExportPage(), PageOrigin, look), paper));
+    EXPECT_TRUE(EntitiesOn(drawing, "FOLD2").empty());
+    const std::vector<QJsonObject> fold1 = EntitiesOn(drawing, "FOLD1");
+    ASSERT_EQ(fold1.size(), 4u);
+    EXPECT_EQ(fold1[3].value(QStringLiteral("linetype")).toString(), QStringLiteral("DASHDOT"));
+    EXPECT_EQ(fold1[3].value(QStringLiteral("lineweight")).toInt(), 30);
+}
+
+TEST(DxfExport, RegistrationMarksAreASolidAndTwoPolylines) {
+    TPageLayers layers;
+    layers.Registration = RegistrationMarks(PaperWidth, PaperHeight, 10);
+    const QJsonObject drawing =
+        ReadBack(DxfOfPage(layers, {PaperWidth, PaperHeight, {}, TDxfVersion::R2000}));
+    EXPECT_EQ(drawing.value(QStringLiteral("audit_errors")).toInt(-1), 0);
+    const std::vector<QJsonObject> marks = EntitiesOn(drawing, "REGISTRATION");
+    ASSERT_EQ(marks.size(), 3u);
+    EXPECT_EQ(marks[0].value(QStringLiteral("type")).toString(), QStringLiteral("SOLID"));
+    EXPECT_EQ(marks[1].value(QStringLiteral("type")).toString(), QStringLiteral("LWPOLYLINE"));
+    // The square's corners, the third and fourth given crosswise.
+    const QJsonArray square = marks[0].value(QStringLiteral("points")).toArray();
+    EXPECT_NEAR(square[0].toArray()[0].toDouble(), 10, Tolerance);
+    EXPECT_NEAR(square[0].toArray()[1].toDouble(), PaperHeight - 10, Tolerance);
+    EXPECT_NEAR(square[2].toArray()[0].toDouble(), 10, Tolerance);
+    EXPECT_NEAR(square[2].toArray()[1].toDouble(), PaperHeight - 15, Tolerance);
 }
 
 TEST_F(DxfExportTest, FlangeNamesAreCentredTextsReadingAsOnPaper) {
@@ -140,6 +218,12 @@ TEST_F(DxfExportTest, FlangeNamesAreCentredTextsReadingAsOnPaper) {
     }
     ExpectPoints(texts[0], {{30, 20 - lift}});
     EXPECT_NEAR(texts[0].value(QStringLiteral("rotation")).toDouble(), 0, Tolerance);
+    // Readers that do not align take the insertion point: half the text's
+    // width before its middle.
+    const QJsonArray insert = texts[0].value(QStringLiteral("insert")).toArray();
+    EXPECT_NEAR(insert[0].toDouble(), static_cast<double>(25 + PageOrigin.X), Tolerance);
+    EXPECT_NEAR(insert[1].toDouble(), static_cast<double>(PaperHeight - (20 - lift + PageOrigin.Y)),
+                Tolerance);
     // Running up the page to read upright, a quarter turn with Y up, its
     // baseline a text height out in the flange.
     ExpectPoints(texts[1], {{50 + NameHeight, 40}});
@@ -150,7 +234,7 @@ TEST(DxfExport, PercentSignsAndLineBreaksInANameStayInItsText) {
     TPageLayers layers;
     layers.Text.push_back({{10, 10}, 0, 4, "50%\r\n"});
     layers.Text.push_back({{10, 20}, 0, 4, "%%d"});
-    const QJsonObject drawing = ReadBack(DxfOfPage(layers, 100, 100));
+    const QJsonObject drawing = ReadBack(DxfOfPage(layers, {100, 100, {}, TDxfVersion::R2000}));
     const std::vector<QJsonObject> texts = EntitiesOn(drawing, "TEXT");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].value(QStringLiteral("plain")).toString(), QStringLiteral("50%  "));

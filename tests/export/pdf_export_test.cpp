@@ -54,7 +54,7 @@ protected:
     QString Write(const std::vector<TPageLayers>& pages, const TPrintScale& scale) {
         QFont font(QStringLiteral("IPAMincho"));
         font.setPointSize(12);
-        const QByteArray pdf = PdfOfPages(pages, {A4, scale, font, QStringLiteral("box")});
+        const QByteArray pdf = PdfOfPages(pages, {A4, scale, font, QStringLiteral("box"), {}});
         EXPECT_FALSE(pdf.isEmpty());
         const QString path = Folder.filePath(QStringLiteral("page.pdf"));
         QFile file(path);
@@ -128,15 +128,15 @@ TEST_F(PdfExportTest, ALandscapePaperGivesALandscapePage) {
     const TPaperLayout landscape{297, 210, 5, 5, 5, 5};
     QFont font(QStringLiteral("IPAMincho"));
     const QByteArray pdf = PdfOfPages({PageLayersOf({Square(10)}, {}, 4)},
-                                      {landscape, {}, font, QStringLiteral("box")});
+                                      {landscape, {}, font, QStringLiteral("box"), {}});
     const QString path = Folder.filePath(QStringLiteral("wide.pdf"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(pdf);
     file.close();
     const QString info = PdfInfo(path);
-    // Qt gives page sizes in whole points.
-    EXPECT_TRUE(info.contains(QStringLiteral("842 x 595 pts (A4)"))) << info.toStdString();
+    // Exactly the paper's size, not rounded to whole points.
+    EXPECT_TRUE(info.contains(QStringLiteral("841.89 x 595.276 pts (A4)"))) << info.toStdString();
 }
 
 } // namespace

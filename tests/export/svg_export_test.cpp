@@ -1,6 +1,7 @@
 // Tests of the SVG export, read back with Qt's XML reader: full size in
-// millimetres, one group per layer with its colour, one path per line at its
-// place within a thousandth of a millimetre, and the names as text.
+// millimetres, one layer per kind of line with its colour, one path per line
+// at its place within a thousandth of a millimetre in its look's width and
+// dashes, the names as text, and the registration marks.
 #include "svg_export.h"
 
 #include "export/export_drawing.h"
@@ -102,7 +103,7 @@ TDaPointF OnPaper(const TDaPointF& pagePoints) {
 class SvgExportTest : public testing::Test {
 protected:
     const TSvg Svg = ReadSvg(SvgOfPage(
-        ExportLayers(), {PaperWidth, PaperHeight, QStringLiteral("box - 1"), "IPAMincho"}));
+        ExportLayers(), {PaperWidth, PaperHeight, QStringLiteral("box - 1"), "IPAMincho", {}}));
 
     const TGroup& Group(const char* id) const { return Svg.Groups.at(QLatin1String(id)); }
     TDaPointF Path(const char* id, std::size_t index, bool& closed) const {
@@ -117,8 +118,16 @@ TEST_F(SvgExportTest, IsAsLargeAsThePaperInMillimetres) {
     EXPECT_EQ(Svg.Title, QStringLiteral("box - 1"));
 }
 
-TEST_F(SvgExportTest, HoldsOneGroupPerLayerInItsColourWithHairlines) {
+// A group is a layer to vector editors by the attributes they read, in their
+// namespace: its mode and its name.
+TEST_F(SvgExportTest, HoldsOneLayerPerKindOfLineInItsColour) {
     EXPECT_EQ(Svg.GroupOrder, (std::vector<QString>{"cut", "fold-1", "fold-2", "text"}));
+    const QString layers = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
+    for (const QString& id : Svg.GroupOrder) {
+        const QXmlStreamAttributes& attributes = Svg.Groups.at(id).Attributes;
+        EXPECT_EQ(attributes.value(layers, QStringLiteral("groupmode")), QStringLiteral("layer"));
+        EXPECT_EQ(attributes.value(layers, QStringLiteral("label")), id);
+    }
     const std::pair<const char*, const char*> strokes[] = {
         {"cut", "#ff0000"}, {"fold-1", "#0000ff"}, {"fold-2", "#00ff00"}};
     for (const auto& [id, colour] : strokes) {
@@ -154,16 +163,51 @@ TEST_F(SvgExportTest, EachShapesCutIsOneClosedPathAroundItsFlanges) {
     EXPECT_TRUE(closed);
 }
 
-TEST_F(SvgExportTest, FoldLinesAreTheFlangedSidesAndEachSet) {
+// The flanged sides first, then set 1, solid at 0.085 mm; set 2 in dashes of
+// a millimetre, 0.1 mm wide, as the default looks have them.
+TEST_F(SvgExportTest, FoldLinesAreTheFlangedSidesAndEachSetInTheirLooks) {
     const std::vector<TDaPointF> fold1 = {
-        {{10, 20}, {50, 20}}, {{50, 20}, {50, 60}}, {{10, 20}, {50, 60}}, {{80, 20}, {110, 20}}};
+        {{10, 20}, {50, 20}}, {{50, 20}, {50, 60}}, {{80, 20}, {110, 20}}, {{10, 20}, {50, 60}}};
     bool closed = true;
     for (std::size_t i = 0; i < fold1.size(); ++i) {
         ExpectPoints(Path("fold-1", i, closed), OnPaper(fold1[i]));
         EXPECT_FALSE(closed);
+        EXPECT_EQ(Group("fold-1").Children[i].Attribute("stroke-width"), QStringLiteral("0.085"));
+        EXPECT_TRUE(Group("fold-1").Children[i].Attribute("stroke-dasharray").isEmpty());
     }
     ExpectPoints(Path("fold-2", 0, closed), OnPaper({{50, 20}, {10, 60}}));
     ExpectPoints(Path("fold-2", 1, closed), OnPaper({{110, 20}, {80, 50}}));
+    for (const TElement& path : Group("fold-2").Children) {
+        EXPECT_EQ(path.Attribute("stroke-width"), QStringLiteral("0.1"));
+        EXPECT_EQ(path.Attribute("stroke-dasharray"), QStringLiteral("1 0.7"));
+    }
+}
+
+TEST(SvgExport, EachLookGivesItsDashesAndWidth) {
+    TSvgPaper paper{PaperWidth, PaperHeight, QString(), QString(), {}};
+    paper.Folds.FlangeBase = {TLineStyle::DashDot, 0.25L};
+    const TSvg svg = ReadSvg(SvgOfPage(ExportLayers(), paper));
+    const TElement& base = svg.Groups.at(QStringLiteral("fold-1")).Children.at(0);
+    EXPECT_EQ(base.Attribute("stroke-width"), QStringLiteral("0.25"));
+    EXPECT_EQ(base.Attribute("stroke-dasharray"), QStringLiteral("1.6 0.5 0.2 0.5"));
+}
+
+TEST(SvgExport, RegistrationMarksAreALayerOfTheirOwn) {
+    TPageLayers layers;
+    layers.Registration = RegistrationMarks(PaperWidth, PaperHeight, 10);
+    const TSvg svg =
+        ReadSvg(SvgOfPage(layers, {PaperWidth, PaperHeight, QString(), QString(), {}}));
+    ASSERT_EQ(svg.GroupOrder.back(), QStringLiteral("registration"));
+    const std::vector<TElement>& marks = svg.Groups.at(QStringLiteral("registration")).Children;
+    ASSERT_EQ(marks.size(), 3u);
+    bool closed = false;
+    ExpectPoints(PathPoints(marks[0].Attribute("d"), closed),
+                 {{10, 10}, {15, 10}, {15, 15}, {10, 15}});
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(marks[0].Attribute("fill"), QStringLiteral("#000000"));
+    ExpectPoints(PathPoints(marks[1].Attribute("d"), closed), {{180, 10}, {200, 10}, {200, 30}});
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(marks[1].Attribute("stroke-width"), QStringLiteral("0.5"));
 }
 
 TEST_F(SvgExportTest, FlangeNamesAreTextInsideTheirFlanges) {
@@ -185,7 +229,7 @@ TEST_F(SvgExportTest, FlangeNamesAreTextInsideTheirFlanges) {
 }
 
 TEST(SvgExport, AnEmptyPageIsAValidDocumentWithEmptyGroups) {
-    const TSvg svg = ReadSvg(SvgOfPage({}, {100, 50, QString(), QString()}));
+    const TSvg svg = ReadSvg(SvgOfPage({}, {100, 50, QString(), QString(), {}}));
     EXPECT_EQ(svg.GroupOrder.size(), 4u);
     for (const auto& [id, group] : svg.Groups)
         EXPECT_TRUE(group.Children.empty()) << id.toStdString();
@@ -198,7 +242,7 @@ TEST(SvgExport, ControlCharactersInANameDoNotBreakTheDocument) {
                            4,
                            "a\x01"
                            "b<&>"});
-    const TSvg svg = ReadSvg(SvgOfPage(layers, {100, 50, QString(), QString()}));
+    const TSvg svg = ReadSvg(SvgOfPage(layers, {100, 50, QString(), QString(), {}}));
     ASSERT_EQ(svg.Groups.at(QStringLiteral("text")).Children.size(), 1u);
     EXPECT_EQ(svg.Groups.at(QStringLiteral("text")).Children[0].Text, QStringLiteral("a b<&>"));
 }

@@ -4,6 +4,7 @@
 // owner; and the identity that tells a file was changed on disk since.
 #include "atomic_file.h"
 #include "child_process.h"
+#include "drawing_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -349,9 +350,10 @@ TEST_F(FileSaveTest, ChangesOnDiskByOtherProgramsAreSeen) {
     ASSERT_EQ(::rename(QFile::encodeName(Path("beside.zvt")).constData(), name.constData()), 0);
     EXPECT_EQ(FileChangeSince(file, saved.Identity), TFileChange::Replaced);
 
-    std::string bytes;
-    TFileIdentity opened;
-    ASSERT_TRUE(ReadDrawingFileBytes(file, bytes, &opened));
+    TZvDat drawing;
+    const TDrawingLoadResult read = ReadDrawingFile(file, drawing);
+    ASSERT_TRUE(read.Ok());
+    const TFileIdentity opened = read.Identity;
     EXPECT_EQ(FileChangeSince(file, opened), TFileChange::Unchanged);
 
     // Written into, the same size, its time set back to the nanosecond.

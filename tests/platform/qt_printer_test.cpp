@@ -3,6 +3,9 @@
 #include "pdf_tools.h"
 #include "qt_printer.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -68,11 +71,14 @@ TEST(QtPrinterTest, ResolutionStaysFixedWhateverThePaperOrOutput) {
     EXPECT_EQ(printer.PixelsPerInchY(), 300);
     printer.SetDevice({QPageSize::A3, QPageLayout::Landscape, 100});
     EXPECT_EQ(printer.PixelsPerInchX(), 300);
+    // A PDF file's unit is finer, so that text sizes, which Qt rounds to
+    // whole units, stay true.
     QTemporaryDir folder;
     const auto job = printer.StartJob("job", folder.filePath("page.pdf"));
     ASSERT_NE(job, nullptr);
-    EXPECT_EQ(job->Painter().device()->logicalDpiX(), 300);
-    EXPECT_EQ(job->Painter().device()->logicalDpiY(), 300);
+    EXPECT_EQ(job->DotsPerInch(), 1200);
+    EXPECT_EQ(job->Painter().device()->logicalDpiX(), 1200);
+    EXPECT_EQ(job->Painter().device()->logicalDpiY(), 1200);
 }
 
 TEST(QtPrinterTest, DeviceSettingsRoundTripAndUnknownCodesChangeNothing) {
@@ -102,12 +108,42 @@ TEST(QtPrinterTest, AJobBecomesTheNamedPdfFile) {
     auto job = printer.StartJob("Zelvo - 1", path);
     ASSERT_NE(job, nullptr);
     job->Painter().fillRect(QRect(0, 0, 100, 1), Qt::black);
+    EXPECT_TRUE(job->NewSheet());
+    job->Painter().fillRect(QRect(0, 0, 100, 1), Qt::black);
+    // The file is there only once the job is finished.
+    EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(job->Finish());
     const QString info = PdfInfo(path);
     EXPECT_TRUE(info.contains(QRegularExpression("Title: +Zelvo - 1\\n"))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression("Page size: +595 x 842 pts \\(A4\\)")))
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +2\\n"))) << info.toStdString();
+    // Exactly A4, not rounded to whole points.
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size: +595.276 x 841.89 pts \\(A4\\)")))
         << info.toStdString();
     EXPECT_TRUE(printer.PrintsToFile());
+}
+
+// A job that goes unfinished (a cancelled print) leaves no file, not even a
+// part of one, and the file that was there stays.
+TEST(QtPrinterTest, AnUnfinishedJobLeavesNoFile) {
+    TQtPrinter printer(TPrinterChoice::PdfOnly);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("page.pdf");
+    {
+        auto job = printer.StartJob("job", path);
+        ASSERT_NE(job, nullptr);
+        job->Painter().fillRect(QRect(0, 0, 100, 1), Qt::black);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    printer.StartJob("job", path).reset();
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old"));
 }
 
 TEST(QtPrinterTest, AJobThatCannotWriteItsFileDoesNotStart) {

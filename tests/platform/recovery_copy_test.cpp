@@ -9,12 +9,12 @@
 #include "format/ini_file.h"
 #include "left_recovery_copies.h"
 #include "recovery_copy.h"
-#include "recovery_file.h"
 #include "recovery_messages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -174,11 +174,11 @@ TEST_F(RecoveryCopyTest, TheQuestionNamesTheFileTheTimeAndAnOlderCopy) {
     }
 
     // The one copy of earlier versions has no note of its file, and is left
-    // alone while such a version runs.
+    // alone while such a version runs: it held recovery.lock as a lock file.
     ASSERT_TRUE(QFile::rename(copy, Folder() + QStringLiteral("/recovery.zvt")));
     {
-        const TRecoveryFile running(Folder());
-        ASSERT_TRUE(running.IsOwned());
+        QLockFile running(Folder() + QStringLiteral("/recovery.lock"));
+        ASSERT_TRUE(running.tryLock(0));
         EXPECT_TRUE(ListLeftRecoveryCopies(Folder()).empty());
     }
     const std::vector<TLeftRecoveryCopy> legacy = ListLeftRecoveryCopies(Folder());

@@ -1,6 +1,7 @@
 // The settings file on disk: its location, loading and saving, the atomic
 // writes beneath it and the Shift-JIS conversion of stored text.
 #include "atomic_file.h"
+#include "peak_memory.h"
 #include "settings_file.h"
 #include "shift_jis_codec.h"
 
@@ -148,52 +149,11 @@ TEST(AtomicFileTest, UnwritableTargetsFailWithoutDamage) {
     EXPECT_EQ(bytes, "kept");
 }
 
-// Peak memory of this process so far, in kilobytes.
-long PeakKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 void WriteRepeated(const QString& path, const QByteArray& piece, int times) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (int i = 0; i < times; ++i)
         ASSERT_EQ(file.write(piece), piece.size());
-}
-
-// 200 MB of noise is refused at its first line too long for a drawing, and
-// reading stops at the end-of-file mark: neither is held in memory whole.
-TEST(AtomicFileTest, DrawingFilesAreGivenUpAtTheirFirstImpossibleLine) {
-    QTemporaryDir temporary;
-    ASSERT_TRUE(temporary.isValid());
-    const QString letters = temporary.filePath("letters.zvt");
-    WriteRepeated(letters, QByteArray(1 << 20, 'x'), 200);
-    const long before = PeakKilobytes();
-    std::string bytes = "kept";
-    EXPECT_FALSE(ReadDrawingFileBytes(letters, bytes));
-    EXPECT_EQ(bytes, "kept");
-    EXPECT_LT(PeakKilobytes() - before, 20 * 1024) << "the file was read whole";
-
-    // Noise has the end-of-file mark in its first kilobytes: nothing after it is read.
-    QByteArray noise(1 << 20, '\0');
-    for (int i = 0; i < noise.size(); ++i)
-        noise[i] = static_cast<char>((i * 2654435761u) >> 13);
-    const QString noisy = temporary.filePath("noise.zvt");
-    WriteRepeated(noisy, noise, 200);
-    EXPECT_TRUE(ReadDrawingFileBytes(noisy, bytes));
-    EXPECT_LT(bytes.size(), 4096u);
-    EXPECT_EQ(bytes.find('\x1A'), std::string::npos);
-
-    // A real drawing reads whole, up to its end-of-file mark.
-    const QString drawing = temporary.filePath("模型 箱.zvt");
-    WriteRepeated(drawing,
-                  QByteArray("1\r\n0\r\n\x1A"
-                             "after"),
-                  1);
-    ASSERT_TRUE(ReadDrawingFileBytes(drawing, bytes));
-    EXPECT_EQ(bytes, "1\r\n0\r\n");
-    EXPECT_FALSE(ReadDrawingFileBytes(temporary.path(), bytes)) << "a folder";
 }
 
 // A file-size limit holds for the superuser too, so it makes the write of the
@@ -218,28 +178,6 @@ TEST(AtomicFileTest, WriteFailingHalfwayKeepsTheOldFile) {
     EXPECT_EQ(FileBytes(path), "[TMainFm]\r\nZoom=25000\r\n");
     EXPECT_EQ(FolderEntries(temporary.path()), QStringList{"zelvo.ini"});
 }
-
-// The peak of this process's memory from now on, in kilobytes: the peak so far
-// is forgotten first. -1 where the system cannot tell.
-class TPeakMemory {
-public:
-    TPeakMemory() {
-        QFile reset(QStringLiteral("/proc/self/clear_refs"));
-        FKnown = reset.open(QIODevice::WriteOnly) && reset.write("5") == 1;
-    }
-    long Kilobytes() const {
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (!FKnown || !status.open(QIODevice::ReadOnly))
-            return -1;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').value(0).toLong();
-        return -1;
-    }
-
-private:
-    bool FKnown = false;
-};
 
 // A recent-file entry of 100 million characters is passed over as the file
 // is read, never held whole, and the keys around it are read as usual.

@@ -83,14 +83,23 @@ TEST_F(MainFmTest, EveryShortcutRunsItsCommand) {
     fm->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fm.get()));
     const std::vector<std::pair<const char*, const char*>> shortcuts = {
-        {"Alt+Backspace", "Undo1"},      {"Shift+Alt+Backspace", "Repeat1"},
-        {"Ctrl+Alt+P", "AddNewPageMi"},  {"Ctrl+N", "MkNewPolygonMi"},
-        {"Ctrl+E", "PolygonEditMi"},     {"Ctrl+X", "PolygonCutMi"},
-        {"Ctrl+C", "PolygonCopyMi"},     {"Ctrl+V", "PolygonPasteMi"},
-        {"Ctrl+Del", "PolygonDeleteMi"}, {"Ctrl+Z", "Z1"},
-        {"Ctrl+G", "FlangeCheckMi"},     {"Ctrl+H", "ClickDragMi"},
-        {"Ctrl+W", "WallChkMi"},         {"Ctrl+L", "PorigonCrossChkMi"},
-        {"Ctrl+M", "AutoRotateMi"},      {"Ctrl+A", "AllMi"}};
+        {"Alt+Backspace", "Undo1"},
+        {"Shift+Alt+Backspace", "Repeat1"},
+        {"Ctrl+Alt+P", "AddNewPageMi"},
+        {"Ctrl+N", "MkNewPolygonMi"},
+        {"Ctrl+E", "PolygonEditMi"},
+        {"Ctrl+X", "PolygonCutMi"},
+        {"Ctrl+C", "PolygonCopyMi"},
+        {"Ctrl+V", "PolygonPasteMi"},
+        {"Ctrl+Del", "PolygonDeleteMi"},
+        {"Del", "PolygonDeleteMi"},
+        {"Ctrl+Z", "Z1"},
+        {"Ctrl+G", "FlangeCheckMi"},
+        {"Ctrl+H", "ClickDragMi"},
+        {"Ctrl+W", "WallChkMi"},
+        {"Ctrl+L", "PorigonCrossChkMi"},
+        {"Ctrl+M", "AutoRotateMi"},
+        {"Ctrl+A", "AllMi"}};
     std::map<std::string, std::unique_ptr<QSignalSpy>> runs;
     for (QAction* item : fm->findChildren<QAction*>())
         if (!item->objectName().isEmpty())
@@ -623,8 +632,11 @@ TEST_F(MainFmTest, FailedSaveShowsTheFileAndChangesNothing) {
     Trigger(*fm, "Save1");
     ASSERT_EQ(Prompt.Errors.size(), 1u);
     EXPECT_EQ(Prompt.Errors[0].Title, QStringLiteral("エラー"));
-    EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("ファイル「%1」を保存できませんでした。")
-                                         .arg(QDir::toNativeSeparators(box)));
+    EXPECT_EQ(Prompt.Errors[0].Text,
+              QStringLiteral("ファイル「%1」を保存できませんでした。1ページの1番目の図形に、"
+                             "ファイルに書けない値があります（原点から10^15 mm以上離れた頂点"
+                             "など）。その図形を直してから保存してください。")
+                  .arg(QDir::toNativeSeparators(box)));
     EXPECT_EQ(FileContent(box), before);
     EXPECT_TRUE(fm->IsModified());
 

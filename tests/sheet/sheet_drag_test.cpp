@@ -73,7 +73,7 @@ TEST_F(SheetDragTest, ClicksCtrlClicksAndRubberBandsSelect) {
     EXPECT_EQ(Fm->CurrentSelection(), TDaInt({0}));
     EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
     ASSERT_EQ(Fm->EditHistory().Items().back().Kind, pkMovePolygon);
-    EXPECT_EQ(LastMove(Fm->EditHistory()).Delta, TDaPointF(4, PointF(0, 0)));
+    EXPECT_EQ(MoveDelta(LastMove(Fm->EditHistory())), TDaPointF(4, PointF(0, 0)));
     EXPECT_FALSE(Fm->IsModified());
     EXPECT_TRUE(Fm->CurrentSelectionCopy().empty());
 
@@ -127,7 +127,7 @@ TEST_F(SheetDragTest, NearTheCentroidMovesFartherOutRotates) {
     EXPECT_EQ(during.pixelColor(At(50, 60)), White);
     Later();
     Release(At(72, 66));
-    EXPECT_EQ(LastMove(Fm->EditHistory()).Delta, TDaPointF(4, PointF(10, 4)));
+    EXPECT_EQ(MoveDelta(LastMove(Fm->EditHistory())), TDaPointF(4, PointF(10, 4)));
 
     // 8 mm from the centroid (70, 64): a quarter turn clockwise.
     Later();
@@ -213,7 +213,7 @@ TEST_F(SheetDragTest, WithOverlapCheckTheShapeRefusesToMoveOntoAnother) {
     MoveTo(At(36, 34));
     ExpectNearPoints(ShapeAt(0).Apexes, Moved(moving.Apexes, 6, 4));
     Release(At(36, 34));
-    EXPECT_EQ(LastMove(Fm->EditHistory()).Delta, TDaPointF(4, PointF(6, 4)));
+    EXPECT_EQ(MoveDelta(LastMove(Fm->EditHistory())), TDaPointF(4, PointF(6, 4)));
 }
 
 TEST_F(SheetDragTest, WithAutoRotateTheShapeArrivesTurnedInTheGap) {
@@ -278,7 +278,7 @@ TEST_F(SheetDragTest, InClickToDragModeTheNextPressDropsTheShape) {
     Press(At(70, 64), Qt::NoModifier, Qt::RightButton);
     EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
     ASSERT_EQ(Fm->EditHistory().Count(), entries + 1);
-    EXPECT_EQ(LastMove(Fm->EditHistory()).Delta, TDaPointF(4, PointF(10, 4)));
+    EXPECT_EQ(MoveDelta(LastMove(Fm->EditHistory())), TDaPointF(4, PointF(10, 4)));
     Release(At(70, 64), Qt::NoModifier, Qt::RightButton);
     MoveTo(At(90, 90), Qt::NoButton);
     ExpectNearPoints(ShapeAt(0).Apexes, Square(20, {60, 54}).Apexes);

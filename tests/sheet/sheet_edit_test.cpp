@@ -218,10 +218,20 @@ TEST_F(SheetEditTest, UnreadableClipboardPastesNothing) {
     ASSERT_EQ(Prompt.Errors.size(), 1u);
     EXPECT_EQ(Prompt.Errors[0].Text, QStringLiteral("範囲チェックエラー"));
 
+    // A holder of the clipboard that never answers is said, not waited for.
+    Clipboard.Content = QString::fromStdString(BlockOf(Triangle(10)));
+    Clipboard.NoAnswer = true;
+    Trigger("PolygonPasteMi");
+    ASSERT_EQ(Prompt.Warnings.size(), 1u);
+    EXPECT_EQ(Prompt.Warnings[0].Text,
+              QStringLiteral("クリップボードを持っているプログラムが応答しないため、"
+                             "貼り付けできませんでした。"));
+
     EXPECT_EQ(Fm->CurrentDrawing()[0].size(), 1u);
     EXPECT_EQ(Fm->CurrentDragState(), dsIdle);
     EXPECT_EQ(Fm->EditHistory().Count(), entries);
     EXPECT_FALSE(Fm->IsModified());
+    EXPECT_EQ(Prompt.Warnings.size(), 1u) << "text that is no shape is not said";
 }
 
 TEST_F(SheetEditTest, CutAndDeleteTakeTheCurrentShapeAndUndoPutsItBack) {

@@ -1,8 +1,11 @@
 // Tests of the sheet's export and printer calibration on stand-in services:
 // the page choice, the file type from the file's name, one file per page for
 // SVG and DXF and one PDF for all, pages where a print puts them, the
-// calibration applied to prints and PDF but never to SVG or DXF, and the
-// calibration command with its page.
+// calibration applied to prints and PDF but never to SVG or DXF, the warning
+// of shapes beyond the printable area, a cancelled export, a tiled page
+// exported whole with its registration marks, and the calibration command
+// with its page.
+#include "page_files.h"
 #include "pdf_tools.h"
 #include "print_calibration_dlg.h"
 #include "sheet_fixture.h"
@@ -16,7 +19,6 @@
 namespace {
 
 constexpr long double RightAngle = Pi / 2;
-constexpr QRgb White = 0xFFFFFF;
 
 const QString ExportFilter =
     QStringLiteral("SVGファイル (*.svg)|*.svg|DXFファイル (*.dxf)|*.dxf|PDFファイル (*.pdf)|*.pdf");
@@ -24,13 +26,14 @@ const QString ExportFilter =
 class TFakeExportDialog : public IExportDialog {
 public:
     std::optional<TExportPages> Answer; // none: cancelled
-    std::vector<TExportPages> Offered;
+    bool DxfR12 = false;
+    std::vector<TExportChoice> Offered;
 
-    bool ChoosePages(TExportPages& pages) override {
-        Offered.push_back(pages);
+    bool Choose(TExportChoice& choice) override {
+        Offered.push_back(choice);
         if (!Answer)
             return false;
-        pages = *Answer;
+        choice = {*Answer, DxfR12};
         return true;
     }
 };
@@ -85,16 +88,6 @@ QString SvgRootAttribute(const QString& svgFile, const char* name) {
         if (xml.readNext() == QXmlStreamReader::StartElement)
             return xml.attributes().value(QLatin1String(name)).toString();
     return {};
-}
-
-// The bounding box of the pixels that are not white.
-QRect InkOf(const QImage& page) {
-    QRect ink;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if ((page.pixel(x, y) & 0xFFFFFF) != White)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
 }
 
 class SheetExportTest : public SheetWindowTest {
@@ -169,9 +162,10 @@ TEST_F(SheetExportTest, AllPagesAreOneFileEachForCuttersAndOnePdf) {
     EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("A1")));
     EXPECT_TRUE(Prompt.Errors.empty());
     // The choice is offered again the next time.
-    EXPECT_EQ(
-        ExportDialog.Offered,
-        (std::vector<TExportPages>{TExportPages::Current, TExportPages::All, TExportPages::All}));
+    ASSERT_EQ(ExportDialog.Offered.size(), 3u);
+    EXPECT_EQ(ExportDialog.Offered[0].Pages, TExportPages::Current);
+    EXPECT_EQ(ExportDialog.Offered[1].Pages, TExportPages::All);
+    EXPECT_EQ(ExportDialog.Offered[2].Pages, TExportPages::All);
 }
 
 TEST_F(SheetExportTest, NothingToExportSaysSoAndAsksForNoFile) {
@@ -210,6 +204,68 @@ TEST_F(SheetExportTest, AFileOfAnotherTypeOrOneThatCannotBeWrittenIsReported) {
                                          .arg(QDir::toNativeSeparators(nowhere)));
 }
 
+// The page is 180 mm wide inside a 190 mm printable area: the second square
+// reaches 10 mm past it.
+TEST_F(SheetExportTest, ShapesBeyondThePrintableAreaAreNamedBeforeExporting) {
+    Start();
+    Open({{Square(10), Square(20, {170, 10})}});
+    const QString svg = PathIn(QStringLiteral("out.svg"));
+    Prompt.Answers = {TPromptAnswer::Cancel};
+    Export(TExportPages::Current, svg);
+    ASSERT_EQ(Prompt.Questions.size(), 1u);
+    EXPECT_TRUE(Prompt.Questions[0].Text.contains(QStringLiteral("1 ページ: 2 番目の図形")))
+        << Prompt.Questions[0].Text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(svg));
+    Prompt.FileNames.clear(); // no file was asked for
+
+    Prompt.Answers = {TPromptAnswer::Ok};
+    Export(TExportPages::Current, svg);
+    EXPECT_TRUE(QFileInfo::exists(svg));
+}
+
+// Cancelled once every page is drawn and one file is ready, or half-way
+// through a PDF: the files there before are as they were, no other is made.
+TEST_F(SheetExportTest, ACancelledExportLeavesTheFilesAsTheyWere) {
+    TCancelAtReportLongTask longWork;
+    LongTask = &longWork;
+    Start();
+    Open({{Square(10)}, {Square(10)}});
+    for (const char* name : {"out.svg", "out.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString path = PathIn(QString::fromLatin1(name));
+        const QString first = NumberedFileName(path, 1);
+        WriteFile(first, "before");
+        WriteFile(path, "before");
+        longWork.Reports = 0;
+        longWork.CancelAt = 3;
+        Export(TExportPages::All, path);
+        EXPECT_EQ(longWork.Reports, 3);
+        for (const QString& file : {first, path}) {
+            QFile kept(file);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), QByteArray("before"));
+        }
+        EXPECT_FALSE(QFileInfo::exists(NumberedFileName(path, 2)));
+        EXPECT_TRUE(Prompt.Errors.empty());
+    }
+}
+
+// A page printed on 2 x 1 sheets is exported whole: the paper is the 370 mm
+// of the tiled area between the printer's own margins, the registration
+// marks in a layer of their own.
+TEST_F(SheetExportTest, ATiledPageIsExportedAsOneDrawingWithItsRegistrationMarks) {
+    Start("[Print]\nTileColumns=2\nRegistrationMarks=1\nRegistrationDistance=10\n");
+    Open({{Rect(300, 10, {20, 20})}});
+    const QString svg = PathIn(QStringLiteral("wide.svg"));
+    Export(TExportPages::Current, svg);
+    EXPECT_TRUE(Prompt.Errors.empty());
+    EXPECT_EQ(SvgRootAttribute(svg, "width"), QStringLiteral("380mm"));
+    EXPECT_EQ(SvgRootAttribute(svg, "height"), QStringLiteral("287mm"));
+    const QPointF mark = FirstPointOf(svg, QStringLiteral("registration"));
+    EXPECT_NEAR(mark.x(), 10, 1e-6);
+    EXPECT_NEAR(mark.y(), 10, 1e-6);
+}
+
 // A printer that prints 1 % short across and 1 % long down: the 100 mm
 // square is printed 101.01 mm wide and 99.01 mm high, at 10 pixels per mm.
 TEST_F(SheetExportTest, EveryPrintIsCorrectedForTheCalibration) {
@@ -220,13 +276,16 @@ TEST_F(SheetExportTest, EveryPrintIsCorrectedForTheCalibration) {
     Prompt.Answers.push_back(TPromptAnswer::Ok);
     Trigger("Print1");
     ASSERT_EQ(Printer.Printed.size(), 1u);
-    QImage page = Printer.Printed[0].Page;
-    // Without the caption in the bottom-right corner.
-    page = page.copy(0, 0, 1500, 1500);
-    const QRect square = InkOf(page);
-    EXPECT_NEAR(square.left(), 10 / 0.99 * 10, 1);
-    EXPECT_NEAR(square.width() - 1, 1010.1, 1);
-    EXPECT_NEAR(square.height() - 1, 990.1, 1);
+    const QImage& page = Printer.Printed[0].Sheets[0];
+    const auto dark = [](QRgb c) { return qGray(c) < 160; };
+    // The sides' centres, in mm of the printed image (254 dpi).
+    const std::vector<double> across = LineCentresMm(page, 60, true, 254, dark);
+    const double left = NearestLineMm(across, 10 / 0.99);
+    EXPECT_NEAR(left, 10 / 0.99, 0.05);
+    EXPECT_NEAR(NearestLineMm(across, left + 101.01) - left, 101.01, 0.05);
+    const std::vector<double> down = LineCentresMm(page, 60, false, 254, dark);
+    const double top = NearestLineMm(down, 10 / 1.01);
+    EXPECT_NEAR(NearestLineMm(down, top + 99.01) - top, 99.01, 0.05);
 }
 
 TEST_F(SheetExportTest, SvgAndDxfAreExactWhateverTheCalibration) {
@@ -311,11 +370,11 @@ TEST_F(SheetExportTest, TheCalibrationPageIsPrintedWithTheFactorsInForce) {
     Trigger("PrintCalibrationMi");
     ASSERT_EQ(Printer.Printed.size(), 1u);
     EXPECT_EQ(Printer.Printed[0].Title, QStringLiteral("Zelvo - 印刷の校正"));
-    const QImage& page = Printer.Printed[0].Page;
+    const QImage& page = Printer.Printed[0].Sheets[0];
     int first = -1;
     int last = -1;
     for (int x = 0; x < page.width(); ++x)
-        if ((page.pixel(x, 125) & 0xFFFFFF) != White) {
+        if (qGray(page.pixel(x, 125)) < 160) {
             first = first < 0 ? x : first;
             last = x;
         }

@@ -12,7 +12,7 @@
 #include "main_fm.h"
 #include "page_setup.h"
 #include "page_tabs.h"
-#include "recovery_file.h"
+#include "recovery_copy.h"
 #include "settings_file.h"
 #include "sheet_test_fakes.h"
 
@@ -51,7 +51,7 @@ struct TSheetParts {
     ITickCounter& Ticks;
     IClipboard& Clipboard;
     IScreenCursor& Cursor;
-    TRecoveryFile* Recovery;
+    TRecoveryCopy* Recovery;
     std::chrono::milliseconds RecoveryInterval;
     TSheetDialogs Dialogs;
     ILongTask* LongTask = nullptr;
@@ -117,11 +117,13 @@ protected:
     TFakeClipboard Clipboard;
     TFakeCursor Cursor;
     TFakeShapeEditor Editor;
-    TRecoveryFile* Recovery = nullptr; // none unless a test gives one
+    TRecoveryCopy* Recovery = nullptr; // none unless a test gives one
     std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
     IPrinter* WindowPrinter = &Printer; // the printer the next window prints on
     TSheetDialogs Dialogs{&Editor};     // the windows the next window opens
-    ILongTask* LongTask = nullptr;      // where the next window runs long work; none: its own
+    // Where the next window runs long work; with none, opening and saving run
+    // where they are asked and a layout under the window's own progress dialog.
+    ILongTask* LongTask = nullptr;
     TSheetHandle Fm;
 
     QString PathIn(const QString& name) const { return Dir.filePath(name); }

@@ -1,12 +1,14 @@
 // Stand-ins for the sheet window's services: scripted prompts, a printer that
 // prints onto images, a clock the test sets, a clipboard and a pointer of its
-// own, and a shape editor that hands back a scripted shape.
+// own, a shape editor that hands back a scripted shape, and long work that
+// the user cancels.
 #pragma once
 
 #include "clipboard.h"
 #include "fakes/fake_prompt.h"
 #include "fakes/fake_ticks.h"
 #include "geometry/angles.h"
+#include "long_task.h"
 #include "printer.h"
 #include "screen_cursor.h"
 #include "shape_editor.h"
@@ -23,14 +25,15 @@
 
 // 10 printer pixels per millimetre and a printable page of 190 x 277 mm, 10 mm
 // in from the top-left corner of a paper 10 mm larger, unless a test changes
-// it. Each job paints on an image of the printable page, which
-// the printer keeps once the job is finished; the setup dialog is a script.
+// it. Each sheet of a job paints on an image of the printable page, which the
+// printer keeps once the job is finished (a job that goes unfinished leaves
+// nothing); the setup dialog is a script, and a preview is kept as a job.
 class TFakePrinter : public IPrinter {
 public:
     struct TPrinted {
         QString Title;
         QString File;
-        QImage Page;
+        std::vector<QImage> Sheets;
     };
 
     long double PageWidth = 1900;
@@ -42,6 +45,7 @@ public:
     bool ToFile = false;
     bool JobsFail = false;
     std::vector<TPrinted> Printed;
+    std::vector<TPrinted> Previewed;
 
     long double PixelsPerInchX() const override { return 254; }
     long double PixelsPerInchY() const override { return 254; }
@@ -64,44 +68,85 @@ public:
     std::unique_ptr<IPrintJob> StartJob(const QString& title, const QString& file) override {
         if (JobsFail)
             return nullptr;
-        return std::make_unique<TJob>(*this, TPrinted{title, file, {}});
+        return std::make_unique<TJob>(*this, Printed, TPrinted{title, file, {}});
+    }
+    void Preview(const QString& title, const std::function<void(IPrintJob&)>& paint) override {
+        TJob job(*this, Previewed, TPrinted{title, {}, {}});
+        paint(job);
+        job.Finish();
     }
 
 private:
     class TJob : public IPrintJob {
     public:
-        TJob(TFakePrinter& printer, TPrinted printed)
-            : FPrinter(printer), FPrinted(std::move(printed)),
-              FImage(static_cast<int>(printer.PageWidth), static_cast<int>(printer.PageHeight),
-                     QImage::Format_RGB32) {
+        TJob(const TFakePrinter& printer, std::vector<TPrinted>& into, TPrinted printed)
+            : FPrinter(printer), FInto(into), FPrinted(std::move(printed)) {
+            NewSheet();
+        }
+        QPainter& Painter() override { return FPainter; }
+        long double DotsPerInch() const override { return 254; }
+        bool NewSheet() override {
+            EndSheet();
+            FImage = QImage(static_cast<int>(FPrinter.PageWidth),
+                            static_cast<int>(FPrinter.PageHeight), QImage::Format_RGB32);
             FImage.fill(Qt::white);
             // 254 pixels per inch, so that fonts have their size on paper.
             FImage.setDotsPerMeterX(10000);
             FImage.setDotsPerMeterY(10000);
-            FPainter.begin(&FImage);
+            return FPainter.begin(&FImage);
         }
-        QPainter& Painter() override { return FPainter; }
         bool Finish() override {
-            FPainter.end();
-            FPrinted.Page = FImage;
-            FPrinter.Printed.push_back(FPrinted);
+            EndSheet();
+            FInto.push_back(FPrinted);
             return true;
         }
 
     private:
-        TFakePrinter& FPrinter;
+        void EndSheet() {
+            if (!FPainter.isActive())
+                return;
+            FPainter.end();
+            FPrinted.Sheets.push_back(FImage);
+        }
+
+        const TFakePrinter& FPrinter;
+        std::vector<TPrinted>& FInto;
         TPrinted FPrinted;
         QImage FImage;
         QPainter FPainter;
     };
 };
 
-// Holds its text in memory.
+// Runs the work where it is asked, answering the progress reports as the
+// user would: the report numbered CancelAt (from 1) cancels.
+class TCancelAtReportLongTask : public ILongTask {
+public:
+    int CancelAt = 1;
+    int Reports = 0;
+    TLongTaskEnd Run(const QString&, const TLongWork& work) override {
+        bool cancelled = false;
+        const bool finished = work([&](double) {
+            cancelled = cancelled || ++Reports >= CancelAt;
+            return !cancelled;
+        });
+        if (cancelled)
+            return TLongTaskEnd::Cancelled;
+        return finished ? TLongTaskEnd::Finished : TLongTaskEnd::Failed;
+    }
+};
+
+// Holds its text in memory; with NoAnswer it stands for a holder of the
+// clipboard that does not answer.
 class TFakeClipboard : public IClipboard {
 public:
     QString Content;
-    QString Text() const override { return Content; }
+    bool NoAnswer = false;
+    QString Text() const override { return NoAnswer ? QString() : Content; }
     void SetText(const QString& text) override { Content = text; }
+    TClipboardRead ReadText(QString& text) const override {
+        text = Text();
+        return NoAnswer ? TClipboardRead::NoAnswer : TClipboardRead::Answered;
+    }
 };
 
 // Stays where the test puts it and records where the program sends it.

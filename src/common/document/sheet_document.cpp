@@ -29,7 +29,8 @@ void TSheetDocument::SetDrawing(TZvDat drawing) {
     DrawingChanged();
 }
 
-void TSheetDocument::DrawingChanged() const {
+void TSheetDocument::DrawingChanged() {
+    ++FChangeCount;
     if (FDrawingChanged)
         FDrawingChanged();
 }
@@ -102,6 +103,7 @@ bool TSheetDocument::DeletePolygonAt(int page, int index) {
     if (index != last)
         shapes[index] = std::move(shapes.back());
     shapes.pop_back();
+    ++FChangeCount;
     ShapeChanged(page, index);
     ShapeChanged(page, last);
     if (page != FCurPage)
@@ -266,8 +268,10 @@ TDragStepResult TSheetDocument::DragSelection(const TPointF& q, const TGrip& gri
         result.Collided = result.Collided || collided;
         result.NextDownPoint = collided ? result.GripPoint : q;
     }
-    if (result.Changed)
+    if (result.Changed) {
         FModified = true;
+        ++FChangeCount;
+    }
     return result;
 }
 
@@ -330,18 +334,18 @@ int TSheetDocument::AddShape(const TPolygon& shape) {
 
 // An edit run that hands the shape back as it was given changes nothing: it
 // leaves no entry to undo and does not make the drawing modified.
-bool TSheetDocument::ChangePolygon(int index, const TPolygon& shape) {
+bool TSheetDocument::ChangePolygon(int index, TPolygon shape) {
     TPolygon* target = const_cast<TPolygon*>(std::as_const(*this).PolygonAt(index));
     if (target == nullptr)
         return false;
-    TPolygon after;
-    CopyPolygon(shape, after);
-    if (after == *target)
+    // A shape given with fewer flange records than vertices gets empty ones,
+    // as a copy does.
+    shape.Flanges.resize(shape.Apexes.size());
+    if (shape == *target)
         return false;
     ShapeChanged(FCurPage, index);
-    const TPolygon before = std::move(*target);
-    *target = std::move(after);
-    FHistory.RecordChangePolygon(FCurPage, index, *target, before);
+    std::swap(*target, shape);
+    FHistory.RecordChangePolygon(FCurPage, index, *target, shape);
     FModified = true;
     DrawingChanged();
     return true;

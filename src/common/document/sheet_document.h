@@ -13,6 +13,7 @@
 #include "history/tick_counter.h"
 #include "placement/placement.h"
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -78,6 +79,10 @@ public:
     const TEditHistory& History() const { return FHistory; }
     bool Modified() const { return FModified; }
     void SetModified(bool modified) { FModified = modified; }
+    // Grows with every change to the pages or their shapes, each drag step
+    // included, so that a copy taken a slice at a time can tell that the
+    // drawing changed under it.
+    std::uint64_t ChangeCount() const { return FChangeCount; }
 
     // Called once a change to the pages or their shapes is done: each recorded
     // command, each undo or redo step, a drawing taken or reset. A drag counts
@@ -161,7 +166,7 @@ public:
                                        long double pageWidth, long double pageHeight);
     // Replaces the shape at index of the current page in place. False, recording
     // nothing, when there is no such shape or shape is the same as it.
-    bool ChangePolygon(int index, const TPolygon& shape);
+    bool ChangePolygon(int index, TPolygon shape);
     // Deletes the current shape; the rest of the selection stays selected.
     bool DeleteCurrentPolygon();
     // Puts the shapes of each of pages, as they lie, on a page of its own
@@ -227,7 +232,7 @@ private:
     void UndoDelPolygon(const TPeiDelPolygon& entry);
     void RedoDelPolygon(const TPeiDelPolygon& entry);
     void ShiftPolygon(const TPeiMovePolygon& entry, long double sign);
-    void PutPolygon(std::int32_t page, std::int32_t index, const TPolygon& shape);
+    void ChangeShape(const TPeiChangePolygon& entry, bool undo);
     void UndoAddPage();
     void RedoAddPage();
     void UndoDelPage(const TPeiDelPage& entry);
@@ -249,7 +254,7 @@ private:
     bool IsShapeOf(std::int32_t page, std::int32_t index) const;
     void RemoveFromSelection(int position);
     void DeletePageAt(int page);
-    void DrawingChanged() const;
+    void DrawingChanged();
     // Every change to a shape or to the pages is told here, so that the page
     // index and the views that follow the changes stay in step.
     void ShapeChanged(int page, int index);
@@ -261,6 +266,7 @@ private:
     TDaInt FSelection;
     TPolygonTbl FSelectionCopy;
     bool FModified = false;
+    std::uint64_t FChangeCount = 0;
     std::function<void()> FDrawingChanged;
     TPageIndex FPageIndex;
     int FIndexPage = -1; // the page FPageIndex holds, -1 for none

@@ -47,11 +47,9 @@ void TSheetDocument::UndoSheetEntry(const THistoryItem& item) {
     case pkMovePolygon:
         ShiftPolygon(std::get<TPeiMovePolygon>(data), -1);
         break;
-    case pkChangePolygon: {
-        const auto& change = std::get<TPeiChangePolygon>(data);
-        PutPolygon(change.Page, change.Index, change.OldPolygon);
+    case pkChangePolygon:
+        ChangeShape(std::get<TPeiChangePolygon>(data), true);
         break;
-    }
     case pkAddPage:
         UndoAddPage();
         break;
@@ -87,11 +85,9 @@ void TSheetDocument::RedoSheetEntry(const THistoryItem& item) {
     case pkMovePolygon:
         ShiftPolygon(std::get<TPeiMovePolygon>(data), 1);
         break;
-    case pkChangePolygon: {
-        const auto& change = std::get<TPeiChangePolygon>(data);
-        PutPolygon(change.Page, change.Index, change.NewPolygon);
+    case pkChangePolygon:
+        ChangeShape(std::get<TPeiChangePolygon>(data), false);
         break;
-    }
     case pkAddPage:
         RedoAddPage();
         break;
@@ -153,31 +149,21 @@ void TSheetDocument::RedoDelPolygon(const TPeiDelPolygon& entry) {
     DeletePolygonAt(entry.Page, entry.Index);
 }
 
+// A shape whose vertex count is not the move's is passed over.
 void TSheetDocument::ShiftPolygon(const TPeiMovePolygon& entry, long double sign) {
     if (!IsIndexOf(FDrawing, entry.Page) || !IsIndexOf(FDrawing[entry.Page], entry.Index))
         return;
     TDaPointF& apexes = FDrawing[entry.Page][entry.Index].Apexes;
-    if (apexes.size() != entry.Delta.size())
+    if (apexes.size() != static_cast<std::size_t>(entry.Moves.Count))
         return;
     ShapeChanged(entry.Page, entry.Index);
-    // Where the shape stands as the entry left it, it goes exactly where the
-    // entry says; otherwise it is shifted by the recorded differences.
-    const TDaPointF& from = sign < 0 ? entry.After : entry.Before;
-    if (apexes == from) {
-        apexes = sign < 0 ? entry.Before : entry.After;
-        return;
-    }
-    for (std::size_t i = 0; i < apexes.size(); ++i) {
-        apexes[i].X += sign * entry.Delta[i].X;
-        apexes[i].Y += sign * entry.Delta[i].Y;
-    }
+    ApplyApexMoves(apexes, entry.Moves, sign < 0);
 }
 
-void TSheetDocument::PutPolygon(std::int32_t page, std::int32_t index, const TPolygon& shape) {
-    if (IsIndexOf(FDrawing, page) && IsIndexOf(FDrawing[page], index)) {
-        FDrawing[page][index] = CopyOf(shape);
-        ShapeChanged(page, index);
-    }
+void TSheetDocument::ChangeShape(const TPeiChangePolygon& entry, bool undo) {
+    if (IsIndexOf(FDrawing, entry.Page) && IsIndexOf(FDrawing[entry.Page], entry.Index) &&
+        entry.Change && entry.Change->Apply(FDrawing[entry.Page][entry.Index], undo))
+        ShapeChanged(entry.Page, entry.Index);
 }
 
 // A drawing never loses its last page.

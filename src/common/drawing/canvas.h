@@ -18,6 +18,7 @@ inline constexpr TColor ColorBlack{0, 0, 0};
 inline constexpr TColor ColorBlue{0, 0, 255};
 inline constexpr TColor ColorMagenta{255, 0, 255};
 inline constexpr TColor ColorGreen{0, 255, 0};
+inline constexpr TColor ColorRed{255, 0, 0};
 
 // Copy writes the pen colour; NotXor writes NOT(pen XOR destination), so the
 // same line drawn twice restores what was there.

@@ -3,8 +3,6 @@
 #include "drawing/print_calibration.h"
 
 #include "format/number_field.h"
-#include "geometry/plane_geometry.h"
-#include "geometry/rounding.h"
 
 #include <cmath>
 
@@ -28,7 +26,13 @@ constexpr long double NumberGap = 1;
 constexpr int NumberStep = 10;
 
 // Lines of notes stand this many text heights apart.
-constexpr long double NoteLineSpacing = 1.25L;
+constexpr long double NoteLineSpacing = 1.5L;
+// The legend's sample lines, and the gap between them and their labels.
+constexpr long double LegendLineLength = 30;
+constexpr long double LegendGap = 4;
+// Where a vertical ruler's number stands from the tick's level: its digits'
+// middle, about this share of the text height above the baseline.
+constexpr long double DigitMiddle = 0.35L;
 
 long double TickLengthAt(int millimetre) {
     if (millimetre % 10 == 0)
@@ -60,26 +64,27 @@ void AddSquare(TCalibrationPage& page) {
     page.Lines.insert(page.Lines.end(), {{a, b}, {b, c}, {c, d}, {d, a}});
 }
 
-// A canvas line stops one pixel short of its end; the ruler's end pixel is
-// the start of its last tick, and the square is closed.
-void DrawSegment(ICanvas& canvas, const TSegmentF& segment, long double scaleX,
-                 long double scaleY) {
-    const TPixelPoint from = ModelToDevice(segment.P1, scaleX, scaleY);
-    const TPixelPoint to = ModelToDevice(segment.P2, scaleX, scaleY);
-    canvas.MoveTo(from.X, from.Y);
-    canvas.LineTo(to.X, to.Y);
+TPrintText NumberText(const TRulerNumber& number, long double height) {
+    const long double gap = NumberGap + TenTickLength;
+    if (number.Below)
+        return {{{number.Tick.X, number.Tick.Y + gap + height}, 0, height, number.Text},
+                TTextAlign::Centre};
+    return {{{number.Tick.X + gap, number.Tick.Y + height * DigitMiddle}, 0, height, number.Text},
+            TTextAlign::Left};
 }
 
-void DrawNumber(ICanvas& canvas, const TRulerNumber& number, long double scaleX,
-                long double scaleY) {
-    const long double gap = NumberGap + TenTickLength;
-    const TPointF anchor = number.Below ? TPointF{number.Tick.X, number.Tick.Y + gap}
-                                        : TPointF{number.Tick.X + gap, number.Tick.Y};
-    const TPixelPoint p = ModelToDevice(anchor, scaleX, scaleY);
-    if (number.Below)
-        canvas.TextOut(p.X - canvas.TextWidth(number.Text) / 2, p.Y, number.Text);
-    else
-        canvas.TextOut(p.X, p.Y - canvas.TextHeight(number.Text) / 2, number.Text);
+TPrintStroke LegendStroke(const TFoldLook& look, const TPointF& at) {
+    TPrintStroke stroke{look.Width, DashPattern(look.Style), false, {}};
+    // Marks stand for a line they do not draw: a sample shows the marks
+    // beyond a line's ends, and hidden lines show nothing.
+    if (look.Style == TLineStyle::OutsideMarks) {
+        stroke.Paths.push_back({{at, {at.X + 3, at.Y}}, false});
+        stroke.Paths.push_back(
+            {{{at.X + LegendLineLength - 3, at.Y}, {at.X + LegendLineLength, at.Y}}, false});
+    } else if (look.Style != TLineStyle::Hidden) {
+        stroke.Paths.push_back({{at, {at.X + LegendLineLength, at.Y}}, false});
+    }
+    return stroke;
 }
 
 } // namespace
@@ -122,20 +127,30 @@ TCalibrationPage CalibrationPage() {
     return page;
 }
 
-void DrawCalibrationPage(ICanvas& canvas, const TCalibrationPage& page,
-                         const std::vector<std::string>& notes, long double scaleX,
-                         long double scaleY) {
-    canvas.SetPenMode(TPenMode::Copy);
-    canvas.SetPenStyle(TPenStyle::Solid);
-    canvas.SetPenColor(ColorBlack);
+TPrintedSheet CalibrationSheet(const TCalibrationPage& page, const std::vector<std::string>& notes,
+                               const TFoldLooks& folds, const TLegendLabels& labels,
+                               long double textHeight) {
+    TPrintedSheet sheet;
+    TPrintStroke lines{CutLineWidth, {}, false, {}};
     for (const TSegmentF& line : page.Lines)
-        DrawSegment(canvas, line, scaleX, scaleY);
+        lines.Paths.push_back({{line.P1, line.P2}, false});
+    sheet.Strokes.push_back(std::move(lines));
     for (const TRulerNumber& number : page.Numbers)
-        DrawNumber(canvas, number, scaleX, scaleY);
-    const TPixelPoint at = ModelToDevice(page.NotesAt, scaleX, scaleY);
-    std::int64_t y = at.Y;
+        sheet.Texts.push_back(NumberText(number, textHeight));
+    long double baseline = page.NotesAt.Y + textHeight;
     for (const std::string& note : notes) {
-        canvas.TextOut(at.X, y, note);
-        y += RoundToInt(canvas.TextHeight(note) * NoteLineSpacing);
+        sheet.Texts.push_back(
+            {{{page.NotesAt.X, baseline}, 0, textHeight, note}, TTextAlign::Left});
+        baseline += textHeight * NoteLineSpacing;
     }
+    const std::array<TFoldKind, 3> kinds{TFoldKind::Set1, TFoldKind::Set2, TFoldKind::FlangeBase};
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        baseline += textHeight * NoteLineSpacing;
+        const TPointF lineAt{page.NotesAt.X, baseline - textHeight * DigitMiddle};
+        sheet.Strokes.push_back(LegendStroke(folds.Of(kinds[i]), lineAt));
+        sheet.Texts.push_back(
+            {{{page.NotesAt.X + LegendLineLength + LegendGap, baseline}, 0, textHeight, labels[i]},
+             TTextAlign::Left});
+    }
+    return sheet;
 }

@@ -1,12 +1,14 @@
 // Printer calibration: the correction factors that make prints come out true
 // to size, how a measured calibration page gives them, and that page's
-// rulers and square drawn on a canvas.
+// rulers, square, notes and legend of the fold lines as a printed sheet.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "drawing/fold_style.h"
 #include "drawing/print_layout.h"
+#include "drawing/printed_sheet.h"
 #include "geometry/polygon.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -73,8 +75,14 @@ struct TCalibrationPage {
 
 TCalibrationPage CalibrationPage();
 
-// Draws the page in black in the canvas's font at scaleX, scaleY pixels per
-// millimetre, with each of notes (Shift-JIS) as a line of text below the square.
-void DrawCalibrationPage(ICanvas& canvas, const TCalibrationPage& page,
-                         const std::vector<std::string>& notes, long double scaleX,
-                         long double scaleY);
+// The legend's labels (Shift-JIS) in the order of its sample lines: fold
+// lines of set 1, of set 2, and flange base lines.
+using TLegendLabels = std::array<std::string, 3>;
+
+// The page as a printed sheet, in mm from the page's origin: its lines as cut
+// lines are printed, its numbers and each of notes (Shift-JIS) as a line of
+// text below the square, textHeight mm high; then a legend: a sample line of
+// each fold kind in its look (folds), with its label.
+TPrintedSheet CalibrationSheet(const TCalibrationPage& page, const std::vector<std::string>& notes,
+                               const TFoldLooks& folds, const TLegendLabels& labels,
+                               long double textHeight);

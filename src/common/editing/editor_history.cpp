@@ -109,24 +109,37 @@ void SetMode(TEditHistory& history, TEditMode& mode, TEditMode newMode) {
     mode = newMode;
 }
 
-void RecordApexMoves(TEditHistory& history, const TPolygon& now, const TPolygon& before) {
-    if (now.Apexes.size() != before.Apexes.size())
+void RecordApexMoves(TEditHistory& history, const TDaPointF& now, const TDaPointF& before) {
+    if (now.size() != before.size())
         return;
-    for (std::size_t i = 0; i < now.Apexes.size(); ++i) {
-        const TPointF& after = now.Apexes[i];
-        const TPointF& old = before.Apexes[i];
-        if (after.X != old.X || after.Y != old.Y)
-            history.RecordMoveApex(static_cast<std::int32_t>(i), old, after);
+    std::size_t moved = 0;
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (now[i].X != before[i].X || now[i].Y != before[i].Y) {
+            ++moved;
+            last = i;
+        }
     }
+    if (moved == 1)
+        history.RecordMoveApex(static_cast<std::int32_t>(last), before[last], now[last]);
+    else if (moved > 1)
+        history.RecordMoveApexes(before, now);
 }
 
-void RecordFlangeChanges(TEditHistory& history, const TPolygon& now, const TPolygon& before) {
-    const std::size_t sides = std::min(now.Flanges.size(), before.Flanges.size());
+void RecordFlangeChanges(TEditHistory& history, const TDaFlange& now, const TDaFlange& before) {
+    const std::size_t sides = std::min(now.size(), before.size());
+    std::size_t changed = 0;
+    std::size_t last = 0;
     for (std::size_t i = 0; i < sides; ++i) {
-        if (now.Flanges[i] != before.Flanges[i])
-            history.RecordChangeFlange(static_cast<std::int32_t>(i), before.Flanges[i],
-                                       now.Flanges[i]);
+        if (now[i] != before[i]) {
+            ++changed;
+            last = i;
+        }
     }
+    if (changed == 1)
+        history.RecordChangeFlange(static_cast<std::int32_t>(last), before[last], now[last]);
+    else if (changed > 1)
+        history.RecordChangeFlanges(before, now);
 }
 
 void UndoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
@@ -147,6 +160,8 @@ void UndoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
     case pkMoveApex:
         if (const auto* move = std::get_if<TPeiMoveApex>(&data))
             MoveApex(state.Polygon, *move, -1);
+        else if (const auto* moves = std::get_if<TPeiMoveApexes>(&data))
+            ApplyApexMoves(state.Polygon.Apexes, moves->Moves, true);
         break;
     case pkChangeSelApex:
         if (const auto* sel = std::get_if<TPeiSelApex>(&data))
@@ -159,6 +174,8 @@ void UndoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
     case pkChangeFlange:
         if (const auto* change = std::get_if<TPeiChangeFlange>(&data))
             SetFlange(state.Polygon, change->Side, change->OldFlange);
+        else if (const auto* changes = std::get_if<TPeiChangeFlanges>(&data))
+            ApplyFlangeChanges(state.Polygon.Flanges, *changes->Changes, true);
         break;
     case pkAddBendLine:
         if (const auto* bend = std::get_if<TPeiBendLine>(&data))
@@ -191,6 +208,8 @@ void RedoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
     case pkMoveApex:
         if (const auto* move = std::get_if<TPeiMoveApex>(&data))
             MoveApex(state.Polygon, *move, 1);
+        else if (const auto* moves = std::get_if<TPeiMoveApexes>(&data))
+            ApplyApexMoves(state.Polygon.Apexes, moves->Moves, false);
         break;
     case pkChangeSelApex:
         if (const auto* sel = std::get_if<TPeiSelApex>(&data))
@@ -203,6 +222,8 @@ void RedoEditorEntry(const TEditorState& state, const THistoryItem& entry) {
     case pkChangeFlange:
         if (const auto* change = std::get_if<TPeiChangeFlange>(&data))
             SetFlange(state.Polygon, change->Side, change->NewFlange);
+        else if (const auto* changes = std::get_if<TPeiChangeFlanges>(&data))
+            ApplyFlangeChanges(state.Polygon.Flanges, *changes->Changes, false);
         break;
     case pkAddBendLine:
         if (const auto* bend = std::get_if<TPeiBendLine>(&data))

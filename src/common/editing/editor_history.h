@@ -31,13 +31,16 @@ void SetSelApex(TEditHistory& history, TSelApex& selApex, int slot, std::int32_t
 // switches record nothing.
 void SetMode(TEditHistory& history, TEditMode& mode, TEditMode newMode);
 
-// One pkMoveApex per vertex of now that differs from the same vertex of before
-// (exact comparison), in index order; nothing when the vertex counts differ.
-void RecordApexMoves(TEditHistory& history, const TPolygon& now, const TPolygon& before);
+// A pkMoveApex entry for the vertices of now that differ from the same
+// vertices of before (exact comparison): one vertex's as TPeiMoveApex, several
+// together as TPeiMoveApexes; nothing when none moved or the vertex counts
+// differ.
+void RecordApexMoves(TEditHistory& history, const TDaPointF& now, const TDaPointF& before);
 
-// One pkChangeFlange per side whose flange in now differs from the same side's
-// in before, in index order; sides beyond either flange list are not compared.
-void RecordFlangeChanges(TEditHistory& history, const TPolygon& now, const TPolygon& before);
+// A pkChangeFlange entry for the sides whose flange in now differs from the
+// same side's in before: one side's as TPeiChangeFlange, several together as
+// TPeiChangeFlanges; sides beyond either flange list are not compared.
+void RecordFlangeChanges(TEditHistory& history, const TDaFlange& now, const TDaFlange& before);
 
 // The editor state the entries act on.
 struct TEditorState {

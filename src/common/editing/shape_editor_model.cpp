@@ -11,10 +11,13 @@
 #include "editing/shape_transform.h"
 #include "editing/side_length.h"
 #include "editing/side_slope.h"
+#include "editing/storable_value.h"
 #include "geometry/hit_test.h"
 #include "geometry/keep_length.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/shape_pick.h"
+
+#include <algorithm>
 
 TShapeEditorModel::TShapeEditorModel(ITickCounter& ticks) : FHistory(ticks) {
     FPolygon.Apexes.assign(1, TPointF());
@@ -89,16 +92,19 @@ void TShapeEditorModel::UpdateSelFlags() {
 }
 
 void TShapeEditorModel::RecordApexMoves() {
-    ::RecordApexMoves(FHistory, FPolygon, FBackPolygon);
+    ::RecordApexMoves(FHistory, FPolygon.Apexes, FBackApexes);
+    FBackApexes = TDaPointF();
 }
 
 // The frame of every command that moves vertices: the moves are recorded
-// against the shape as the command found it.
+// against the vertices as the command found them.
 template <class TConstruction>
 bool TShapeEditorModel::ApplyApexMoves(const TConstruction& construction) {
-    CopyPolygon(FPolygon, FBackPolygon);
-    if (!construction(FPolygon))
+    FBackApexes = FPolygon.Apexes;
+    if (!construction(FPolygon)) {
+        FBackApexes = TDaPointF();
         return false;
+    }
     RecordApexMoves();
     return true;
 }
@@ -106,7 +112,7 @@ bool TShapeEditorModel::ApplyApexMoves(const TConstruction& construction) {
 bool TShapeEditorModel::Press(const TPointF& q, bool keepCurrentApex,
                               const TPickDistances& distances) {
     FLastPoint = q;
-    CopyPolygon(FPolygon, FBackPolygon);
+    FBackApexes = FPolygon.Apexes;
     bool acted = true;
     if (FMode == emDraw) {
         PlaceOrFinishOutline(q, distances.Close);
@@ -403,10 +409,59 @@ bool TShapeEditorModel::MirrorAcrossSelectedSide() {
 bool TShapeEditorModel::ResizeShape(long double factor) {
     if (!CanResize())
         return false;
+    const TDaFlange flanges = FPolygon.Flanges;
     if (!ApplyApexMoves([factor](TPolygon& shape) { return ResizePolygon(shape, factor); }))
         return false;
-    RecordFlangeChanges(FHistory, FPolygon, FBackPolygon);
+    RecordFlangeChanges(FHistory, FPolygon.Flanges, flanges);
     return true;
+}
+
+bool TShapeEditorModel::MakeRegularPolygon(const TRegularPolygonParams& params,
+                                           const TPointF& fallbackCentre) {
+    if (!CanChangeShape())
+        return false;
+    TPointF centre;
+    if (FMode == emDraw || ApexCount() < 3 || PolygonCentroid(FPolygon.Apexes, centre) == 0)
+        centre = fallbackCentre;
+    const TDaPointF apexes = RegularPolygonApexes(centre, params);
+    if (apexes.empty() || !AllApexesStorable(apexes))
+        return false;
+    ReplaceApexes(apexes);
+    return true;
+}
+
+// Entries the history already knows, in an order whose undo walk rebuilds the
+// old shape: the selection cleared, the fold lines and then the vertices taken
+// away from the last, the new vertices put in. An outline being drawn is
+// drawn to the end: its new vertices are placed behind a rubber band, which
+// finishing takes away, so undo brings the outline back in drawing.
+void TShapeEditorModel::ReplaceApexes(const TDaPointF& apexes) {
+    SetSelApex(0, -1);
+    SetSelApex(1, -1);
+    PairFlangesWithApexes(FPolygon);
+    for (int lineSet = 1; lineSet >= 0; --lineSet) {
+        TDaBendLine& lines = FPolygon.BendLines[lineSet];
+        while (!lines.empty()) {
+            FHistory.RecordDelBendLine(lineSet, lines.back());
+            lines.pop_back();
+        }
+    }
+    for (int i = ApexCount() - 1; i >= 0; --i) {
+        FHistory.RecordDeleteApex(i, FPolygon.Apexes[i], FPolygon.Flanges[i]);
+        DeleteApex(FPolygon, i);
+    }
+    const bool drawing = FMode == emDraw;
+    const int placed = static_cast<int>(apexes.size()) + (drawing ? 1 : 0);
+    for (int i = 0; i < placed; ++i) {
+        const TPointF& point = apexes[std::min<std::size_t>(i, apexes.size() - 1)];
+        InsertApex(FPolygon, i, point, TFlange());
+        FHistory.RecordInsertApex(i, point, TFlange());
+    }
+    if (drawing) {
+        RemoveRubberBand(FPolygon);
+        SetMode(emIdle);
+    }
+    UpdateSelFlags();
 }
 
 // One side when a side is selected, every side when nothing is. A side with a
@@ -440,14 +495,14 @@ bool TShapeEditorModel::ApplyFlange(const TFlange& flange, std::optional<long do
     if (flange.Width != 0)
         SetFlangeDefaults(flange.Width, flange.Angle1, flange.Angle2);
     if (!offer->OneSide) {
+        const TDaFlange before = FPolygon.Flanges;
         for (int i = 0; i < ApexCount() && IsIndexOf(FPolygon.Flanges, i); ++i) {
             TFlange& own = FPolygon.Flanges[i];
-            const TFlange before = own;
             own.Width = flange.Width;
             own.Angle1 = flange.Angle1;
             own.Angle2 = flange.Angle2;
-            FHistory.RecordChangeFlange(i, before, own);
         }
+        RecordFlangeChanges(FHistory, FPolygon.Flanges, before);
         return true;
     }
     FHistory.RecordChangeFlange(offer->Side, FPolygon.Flanges[offer->Side], flange);

@@ -11,6 +11,7 @@
 #include "editing/editor_history.h"
 #include "geometry/angles.h"
 #include "geometry/polygon.h"
+#include "geometry/regular_polygon.h"
 #include "history/edit_history.h"
 #include "history/tick_counter.h"
 
@@ -135,6 +136,13 @@ public:
     bool CanResize() const { return CanChangeShape() && ApexCount() >= 3; }
     // Scales corners and flange widths about the centroid, in one step.
     bool ResizeShape(long double factor);
+    // The working shape becomes the regular polygon params describes, in one undo step:
+    // about the shape's centroid, or about fallbackCentre for a shape without
+    // one (a new outline). Flanges, names and fold lines go with the old
+    // shape; an outline being drawn is finished. False, changing nothing,
+    // during a gesture, for parameters that make none or for vertices a drawing
+    // file cannot hold.
+    bool MakeRegularPolygon(const TRegularPolygonParams& params, const TPointF& fallbackCentre);
 
     // The flange command: what it offers, or nothing when it cannot act.
     std::optional<TFlangeOffer> FlangeOffer() const;
@@ -162,10 +170,13 @@ private:
     void RotateShapeStep(const TPointF& q);
     TEditorState State();
     void AfterHistoryWalk();
+    void ReplaceApexes(const TDaPointF& apexes);
 
     TPolygon FPolygon;
-    TPolygon FOrgPolygon;  // the shape handed in; empty until then
-    TPolygon FBackPolygon; // the shape as a vertex-moving command or gesture found it
+    TPolygon FOrgPolygon; // the shape handed in; empty until then
+    // The vertices as a vertex-moving command or gesture found them; let go
+    // once its moves are recorded.
+    TDaPointF FBackApexes;
     TEditHistory FHistory;
     TSelApex FSelApex = NoSelApex;
     TSelFlags FSelFlags;

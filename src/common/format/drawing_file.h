@@ -1,5 +1,6 @@
 // The drawing file: every page of a drawing as text, each shape as its text
-// block followed by an empty line. Pure functions over bytes.
+// block followed by an empty line. Pure functions over bytes; the file is
+// read and written a piece at a time by drawing_reader and drawing_writer.
 #pragma once
 
 #include "geometry/polygon.h"
@@ -29,21 +30,3 @@ inline constexpr std::size_t DrawingFileMaxLineBytes = 4096;
 // DrawingFileMaxLineBytes fails the read. On success drawing holds the pages
 // read (at least one); on failure drawing is left as it was.
 TDrawingReadResult TextToDrawing(std::string_view bytes, TZvDat& drawing);
-
-// Follows a drawing file's bytes chunk by chunk as they are read, so that a
-// file that cannot be a drawing (a line longer than DrawingFileMaxLineBytes)
-// is given up at once instead of being read whole, and reading stops at the
-// end-of-file mark.
-class TDrawingFileScanner {
-public:
-    // The part of chunk that belongs to the file: all of it, or what comes
-    // before the end-of-file mark.
-    std::string_view Take(std::string_view chunk);
-    bool Ended() const { return FEnded; }
-    bool Refused() const { return FRefused; }
-
-private:
-    std::size_t FLineBytes = 0; // of the line the last chunk ended in
-    bool FEnded = false;
-    bool FRefused = false;
-};

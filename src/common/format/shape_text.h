@@ -39,3 +39,39 @@ TTextReadResult TextToPolygon(std::string_view text, TPolygon& polygon);
 // Reads one block from the lines given, as the drawing file reader does. The
 // shape is changed only when the result is Ok.
 TTextReadResult ReadPolygonBlock(TTextLines& lines, TPolygon& polygon);
+
+// Reads one block a line at a time as the lines arrive, so that a block of a
+// million vertices is never held as text.
+class TPolygonBlockReader {
+public:
+    // Takes the block's next line; remainingBytes is the number of bytes of
+    // text after it that may belong to the block, which bounds every count
+    // the block claims before anything is allocated for it. True while the
+    // block needs more lines.
+    bool Take(std::string_view line, std::size_t remainingBytes);
+    // The block has no more lines: those it still needs read as empty lines.
+    void End();
+    bool Done() const { return FStage == TStage::Done; }
+    // Ok once the block has been read whole (Done); Malformed until then.
+    TTextReadResult Result() const { return FResult; }
+    // The shape read, once the result is Ok.
+    TPolygon& Polygon() { return FPolygon; }
+
+private:
+    enum class TStage { Magic, ApexCount, Apexes, BendCount, BendLines, Done };
+    void Fail(TTextReadResult result);
+
+    TStage FStage = TStage::Magic;
+    TTextReadResult FResult = TTextReadResult::Malformed;
+    std::size_t FExpected = 0; // vertex or fold-line lines still to come
+    std::size_t FBendSet = 0;
+    TPolygon FPolygon;
+};
+
+// The writer's pieces, for writers that pass a long block on a line at a
+// time: the magic line and the vertex count, one vertex line, and one
+// fold-line set. Each fails where PolygonToText does, leaving text to be
+// thrown away.
+void AppendBlockHead(std::string& text, std::size_t apexCount);
+bool AppendVertexLine(std::string& text, const TPointF& apex, const TFlange& flange);
+bool AppendBendLines(std::string& text, const TDaBendLine& bendLines);

@@ -51,13 +51,15 @@ bool PayloadFitsKind(TPeiKind kind, const TPeiData& data) {
     case pkDeleteApex:
         return std::holds_alternative<TPeiApex>(data);
     case pkMoveApex:
-        return std::holds_alternative<TPeiMoveApex>(data);
+        return std::holds_alternative<TPeiMoveApex>(data) ||
+               std::holds_alternative<TPeiMoveApexes>(data);
     case pkChangeSelApex:
         return std::holds_alternative<TPeiSelApex>(data);
     case pkClearSelApex:
         return std::holds_alternative<TPeiClearSelApex>(data);
     case pkChangeFlange:
-        return std::holds_alternative<TPeiChangeFlange>(data);
+        return std::holds_alternative<TPeiChangeFlange>(data) ||
+               std::holds_alternative<TPeiChangeFlanges>(data);
     case pkAddBendLine:
     case pkDelBendLine:
         return std::holds_alternative<TPeiBendLine>(data);
@@ -125,18 +127,22 @@ void TEditHistory::RecordMovePolygon(std::int32_t page, std::int32_t index,
                                      const TPolygon& shapeNow, const TPolygon& shapeBefore) {
     if (shapeNow.Apexes.size() != shapeBefore.Apexes.size())
         return;
-    TDaPointF delta(shapeNow.Apexes.size());
-    for (std::size_t i = 0; i < delta.size(); ++i) {
-        delta[i].X = shapeNow.Apexes[i].X - shapeBefore.Apexes[i].X;
-        delta[i].Y = shapeNow.Apexes[i].Y - shapeBefore.Apexes[i].Y;
-    }
     Add(pkMovePolygon,
-        TPeiMovePolygon{page, index, std::move(delta), shapeBefore.Apexes, shapeNow.Apexes});
+        TPeiMovePolygon{page, index, ApexMovesOf(shapeBefore.Apexes, shapeNow.Apexes, false)});
+}
+
+TDaPointF MoveDelta(const TPeiMovePolygon& move) {
+    TDaPointF delta(move.Moves.Moved());
+    for (std::size_t k = 0; k < delta.size(); ++k)
+        delta[k] = move.Moves.Delta(k);
+    return delta;
 }
 
 void TEditHistory::RecordChangePolygon(std::int32_t page, std::int32_t index,
                                        const TPolygon& shapeAfter, const TPolygon& shapeBefore) {
-    Add(pkChangePolygon, TPeiChangePolygon{page, index, CopyOf(shapeBefore), CopyOf(shapeAfter)});
+    Add(pkChangePolygon,
+        TPeiChangePolygon{page, index,
+                          std::make_shared<const TPolygonChange>(shapeBefore, shapeAfter)});
 }
 
 void TEditHistory::RecordAddPage() {
@@ -188,6 +194,12 @@ void TEditHistory::RecordMoveApex(std::int32_t index, const TPointF& pointBefore
                                  pointBefore, pointAfter});
 }
 
+void TEditHistory::RecordMoveApexes(const TDaPointF& before, const TDaPointF& after) {
+    TApexMoves moves = ApexMovesOf(before, after, true);
+    if (moves.Moved() > 0)
+        Add(pkMoveApex, TPeiMoveApexes{std::move(moves)});
+}
+
 void TEditHistory::RecordChangeSelApex(std::int32_t slot, std::int32_t oldValue,
                                        std::int32_t newValue) {
     Add(pkChangeSelApex, TPeiSelApex{slot, oldValue, newValue});
@@ -200,6 +212,12 @@ void TEditHistory::RecordClearSelApex(std::int32_t slot, std::int32_t oldValue) 
 void TEditHistory::RecordChangeFlange(std::int32_t side, const TFlange& oldFlange,
                                       const TFlange& newFlange) {
     Add(pkChangeFlange, TPeiChangeFlange{side, oldFlange, newFlange});
+}
+
+void TEditHistory::RecordChangeFlanges(const TDaFlange& before, const TDaFlange& after) {
+    auto changes = std::make_shared<const TFlangeChanges>(FlangeChangesOf(before, after));
+    if (!changes->Empty())
+        Add(pkChangeFlange, TPeiChangeFlanges{std::move(changes)});
 }
 
 void TEditHistory::RecordAddBendLine(std::int32_t lineSet, const TBendLine& line) {

@@ -3,10 +3,14 @@
 #pragma once
 
 #include "geometry/polygon.h"
+#include "history/apex_moves.h"
+#include "history/flange_changes.h"
+#include "history/polygon_change.h"
 #include "history/tick_counter.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -34,6 +38,8 @@ enum TPeiKind : std::uint8_t {
 };
 
 // Payloads. Pages and shape indices are zero-based; shapes are deep copies.
+// An entry holds only what its command changed: whole shapes only for shapes
+// added or removed.
 struct TPeiAddPolygon {
     std::int32_t Page = 0;
     TPolygon Polygon; // as it was appended
@@ -45,22 +51,23 @@ struct TPeiDelPolygon {
     TPolygon Polygon;       // the removed shape
 };
 
-// A move keeps the positions themselves besides their difference: adding and
-// taking away a rounded difference can miss the old position by a unit in the
-// last place, while undo and redo must give every vertex back bit for bit.
+// Every vertex of the shape: its shift alone for a move that undo and redo
+// take back and forth exactly, its positions before and after otherwise.
 struct TPeiMovePolygon {
     std::int32_t Page = 0;
     std::int32_t Index = 0;
-    TDaPointF Delta;  // per vertex: new position minus old position
-    TDaPointF Before; // the vertices before the move
-    TDaPointF After;  // and after it
+    TApexMoves Moves;
 };
 
+// Per vertex: new position minus old position.
+TDaPointF MoveDelta(const TPeiMovePolygon& move);
+
+// The shape's edit, as what differs (kept apart from the entry, which stays
+// small, and shared by its copies).
 struct TPeiChangePolygon {
     std::int32_t Page = 0;
     std::int32_t Index = 0;
-    TPolygon OldPolygon;
-    TPolygon NewPolygon;
+    std::shared_ptr<const TPolygonChange> Change;
 };
 
 struct TPeiDelPage {
@@ -97,6 +104,12 @@ struct TPeiMoveApex {
     TPointF After;
 };
 
+// For pkMoveApex: the vertices one command moved, in one entry instead of one
+// entry each (a resize moves every vertex).
+struct TPeiMoveApexes {
+    TApexMoves Moves;
+};
+
 struct TPeiSelApex {
     std::int32_t Slot = 0; // 0 or 1
     std::int32_t OldValue = -1;
@@ -112,6 +125,12 @@ struct TPeiChangeFlange {
     std::int32_t Side = 0; // also the index of the side's first vertex
     TFlange OldFlange;
     TFlange NewFlange;
+};
+
+// For pkChangeFlange: the flanges of several sides one command changed, field
+// by field (kept apart from the entry, as TPeiChangePolygon's change).
+struct TPeiChangeFlanges {
+    std::shared_ptr<const TFlangeChanges> Changes;
 };
 
 // For pkAddBendLine and pkDelBendLine.
@@ -137,7 +156,8 @@ struct TPeiChangePages {
 using TPeiData =
     std::variant<std::monostate, TPeiAddPolygon, TPeiDelPolygon, TPeiMovePolygon, TPeiChangePolygon,
                  TPeiDelPage, TPeiChangePage, TPeiSelect, TPeiDrawMode, TPeiApex, TPeiMoveApex,
-                 TPeiSelApex, TPeiClearSelApex, TPeiChangeFlange, TPeiBendLine, TPeiChangePages>;
+                 TPeiMoveApexes, TPeiSelApex, TPeiClearSelApex, TPeiChangeFlange, TPeiChangeFlanges,
+                 TPeiBendLine, TPeiChangePages>;
 
 // True when data is the payload type that kind carries.
 bool PayloadFitsKind(TPeiKind kind, const TPeiData& data);
@@ -194,6 +214,7 @@ public:
     // Records nothing when the two shapes have different vertex counts.
     void RecordMovePolygon(std::int32_t page, std::int32_t index, const TPolygon& shapeNow,
                            const TPolygon& shapeBefore);
+    // Holds what differs between the two shapes.
     void RecordChangePolygon(std::int32_t page, std::int32_t index, const TPolygon& shapeAfter,
                              const TPolygon& shapeBefore);
     void RecordAddPage();
@@ -210,9 +231,15 @@ public:
     void RecordInsertApex(std::int32_t index, const TPointF& point, const TFlange& flange);
     void RecordDeleteApex(std::int32_t index, const TPointF& point, const TFlange& flange);
     void RecordMoveApex(std::int32_t index, const TPointF& pointBefore, const TPointF& pointAfter);
+    // The vertices that moved from before to after, one pkMoveApex entry for
+    // all; nothing when none moved.
+    void RecordMoveApexes(const TDaPointF& before, const TDaPointF& after);
     void RecordChangeSelApex(std::int32_t slot, std::int32_t oldValue, std::int32_t newValue);
     void RecordClearSelApex(std::int32_t slot, std::int32_t oldValue);
     void RecordChangeFlange(std::int32_t side, const TFlange& oldFlange, const TFlange& newFlange);
+    // The flanges that differ between before and after, one pkChangeFlange
+    // entry for all; nothing when none does.
+    void RecordChangeFlanges(const TDaFlange& before, const TDaFlange& after);
     void RecordAddBendLine(std::int32_t lineSet, const TBendLine& line);
     void RecordDelBendLine(std::int32_t lineSet, const TBendLine& line);
 

@@ -82,14 +82,14 @@ TEST_F(JointMarkKeptTest, MirrorAndResizeKeepEveryMark) {
         const TPolygon before = Polygon;
         ASSERT_TRUE(MirrorAcrossSide(Polygon, 0, 1));
         EXPECT_EQ(Polygon.Flanges, Marked().Flanges);
-        RecordApexMoves(History, Polygon, before);
+        RecordApexMoves(History, Polygon.Apexes, before.Apexes);
     });
     ExpectUndoAndRedo([this] {
         const TPolygon before = Polygon;
         ASSERT_TRUE(ResizePolygon(Polygon, 2));
         for (std::size_t side = 0; side < Polygon.Flanges.size(); ++side)
             EXPECT_EQ(Polygon.Flanges[side].Name, Marked().Flanges[side].Name);
-        RecordApexMoves(History, Polygon, before);
+        RecordApexMoves(History, Polygon.Apexes, before.Apexes);
     });
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <random>
 
 namespace {
@@ -267,14 +268,19 @@ TEST_F(SheetDocumentTest, SelectionChangesAreRecordedAndUndoneInOrder) {
     EXPECT_FALSE(Document.Modified());
 }
 
+// Told, and counted by the change count, which also counts each drag step:
+// a copy taken in slices starts again whenever the count moved.
 TEST_F(SheetDocumentTest, EveryChangeOfTheShapesIsToldOnceItIsDone) {
     int told = 0;
     Document.SetDrawingChangedHandler([&] { ++told; });
-    const auto tells = [&](const char* what, int times, const std::function<void()>& change) {
+    const auto tells = [&](const char* what, int times, const std::function<void()>& change,
+                           std::optional<bool> counted = std::nullopt) {
         told = 0;
         Later();
+        const std::uint64_t before = Document.ChangeCount();
         change();
         EXPECT_EQ(told, times) << what;
+        EXPECT_EQ(Document.ChangeCount() != before, counted.value_or(times > 0)) << what;
     };
     const TPolygon square = Square(10, {10, 10});
     tells("open", 1, [&] { Open({{square, Square(10, {40, 10})}, {}}); });
@@ -301,16 +307,22 @@ TEST_F(SheetDocumentTest, EveryChangeOfTheShapesIsToldOnceItIsDone) {
         Document.UndoStep();
     });
 
-    Open({{square}});
+    Open({{square, square}});
+    tells(
+        "a shape removed as undo and redo remove it", 0, [&] { Document.DeletePolygonAt(0, 1); },
+        true);
     Document.Select(0);
     tells("a drag without a move", 0, [&] {
         Document.BeginDrag();
         Document.EndDrag();
     });
-    tells("a drag, told at its end", 0, [&] {
-        Document.BeginDrag();
-        Document.MoveSelection(PointF(15, 15), PointF(25, 15), Rules(false, false, false), {});
-    });
+    tells(
+        "a drag, told at its end", 0,
+        [&] {
+            Document.BeginDrag();
+            Document.MoveSelection(PointF(15, 15), PointF(25, 15), Rules(false, false, false), {});
+        },
+        true);
     tells("the drag's end", 1, [&] { Document.EndDrag(); });
     EXPECT_EQ(Page(0)[0], Square(10, {20, 10}));
 }

@@ -6,6 +6,7 @@
 
 #include "common/geometry/union_checks.h"
 #include "common/shape_builders.h"
+#include "drawing/outside_marks.h"
 #include "drawing/side_name.h"
 #include "geometry/angles.h"
 #include "geometry/flange_outline.h"
@@ -78,8 +79,9 @@ TEST(PageLayers, ASideWithoutFlangeIsCutButNotFolded) {
     const TPageLayers layers = PageLayersOf({square}, {}, 4);
 
     // Only the right side folds; the top side runs straight along the cut.
-    ASSERT_EQ(layers.Fold1.size(), 1u);
-    ExpectSegment(layers.Fold1[0], {50, 20}, {50, 60});
+    ASSERT_EQ(layers.FlangeBase.size(), 1u);
+    ExpectSegment(layers.FlangeBase[0], {50, 20}, {50, 60});
+    EXPECT_TRUE(layers.Fold1.empty());
     EXPECT_TRUE(layers.Fold2.empty());
     ASSERT_EQ(layers.Cut.size(), 1u);
     const TDaPointF& cut = layers.Cut[0];
@@ -231,6 +233,49 @@ TEST(PageLayers, EveryNameReadsUprightCentredAndClearOfItsSide) {
             }
         }
     }
+}
+
+// Every character 1 mm wide per mm of height.
+class TSquareMeasure : public ITextMeasure {
+public:
+    long double WidthMm(std::string_view text, long double height) const override {
+        return text.size() * height;
+    }
+};
+
+// A hidden look leaves its lines out, outside marks stand beyond the cut,
+// and with a measure a long name is drawn smaller to fit its flange.
+TEST(PageLayers, FoldLinesTakeTheirLooksAndNamesFitTheirFlanges) {
+    TPolygon square = Square(40, {10, 20});
+    square.Flanges[0] = MakeFlange("ABCDEFGHIJKLMNOP", 5, RightAngle, RightAngle);
+    square.BendLines[0] = {MakeBendLine(0, 2)};
+    square.BendLines[1] = {MakeBendLine(1, 3)};
+    const TSquareMeasure measure;
+    TPageLook look;
+    look.TextHeight = 4;
+    look.Measure = &measure;
+    look.Folds.Set1.Style = TLineStyle::Hidden;
+    look.Folds.Set2.Style = TLineStyle::OutsideMarks;
+    look.Folds.FlangeBase.Style = TLineStyle::DashDot;
+    const TPageLayers layers = PageLayersOf({square}, {}, look);
+
+    EXPECT_TRUE(layers.Fold1.empty());
+    ASSERT_EQ(layers.FlangeBase.size(), 1u);
+    ExpectSegment(layers.FlangeBase[0], {10, 20}, {50, 20});
+    // Fold line 1-3 runs from (50, 20) to (10, 60): its marks lie beyond
+    // both corners, which no flange covers.
+    ASSERT_EQ(layers.Fold2.size(), 2u);
+    const long double step = 1 / std::sqrt(2.0L);
+    const long double near = OutsideMarkGap * step;
+    const long double far = (OutsideMarkGap + OutsideMarkLength) * step;
+    ExpectSegment(layers.Fold2[0], {50 + near, 20 - near}, {50 + far, 20 - far});
+    ExpectSegment(layers.Fold2[1], {10 - near, 60 + near}, {10 - far, 60 + far});
+
+    // 16 characters in 40 mm: 2.5 mm high, 40 mm wide.
+    ASSERT_EQ(layers.Text.size(), 1u);
+    EXPECT_NEAR(static_cast<double>(layers.Text[0].Height), 2.5, 1e-12);
+    EXPECT_NEAR(static_cast<double>(layers.Text[0].Width), 40, 1e-12);
+    EXPECT_EQ(layers.Text[0].Text, "ABCDEFGHIJKLMNOP");
 }
 
 TEST(PageLayers, NameSuffixesFollowTheNamesOfEitherKindOfSide) {

@@ -59,25 +59,39 @@ TEST_F(EditorHistoryTest, SelectionAndModeChangesRecordWhatTheyChange) {
     EXPECT_EQ(Mode, emIdle);
 }
 
-TEST_F(EditorHistoryTest, ApexMovesAreRecordedPerMovedVertex) {
+TEST_F(EditorHistoryTest, ApexMovesAreRecordedAsOneEntryHoldingTheMovedVertices) {
     const TPolygon before = Square(10);
     Polygon.Apexes[1].Y = 2;
-    Polygon.Apexes[3].X = -1;
-    RecordApexMoves(History, Polygon, before);
-    ASSERT_EQ(History.Count(), 2);
+    RecordApexMoves(History, Polygon.Apexes, before.Apexes);
+    ASSERT_EQ(History.Count(), 1);
     const auto& move = std::get<TPeiMoveApex>(History.Items()[0].Data);
     EXPECT_EQ(move.Index, 1);
     EXPECT_EQ(move.DX, 0);
     EXPECT_EQ(move.DY, 2);
-    EXPECT_EQ(std::get<TPeiMoveApex>(History.Items()[1].Data).Index, 3);
 
+    Ticks.Time += 1000;
+    const TPolygon once = Polygon;
+    Polygon.Apexes[0].X = 0.1L;
+    Polygon.Apexes[3].X = -1;
+    RecordApexMoves(History, Polygon.Apexes, once.Apexes);
+    ASSERT_EQ(History.Count(), 2);
+    const auto& moves = std::get<TPeiMoveApexes>(History.Items()[1].Data);
+    EXPECT_EQ(moves.Moves.Indices, (std::vector<std::int32_t>{0, 3}));
+    EXPECT_EQ(moves.Moves.Moved(), 2u);
+
+    UndoStep();
+    EXPECT_EQ(Polygon, once);
     UndoStep();
     EXPECT_EQ(Polygon, Square(10));
     RedoStep();
+    RedoStep();
+    EXPECT_EQ(Polygon.Apexes[0].X, 0.1L);
     EXPECT_EQ(Polygon.Apexes[3], PointF(-1, 10));
 
+    RecordApexMoves(History, Polygon.Apexes, Polygon.Apexes);
+    EXPECT_EQ(History.Count(), 2) << "nothing moved";
     Polygon.Apexes.pop_back();
-    RecordApexMoves(History, Polygon, before);
+    RecordApexMoves(History, Polygon.Apexes, before.Apexes);
     EXPECT_EQ(History.Count(), 2) << "vertex counts differ";
 }
 
@@ -219,20 +233,32 @@ TEST(ApexSelectionTest, SelectedSideIsTheOneStartingAtTheEarlierEnd) {
     EXPECT_EQ(SelectedSide({-1, 2}, 4), -1);
 }
 
-TEST_F(EditorHistoryTest, FlangeChangesAreRecordedPerSideAndUndoneTogether) {
+TEST_F(EditorHistoryTest, FlangeChangesAreRecordedAsOneEntryAndUndoneTogether) {
     const TPolygon before = Polygon;
     Polygon.Flanges[1].Width = 4;
-    Polygon.Flanges[3] = MakeFlange("Z", 1, 1, 1);
-    RecordFlangeChanges(History, Polygon, before);
-    ASSERT_EQ(History.Count(), 2);
+    RecordFlangeChanges(History, Polygon.Flanges, before.Flanges);
+    ASSERT_EQ(History.Count(), 1);
     const auto& first = std::get<TPeiChangeFlange>(History.Items()[0].Data);
     EXPECT_EQ(first.Side, 1);
     EXPECT_EQ(first.OldFlange, before.Flanges[1]);
     EXPECT_EQ(first.NewFlange.Width, 4);
-    EXPECT_EQ(std::get<TPeiChangeFlange>(History.Items()[1].Data).Side, 3);
+
+    Ticks.Time += 1000;
+    const TPolygon once = Polygon;
+    Polygon.Flanges[2].Angle1 = 0.25L;
+    Polygon.Flanges[3] = MakeFlange("Z", 1, 1, 1);
+    RecordFlangeChanges(History, Polygon.Flanges, once.Flanges);
+    ASSERT_EQ(History.Count(), 2);
+    ASSERT_NE(std::get<TPeiChangeFlanges>(History.Items()[1].Data).Changes, nullptr);
 
     UndoStep();
+    EXPECT_EQ(Polygon, once);
+    UndoStep();
     EXPECT_EQ(Polygon, before);
-    RecordFlangeChanges(History, Polygon, before);
+    RedoStep();
+    RedoStep();
+    EXPECT_EQ(Polygon.Flanges[3], MakeFlange("Z", 1, 1, 1));
+    EXPECT_EQ(Polygon.Flanges[2].Angle1, 0.25L);
+    RecordFlangeChanges(History, Polygon.Flanges, Polygon.Flanges);
     EXPECT_EQ(History.Count(), 2) << "unchanged flanges record nothing";
 }

@@ -163,8 +163,12 @@ TEST_F(EditHistoryTest, ShapeEntriesHoldTheirPlaceAndShapes) {
     const auto& change = std::get<TPeiChangePolygon>(History.Items()[1].Data);
     EXPECT_EQ(change.Page, 1);
     EXPECT_EQ(change.Index, 2);
-    EXPECT_EQ(change.OldPolygon, Square(10));
-    EXPECT_EQ(change.NewPolygon, Square(20));
+    ASSERT_NE(change.Change, nullptr);
+    TPolygon shape = Square(20);
+    ASSERT_TRUE(change.Change->Apply(shape, true));
+    EXPECT_EQ(shape, Square(10));
+    ASSERT_TRUE(change.Change->Apply(shape, false));
+    EXPECT_EQ(shape, Square(20));
     const auto& del = std::get<TPeiDelPolygon>(History.Items()[2].Data);
     EXPECT_EQ(del.Index, 4);
     EXPECT_EQ(del.Polygon, Square(10));
@@ -181,7 +185,7 @@ TEST_F(EditHistoryTest, MovesRecordTheDisplacementFromBeforeToNow) {
     ASSERT_EQ(History.Count(), 1);
     const auto& move = std::get<TPeiMovePolygon>(History.Items()[0].Data);
     EXPECT_EQ(move.Index, 1);
-    EXPECT_EQ(move.Delta,
+    EXPECT_EQ(MoveDelta(move),
               (TDaPointF{PointF(2.5L, -1), PointF(2.5L, -1), PointF(-3, -1), PointF(2.5L, -1)}));
 
     now.Apexes.pop_back();
