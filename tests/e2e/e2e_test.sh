@@ -8,77 +8,14 @@
 # the printed lengths are checked, and a screenshot of every stage is kept in
 # the artifacts folder.
 #
-# The program runs as a copy in a temporary folder, with a temporary home and
-# XDG folders, so that its settings file (beside the copy), its recovery file
-# and its caches never touch the user's own.
-#
 # Usage: e2e_test.sh ZELVO ARTIFACTS_FOLDER
 set -euo pipefail
 
 zelvo=$1
 artifacts=$2
 
-for tool in Xvfb xdotool import convert pdfinfo pdftotext pdftoppm python3; do
-  command -v "$tool" >/dev/null || {
-    echo "FAIL: $tool is missing: tools/setup installs it" >&2
-    exit 1
-  }
-done
-
-rm -rf "$artifacts"
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-
-watchdog=
-
-# Every step runs whatever the one before it gave: a process that has already
-# ended must not stop the X server from being ended too, or the test run would
-# wait for it.
-cleanup() {
-  set +e
-  for pid in $app_pid $xvfb_pid $watchdog; do
-    kill "$pid" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-shot_count=0
-# A screenshot of the whole screen, numbered in the order the stages come.
-shot() {
-  shot_count=$((shot_count + 1))
-  import -window root "$(printf '%s/%02d-%s.png' "$artifacts" "$shot_count" "$1")"
-}
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -n "$xvfb_pid" ] && shot failure 2>/dev/null
-  [ -s "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" >&2
-  exit 1
-}
-
-# The whole run is bounded: a hung dialog ends the test, not the test run.
-# Ended early, the watchdog takes its timer with it.
-(
-  sleep 180 >/dev/null 2>&1 &
-  timer=$!
-  trap 'kill "$timer" 2>/dev/null; exit 0' TERM
-  wait "$timer" && kill -TERM $$ 2>/dev/null
-) &
-watchdog=$!
-trap 'fail "the run took longer than 180 s"' TERM
-
-# --- the user's machine -------------------------------------------------------
-
-mkdir -p "$work"/{app,home,config,data,cache,runtime,models}
-chmod 700 "$work/runtime"
-cp "$zelvo" "$work/app/zelvo"
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
-unset SESSION_MANAGER
+source "$(dirname "${BASH_SOURCE[0]}")/user_session.sh"
+begin_session 180 Xvfb xdotool import convert pdfinfo pdftotext pdftoppm python3
 
 # The window bounds a user would have arranged once: the sheet on the left,
 # the editor on the right. Everything else starts from its default.
@@ -106,14 +43,6 @@ start_virtual_display "$work" 1600x1200x24
 
 # --- driving ------------------------------------------------------------------
 
-# The id of the first visible window whose name matches, once there is one.
-wait_window() {
-  local id
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1) || true
-  [ -n "$id" ] || fail "no window \"$1\" appeared"
-  echo "$id"
-}
-
 # The id of a visible window whose name matches and whose width compares with
 # the given one as asked (-lt, -ge): a question and the file dialog it came
 # from share their title.
@@ -132,75 +61,9 @@ wait_sized_window() {
   fail "no window \"$1\" of a width $2 $3 appeared"
 }
 
-wait_gone() {
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the window \"$1\" did not close"
-}
-
-wait_file() {
-  for _ in $(seq 200); do
-    [ -s "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$1 was not written"
-}
-
-# A print writes its file whole once it has finished, however long a loaded
-# machine takes; one that cannot write it says so in an error box, and waiting
-# on would only end in a guess.
-wait_printed() {
-  for _ in $(seq 1200); do
-    [ -s "$1" ] && return 0
-    xdotool search --onlyvisible --name '^エラー$' >/dev/null 2>&1 &&
-      fail "the program could not print to $1 (its error box is in the failure screenshot)"
-    sleep 0.1
-  done
-  fail "$1 was not written within 120 s: $(ls -la "$(dirname "$1")")"
-}
-
-# Sets X, Y, WIDTH and HEIGHT to the window's bounds on the screen.
-geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-}
-
-# The server takes the pointer's moves and clicks in the order they are sent.
-# (A move with --sync to where the pointer already is would wait for nothing.)
-click_at() {
-  xdotool mousemove "$1" "$2" click 1
-}
-
 # A pointer at rest over the point, as a hand leaves it.
 hover_at() {
   settled xdotool mousemove "$(($1 - 3))" "$(($2 - 3))" mousemove "$1" "$2"
-}
-
-screen_sum() {
-  import -window root rgb:- 2>/dev/null | md5sum
-}
-
-# Runs the command given, then waits until the screen has changed and holds
-# still: the program has taken what was sent and shows it.
-settled() {
-  local before now last=
-  before=$(screen_sum)
-  "$@"
-  for _ in $(seq 100); do
-    now=$(screen_sum)
-    [ "$now" != "$before" ] && break
-  done
-  for _ in $(seq 100); do
-    [ "$now" = "$last" ] && return 0
-    last=$now
-    now=$(screen_sum)
-  done
-  fail "the screen did not settle after: $*"
-}
-
-keys() {
-  xdotool key --delay 40 "$@"
 }
 
 type_text() {

@@ -8,10 +8,6 @@
 # one; the PDF every mark twice, beside both of its sides, every text upright.
 # Screenshots of every stage are kept in the artifacts folder.
 #
-# The program runs as a copy in a temporary folder, with a temporary home and
-# XDG folders, so that its settings, recovery files and caches never touch
-# the user's own.
-#
 # Usage: joints_test.sh ZELVO ARTIFACTS_FOLDER
 set -euo pipefail
 
@@ -19,59 +15,8 @@ zelvo=$1
 artifacts=$2
 box_net="$(dirname "${BASH_SOURCE[0]}")/joined_box.py"
 
-for tool in Xvfb xdotool import convert pdftotext pdftoppm python3; do
-  command -v "$tool" >/dev/null || {
-    echo "FAIL: $tool is missing: tools/setup installs it" >&2
-    exit 1
-  }
-done
-
-rm -rf "$artifacts"
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-watchdog=
-
-cleanup() {
-  set +e
-  for pid in $app_pid $xvfb_pid $watchdog; do
-    kill "$pid" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-shot_count=0
-shot() {
-  shot_count=$((shot_count + 1))
-  import -window root "$(printf '%s/%02d-%s.png' "$artifacts" "$shot_count" "$1")"
-}
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -n "$xvfb_pid" ] && shot failure 2>/dev/null
-  [ -s "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" >&2
-  exit 1
-}
-
-# The whole run is bounded: a hung dialog ends the test, not the test run.
-(
-  sleep 150 >/dev/null 2>&1 &
-  timer=$!
-  trap 'kill "$timer" 2>/dev/null; exit 0' TERM
-  wait "$timer" && kill -TERM $$ 2>/dev/null
-) &
-watchdog=$!
-trap 'fail "the run took longer than 150 s"' TERM
-
-mkdir -p "$work"/{app,home,config,data,cache,runtime,models}
-chmod 700 "$work/runtime"
-cp "$zelvo" "$work/app/zelvo"
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
-unset SESSION_MANAGER
+source "$(dirname "${BASH_SOURCE[0]}")/user_session.sh"
+begin_session 150 Xvfb xdotool import convert pdftotext pdftoppm python3
 
 cat >"$work/app/zelvo.ini" <<'EOF'
 [TMainFm]
@@ -87,77 +32,6 @@ python3 "$box_net" write "$drawing"
 
 source "$(dirname "${BASH_SOURCE[0]}")/../virtual_display.sh"
 start_virtual_display "$work" 1280x1024x24
-
-# --- driving ------------------------------------------------------------------
-
-wait_window() {
-  local id
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1) || true
-  [ -n "$id" ] || fail "no window \"$1\" appeared"
-  echo "$id"
-}
-
-wait_gone() {
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the window \"$1\" did not close"
-}
-
-wait_file() {
-  for _ in $(seq 200); do
-    [ -s "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$1 was not written"
-}
-
-geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-}
-
-screen_sum() {
-  import -window root rgb:- 2>/dev/null | md5sum
-}
-
-# Waits until the screen holds still.
-still() {
-  local now last=
-  for _ in $(seq 100); do
-    now=$(screen_sum)
-    [ "$now" = "$last" ] && return 0
-    last=$now
-    sleep 0.05
-  done
-  fail "the screen did not hold still"
-}
-
-# Runs the command given, then waits until the screen has changed and holds
-# still: the program has taken what was sent and shows it.
-settled() {
-  local before now last=
-  before=$(screen_sum)
-  "$@"
-  for _ in $(seq 100); do
-    now=$(screen_sum)
-    [ "$now" != "$before" ] && break
-  done
-  for _ in $(seq 100); do
-    [ "$now" = "$last" ] && return 0
-    last=$now
-    now=$(screen_sum)
-  done
-  fail "the screen did not settle after: $*"
-}
-
-click_at() {
-  xdotool mousemove "$1" "$2" click 1
-}
-
-keys() {
-  xdotool key --delay 40 "$@"
-}
 
 clicks=0
 keystrokes=0
@@ -236,8 +110,7 @@ keys ctrl+a
 xdotool type --delay 20 "$pdf"
 keys Return
 wait_gone '^名前を付けて保存$'
-wait_file "$pdf"
-sleep 0.5
+wait_printed "$pdf"
 
 click_at "$status_x" "$status_y"
 keys alt+f x

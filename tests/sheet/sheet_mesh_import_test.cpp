@@ -111,8 +111,10 @@ protected:
         const QString path = PathIn(QStringLiteral("drawing.zvt"));
         WriteFile(path, bytes);
         Prompt.FileNames.push_back(path);
+        Task.Cancel = false; // opening runs as long work too
         Trigger(Window(), "Open1");
         ASSERT_EQ(Window().CurrentDrawing(), drawing);
+        Task.Titles.clear();
         Later();
     }
     void Later() { Ticks.Time += 1000; }

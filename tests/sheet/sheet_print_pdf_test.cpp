@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -460,9 +461,11 @@ TEST_F(SheetPrintPdfTest, TheCaptionShowsAFileNameOutsideShiftJis) {
 // change to the file that was there.
 TEST_F(SheetPrintPdfTest, ACancelledPrintLeavesTheFileAsItWas) {
     TCancelAtReportLongTask longWork;
+    longWork.CancelAt = std::numeric_limits<int>::max(); // opening runs as long work too
     LongTask = &longWork;
     StartWithPdfPrinter();
     Open({{Square(10)}, {Square(10)}, {Square(10)}});
+    longWork.CancelAt = 1;
     const QString pdf = PathIn(QStringLiteral("old.pdf"));
     WriteFile(pdf, "old");
     Prompt.Answers.push_back(TPromptAnswer::Ok);

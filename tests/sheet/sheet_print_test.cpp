@@ -14,6 +14,7 @@
 #include <QPageSize>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -526,10 +527,14 @@ TEST_F(SheetPrintTest, ThePreviewShowsTheCurrentPageAsItPrints) {
 
 // The user cancels after the first of three sheets: nothing is printed.
 TEST_F(SheetPrintTest, ACancelledPrintPrintsNothing) {
+    // Opening runs as long work too: only the print is cancelled.
     TCancelAtReportLongTask longWork;
+    longWork.CancelAt = std::numeric_limits<int>::max();
     LongTask = &longWork;
     Start();
     Open({{Square(10)}, {Square(10)}, {Square(10)}});
+    longWork.Reports = 0;
+    longWork.CancelAt = 1;
     PrintAllPages();
     EXPECT_EQ(longWork.Reports, 1);
     EXPECT_TRUE(Printer.Printed.empty());

@@ -61,8 +61,11 @@ void MarkShapesReachingOutside(ICanvas& canvas, TPageIndex& shapes, const TBox& 
         if (!ReachesOutside(shapes.RoughBounds(index), printable) ||
             std::find(skip.begin(), skip.end(), index) != skip.end())
             continue;
+        // Bounds holds the outline but may be larger: a flange ending on the
+        // edge must be judged by the outline itself, as the print question is.
         TOutlineCache& shape = shapes.Shape(index);
-        if (!ReachesOutside(shape.Bounds(), printable))
+        if (!ReachesOutside(shape.Bounds(), printable) ||
+            !ReachesOutside(shape.OutlineBounds(), printable))
             continue;
         const TDaPointF& outline = shape.Outline();
         if (outline.empty())

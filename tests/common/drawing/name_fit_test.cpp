@@ -43,8 +43,9 @@ TEST_P(FitNameTest, KeepsTheNameWithinItsRoom) {
         return;
     EXPECT_NEAR(fitted.Width, measure.WidthMm(fitted.Text, fitted.Height), 1e-9L);
     EXPECT_LE(fitted.Width, c.Room.WidthAt(fitted.Height * c.CellScale) + 1e-9L);
-    if (c.Room.Depth >= 0)
+    if (c.Room.Depth >= 0) {
         EXPECT_LE(fitted.Height * c.CellScale, c.Room.Depth + 1e-9L);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
