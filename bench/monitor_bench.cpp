@@ -5,13 +5,13 @@
 // Today's monitor is run only where it finishes in reasonable time: at
 // 10,000 vertices it takes seconds, at 100,000 it does not finish.
 #include "baseline_polygon_info_dlg.h"
+#include "format/ini_file.h"
 #include "geometry/angles.h"
 #include "polygon_info_dlg.h"
 
 #include <QApplication>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -88,8 +88,7 @@ void RunRefreshes(benchmark::State& state, TMonitor& monitor, TChange change) {
 }
 
 void Production(benchmark::State& state, TChange change) {
-    const QTemporaryDir folder;
-    TPolygonInfoDlg monitor(folder.filePath(QStringLiteral("zelvo.ini")));
+    TPolygonInfoDlg monitor(TIniFile{});
     RunRefreshes(state, monitor, change);
     if (state.counters["slowest_ms"] > TargetMs)
         state.SkipWithError("a refresh took longer than 50 ms");

@@ -68,13 +68,13 @@ int main(int argc, char** argv) {
 
     // Both windows show the page this gives, so it comes first.
     TPageSetup pageSetup(printer, settings);
-    TMkPolygonFm editor(TEditorServices{prompt, ticks, settingsPath, pageSetup});
+    TMkPolygonFm editor(TEditorServices{prompt, ticks, settings, pageSetup});
     // Created once, after the editor, and kept with their texts between uses.
     TNSetPointPosDlg pointPosDlg;
     TNSetLineLengthDlg lineLengthDlg;
     TNSetPointAngleDlg pointAngleDlg;
     TNSetLineAngleDlg lineAngleDlg;
-    TPolygonInfoDlg infoMonitor(settingsPath, &editor);
+    TPolygonInfoDlg infoMonitor(settings, &editor);
     TFlangeDlg flangeDlg(prompt);
     TModalDialogRunner dialogRunner;
     editor.SetDialogs(TEditorDialogs{&dialogRunner, &pointPosDlg, &lineLengthDlg, &pointAngleDlg,
@@ -104,9 +104,12 @@ int main(int argc, char** argv) {
         mainFm.OpenStartFile(startFile);
     const int result = application.exec();
 
-    // The sheet's sections, in the order the sheet reads them.
+    // The sheet's sections in the order the sheet reads them, then the
+    // monitor's and the editor's, as a fresh file has always had them.
     mainFm.WriteSettings(settings);
     pageSetup.WriteSettings(settings);
+    infoMonitor.WriteSettings(settings);
+    editor.WriteSettings(settings);
     SaveSettings(settingsPath, settings);
     return result;
 }

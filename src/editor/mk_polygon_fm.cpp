@@ -21,7 +21,6 @@
 #include "prompt.h"
 #include "qpainter_canvas.h"
 #include "regular_polygon_dlg.h"
-#include "settings_file.h"
 #include "ui_text.h"
 #include "view_navigator.h"
 #include "window_placement.h"
@@ -71,23 +70,21 @@ TMouseKeys KeysOf(const QMouseEvent* event) {
 } // namespace
 
 TMkPolygonFm::TMkPolygonFm(const TEditorServices& services)
-    : Prompt(services.Prompt), SettingsPath(services.SettingsPath), PageArea(services.PageArea),
-      CursorPos(services.CursorPos), FModel(services.Ticks), Menu(*this) {
+    : Prompt(services.Prompt), PageArea(services.PageArea), CursorPos(services.CursorPos),
+      FModel(services.Ticks), Menu(*this) {
     setWindowTitle(Caption);
     RegularPolygonDlg = new TRegularPolygonDlg(this);
     DecimalsDlg = new TDecimalsDlg(this);
     createClientArea();
     createStatusBar();
     createConnections();
-    ReadSettings();
+    ReadSettings(services.Settings);
     UpdateMenu();
 }
 
-// Written here rather than on close so that every way out keeps the settings.
 TMkPolygonFm::~TMkPolygonFm() {
     if (FModalLoop != nullptr)
         FModalLoop->quit();
-    WriteSettings();
 }
 
 void TMkPolygonFm::createClientArea() {
@@ -171,9 +168,8 @@ int TMkPolygonFm::StatusLineWidth() {
     return width;
 }
 
-void TMkPolygonFm::ReadSettings() {
-    const TMkPolygonSettings values =
-        ReadMkPolygonSettings(LoadSettings(SettingsPath), wsNormal, StatusLineWidth());
+void TMkPolygonFm::ReadSettings(const TIniFile& settings) {
+    const TMkPolygonSettings values = ReadMkPolygonSettings(settings, wsNormal, StatusLineWidth());
     ApplyWindowPlacement(*this, values.Window);
     FView.SetZoom(values.Zoom);
     FDecimals = values.Decimals;
@@ -181,7 +177,7 @@ void TMkPolygonFm::ReadSettings() {
 }
 
 // Only this section changes; the rest of the file is kept as it is.
-void TMkPolygonFm::WriteSettings() const {
+void TMkPolygonFm::WriteSettings(TIniFile& settings) const {
     TMkPolygonSettings values;
     values.Window = WindowPlacementOf(*this);
     values.Zoom = FView.Zoom();
@@ -189,9 +185,7 @@ void TMkPolygonFm::WriteSettings() const {
     values.FlangeWidth = FModel.FlangeWidth();
     values.FlangeAngle1 = FModel.FlangeAngle1();
     values.FlangeAngle2 = FModel.FlangeAngle2();
-    TIniFile settings = LoadSettings(SettingsPath);
     WriteMkPolygonSettings(settings, values);
-    SaveSettings(SettingsPath, settings);
 }
 
 void TMkPolygonFm::NewPolygon() {

@@ -27,6 +27,7 @@ class IDialogRunner;
 class IPageArea;
 class IPrompt;
 class ITickCounter;
+class TIniFile;
 class TDecimalsDlg;
 class TFlangeDlg;
 class TNSetLineAngleDlg;
@@ -47,7 +48,9 @@ class QScrollArea;
 struct TEditorServices {
     IPrompt& Prompt;
     ITickCounter& Ticks; // time-stamps the edit history
-    QString SettingsPath;
+    // The settings file as the program read it at start: the editor takes its
+    // section from it while it is made.
+    const TIniFile& Settings;
     // The page the drawing surface shows, asked each time the editor is shown;
     // it must outlive the editor.
     const IPageArea& PageArea;
@@ -95,6 +98,10 @@ public:
     // settings.
     const TShownDecimals& ShownDecimals() const { return FDecimals; }
 
+    // Puts the editor's section (bounds, zoom, flange defaults, decimals) into
+    // settings; the program writes the file once, at its end.
+    void WriteSettings(TIniFile& settings) const;
+
 signals:
     // The shape or the selection changed while the information monitor is
     // switched on: what the monitor shows.
@@ -113,8 +120,7 @@ private:
     // Wide enough for the status line while an outline is drawn: the
     // position with the side being drawn, and the hint beside it.
     int StatusLineWidth();
-    void ReadSettings();
-    void WriteSettings() const;
+    void ReadSettings(const TIniFile& settings);
     void FormShow();
     void FormClose();
     void SizeSurface();
@@ -170,7 +176,6 @@ private:
     void ReportLineUnderMouse(const TPointF& q);
 
     IPrompt& Prompt;
-    const QString SettingsPath;
     const IPageArea& PageArea;
     const std::function<QPoint()> CursorPos;
 

@@ -2,9 +2,9 @@
 // its settings.
 #include "polygon_info_dlg.h"
 
+#include "format/ini_file.h"
 #include "format/int_setting.h"
 #include "polygon_info_model.h"
-#include "settings_file.h"
 #include "ui_text.h"
 #include "window_accessible.h"
 #include "window_placement.h"
@@ -74,8 +74,8 @@ private:
 
 } // namespace
 
-TPolygonInfoDlg::TPolygonInfoDlg(const QString& settingsPath, QWidget* parent)
-    : QWidget(parent, Qt::Tool), FSettingsPath(settingsPath) {
+TPolygonInfoDlg::TPolygonInfoDlg(const TIniFile& settings, QWidget* parent)
+    : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("TPolygonInfoDlg"));
     setWindowTitle(UiText("TPolygonInfoDlg", "図形情報"));
     ExposeAsWindow(*this);
@@ -83,11 +83,7 @@ TPolygonInfoDlg::TPolygonInfoDlg(const QString& settingsPath, QWidget* parent)
     font.setPixelSize(13);
     setFont(font);
     createGrid();
-    ReadSettings();
-}
-
-TPolygonInfoDlg::~TPolygonInfoDlg() {
-    WriteSettings();
+    ReadSettings(settings);
 }
 
 // Coordinates within the file's columns (-999.9 to 9999.9), angles up to 360
@@ -188,8 +184,7 @@ void TPolygonInfoDlg::SetDecimals(const TShownDecimals& decimals) {
 
 // Bounds and state first, then the column widths, each defaulting to what the
 // window has now.
-void TPolygonInfoDlg::ReadSettings() {
-    const TIniFile settings = LoadSettings(FSettingsPath);
+void TPolygonInfoDlg::ReadSettings(const TIniFile& settings) {
     TWindowPlacement defaults = DefaultPlacement;
     defaults.Width = DefaultWidth();
     // Beside the editor, whose default width follows its status line.
@@ -204,11 +199,9 @@ void TPolygonInfoDlg::ReadSettings() {
     }
 }
 
-void TPolygonInfoDlg::WriteSettings() const {
-    TIniFile settings = LoadSettings(FSettingsPath);
+void TPolygonInfoDlg::WriteSettings(TIniFile& settings) const {
     WriteWindowPlacement(settings, Section, WindowPlacementOf(*this));
     for (int column = 0; column < DataColumns; ++column)
         settings.WriteInteger(Section, "ColWidth" + std::to_string(column + 1),
                               StringGrid1->columnWidth(column));
-    SaveSettings(FSettingsPath, settings);
 }

@@ -14,18 +14,22 @@
 #include <QWidget>
 
 class QTableView;
+class TIniFile;
 class TPolygonInfoModel;
 
 class TPolygonInfoDlg : public QWidget {
     Q_OBJECT
 
 public:
-    // Reads its bounds, state and column widths from the settings file at
-    // settingsPath, section "TPolygonInfoDlg"; writes them back when it goes.
-    // parent is the shape editor: the monitor is its tool window, stays above
-    // it and takes input while the editor is modal.
-    explicit TPolygonInfoDlg(const QString& settingsPath, QWidget* parent = nullptr);
-    ~TPolygonInfoDlg() override;
+    // Reads its bounds, state and column widths from section
+    // "TPolygonInfoDlg" of the settings the program read at start. parent is
+    // the shape editor: the monitor is its tool window, stays above it and
+    // takes input while the editor is modal.
+    explicit TPolygonInfoDlg(const TIniFile& settings, QWidget* parent = nullptr);
+
+    // Puts the bounds, state and column widths back into settings; the
+    // program writes the file once, at its end.
+    void WriteSettings(TIniFile& settings) const;
 
     // Remembers the two selected vertices (-1 for none) and shows the shape's
     // figures. Takes time in proportion to the vertex count: the texts are
@@ -44,7 +48,6 @@ public:
     static QStringList LongestColumnTexts(const TShownDecimals& decimals = {});
 
 private:
-    QString FSettingsPath;
     TPolygonInfoModel* FModel = nullptr;
     QTableView* StringGrid1 = nullptr;
     int FSelApex0 = -1;
@@ -55,6 +58,5 @@ private:
     // Wide enough for every column at its default width beside the row
     // numbers and a scroll bar.
     int DefaultWidth() const;
-    void ReadSettings();
-    void WriteSettings() const;
+    void ReadSettings(const TIniFile& settings);
 };

@@ -148,9 +148,10 @@ protected:
         PointAngle = std::make_unique<TNSetPointAngleDlg>();
         LineAngle = std::make_unique<TNSetLineAngleDlg>();
         FlangeDlg = std::make_unique<TFlangeDlg>(Prompt);
+        const TIniFile settings = LoadSettings(SettingsPath());
         RealEditor =
-            std::make_unique<TMkPolygonFm>(TEditorServices{Prompt, Ticks, SettingsPath(), *this});
-        Monitor = std::make_unique<TPolygonInfoDlg>(SettingsPath(), RealEditor.get());
+            std::make_unique<TMkPolygonFm>(TEditorServices{Prompt, Ticks, settings, *this});
+        Monitor = std::make_unique<TPolygonInfoDlg>(settings, RealEditor.get());
         RealEditor->SetDialogs(TEditorDialogs{&Runner, PointPos.get(), LineLength.get(),
                                               PointAngle.get(), LineAngle.get(), Monitor.get(),
                                               FlangeDlg.get()});

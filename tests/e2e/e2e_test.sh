@@ -175,6 +175,14 @@ shot sheet-saved
 quit_zelvo
 tr -d '\r' <"$work/app/zelvo.ini" | grep -qxF "File1=$drawing" ||
   fail "the recent-file list was not kept: $(cat "$work/app/zelvo.ini")"
+# The program writes its settings once, at its end: every window's section
+# is there, once, the editor's with the bounds it was given.
+for section in TMainFm Print TPolygonInfoDlg TMkPolygonFm; do
+  [ "$(tr -d '\r' <"$work/app/zelvo.ini" | grep -cxF "[$section]")" = 1 ] ||
+    fail "section $section is not there once: $(cat "$work/app/zelvo.ini")"
+done
+tr -d '\r' <"$work/app/zelvo.ini" | sed -n '/^\[TMkPolygonFm\]$/,/^\[/p' | grep -qxF "Left=800" ||
+  fail "the editor's bounds were not kept: $(cat "$work/app/zelvo.ini")"
 
 # --- after a restart: opened from the recent files, printed to PDF ----------------
 

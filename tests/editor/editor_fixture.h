@@ -27,6 +27,7 @@ protected:
     TFakePrompt Prompt;
     TFakeTicks Ticks;
     TFakePageArea PageArea{TPageAreaMm{190, 277}}; // the drawing area every test shows
+    TIniFile Settings; // as the program read them at start; the editor is made from them
     std::unique_ptr<TMkPolygonFm> Fm;
     QWidget* Surface = nullptr;
     QPoint CursorOnSurface; // where the system cursor stands, in surface pixels
@@ -50,11 +51,19 @@ protected:
     TMkPolygonFm& Create(std::string_view storedZoom = {}) {
         if (!storedZoom.empty())
             StoreSetting("Zoom", storedZoom);
+        Settings = StoredSettings();
         Fm = std::make_unique<TMkPolygonFm>(
-            TEditorServices{Prompt, Ticks, SettingsPath(), PageArea,
+            TEditorServices{Prompt, Ticks, Settings, PageArea,
                             [this] { return Surface->mapToGlobal(CursorOnSurface); }});
         Surface = Fm->findChild<QWidget*>(QStringLiteral("PaintBox1"));
         return *Fm;
+    }
+    // The program's end: the editor's section goes into the settings read at
+    // start, the file is written once, and the editor goes.
+    void EndProgram() {
+        Fm->WriteSettings(Settings);
+        ASSERT_TRUE(SaveSettings(SettingsPath(), Settings));
+        Fm.reset();
     }
     // Created and shown, editing a new outline or the given shape.
     TMkPolygonFm& ShowNew(std::string_view storedZoom = {}) {

@@ -25,8 +25,7 @@ const TPolygon Square40 = Square(40, {20, 20}); // (20, 20) to (60, 60)
 class EditorFlangeTest : public EditorTest {
 protected:
     TFlangeDlg FlangeDlg{Prompt};
-    std::unique_ptr<TPolygonInfoDlg> Monitor =
-        std::make_unique<TPolygonInfoDlg>(Dir.filePath(QStringLiteral("monitor.ini")));
+    std::unique_ptr<TPolygonInfoDlg> Monitor = std::make_unique<TPolygonInfoDlg>(TIniFile{});
     TFakeDialogRunner Dialogs;
     TFakeFlangeLookup Lookup;
 

@@ -194,7 +194,7 @@ TEST_F(EditorTest, ZoomCommandTakesOnlyAcceptedFactorsAndResizesThePage) {
     EXPECT_EQ(Prompt.InputBoxes[3].OfferedText, QStringLiteral("250"));
 
     fm.close();
-    Fm.reset();
+    EndProgram();
     EXPECT_EQ(StoredSettings().ReadInteger("TMkPolygonFm", "Zoom", 0), 25000);
 }
 
@@ -217,7 +217,7 @@ TEST_F(EditorTest, SettingsSectionRoundTripsAndLeavesOtherSectionsAlone) {
         EXPECT_EQ(fm.Model().FlangeWidth(), 4.25L);
         EXPECT_EQ(fm.Model().FlangeAngle1(), 0.5L);
         EXPECT_EQ(fm.Model().FlangeAngle2(), TextToFloat("1.5707963267948966", 0));
-        Fm.reset();
+        EndProgram();
     }
     const TIniFile stored = StoredSettings();
     EXPECT_EQ(stored.ReadString("TMainFm", "Zoom", ""), "12345");
@@ -248,7 +248,7 @@ TEST_F(EditorTest, UnusableStoredValuesFallBackToTheDefaults) {
         EXPECT_EQ(fm.Model().FlangeWidth(), 3);
         EXPECT_EQ(fm.Model().FlangeAngle1(), QuarterPi);
         EXPECT_EQ(fm.Model().FlangeAngle2(), QuarterPi);
-        Fm.reset();
+        EndProgram();
     }
     EXPECT_EQ(StoredSettings().ReadInteger("TMkPolygonFm", "Zoom", 0), 10000);
 }

@@ -37,7 +37,7 @@ protected:
 
     TMkPolygonFm& Edit(const TPolygon& shape, std::string_view zoom = At200) {
         ShowEditing(shape, zoom);
-        Monitor = new TPolygonInfoDlg(SettingsPath(), Fm.get());
+        Monitor = new TPolygonInfoDlg(Settings, Fm.get());
         Fm->SetDialogs(TEditorDialogs{&Dialogs, nullptr, nullptr, nullptr, nullptr, Monitor});
         EXPECT_TRUE(QTest::qWaitForWindowExposed(Fm.get()));
         return *Fm;
@@ -222,7 +222,7 @@ TEST_F(EditorHabitsTest, DecimalsSettingShowsTypedLengthsWholeAndIsKept) {
     EXPECT_EQ(MonitorCell(0, 2), QStringLiteral("24.4155"));
     EXPECT_EQ(MonitorCell(0, 3), QStringLiteral("30.0000"));
 
-    Fm.reset();
+    EndProgram();
     EXPECT_EQ(StoredSettings().ReadInteger("TMkPolygonFm", "Decimals", -2), 4);
     Create();
     EXPECT_EQ(Fm->ShownDecimals().Chosen, 4);

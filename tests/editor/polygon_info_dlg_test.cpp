@@ -30,8 +30,7 @@ QTableView* GridOf(const TPolygonInfoDlg& monitor) {
 class PolygonInfoDlgTest : public testing::Test {
 protected:
     QTemporaryDir Dir;
-    std::unique_ptr<TPolygonInfoDlg> Monitor =
-        std::make_unique<TPolygonInfoDlg>(Dir.filePath(QStringLiteral("zelvo.ini")));
+    std::unique_ptr<TPolygonInfoDlg> Monitor = std::make_unique<TPolygonInfoDlg>(TIniFile{});
 
     QTableView* Grid() const { return GridOf(*Monitor); }
     QString Cell(int row, int column) const {
@@ -158,6 +157,10 @@ TEST_F(PolygonInfoDlgTest, BoundsAndColumnWidthsAreKeptInTheSettings) {
     Monitor->setGeometry(50, 60, 400, 300);
     Grid()->setColumnWidth(0, 120);
     Grid()->setColumnWidth(4, 70);
+    // Written as the program ends: into the settings read at start, saved once.
+    TIniFile atEnd = LoadSettings(path);
+    Monitor->WriteSettings(atEnd);
+    ASSERT_TRUE(SaveSettings(path, atEnd));
     Monitor.reset();
     const TIniFile stored = LoadSettings(path);
     EXPECT_EQ(stored.ReadInteger("TPolygonInfoDlg", "Left", 0), 50);
@@ -166,7 +169,7 @@ TEST_F(PolygonInfoDlgTest, BoundsAndColumnWidthsAreKeptInTheSettings) {
     EXPECT_GE(stored.ReadInteger("TPolygonInfoDlg", "ColWidth2", 0), 35);
     EXPECT_EQ(stored.ReadInteger("TPolygonInfoDlg", "ColWidth5", 0), 70);
 
-    Monitor = std::make_unique<TPolygonInfoDlg>(path);
+    Monitor = std::make_unique<TPolygonInfoDlg>(stored);
     EXPECT_EQ(Monitor->geometry(), QRect(50, 60, 400, 300));
     EXPECT_EQ(Grid()->columnWidth(0), 120);
     EXPECT_EQ(Grid()->columnWidth(4), 70);
@@ -184,7 +187,7 @@ TEST_F(PolygonInfoDlgTest, AssistiveTechnologySeesAWindowNamedByItsCaption) {
 // reaches it through the window system while the editor's modal run lasts.
 TEST_F(EditorTest, TheMonitorTakesTheMouseWhileTheEditorIsModal) {
     TMkPolygonFm& fm = Create();
-    TPolygonInfoDlg monitor(Dir.filePath(QStringLiteral("monitor.ini")), &fm);
+    TPolygonInfoDlg monitor(Settings, &fm);
     EXPECT_TRUE(monitor.isWindow());
     EXPECT_EQ(monitor.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     TEditorDialogs dialogs;

@@ -27,8 +27,8 @@ protected:
     void StartWithEditor(std::string_view settings) {
         WriteFile(SettingsPath(), settings);
         Ticks.Time = 1000;
-        RealEditor =
-            std::make_unique<TMkPolygonFm>(TEditorServices{Prompt, Ticks, SettingsPath(), *this});
+        RealEditor = std::make_unique<TMkPolygonFm>(
+            TEditorServices{Prompt, Ticks, LoadSettings(SettingsPath()), *this});
         Dialogs.Editor = RealEditor.get();
         Start();
     }
