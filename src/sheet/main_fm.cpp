@@ -1,18 +1,13 @@
 // The sheet window: its client area and status line, the settings it keeps
 // between runs, the page tabs and the zoom; the routes from the File menu to
 // the drawing's file, printing, export and the printer's calibration; and the
-// Edit menu: undo and redo, pages added and deleted, shapes made or edited in
-// the shape editor and placed where they fit, cut, copy, paste and delete
-// through the clipboard, the flange check window, the joint commands, the
-// layout, the placement options, and which commands are available.
+// Edit menu: undo and redo, pages added and deleted, the routes to the shape
+// commands, the flange check window, the joint commands and the layout, the
+// placement options, and which commands are available.
 #include "main_fm.h"
 
-#include "clipboard.h"
-#include "document/flange_names.h"
-#include "drawing_flange_lookup.h"
 #include "flange_check_dlg.h"
 #include "format/number_field.h"
-#include "layout_messages.h"
 #include "page_setup.h"
 #include "page_tabs.h"
 #include "paint_surface.h"
@@ -39,34 +34,19 @@ constexpr std::string_view MainSection = "TMainFm";
 // The window's designed bounds, used when the settings hold none.
 constexpr TWindowPlacement DefaultPlacement{203, 106, 480, 626, wsNormal};
 
-QString RangeCheckErrorText() {
-    return UiText("TMainFm", "範囲チェックエラー");
-}
-QString ClipboardNoAnswerText() {
-    return UiText(
-        "TMainFm",
-        "クリップボードを持っているプログラムが応答しないため、貼り付けできませんでした。");
-}
 QString PlacingHintText() {
     return UiText("TMainFm", "図形がマウスに付いて動きます。置く位置でクリックしてください。");
-}
-QString NoRoomHintText() {
-    return UiText("TMainFm", "ページに空いた場所がありません。図形がマウスに付いて"
-                             "動きます。置く位置でクリックしてください。");
-}
-QString KeptOnClipboardText() {
-    return UiText(
-        "TMainFm",
-        "\n図形はクリップボードにコピーしました。大きな用紙を選んでから貼り付けられます。");
 }
 
 } // namespace
 
 TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
-    : Prompt(services.Prompt), Clipboard(services.Clipboard), PageSetup(services.PageSetup),
-      Dialogs(dialogs), Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
+    : Prompt(services.Prompt), PageSetup(services.PageSetup), Dialogs(dialogs),
+      Document(services.Ticks), Menus(*this), View(new TPageView(Document)),
       Gestures(Document, *View, services.Prompt, services.Cursor),
       Joints(Document, *View, services.Prompt, *this, dialogs.Editor),
+      Shapes(services.Prompt, services.Clipboard, services.PageSetup, Document, *View, Gestures,
+             dialogs.Editor),
       Recovery(services.Recovery, services.Prompt, services.LongTask, Document,
                services.RecoveryInterval),
       Files(services.Prompt, services.LongTask, Document, Recovery),
@@ -141,8 +121,8 @@ void TMainFm::createConnections() {
     // A double click on a shape edits it; a joint command takes its clicks as clicks.
     connect(surface, &TPaintSurface::DoubleClick, this, [this](const QMouseEvent* event) {
         if (event->button() == Qt::LeftButton && !Joints.TakesMouse() &&
-            Gestures.ShapeForEditing(*event) >= 0)
-            PolygonEditMiClick();
+            Gestures.ShapeForEditing(*event) >= 0 && IsAvailable(Menus.PolygonEditMi))
+            Shapes.EditCurrent();
     });
     connect(&Gestures, &TSheetGestures::PointerMoved, this, &TMainFm::ShowMousePosition);
     connect(&Gestures, &TSheetGestures::PlacingChanged, this, &TMainFm::ShowPlacingHint);
@@ -307,17 +287,25 @@ void TMainFm::ShowJointHint() {
         HintPanel->setText(Joints.HintText());
 }
 
+void TMainFm::connectShapeCommand(QAction* item, void (TSheetShapeCommands::*command)()) {
+    connect(item, &QAction::triggered, this, [this, item, command] {
+        if (IsAvailable(item))
+            (Shapes.*command)();
+    });
+}
+
 void TMainFm::connectEditCommands() {
     connect(Menus.Undo1, &QAction::triggered, this, &TMainFm::Undo1Click);
     connect(Menus.Repeat1, &QAction::triggered, this, &TMainFm::Repeat1Click);
     connect(Menus.AddNewPageMi, &QAction::triggered, this, &TMainFm::AddNewPageMiClick);
     connect(Menus.DelPageMi, &QAction::triggered, this, &TMainFm::DelPageMiClick);
-    connect(Menus.MkNewPolygonMi, &QAction::triggered, this, &TMainFm::MkNewPolygonMiClick);
-    connect(Menus.PolygonEditMi, &QAction::triggered, this, &TMainFm::PolygonEditMiClick);
-    connect(Menus.PolygonCutMi, &QAction::triggered, this, &TMainFm::PolygonCutMiClick);
-    connect(Menus.PolygonCopyMi, &QAction::triggered, this, &TMainFm::PolygonCopyMiClick);
-    connect(Menus.PolygonPasteMi, &QAction::triggered, this, &TMainFm::PolygonPasteMiClick);
-    connect(Menus.PolygonDeleteMi, &QAction::triggered, this, &TMainFm::PolygonDeleteMiClick);
+    connectShapeCommand(Menus.MkNewPolygonMi, &TSheetShapeCommands::MakeNew);
+    connectShapeCommand(Menus.PolygonEditMi, &TSheetShapeCommands::EditCurrent);
+    connectShapeCommand(Menus.PolygonCutMi, &TSheetShapeCommands::Cut);
+    connectShapeCommand(Menus.PolygonCopyMi, &TSheetShapeCommands::Copy);
+    connectShapeCommand(Menus.PolygonPasteMi, &TSheetShapeCommands::Paste);
+    connectShapeCommand(Menus.PolygonDeleteMi, &TSheetShapeCommands::Delete);
+    connect(&Shapes, &TSheetShapeCommands::HintChanged, HintPanel, &QLabel::setText);
     // Delete alone, the key a first-time user reaches for, deletes as the
     // item's own shortcut does; the menu still shows that one.
     Menus.PolygonDeleteMi->setShortcuts(
@@ -455,109 +443,9 @@ void TMainFm::DelPageMiClick() {
     ShowChangedPages();
 }
 
-// The editor's flange dialog offers the names of the drawing's sides as they
-// are now, the open joint marks first, and looks a picked one up in every
-// shape but the one being edited (-1 for a new shape, which skips none).
-void TMainFm::ShowEditor(int editedIndex) {
-    const TDrawingFlangeLookup lookup(Document, editedIndex);
-    FlangeNames = FlangeNamesOpenFirst(Document.Drawing());
-    Dialogs.Editor->SetFlangeNames(FlangeNames, &lookup);
-    Dialogs.Editor->ShowModal();
-    Dialogs.Editor->SetFlangeNames({}, nullptr);
-}
-
-void TMainFm::MkNewPolygonMiClick() {
-    if (!IsAvailable(Menus.MkNewPolygonMi) || Dialogs.Editor == nullptr)
-        return;
-    Dialogs.Editor->NewPolygon();
-    ShowEditor(-1);
-    TPolygon shape;
-    if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
-        PlaceNewShape(shape, true);
-}
-
-// There is no cancel: the shape the editor holds when it closes is taken,
-// provided it still has at least 3 vertices.
-void TMainFm::PolygonEditMiClick() {
-    if (!IsAvailable(Menus.PolygonEditMi) || Dialogs.Editor == nullptr)
-        return;
-    const int index = Document.CurrentPolygonIndex();
-    Dialogs.Editor->SetPolygon(*Document.PolygonAt(index));
-    ShowEditor(index);
-    TPolygon shape;
-    if (Dialogs.Editor->ApexCount() > 2 && Dialogs.Editor->GetPolygon(shape))
-        Document.ChangePolygon(index, std::move(shape));
-    View->Repaint();
-}
-
-void TMainFm::PolygonCopyMiClick() {
-    if (IsAvailable(Menus.PolygonCopyMi))
-        CopyCurrentPolygon();
-}
-
-// A shape whose text block cannot be written stays on the page: cutting it
-// would lose it.
-void TMainFm::PolygonCutMiClick() {
-    if (IsAvailable(Menus.PolygonCutMi) && CopyCurrentPolygon())
-        DeleteCurrentPolygon();
-}
-
-void TMainFm::PolygonDeleteMiClick() {
-    if (IsAvailable(Menus.PolygonDeleteMi))
-        DeleteCurrentPolygon();
-}
-
-void TMainFm::PlaceNewShape(const TPolygon& shape, bool fromEditor) {
-    const TPageAreaMm area = PageSetup.PageArea();
-    switch (Gestures.PlaceShape(shape, area.Width, area.Height)) {
-    case TPlaceFit::Free:
-        break;
-    case TPlaceFit::NoRoom:
-        HintPanel->setText(NoRoomHintText());
-        break;
-    case TPlaceFit::TooLarge: {
-        const bool kept = fromEditor && CopyPolygonToClipboard(Clipboard, shape);
-        Prompt.ShowError(ErrorTitle(),
-                         TooLargeText(shape, area) + (kept ? KeptOnClipboardText() : ""));
-        break;
-    }
-    }
-}
-
 void TMainFm::LayoutMiClick() {
     if (IsAvailable(Menus.LayoutMi) && Layout.LayOut())
         ShowChangedPages();
-}
-
-bool TMainFm::CopyCurrentPolygon() {
-    const TPolygon* shape = Document.PolygonAt(Document.CurrentPolygonIndex());
-    return shape != nullptr && CopyPolygonToClipboard(Clipboard, *shape);
-}
-
-void TMainFm::DeleteCurrentPolygon() {
-    if (Document.DeleteCurrentPolygon())
-        View->Repaint();
-}
-
-void TMainFm::PolygonPasteMiClick() {
-    if (!IsAvailable(Menus.PolygonPasteMi))
-        return;
-    TPolygon shape;
-    TClipboardRead read = TClipboardRead::Answered;
-    switch (PastePolygonFromClipboard(Clipboard, shape, &read)) {
-    case TTextReadResult::Ok:
-        PlaceNewShape(shape, false);
-        break;
-    case TTextReadResult::RangeError:
-        Prompt.ShowError(ErrorTitle(), RangeCheckErrorText());
-        break;
-    case TTextReadResult::Malformed:
-        // Text that is no shape pastes nothing without a word; a clipboard
-        // that never answered is another matter: the user would wait in vain.
-        if (read == TClipboardRead::NoAnswer)
-            Prompt.ShowWarning(WarningTitle(), ClipboardNoAnswerText());
-        break;
-    }
 }
 
 void TMainFm::FlangeCheckMiClick() {

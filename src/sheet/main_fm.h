@@ -1,14 +1,12 @@
 // The sheet window: holds the sheet document (the drawing, its current page,
 // the selection and the edit history) and routes the menu commands, the page
 // tabs and the mouse to the classes that do the work: the drawing's file, the
-// page view and its gestures, printing, export, the printer's calibration
-// and crash recovery.
+// page view and its gestures, the shape and joint commands, printing, export,
+// the printer's calibration, crash recovery, layout and import.
 #pragma once
 
 #include "crash_recovery.h"
 #include "document/sheet_document.h"
-#include "editing/shape_editor_model.h"
-#include "format/ini_file.h"
 #include "page_view.h"
 #include "printer_calibration.h"
 #include "qt_long_task.h"
@@ -20,74 +18,21 @@
 #include "sheet_menus.h"
 #include "sheet_mesh_import.h"
 #include "sheet_printing.h"
+#include "sheet_services.h"
+#include "sheet_shape_commands.h"
 #include "ui_text.h"
 
 #include <QMainWindow>
 #include <QString>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
-class IClipboard;
-class ILayoutDialog;
-class ILongTask;
-class IMeshImportDialog;
-class IPrintCalibrationDialog;
-class IPrintSetDialog;
-class IPrinter;
-class IPrompt;
-class IScreenCursor;
-class IShapeEditor;
-class ITickCounter;
 class QAction;
-class QDialog;
 class QLabel;
 class TFlangeCheckDlg;
 class TPageSetup;
-class ILongTask;
-class TMeshReader;
 class TPageTabs;
-class TRecoveryCopy;
-
-// What the sheet window asks of the rest of the program; tests give stand-ins.
-struct TSheetServices {
-    IPrompt& Prompt;
-    IPrinter& Printer;
-    ITickCounter& Ticks; // time-stamps the edit history
-    IClipboard& Clipboard;
-    IScreenCursor& Cursor; // read to place shapes, set to hold a refused drag
-    TPageSetup& PageSetup;
-    // Read while the window is made; WriteSettings writes its sections back.
-    const TIniFile& Settings;
-    // Where unsaved changes are kept against a crash, and how often; none keeps nothing.
-    TRecoveryCopy* Recovery = nullptr;
-    std::chrono::milliseconds RecoveryInterval = DefaultRecoveryInterval;
-    // Runs opening, saving, recovery copies, printing, export, layouts and
-    // imports with progress. With none, opening, saving and recovery copies
-    // run where they are asked and the others on a worker thread under the
-    // window's own progress dialog.
-    ILongTask* LongTask = nullptr;
-    // Where 3D models are read from; none reads files with the mesh import
-    // library.
-    TMeshReader* MeshReader = nullptr;
-    // The shape editor's flange defaults as its settings keep them: the tab
-    // an imported model is offered.
-    TFlange FlangeDefaults =
-        MakeFlange("", DefaultFlangeWidth, DefaultFlangeAngle, DefaultFlangeAngle);
-};
-
-// The shape editor and the dialogs the sheet opens; a command whose window is
-// not given does nothing.
-struct TSheetDialogs {
-    IShapeEditor* Editor = nullptr;
-    QDialog* AboutBox = nullptr;
-    IPrintSetDialog* PrintSet = nullptr;
-    IExportDialog* Export = nullptr;
-    IPrintCalibrationDialog* Calibration = nullptr;
-    ILayoutDialog* Layout = nullptr;
-    IMeshImportDialog* MeshImport = nullptr;
-};
 
 class TMainFm : public QMainWindow {
     Q_OBJECT
@@ -114,7 +59,9 @@ public:
     const TSheetJoints& JointCommands() const { return Joints; }
     const TEditHistory& EditHistory() const { return Document.History(); }
     // The side names the shape editor was last given to offer.
-    const std::vector<std::string>& OfferedFlangeNames() const { return FlangeNames; }
+    const std::vector<std::string>& OfferedFlangeNames() const {
+        return Shapes.OfferedFlangeNames();
+    }
 
     // The shape at index on the current page, or nullptr when there is none.
     TPolygon* PolygonAt(int index) { return Document.PolygonAt(index); }
@@ -172,23 +119,13 @@ private:
     void EnableMenuItems(const QMenu* menu, bool opening);
     void AutoRotateMiClick(bool checked);
     void AllMiClick(bool checked);
+    // Runs a shape command when its item is available now.
+    void connectShapeCommand(QAction* item, void (TSheetShapeCommands::*command)());
     void Undo1Click();
     void Repeat1Click();
     void AddNewPageMiClick();
     void DelPageMiClick();
-    void MkNewPolygonMiClick();
-    void PolygonEditMiClick();
-    void PolygonCutMiClick();
-    void PolygonCopyMiClick();
-    void PolygonPasteMiClick();
-    void PolygonDeleteMiClick();
     void LayoutMiClick();
-    // A new or pasted shape goes where it fits; one larger than the page is
-    // refused, a new one then kept on the clipboard so that it is not lost.
-    void PlaceNewShape(const TPolygon& shape, bool fromEditor);
-    bool CopyCurrentPolygon();
-    void DeleteCurrentPolygon();
-    void ShowEditor(int editedIndex);
     void FlangeCheckMiClick();
     void connectJointCommands();
     void ShowJointHint();
@@ -197,7 +134,6 @@ private:
     void ShowChangedPages();
 
     IPrompt& Prompt;
-    IClipboard& Clipboard;
     TPageSetup& PageSetup;
     const TSheetDialogs Dialogs;
 
@@ -206,6 +142,7 @@ private:
     TPageView* View = nullptr;
     TSheetGestures Gestures;
     TSheetJoints Joints;
+    TSheetShapeCommands Shapes;
     TCrashRecovery Recovery;
     TSheetFiles Files;
     TSheetPrinting Printing;
@@ -214,7 +151,6 @@ private:
     TQtLongTask OwnLongTask;
     TSheetLayout Layout;
     TSheetMeshImport MeshImport;
-    std::vector<std::string> FlangeNames;
     TUiLanguage Language = TUiLanguage::Japanese; // as written to the settings
 
     TPageTabs* TabControl1 = nullptr;
