@@ -10,6 +10,7 @@
 #include "format/number_field.h"
 #include "page_setup.h"
 #include "page_tabs.h"
+#include "page_tabs_accessible.h"
 #include "paint_surface.h"
 #include "prompt.h"
 #include "shape_editor.h"
@@ -71,6 +72,7 @@ TMainFm::TMainFm(const TSheetServices& services, const TSheetDialogs& dialogs)
 
 // The tab strip on the right, the page view beside it.
 void TMainFm::createClientArea() {
+    InstallPageTabsAccessible();
     TabControl1 = new TPageTabs;
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     auto* client = new QWidget;

@@ -3,8 +3,6 @@
 // columns as the tabs need.
 #include "page_tabs.h"
 
-#include "page_tabs_accessible.h"
-
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,11 +17,6 @@
 #include <vector>
 
 TPageTabs::TPageTabs(QWidget* parent) : QWidget(parent) {
-    static bool accessibleInstalled = false;
-    if (!accessibleInstalled) {
-        QAccessible::installFactory(TPageTabsAccessible::Create);
-        accessibleInstalled = true;
-    }
     // The height is whatever the window gives; the width follows from it.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     setMouseTracking(true);

@@ -125,3 +125,11 @@ QAccessibleInterface* TPageTabsAccessible::Create(const QString& className, QObj
         return new TPageTabsAccessible(static_cast<TPageTabs*>(object));
     return nullptr;
 }
+
+void InstallPageTabsAccessible() {
+    static bool installed = false;
+    if (installed)
+        return;
+    QAccessible::installFactory(TPageTabsAccessible::Create);
+    installed = true;
+}

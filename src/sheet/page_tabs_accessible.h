@@ -8,7 +8,12 @@
 
 class TPageTabs;
 
-// Made by the accessibility factory that TPageTabs installs.
+// Has assistive technology see every TPageTabs through TPageTabsAccessible;
+// the window that shows page tabs calls it before making them. Once is
+// enough: a second call changes nothing.
+void InstallPageTabsAccessible();
+
+// Made by the accessibility factory InstallPageTabsAccessible installs.
 class TPageTabsAccessible : public QAccessibleWidget {
 public:
     explicit TPageTabsAccessible(TPageTabs* tabs);
