@@ -42,8 +42,9 @@ void TFlangePartnerIndex::Rebuild(const TZvDat& drawing) {
         for (const TPolygon& shape : drawing[page])
             sides += shape.Flanges.size();
     }
+    FIds.Clear(sides / 2 + 1);
     FNames.reserve(sides / 2 + 1);
-    std::vector<TName*> order;
+    std::vector<int> order;
     for (std::size_t page = 0; page < drawing.size(); ++page) {
         for (std::size_t index = 0; index < drawing[page].size(); ++index) {
             const TPolygon& shape = drawing[page][index];
@@ -56,35 +57,42 @@ void TFlangePartnerIndex::Rebuild(const TZvDat& drawing) {
                     marks.Unnamed += flange.Width != 0 ? 1 : 0;
                     continue;
                 }
-                const auto [entry, isNew] = FNames.try_emplace(flange.Name);
-                TName& name = entry->second;
+                const auto [id, isNew] = FIds.Intern(flange.Name);
+                TName& name = NameOf(id);
                 if (isNew) {
                     name.Entry = std::make_shared<TFlangeNameSides>();
                     name.Entry->Name = flange.Name;
                     name.Entry->Sides.reserve(2);
-                    order.push_back(&name);
+                    order.push_back(id);
                 }
                 name.Entry->Sides.push_back(
                     NamedSide(shape, static_cast<int>(page), static_cast<int>(index), side));
-                marks.Names.push_back(&name);
+                marks.Names.push_back(id);
             }
             FUnnamed += marks.Unnamed;
         }
     }
-    for (TName* name : order) {
-        name->Entry->Findings = FindingsOf(name->Entry->Sides);
-        FGroups[name->Entry->Findings != 0 ? 0 : 1].push_back(
-            {KeyOf(name->Entry->Sides.front()), name->Entry});
+    for (const int id : order) {
+        const std::shared_ptr<TFlangeNameSides>& entry = FNames[id].Entry;
+        entry->Findings = FindingsOf(entry->Sides);
+        FGroups[entry->Findings != 0 ? 0 : 1].push_back({KeyOf(entry->Sides.front()), entry});
     }
+}
+
+TFlangePartnerIndex::TName& TFlangePartnerIndex::NameOf(int id) {
+    if (static_cast<std::size_t>(id) >= FNames.size())
+        FNames.resize(id + 1);
+    return FNames[id];
 }
 
 // A mark is taken out of its group before its sides change, as its place
 // there follows from them.
-TFlangePartnerIndex::TName& TFlangePartnerIndex::Touch(TName& entry, std::vector<TName*>& touched) {
+TFlangePartnerIndex::TName& TFlangePartnerIndex::Touch(int id, std::vector<int>& touched) {
+    TName& entry = FNames[id];
     if (entry.Touched)
         return entry;
     entry.Touched = true;
-    touched.push_back(&entry);
+    touched.push_back(id);
     if (Unplace(*entry.Entry))
         FRetired.push_back(entry.Entry);
     entry.Entry = std::make_shared<TFlangeNameSides>(*entry.Entry);
@@ -112,11 +120,11 @@ void TFlangePartnerIndex::Place(const TEntry& entry) {
     group.insert(at, {key, entry});
 }
 
-void TFlangePartnerIndex::DropShape(int page, int shape, std::vector<TName*>& touched) {
+void TFlangePartnerIndex::DropShape(int page, int shape, std::vector<int>& touched) {
     TShapeMarks& marks = FShapes[page][shape];
     FUnnamed -= marks.Unnamed;
-    for (TName* name : marks.Names) {
-        TName& entry = Touch(*name, touched);
+    for (const int id : marks.Names) {
+        TName& entry = Touch(id, touched);
         std::erase_if(entry.Entry->Sides, [&](const TNamedSide& side) {
             return side.Page == page && side.Shape == shape;
         });
@@ -125,7 +133,7 @@ void TFlangePartnerIndex::DropShape(int page, int shape, std::vector<TName*>& to
 }
 
 void TFlangePartnerIndex::TakeShape(const TZvDat& drawing, int page, int index,
-                                    std::vector<TName*>& touched) {
+                                    std::vector<int>& touched) {
     const TPolygon& shape = drawing[page][index];
     TShapeMarks& marks = FShapes[page][index];
     const std::size_t n = std::min(shape.Apexes.size(), shape.Flanges.size());
@@ -135,16 +143,17 @@ void TFlangePartnerIndex::TakeShape(const TZvDat& drawing, int page, int index,
             marks.Unnamed += flange.Width != 0 ? 1 : 0;
             continue;
         }
-        TName& entry = FNames[flange.Name];
+        const int id = FIds.Intern(flange.Name).first;
+        TName& entry = NameOf(id);
         if (entry.Entry == nullptr) {
             entry.Entry = std::make_shared<TFlangeNameSides>();
             entry.Entry->Name = flange.Name;
         }
-        Touch(entry, touched);
+        Touch(id, touched);
         const TNamedSide named = NamedSide(shape, page, index, side);
         std::vector<TNamedSide>& sides = entry.Entry->Sides;
         sides.insert(std::upper_bound(sides.begin(), sides.end(), named, SideBefore), named);
-        marks.Names.push_back(&entry);
+        marks.Names.push_back(id);
     }
     FUnnamed += marks.Unnamed;
 }
@@ -170,7 +179,7 @@ void TFlangePartnerIndex::Apply(const TZvDat& drawing, const std::vector<TShapeS
         return slot.Page < 0 || slot.Page >= static_cast<int>(drawing.size()) || slot.Shape < 0;
     });
 
-    std::vector<TName*> touched;
+    std::vector<int> touched;
     for (const TShapeSlot& slot : changed) {
         if (slot.Shape < static_cast<int>(FShapes[slot.Page].size()))
             DropShape(slot.Page, slot.Shape, touched);
@@ -181,15 +190,17 @@ void TFlangePartnerIndex::Apply(const TZvDat& drawing, const std::vector<TShapeS
         if (slot.Shape < static_cast<int>(drawing[slot.Page].size()))
             TakeShape(drawing, slot.Page, slot.Shape, touched);
     }
-    for (TName* name : touched) {
-        name->Touched = false;
-        TFlangeNameSides& entry = *name->Entry;
+    for (const int id : touched) {
+        TName& name = FNames[id];
+        name.Touched = false;
+        TFlangeNameSides& entry = *name.Entry;
         if (entry.Sides.empty()) {
-            FNames.erase(std::string(entry.Name));
+            FIds.Erase(entry.Name);
+            name = TName();
             continue;
         }
         entry.Findings = FindingsOf(entry.Sides);
-        Place(name->Entry);
+        Place(name.Entry);
         FFresh.push_back(&entry);
     }
 }

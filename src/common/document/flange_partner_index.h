@@ -6,10 +6,10 @@
 
 #include "document/drawing_changes.h"
 #include "document/flange_partners.h"
+#include "document/name_ids.h"
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class TFlangePartnerIndex {
@@ -52,22 +52,25 @@ private:
         std::shared_ptr<TFlangeNameSides> Entry;
         bool Touched = false;
     };
-    // A mark's entry in FNames stays where it is until the mark has no side
-    // left, and so no shape that names it.
+    // A mark keeps its id, and its entry in FNames, until the mark has no
+    // side left, and so no shape that names it.
     struct TShapeMarks {
-        std::vector<TName*> Names; // one per named side
+        std::vector<int> Names; // the id of each named side's mark
         int Unnamed = 0;
     };
 
     static TKey KeyOf(const TNamedSide& side) { return {side.Page, side.Shape, side.Side}; }
-    void TakeShape(const TZvDat& drawing, int page, int shape, std::vector<TName*>& touched);
-    void DropShape(int page, int shape, std::vector<TName*>& touched);
-    TName& Touch(TName& name, std::vector<TName*>& touched);
+    void TakeShape(const TZvDat& drawing, int page, int shape, std::vector<int>& touched);
+    void DropShape(int page, int shape, std::vector<int>& touched);
+    TName& Touch(int id, std::vector<int>& touched);
+    // The entry of a mark's id, made empty when the id is new.
+    TName& NameOf(int id);
     void Place(const TEntry& entry);
     // False when the entry was not placed (a mark just made).
     bool Unplace(const TFlangeNameSides& entry);
 
-    std::unordered_map<std::string, TName> FNames;
+    TNameIds FIds;
+    std::vector<TName> FNames;                     // by mark id
     std::vector<std::vector<TShapeMarks>> FShapes; // per page, per shape
     std::vector<TOrdered> FGroups[2];              // with findings, complete
     std::vector<TEntry> FRetired;
