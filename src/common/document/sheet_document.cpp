@@ -39,22 +39,34 @@ void TSheetDocument::ShapeChanged(int page, int index) {
     FChanges.ShapeChanged(page, index);
     if (page == FIndexPage)
         FPageIndex.MarkChanged(index);
+    else if (page == FEarlierPage)
+        FEarlierIndex.MarkChanged(index);
 }
 
 // The index's page may have moved or gone: it takes the current page anew.
 void TSheetDocument::PagesChanged() {
     FChanges.Everything();
     FIndexPage = -1;
+    FEarlierPage = -1;
 }
 
 // A page shown anew costs a rough box per shape; outlines are built as they
-// are asked for.
+// are asked for. The two indexes trade places on a change of page, so the
+// page left keeps what was built for it.
 TPageIndex& TSheetDocument::PageIndex() {
     static const TPolygonTbl noPage;
     if (!IsIndexOf(FDrawing, FCurPage)) {
         FPageIndex.Sync(noPage);
         FIndexPage = -1;
-    } else if (FIndexPage != FCurPage) {
+        return FPageIndex;
+    }
+    // Coming back to the earlier page, or leaving a page that had an index:
+    // either way the two trade places; an index of no page is simply reused.
+    if (FIndexPage != FCurPage && (FEarlierPage == FCurPage || FIndexPage >= 0)) {
+        std::swap(FPageIndex, FEarlierIndex);
+        std::swap(FIndexPage, FEarlierPage);
+    }
+    if (FIndexPage != FCurPage) {
         FPageIndex.Sync(FDrawing[FCurPage]);
         FIndexPage = FCurPage;
     } else {

@@ -100,7 +100,9 @@ public:
 
     // The outlines of the current page's shapes, brought up to date with the
     // page: what was computed for a shape is kept until it changes, and only
-    // the shapes changed since the last call are looked at again.
+    // the shapes changed since the last call are looked at again. The page
+    // shown before keeps its index too, so going back to it (as a user does
+    // between partner pages) costs only what changed there meanwhile.
     TPageIndex& PageIndex();
     // Which shapes changed, for views that follow the drawing.
     const TDrawingChanges& Changes() const { return FChanges; }
@@ -270,5 +272,7 @@ private:
     std::function<void()> FDrawingChanged;
     TPageIndex FPageIndex;
     int FIndexPage = -1; // the page FPageIndex holds, -1 for none
+    TPageIndex FEarlierIndex;
+    int FEarlierPage = -1; // the page shown before, which FEarlierIndex holds
     TDrawingChanges FChanges;
 };

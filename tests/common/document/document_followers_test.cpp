@@ -6,7 +6,9 @@
 #include "document/sheet_document.h"
 
 #include "common/document/random_sheet_session.h"
+#include "common/shape_builders.h"
 #include "fakes/fake_ticks.h"
+#include "geometry/angles.h"
 #include "geometry/cached_overlap.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +145,33 @@ TEST(DrawingChanges, EveryViewHearsOfEveryChangeSinceItLooked) {
     EXPECT_FALSE(changes.ChangedSince(afterPages, slots));
     EXPECT_TRUE(changes.ChangedSince(changes.Now(), slots));
     EXPECT_TRUE(slots.empty());
+}
+
+// The page left keeps its index for when it is shown again; what changed on
+// it meanwhile (here a tab moved by a joint command from another page, then
+// undone) must show when it is.
+TEST(DocumentFollowers, APageShownAgainShowsWhatChangedOnItMeanwhile) {
+    TFakeTicks ticks{1000};
+    TSheetDocument document(ticks);
+    TPolygon square = Square(40, {10, 10});
+    square.Flanges[0] = MakeFlange("1", 5, Pi / 4, Pi / 4);
+    square.Flanges[2] = MakeFlange("1", 0, Pi / 4, Pi / 4);
+    document.SetDrawing({{square, Triangle(40, {60, 10})}, {Rect(40, 20)}});
+    TRandomSession session(document, ticks, 7);
+    for (const bool undo : {false, true}) {
+        SCOPED_TRACE(undo ? "undone" : "moved");
+        document.ChangePage(0);
+        ASSERT_NO_FATAL_FAILURE(ExpectIndexOfPage(document, session));
+        document.ChangePage(1);
+        ASSERT_NO_FATAL_FAILURE(ExpectIndexOfPage(document, session));
+        ticks.Time += 1000;
+        if (undo)
+            document.UndoStep();
+        else
+            ASSERT_TRUE(document.MoveJointTab({0, 0, 0}));
+        document.ChangePage(0);
+        ASSERT_NO_FATAL_FAILURE(ExpectIndexOfPage(document, session));
+    }
 }
 
 } // namespace
