@@ -25,8 +25,9 @@ TTimedRun RunRubberBand(int repeats, bool baseline, bool production);
 TTimedRun RunFullRepaint(long double zoom, bool cold, int repeats, bool baseline, bool production);
 
 // The first paint of a 1600 x 1200 view at 100 %, centred on a crowded page of
-// shapeCount irregular shapes, after the page is shown again, repeats times.
-TTimedRun RunFirstPaint(int shapeCount, int repeats, bool baseline, bool production);
+// shapeCount irregular shapes, after another page was shown, repeats times: a
+// page the sheet never showed before (unseen) or the one it showed last.
+TTimedRun RunFirstPaint(int shapeCount, int repeats, bool unseen, bool baseline, bool production);
 
 // Dragging one vertex of a 500-vertex flanged shape with the length-keeping
 // move for `steps` mouse steps, each with its repaint.
