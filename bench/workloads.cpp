@@ -157,19 +157,19 @@ const std::vector<TWorkload>& Workloads() {
               }),
         Timed("first_paint_300",
               [](bool baseline, bool production) {
-                  return RunFirstPaint(300, 20, true, baseline, production);
+                  return RunFirstPaint(300, 100, true, baseline, production);
               }),
         Timed("first_paint_3000",
               [](bool baseline, bool production) {
-                  return RunFirstPaint(3000, 20, true, baseline, production);
+                  return RunFirstPaint(3000, 100, true, baseline, production);
               }),
         Timed("back_to_page_300",
               [](bool baseline, bool production) {
-                  return RunFirstPaint(300, 20, false, baseline, production);
+                  return RunFirstPaint(300, 100, false, baseline, production);
               }),
         Timed("back_to_page_3000",
               [](bool baseline, bool production) {
-                  return RunFirstPaint(3000, 20, false, baseline, production);
+                  return RunFirstPaint(3000, 100, false, baseline, production);
               }),
         Timed("editor_vertex_drag",
               [](bool baseline, bool production) {
