@@ -100,8 +100,8 @@ TFlangePartnerIndex::TName& TFlangePartnerIndex::NameOf(int id) {
     return FNames[id];
 }
 
-// A mark is taken out of its group before its sides change, as its place
-// there follows from them.
+// A mark leaves its group (once the change is taken) before its sides
+// change, as its place there follows from them.
 TFlangePartnerIndex::TName& TFlangePartnerIndex::Touch(int id, std::vector<int>& touched) {
     TName& entry = FNames[id];
     if (entry.Touched)
@@ -114,25 +114,48 @@ TFlangePartnerIndex::TName& TFlangePartnerIndex::Touch(int id, std::vector<int>&
     return entry;
 }
 
+// A key names one placed entry at most, as every side carries one mark, so
+// the entries noted as leaving can stay in their group until Regroup.
 bool TFlangePartnerIndex::Unplace(const TFlangeNameSides& entry) {
     if (entry.Sides.empty())
         return false;
-    std::vector<TOrdered>& group = FGroups[entry.Findings != 0 ? 0 : 1];
+    const int group = entry.Findings != 0 ? 0 : 1;
+    const std::vector<TOrdered>& ordered = FGroups[group];
     const TKey key = KeyOf(entry.Sides.front());
-    const auto at = std::lower_bound(group.begin(), group.end(), key,
+    const auto at = std::lower_bound(ordered.begin(), ordered.end(), key,
                                      [](const TOrdered& o, const TKey& k) { return o.First < k; });
-    if (at == group.end() || !(at->First == key))
+    if (at == ordered.end() || !(at->First == key))
         return false;
-    group.erase(at);
+    FLeaving[group].push_back(key);
     return true;
 }
 
 void TFlangePartnerIndex::Place(const TEntry& entry) {
-    std::vector<TOrdered>& group = FGroups[entry->Findings != 0 ? 0 : 1];
-    const TKey key = KeyOf(entry->Sides.front());
-    const auto at = std::lower_bound(group.begin(), group.end(), key,
-                                     [](const TOrdered& o, const TKey& k) { return o.First < k; });
-    group.insert(at, {key, entry});
+    FJoining[entry->Findings != 0 ? 0 : 1].push_back({KeyOf(entry->Sides.front()), entry});
+}
+
+void TFlangePartnerIndex::Regroup() {
+    const auto before = [](const TOrdered& a, const TOrdered& b) { return a.First < b.First; };
+    for (int g = 0; g < 2; ++g) {
+        std::vector<TOrdered>& group = FGroups[g];
+        std::vector<TKey>& leaving = FLeaving[g];
+        if (!leaving.empty()) {
+            std::sort(leaving.begin(), leaving.end());
+            std::erase_if(group, [&](const TOrdered& o) {
+                return std::binary_search(leaving.begin(), leaving.end(), o.First);
+            });
+            leaving.clear();
+        }
+        std::vector<TOrdered>& joining = FJoining[g];
+        if (!joining.empty()) {
+            std::sort(joining.begin(), joining.end(), before);
+            const std::ptrdiff_t kept = static_cast<std::ptrdiff_t>(group.size());
+            group.insert(group.end(), std::make_move_iterator(joining.begin()),
+                         std::make_move_iterator(joining.end()));
+            std::inplace_merge(group.begin(), group.begin() + kept, group.end(), before);
+            joining.clear();
+        }
+    }
 }
 
 void TFlangePartnerIndex::DropShape(int page, int shape, std::vector<int>& touched) {
@@ -218,6 +241,7 @@ void TFlangePartnerIndex::Apply(const TZvDat& drawing, const std::vector<TShapeS
         Place(name.Entry);
         FFresh.push_back(&entry);
     }
+    Regroup();
 }
 
 TFlangePartnerReport TFlangePartnerIndex::Report() {

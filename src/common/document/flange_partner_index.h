@@ -65,14 +65,22 @@ private:
     TName& Touch(int id, std::vector<int>& touched);
     // The entry of a mark's id, made empty when the id is new.
     TName& NameOf(int id);
+    // Notes that the entry joins its group once the change is taken.
     void Place(const TEntry& entry);
-    // False when the entry was not placed (a mark just made).
+    // Notes that the entry leaves its group once the change is taken; false
+    // when the entry was not placed (a mark just made).
     bool Unplace(const TFlangeNameSides& entry);
+    // Takes the entries noted as leaving out of the groups and merges those
+    // joining in: one pass over each group for the whole change, where taking
+    // them out and in one at a time moved half the group each time.
+    void Regroup();
 
     TNameIds FIds;
     std::vector<TName> FNames;                     // by mark id
     std::vector<std::vector<TShapeMarks>> FShapes; // per page, per shape
     std::vector<TOrdered> FGroups[2];              // with findings, complete
+    std::vector<TKey> FLeaving[2];                 // until Regroup, per group
+    std::vector<TOrdered> FJoining[2];             // until Regroup, per group
     std::vector<TEntry> FRetired;
     std::vector<const TFlangeNameSides*> FFresh;
     int FUnnamed = 0;
