@@ -317,9 +317,11 @@ TFlangeCheckRuns RunFlangeCheck(int steps, bool baseline, bool production) {
         }
         compare(runs.Step, step == steps / 2 || step == steps - 1);
     }
-    for (int repeat = 0; repeat < 10; ++repeat) {
+    // One check rebuilt again and again, as the window's is; the entries it
+    // gives up go when the view has taken the new ones, outside the timing.
+    TFlangePartnerIndex check;
+    for (int repeat = 0; repeat < 100; ++repeat) {
         TFlangePartnerReport report;
-        TFlangePartnerIndex check;
         if (baseline) {
             const TStopwatch watch;
             report = CheckFlangePartners(document.Drawing());
@@ -339,6 +341,7 @@ TFlangeCheckRuns RunFlangeCheck(int steps, bool baseline, bool production) {
                                       rebuilt.Names[k].Sides == report.Names[k].Sides &&
                                       rebuilt.Names[k].Findings == report.Names[k].Findings;
         }
+        check.TakeRetired();
     }
     return runs;
 }

@@ -177,7 +177,7 @@ const std::vector<TWorkload>& Workloads() {
               }),
         PageTabs(100, 5),
         PageTabs(1000, 5),
-        FlangeCheck(30),
+        FlangeCheck(100),
         File(20000, 3),
         File(200000, 3),
     };
