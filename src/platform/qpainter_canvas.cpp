@@ -110,6 +110,17 @@ TLineWalk<TInt> MakeWalk(std::int64_t u0, std::int64_t v0, std::int64_t du, std:
     return walk;
 }
 
+// The steps [first, last] whose pixels fall inside [majorLow, majorHigh]
+// along U and [minorLow, minorHigh] along V; first > last when none do.
+template <class TInt>
+void VisibleSteps(const TLineWalk<TInt>& walk, std::int64_t majorLow, std::int64_t majorHigh,
+                  std::int64_t minorLow, std::int64_t minorHigh, TInt& first, TInt& last) {
+    first = 0;
+    last = walk.Length - 1;
+    walk.ClipMajor(majorLow, majorHigh, first, last);
+    walk.ClipMinor(minorLow, minorHigh, first, last);
+}
+
 // Calls run(v, uLow, uHigh) for each run of the line's pixels that share a
 // row (or column) and whose steps fall inside [majorLow, majorHigh] along U
 // and [minorLow, minorHigh] along V; dotted lines give every other pixel.
@@ -117,9 +128,8 @@ template <class TInt, class TRun>
 void WalkVisibleRuns(const TLineWalk<TInt>& walk, std::int64_t majorLow, std::int64_t majorHigh,
                      std::int64_t minorLow, std::int64_t minorHigh, bool dotted, TRun run) {
     TInt first = 0;
-    TInt last = walk.Length - 1;
-    walk.ClipMajor(majorLow, majorHigh, first, last);
-    walk.ClipMinor(minorLow, minorHigh, first, last);
+    TInt last = 0;
+    VisibleSteps(walk, majorLow, majorHigh, minorLow, minorHigh, first, last);
     const auto runOf = [&](TInt from, TInt to) {
         run(walk.V(from), std::min(walk.U(from), walk.U(to)), std::max(walk.U(from), walk.U(to)));
     };
@@ -138,6 +148,29 @@ void WalkVisibleRuns(const TLineWalk<TInt>& walk, std::int64_t majorLow, std::in
     }
 }
 
+// Calls pixel(u, v) for steps first..last of a walk in 64 bits (dotted:
+// every other step from the line's start), carrying the minor offset's
+// remainder from step to step as an error term instead of dividing at each.
+template <class TPixel>
+void WalkSteps(const TLineWalk<std::int64_t>& walk, std::int64_t first, std::int64_t last,
+               bool dotted, TPixel pixel) {
+    const std::int64_t twiceLength = 2 * walk.Length;
+    const std::int64_t numerator = 2 * first * walk.Minor + walk.Length;
+    std::int64_t rest = numerator % twiceLength;
+    std::int64_t u = walk.U(first);
+    std::int64_t v = walk.V0 + walk.StepV * (numerator / twiceLength);
+    for (std::int64_t t = first; t <= last; ++t) {
+        if (!dotted || t % DotPeriod == 0)
+            pixel(u, v);
+        u += walk.StepU;
+        rest += 2 * walk.Minor;
+        if (rest >= twiceLength) {
+            rest -= twiceLength;
+            v += walk.StepV;
+        }
+    }
+}
+
 // Lines whose ends lie within this of the origin are walked in 64 bits: with
 // the visible bounds inside 2^30, every product of the walk stays below 2^63.
 // Others need 128.
@@ -150,7 +183,8 @@ bool IsNarrowWalk(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_
 
 } // namespace
 
-TQPainterCanvas::TQPainterCanvas(QPainter& painter) : FPainter(painter) {
+TQPainterCanvas::TQPainterCanvas(QPainter& painter, TSpanPath path)
+    : FPainter(painter), FSpanPath(path) {
     FPainter.save();
     FPainter.setRenderHint(QPainter::Antialiasing, false);
     FPainter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -293,29 +327,38 @@ void TQPainterCanvas::PaintSpan(const TBounds& bounds, std::int64_t left, std::i
     QRect rect;
     if (!ClipToBounds(bounds, left, top, right, bottom, rect))
         return;
+    if (TImageSpans* image = ImageSpans()) {
+        image->Fill(rect, color.rgb(), mode == TPenMode::NotXor);
+        return;
+    }
     FPainter.setCompositionMode(CompositionOf(mode));
     FPainter.fillRect(rect, color);
 }
 
+TImageSpans* TQPainterCanvas::ImageSpans() {
+    if (FSpanPath == TSpanPath::PainterOnly)
+        return nullptr;
+    if (!FImageSpans)
+        FImageSpans.emplace(FPainter);
+    return FImageSpans->Usable() ? &*FImageSpans : nullptr;
+}
+
 // Walks only the steps whose pixels fall inside the visible bounds, painting
 // each run of pixels that share a row (or column) as one span.
-void TQPainterCanvas::DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+// Calls span(left, top, right, bottom) for each run of the line's pixels
+// that share a row (or column) and lie inside bounds; only those steps are
+// walked.
+template <class TSpan>
+void TQPainterCanvas::WalkLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                               const TBounds& bounds, bool dotted, TSpan span) {
     const std::int64_t dx = x1 - x0;
     const std::int64_t dy = y1 - y0;
-    if (dx == 0 && dy == 0)
-        return;
-    const TBounds bounds = VisibleBounds();
-    if (bounds.Right < bounds.Left || bounds.Bottom < bounds.Top)
-        return;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    // A line's runs are disjoint, so they are painted together: one painter
-    // call per line rather than one per run.
-    TSpanBatch runs;
-    const auto addRun = [&](std::int64_t v, std::int64_t uLow, std::int64_t uHigh) {
+    const auto run = [&](std::int64_t v, std::int64_t uLow, std::int64_t uHigh) {
         if (xMajor)
-            runs.Add(bounds, uLow, v, uHigh, v);
+            span(uLow, v, uHigh, v);
         else
-            runs.Add(bounds, v, uLow, v, uHigh);
+            span(v, uLow, v, uHigh);
     };
     const auto walkAs = [&](auto wide) {
         using TInt = decltype(wide);
@@ -323,13 +366,72 @@ void TQPainterCanvas::DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1
             xMajor ? MakeWalk<TInt>(x0, y0, dx, dy) : MakeWalk<TInt>(y0, x0, dy, dx);
         WalkVisibleRuns(walk, xMajor ? bounds.Left : bounds.Top,
                         xMajor ? bounds.Right : bounds.Bottom, xMajor ? bounds.Top : bounds.Left,
-                        xMajor ? bounds.Bottom : bounds.Right, FPenStyle == TPenStyle::Dotted,
-                        addRun);
+                        xMajor ? bounds.Bottom : bounds.Right, dotted, run);
     };
     if (IsNarrowWalk(x0, y0, x1, y1))
         walkAs(std::int64_t{});
     else
         walkAs(TWide{});
+}
+
+// Calls pixel(x, y) for each of the line's pixels inside bounds, for lines
+// whose walk fits in 64 bits.
+template <class TPixel>
+void TQPainterCanvas::WalkPixels(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                                 const TBounds& bounds, bool dotted, TPixel pixel) {
+    const std::int64_t dx = x1 - x0;
+    const std::int64_t dy = y1 - y0;
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+    if (std::llabs(dx) >= std::llabs(dy)) {
+        const auto walk = MakeWalk<std::int64_t>(x0, y0, dx, dy);
+        VisibleSteps(walk, bounds.Left, bounds.Right, bounds.Top, bounds.Bottom, first, last);
+        WalkSteps(walk, first, last, dotted, pixel);
+    } else {
+        const auto walk = MakeWalk<std::int64_t>(y0, x0, dy, dx);
+        VisibleSteps(walk, bounds.Top, bounds.Bottom, bounds.Left, bounds.Right, first, last);
+        WalkSteps(walk, first, last, dotted, [&](std::int64_t u, std::int64_t v) { pixel(v, u); });
+    }
+}
+
+void TQPainterCanvas::DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+    if (x0 == x1 && y0 == y1)
+        return;
+    const bool dotted = FPenStyle == TPenStyle::Dotted;
+    if (TImageSpans* image = ImageSpans()) {
+        // Walked once inside each clip rectangle, so each pixel is written
+        // without being cut again.
+        const QRgb color = FPenColor.rgb();
+        const bool notXor = FPenMode == TPenMode::NotXor;
+        for (const QRect& clip : image->Clip()) {
+            const TBounds bounds{clip.left(), clip.top(), clip.right(), clip.bottom()};
+            if (IsNarrowWalk(x0, y0, x1, y1)) {
+                WalkPixels(x0, y0, x1, y1, bounds, dotted, [&](std::int64_t x, std::int64_t y) {
+                    image->SetInside(static_cast<int>(x), static_cast<int>(y), color, notXor);
+                });
+                continue;
+            }
+            WalkLine(
+                x0, y0, x1, y1, bounds, dotted,
+                [&](std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+                    image->FillInside(
+                        QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+                              QPoint(static_cast<int>(right), static_cast<int>(bottom))),
+                        color, notXor);
+                });
+        }
+        return;
+    }
+    const TBounds bounds = VisibleBounds();
+    if (bounds.Right < bounds.Left || bounds.Bottom < bounds.Top)
+        return;
+    // A line's runs are disjoint, so they are painted together: one painter
+    // call per line rather than one per run.
+    TSpanBatch runs;
+    WalkLine(x0, y0, x1, y1, bounds, dotted,
+             [&](std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+                 runs.Add(bounds, left, top, right, bottom);
+             });
     PaintSpans(runs);
 }
 

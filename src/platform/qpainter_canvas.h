@@ -4,13 +4,20 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "image_spans.h"
 
 #include <QColor>
 #include <QRect>
 #include <QVarLengthArray>
 #include <cstdint>
+#include <optional>
 
 class QPainter;
+
+// How the canvas hands its pixel spans on: straight into the painter's image
+// wherever that gives the painter's own pixels, or always through the painter
+// (for tests that compare the two).
+enum class TSpanPath { ImageWhenExact, PainterOnly };
 
 class TQPainterCanvas : public ICanvas {
 public:
@@ -19,7 +26,7 @@ public:
     // pixels by at most a translation. The painter's transform and clip are
     // taken as they are when the canvas first draws; its pen and brush are the
     // canvas's own while it lives.
-    explicit TQPainterCanvas(QPainter& painter);
+    explicit TQPainterCanvas(QPainter& painter, TSpanPath path = TSpanPath::ImageWhenExact);
     ~TQPainterCanvas() override;
     TQPainterCanvas(const TQPainterCanvas&) = delete;
     TQPainterCanvas& operator=(const TQPainterCanvas&) = delete;
@@ -63,6 +70,12 @@ private:
                  std::int64_t bottom);
     };
 
+    template <class TSpan>
+    static void WalkLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                         const TBounds& bounds, bool dotted, TSpan span);
+    template <class TPixel>
+    static void WalkPixels(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                           const TBounds& bounds, bool dotted, TPixel pixel);
     void DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
     // Paints the spans in the pen's colour and mode.
     void PaintSpans(const TSpanBatch& spans);
@@ -70,7 +83,13 @@ private:
     void PaintSpan(const TBounds& bounds, std::int64_t left, std::int64_t top, std::int64_t right,
                    std::int64_t bottom, const QColor& color, TPenMode mode);
 
+    // The painter's image, when spans can be written into it; found with the
+    // bounds.
+    TImageSpans* ImageSpans();
+
     QPainter& FPainter;
+    const TSpanPath FSpanPath;
+    std::optional<TImageSpans> FImageSpans;
     TPenMode FPenMode = TPenMode::Copy;
     QColor FPenColor = Qt::black;
     TPenStyle FPenStyle = TPenStyle::Solid;
