@@ -3,6 +3,9 @@
 #include "common/shape_builders.h"
 #include "drawing/draw_polygon.h"
 #include "geometry/angles.h"
+#include "geometry/flange_outline.h"
+#include "geometry/outline_cache.h"
+#include "geometry/plane_geometry.h"
 #include "qpainter_canvas.h"
 
 #include <QElapsedTimer>
@@ -233,6 +236,45 @@ TEST(DrawPolygon, FoldLinesSolidDottedOrSkipped) {
     TSurface plain;
     plain.Draw(Square(20, {10, 10}), dmNormal);
     EXPECT_EQ(plain.Image(), invalidSurface.Image());
+}
+
+// The screen draws flange corners from double-precision estimates where they
+// tell the pixel. A corner that lies exactly on a half pixel is where an
+// estimate can round the other way: there the exact corner must be drawn.
+TEST(DrawPolygon, CornersOnAHalfPixelAreDrawnWhereTheExactCornerLies) {
+    constexpr long double HalfPixel = 20.5L;
+    int misleading = 0;
+    for (int k = 0; k < 60; ++k) {
+        const long double angle = 0.3L + k * 0.02L;
+        // A vertical first side keeps its direction exact wherever it lies,
+        // so the shape can be moved until the first corner's x is 20.5.
+        TPolygon shape =
+            WithFlange(Shape({PointF(0, 4), PointF(0, 40), PointF(-15, 22)}), 0, 3, angle, angle);
+        const bool clockwise = IsClockwiseOnScreen(shape.Apexes);
+        const TFlangeReach reach = FlangeReachOf(shape.Flanges[0]);
+        const long double theta = PointDirection(shape.Apexes[0], shape.Apexes[1]);
+        const long double offset = FlangeCorner1(shape.Apexes[0], theta, reach, clockwise).X;
+        for (TPointF& p : shape.Apexes)
+            p.X += HalfPixel - offset;
+        if (FlangeCorner1(shape.Apexes[0], theta, reach, clockwise).X != HalfPixel)
+            continue;
+        const TPointEstimate estimate =
+            EstimateFlangeCorner1(shape.Apexes[0], theta, reach, clockwise);
+        misleading += std::llrintl(estimate.Point.X) != std::llrintl(HalfPixel) ? 1 : 0;
+
+        TSurface exact, cached;
+        exact.Draw(shape, dmNormal);
+        TOutlineCache outline;
+        outline.Sync(shape);
+        {
+            QPainter painter(&cached.Image());
+            TQPainterCanvas canvas(painter);
+            DrawPolygon(canvas, shape, outline, -1, -1, 1, 1, dmNormal);
+        }
+        EXPECT_EQ(exact.Image(), cached.Image()) << angle;
+    }
+    // Some estimates would have drawn the corner a pixel off.
+    EXPECT_GT(misleading, 0);
 }
 
 TEST(DrawPolygon, XorTwiceRestoresEveryPixel) {

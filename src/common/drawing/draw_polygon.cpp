@@ -68,6 +68,34 @@ TMaybePixel PixelOf(const TPointF& p, long double scaleX, long double scaleY) {
     return {{std::llrintl(x), std::llrintl(y)}, true};
 }
 
+// Whether a coordinate within error of the exact one rounds to the same
+// pixel and lies on the same side of the canvas range's ends: it lies farther
+// than error from both. A NaN never is.
+bool IsSureCoordinate(long double value, long double error) {
+    const long double toHalf = std::fabs(value - std::floor(value) - 0.5L);
+    const long double toLimit =
+        std::fabs(std::fabs(value) - static_cast<long double>(CanvasCoordinateLimit));
+    return toHalf > error && toLimit > error;
+}
+
+// PixelOf the exact point, found from an estimate of it; false when the
+// estimate lies too near a pixel's edge to tell.
+bool SurePixelOf(const TPointEstimate& p, long double scaleX, long double scaleY,
+                 TMaybePixel& pixel) {
+    if (p.Error != 0) {
+        const long double x = p.Point.X * scaleX;
+        const long double y = p.Point.Y * scaleY;
+        // Beside the estimate's error, each scaled coordinate is rounded
+        // (within 5.5e-20 of its size) here and in the exact computation.
+        constexpr long double Rounding = 1e-18L;
+        if (!IsSureCoordinate(x, p.Error * std::fabs(scaleX) + (std::fabs(x) + 1) * Rounding) ||
+            !IsSureCoordinate(y, p.Error * std::fabs(scaleY) + (std::fabs(y) + 1) * Rounding))
+            return false;
+    }
+    pixel = PixelOf(p.Point, scaleX, scaleY);
+    return true;
+}
+
 bool ToPixel(const TPointF& p, long double scaleX, long double scaleY, TPixelPoint& pixel) {
     const TMaybePixel maybe = PixelOf(p, scaleX, scaleY);
     pixel = maybe.Pixel;
@@ -188,24 +216,26 @@ void DrawSideName(ICanvas& canvas, const TPolygon& polygon, int side, bool inFla
                       scaleY);
 }
 
-// quadOf(side, quad) gives FlangeOutline's quadrilateral of a side and
+// cornersOf(side, q1, q2) gives the pixels of the outer corners of
+// FlangeOutline's quadrilateral of a side, false where it has none, and
 // clockwise() the outline's order, which only names need.
-template <class TQuadOf, class TClockwise>
+template <class TCornersOf, class TClockwise>
 void DrawFlanges(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon,
                  const TApexPixels& apexes, long double scaleX, long double scaleY, bool withNames,
-                 std::span<const std::string> nameSuffixes, TQuadOf quadOf, TClockwise clockwise) {
-    std::array<TPointF, 4> quad;
+                 std::span<const std::string> nameSuffixes, TCornersOf cornersOf,
+                 TClockwise clockwise) {
     const int n = static_cast<int>(polygon.Apexes.size());
     for (int side = 0; side < n; ++side) {
-        const bool flanged = quadOf(side, quad);
+        TMaybePixel q1, q2;
+        const bool flanged = cornersOf(side, q1, q2);
         if (withNames)
             DrawSideName(canvas, polygon, side, flanged, nameSuffixes, clockwise(), scaleX, scaleY);
         if (!flanged)
             continue;
         // Q0 and Q3 are the side's own vertices.
         path.Start(apexes[side]);
-        path.To(quad[1]);
-        path.To(quad[2]);
+        path.To(q1);
+        path.To(q2);
         path.To(apexes[(side + 1) % n]);
     }
 }
@@ -230,10 +260,10 @@ void DrawBendLines(ICanvas& canvas, TPixelPath& path, const TPolygon& polygon,
     }
 }
 
-template <class TQuadOf, class TClockwise>
+template <class TCornersOf, class TClockwise>
 void DrawShape(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, long double scaleX,
                long double scaleY, TDrawMode mode, std::span<const std::string> nameSuffixes,
-               TQuadOf quadOf, TClockwise clockwise) {
+               TCornersOf cornersOf, TClockwise clockwise) {
     if (polygon.Apexes.size() < 2)
         return;
     const TModeLook look = LookOf(mode);
@@ -246,7 +276,7 @@ void DrawShape(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2, l
     TPixelPath path(canvas, scaleX, scaleY);
     const TApexPixels apexes(polygon.Apexes, scaleX, scaleY);
     DrawOutline(path, apexes, look.Closed);
-    DrawFlanges(canvas, path, polygon, apexes, scaleX, scaleY, look.Names, nameSuffixes, quadOf,
+    DrawFlanges(canvas, path, polygon, apexes, scaleX, scaleY, look.Names, nameSuffixes, cornersOf,
                 clockwise);
     DrawBendLines(canvas, path, polygon, apexes);
 }
@@ -270,22 +300,34 @@ void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, int mark1, int mark2,
     const bool clockwise = IsClockwiseOnScreen(polygon.Apexes);
     DrawShape(
         canvas, polygon, mark1, mark2, scaleX, scaleY, mode, nameSuffixes,
-        [&](int side, std::array<TPointF, 4>& quad) {
-            return FlangeOutline(polygon, clockwise, side, quad);
+        [&](int side, TMaybePixel& q1, TMaybePixel& q2) {
+            std::array<TPointF, 4> quad;
+            if (!FlangeOutline(polygon, clockwise, side, quad))
+                return false;
+            q1 = PixelOf(quad[1], scaleX, scaleY);
+            q2 = PixelOf(quad[2], scaleX, scaleY);
+            return true;
         },
         [clockwise] { return clockwise; });
 }
 
 void DrawPolygon(ICanvas& canvas, const TPolygon& polygon, TOutlineCache& outline, int mark1,
                  int mark2, long double scaleX, long double scaleY, TDrawMode mode) {
-    const TDaPointF& apexes = polygon.Apexes;
+    // The corners' sines and cosines in long double are most of a new
+    // page's first paint; their estimates almost always tell the pixels.
     DrawShape(
         canvas, polygon, mark1, mark2, scaleX, scaleY, mode, {},
-        [&](int side, std::array<TPointF, 4>& quad) {
-            TPointF q1, q2;
-            if (!outline.Corners(side, q1, q2))
+        [&](int side, TMaybePixel& q1, TMaybePixel& q2) {
+            TPointEstimate estimate1, estimate2;
+            if (!outline.CornerEstimates(side, estimate1, estimate2))
                 return false;
-            quad = {apexes[side], q1, q2, apexes[(side + 1) % apexes.size()]};
+            if (SurePixelOf(estimate1, scaleX, scaleY, q1) &&
+                SurePixelOf(estimate2, scaleX, scaleY, q2))
+                return true;
+            TPointF exact1, exact2;
+            outline.Corners(side, exact1, exact2);
+            q1 = PixelOf(exact1, scaleX, scaleY);
+            q2 = PixelOf(exact2, scaleX, scaleY);
             return true;
         },
         [&outline] { return outline.Clockwise(); });

@@ -45,3 +45,17 @@ TPointF FlangeCorner1(const TPointF& a, long double theta, const TFlangeReach& r
                       bool clockwise);
 TPointF FlangeCorner2(const TPointF& b, long double theta, const TFlangeReach& reach,
                       bool clockwise);
+
+// A point with how far each of its coordinates may lie from the exact one's.
+struct TPointEstimate {
+    TPointF Point;
+    long double Error = 0;
+};
+// FlangeCorner1 and FlangeCorner2 with the cosine and sine taken in double
+// precision, which costs a fraction of the long double ones: each coordinate
+// lies within Error of theirs. For callers that need the corners only to a
+// tolerance they can check, as pixels on a screen.
+TPointEstimate EstimateFlangeCorner1(const TPointF& a, long double theta, const TFlangeReach& reach,
+                                     bool clockwise);
+TPointEstimate EstimateFlangeCorner2(const TPointF& b, long double theta, const TFlangeReach& reach,
+                                     bool clockwise);

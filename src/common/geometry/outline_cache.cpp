@@ -327,6 +327,22 @@ bool TOutlineCache::Corners(int side, TPointF& q1, TPointF& q2) {
     return true;
 }
 
+bool TOutlineCache::CornerEstimates(int side, TPointEstimate& q1, TPointEstimate& q2) {
+    if (!HasCorners(side))
+        return false;
+    const bool clockwise = Clockwise();
+    const TSide& entry = FSides[side];
+    if (entry.Q1Known)
+        q1 = {entry.Q1, 0};
+    else
+        q1 = EstimateFlangeCorner1(FApexes[side], Direction(side), entry.Reach, clockwise);
+    if (entry.Q2Known)
+        q2 = {entry.Q2, 0};
+    else
+        q2 = EstimateFlangeCorner2(NextApex(side), Direction(side), entry.Reach, clockwise);
+    return true;
+}
+
 int TOutlineCache::SideSegments(int side, std::array<TSegmentF, 3>& segments) {
     const TPointF& a = FApexes[side];
     const TPointF& b = NextApex(side);

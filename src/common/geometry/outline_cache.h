@@ -54,6 +54,11 @@ public:
     // The outer corners of the flange of side i; false when FlangeOutline
     // builds none there.
     bool Corners(int side, TPointF& q1, TPointF& q2);
+    // The same corners to a tolerance: exact (Error 0) where they are known,
+    // estimated (EstimateFlangeCorner1 and 2) and not kept otherwise, for
+    // callers that can tell when the estimate will not do and then ask for
+    // Corners.
+    bool CornerEstimates(int side, TPointEstimate& q1, TPointEstimate& q2);
     // The outline's sides that side i gives, in outline order: one, or three
     // when it has a flange. Returns their count.
     int SideSegments(int side, std::array<TSegmentF, 3>& segments);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -110,6 +111,39 @@ TEST(TOutlineCache, ATurnedOrderMovesEveryFlange) {
     ASSERT_NE(IsClockwiseOnScreen(triangle.Apexes), cache.Clockwise());
     cache.Sync(triangle);
     ExpectMatchesFreshComputation(cache, triangle);
+}
+
+// Estimates stand in for the corners only within their error, and that
+// error stays far below what a screen pixel could show at any zoom; corners
+// once computed are given exactly.
+TEST(TOutlineCache, CornerEstimatesHoldTheExactCornersWithinTheirError) {
+    std::vector<TOutlineCase> cases = OutlineCases();
+    cases.push_back({"far from the origin, at odd angles",
+                     Flanged(Triangle(35, {9.6e5L, -7.3e5L}), 4.5L, 2.9L)});
+    cases.push_back({"a huge flange angle", Flanged(Square(12, {3, 4}), 2, 1e12L)});
+    for (const TOutlineCase& c : cases) {
+        TOutlineCache cache;
+        cache.Sync(c.Shape);
+        for (int side = 0; side < cache.SideCount(); ++side) {
+            TPointEstimate q1, q2;
+            TPointF exact1, exact2;
+            const bool estimated = cache.CornerEstimates(side, q1, q2);
+            ASSERT_EQ(cache.Corners(side, exact1, exact2), estimated) << c.Name << side;
+            if (!estimated)
+                continue;
+            for (const auto& [estimate, exact] : {std::pair(q1, exact1), std::pair(q2, exact2)}) {
+                EXPECT_LE(std::fabs(estimate.Point.X - exact.X), estimate.Error) << c.Name;
+                EXPECT_LE(std::fabs(estimate.Point.Y - exact.Y), estimate.Error) << c.Name;
+            }
+            if (cache.IsOrdinary() && c.Shape.Flanges[side].Angle1 < 10) {
+                EXPECT_LT(q1.Error, 1e-9L) << c.Name;
+            }
+            ASSERT_TRUE(cache.CornerEstimates(side, q1, q2));
+            EXPECT_EQ(0, q1.Error);
+            EXPECT_EQ(0, q2.Error);
+            EXPECT_TRUE(SamePoints({q1.Point, q2.Point}, {exact1, exact2})) << c.Name;
+        }
+    }
 }
 
 TEST(TOutlineCache, BoxesHoldEveryPointOfTheOutline) {
