@@ -343,8 +343,6 @@ TImageSpans* TQPainterCanvas::ImageSpans() {
     return FImageSpans->Usable() ? &*FImageSpans : nullptr;
 }
 
-// Walks only the steps whose pixels fall inside the visible bounds, painting
-// each run of pixels that share a row (or column) as one span.
 // Calls span(left, top, right, bottom) for each run of the line's pixels
 // that share a row (or column) and lie inside bounds; only those steps are
 // walked.
@@ -394,6 +392,9 @@ void TQPainterCanvas::WalkPixels(std::int64_t x0, std::int64_t y0, std::int64_t 
     }
 }
 
+// Walks only the steps whose pixels fall inside the visible bounds: into the
+// painter's image pixel by pixel where it can be written, otherwise each run
+// of pixels that share a row (or column) handed to the painter as one span.
 void TQPainterCanvas::DrawLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
     if (x0 == x1 && y0 == y1)
         return;
